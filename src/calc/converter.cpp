@@ -1,0 +1,26 @@
+// NF to Noise Temperature: each slider converts its own quantity into the
+// other label. The two directions cut down differently (whole kelvin against
+// hundredths of a dB), so a round trip need not return to its start.
+#include "procedures.h"
+#include "reading.h"
+
+namespace kestrion::calc {
+
+void noiseFigureToTemperature(Window& w) {
+  const auto p = w.slider(SliderId::HScroll5).position;
+  w.setText(TextId::nf, singleText(static_cast<float>(p) / 10.0F));
+  const Real x = singleQuotient(w, SliderId::HScroll5, 100.0F);
+  const Real t = (power(10, x) - 1) * 290;
+  show(w, TextId::nt, floorOf(t));
+}
+
+void temperatureToNoiseFigure(Window& w) {
+  const auto p = w.slider(SliderId::HScroll6).position;
+  w.setText(TextId::nt, intText(p));
+  const Real t = whole(w, TextId::nt);
+  const Real z = t / 290 + 1;
+  const Real y = ln(z) * 1000 / ln10();
+  show(w, TextId::nf, floorOf(y) / 100);
+}
+
+}  // namespace kestrion::calc

@@ -1,0 +1,35 @@
+// How the procedures read their inputs: slider positions, and label texts by
+// the leading-number or the whole-text reading.
+#pragma once
+
+#include "model/checked.h"
+#include "model/numtext.h"
+#include "model/window.h"
+
+namespace kestrion::calc {
+
+inline Real position(const Window& w, SliderId id) {
+  return static_cast<double>(w.slider(id).position);
+}
+
+// A position divided in single precision, then widened: the quotient the
+// tenth labels show.
+inline Real singleQuotient(const Window& w, SliderId id, float divisor) {
+  return static_cast<double>(static_cast<float>(w.slider(id).position) / divisor);
+}
+
+inline Real leading(const Window& w, TextId id) { return leadingNumber(w.text(id)); }
+
+inline Real whole(const Window& w, TextId id) {
+  const auto value = wholeNumber(w.text(id));
+  if (!value) {
+    checked::fail(FaultKind::NotANumber);
+  }
+  return *value;
+}
+
+inline void show(Window& w, TextId id, Real value) { w.setText(id, doubleText(value.value())); }
+
+inline Real ln10() { return ln(10.0); }
+
+}  // namespace kestrion::calc

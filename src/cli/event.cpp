@@ -1,0 +1,78 @@
+#include "event.h"
+
+#include <charconv>
+#include <string>
+
+namespace kestrion::cli {
+namespace {
+
+std::string quoted(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (u < 0x20 || u == 0x7f) {
+      static constexpr char kHex[] = "0123456789abcdef";
+      out += "\\x";
+      out += kHex[u >> 4];
+      out += kHex[u & 0xf];
+    } else {
+      out += c;
+    }
+  }
+  return out + '"';
+}
+
+constexpr std::string_view kAllowedEvents =
+    "allowed: HScrollN=P (Change) or HScrollN~P (Scroll) with N 1..25, or one of rainoff, "
+    "Option1, Option2, Option3";
+
+EventError refuse(std::string_view event, const std::string& what, std::string_view allowed) {
+  return {"event " + quoted(event) + ": " + what + "; " + std::string(allowed)};
+}
+
+}  // namespace
+
+std::variant<Event, EventError> parseEvent(std::string_view text) {
+  if (text.empty()) {
+    return refuse(text, "empty event", kAllowedEvents);
+  }
+  if (const auto option = optionByName(text)) {
+    return Event{OptionClick{*option}};
+  }
+  const auto sep = text.find_first_of("=~");
+  if (sep == std::string_view::npos) {
+    if (text.starts_with("HScroll") && sliderByName(text)) {
+      return refuse(text, "a slider event needs a position", kAllowedEvents);
+    }
+    return refuse(text, "unknown control " + quoted(text), kAllowedEvents);
+  }
+  const std::string_view control = text.substr(0, sep);
+  const auto slider = sliderByName(control);
+  if (!slider) {
+    return refuse(text, "unknown control " + quoted(control), kAllowedEvents);
+  }
+  const SliderSpec& s = spec(*slider);
+  const std::string range = std::to_string(s.min) + ".." + std::to_string(s.max);
+  const std::string_view number = text.substr(sep + 1);
+  long value = 0;
+  const auto* first = number.data();
+  const auto* last = number.data() + number.size();
+  const auto res = std::from_chars(first, last, value);
+  if (number.empty() || res.ptr != last ||
+      (res.ec != std::errc{} && res.ec != std::errc::result_out_of_range)) {
+    return refuse(text, "position " + quoted(number) + " is not a whole number",
+                  "allowed: a whole number in " + std::string(s.name) + "'s range " + range);
+  }
+  if (res.ec == std::errc::result_out_of_range || value < s.min || value > s.max) {
+    return refuse(text, "position " + std::string(number) + " is outside " + std::string(s.name) +
+                            "'s range",
+                  "allowed: " + range);
+  }
+  return Event{SliderMove{*slider, text[sep] == '=' ? SliderEvent::Change : SliderEvent::Scroll,
+                          static_cast<std::int16_t>(value)}};
+}
+
+}  // namespace kestrion::cli

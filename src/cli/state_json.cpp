@@ -1,0 +1,45 @@
+#include "state_json.h"
+
+#include <cmath>
+#include <nlohmann/json.hpp>
+
+namespace kestrion::cli {
+namespace {
+
+// Single-precision numbers so that line coordinates print as the shortest
+// text that reads back to the same float; keys stay in insertion order.
+using Json = nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::string, bool,
+                                  std::int64_t, std::uint64_t, float>;
+
+// Whole coordinates print without the ".0" the library would add.
+Json coordinate(float v) {
+  if (std::trunc(v) == v && std::fabs(v) < 1e9F) {
+    return static_cast<std::int64_t>(v);
+  }
+  return v;
+}
+
+}  // namespace
+
+std::string stateJson(const Window& w, std::string_view event) {
+  Json state;
+  state["event"] = std::string(event);
+  Json& texts = state["texts"] = Json::object();
+  for (std::size_t i = 0; i < kTextCount; ++i) {
+    texts[std::string(kTextNames[i])] = w.text(static_cast<TextId>(i));
+  }
+  Json& sliders = state["sliders"] = Json::object();
+  for (std::size_t i = 0; i < kSliderCount; ++i) {
+    sliders[std::string(kSliders[i].name)] = w.slider(static_cast<SliderId>(i)).position;
+  }
+  state["option"] = std::string(name(w.selectedOption()));
+  Json& lines = state["lines"] = Json::object();
+  for (std::size_t i = 0; i < kLineCount; ++i) {
+    const Line& l = w.line(static_cast<LineId>(i));
+    lines[std::string(kLineNames[i])] =
+        Json::array({coordinate(l.x1), coordinate(l.y1), coordinate(l.x2), coordinate(l.y2)});
+  }
+  return state.dump();
+}
+
+}  // namespace kestrion::cli
