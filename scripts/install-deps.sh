@@ -11,6 +11,8 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  # packaging and its checks
+  dpkg-dev file lintian desktop-file-utils appstream
   # a sans-serif font for the window when no desktop fonts are installed
   fonts-dejavu-core
 )

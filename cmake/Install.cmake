@@ -1,0 +1,54 @@
+# What `cmake --install` puts in place and what `cpack -G DEB` packages.
+include(GNUInstallDirs)
+
+set(KESTRION_APP_ID "org.kestrion.Kestrion" CACHE STRING "Reverse-DNS application id")
+set(KESTRION_ICON_SIZES 16 32 48 64 128 256)
+
+install(TARGETS kestrion-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES man/kestrion-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+if(TARGET kestrion)
+  install(TARGETS kestrion RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES man/kestrion.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES assets/kestrion.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications RENAME ${KESTRION_APP_ID}.desktop)
+  install(FILES assets/${KESTRION_APP_ID}.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  install(FILES assets/icon.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+          RENAME ${KESTRION_APP_ID}.svg)
+
+  # The fixed-size icons are rendered from the SVG at build time.
+  find_package(Qt6 REQUIRED COMPONENTS Gui Svg)
+  add_executable(render_icon tools/render_icon.cpp)
+  target_link_libraries(render_icon PRIVATE Qt6::Gui Qt6::Svg)
+  set(icon_dir ${CMAKE_CURRENT_BINARY_DIR}/icons)
+  set(icon_pngs)
+  foreach(size IN LISTS KESTRION_ICON_SIZES)
+    list(APPEND icon_pngs ${icon_dir}/${size}.png)
+    install(FILES ${icon_dir}/${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${KESTRION_APP_ID}.png)
+  endforeach()
+  add_custom_command(OUTPUT ${icon_pngs}
+    COMMAND render_icon ${CMAKE_CURRENT_SOURCE_DIR}/assets/icon.svg ${icon_dir}
+            ${KESTRION_ICON_SIZES}
+    DEPENDS render_icon ${CMAKE_CURRENT_SOURCE_DIR}/assets/icon.svg
+    COMMENT "Rendering the icon at ${KESTRION_ICON_SIZES} px")
+  add_custom_target(icons ALL DEPENDS ${icon_pngs})
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kestrion)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Kestrion maintainers <maintainers@kestrion.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for satellite-TV receiving installations")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "calculator for satellite-TV receiving installations
+ Kestrion computes the noise figure of a receive chain, noise figure and
+ noise temperature, dish gain, G/T, dish alignment (elevation, compass
+ azimuth, LNB skew, distance) and carrier-to-noise with a rain allowance.")
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
