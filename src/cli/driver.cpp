@@ -53,7 +53,7 @@ class Session {
       err_ << kProgram << ": " << error->message << '\n';
       return kExitBadInput;
     }
-    const Event& event = std::get<Event>(parsed);
+    const auto& event = std::get<Event>(parsed);
     Outcome outcome;
     if (const auto* move = std::get_if<SliderMove>(&event)) {
       window_.moveSlider(move->slider, move->position);

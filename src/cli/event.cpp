@@ -14,7 +14,7 @@ std::string quoted(std::string_view text) {
       out += '\\';
       out += c;
     } else if (u < 0x20 || u == 0x7f) {
-      static constexpr char kHex[] = "0123456789abcdef";
+      static constexpr std::string_view kHex = "0123456789abcdef";
       out += "\\x";
       out += kHex[u >> 4];
       out += kHex[u & 0xf];

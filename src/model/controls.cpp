@@ -57,7 +57,7 @@ const std::array<std::string_view, 6> kPageCaptions{
 namespace {
 template <typename Id, typename Names>
 std::optional<Id> find(const Names& names, std::string_view wanted) {
-  const auto it = std::find(names.begin(), names.end(), wanted);
+  const auto* const it = std::find(names.begin(), names.end(), wanted);
   if (it == names.end()) {
     return std::nullopt;
   }
@@ -66,7 +66,7 @@ std::optional<Id> find(const Names& names, std::string_view wanted) {
 }  // namespace
 
 std::optional<SliderId> sliderByName(std::string_view wanted) {
-  const auto it = std::find_if(kSliders.begin(), kSliders.end(),
+  const auto* const it = std::find_if(kSliders.begin(), kSliders.end(),
                                [wanted](const SliderSpec& s) { return s.name == wanted; });
   if (it == kSliders.end()) {
     return std::nullopt;

@@ -87,8 +87,8 @@ inline std::string_view name(TextId id) { return kTextNames[index(id)]; }
 inline std::string_view name(OptionId id) { return kOptionNames[index(id)]; }
 inline std::string_view name(LineId id) { return kLineNames[index(id)]; }
 
-std::optional<SliderId> sliderByName(std::string_view name);
-std::optional<TextId> textByName(std::string_view name);
-std::optional<OptionId> optionByName(std::string_view name);
+std::optional<SliderId> sliderByName(std::string_view wanted);
+std::optional<TextId> textByName(std::string_view wanted);
+std::optional<OptionId> optionByName(std::string_view wanted);
 
 }  // namespace kestrion

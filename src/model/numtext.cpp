@@ -50,15 +50,16 @@ std::string numberText(T x, int digits) {
   if (exponent >= -4 && exponent < digits) {
     if (exponent < 0) {
       out += "0.";
-      out.append(static_cast<std::size_t>(-exponent - 1), '0');
+      out.append(static_cast<std::size_t>(-exponent) - 1, '0');
       out += mantissa;
     } else if (count <= exponent + 1) {
       out += mantissa;
-      out.append(static_cast<std::size_t>(exponent + 1 - count), '0');
+      out.append(static_cast<std::size_t>(exponent) + 1 - static_cast<std::size_t>(count), '0');
     } else {
-      out.append(mantissa, 0, static_cast<std::size_t>(exponent + 1));
+      const auto whole = static_cast<std::size_t>(exponent) + 1;
+      out.append(mantissa, 0, whole);
       out.push_back('.');
-      out.append(mantissa, static_cast<std::size_t>(exponent + 1));
+      out.append(mantissa, whole);
     }
     return out;
   }
