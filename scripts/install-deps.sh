@@ -17,6 +17,11 @@ packages=(
   fonts-dejavu-core
 )
 
+# CI also builds with clang under sanitizers and checks format and tidiness.
+if [ "${1:-}" = "--ci" ]; then
+  packages+=(clang libclang-rt-14-dev clang-format clang-tidy git)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
