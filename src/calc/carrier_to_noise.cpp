@@ -7,8 +7,7 @@
 namespace kestrion::calc {
 
 void CarrierToNoiseCalc(Window& w) {
-  const Real rain =
-      w.isSelected(OptionId::rainoff) ? Real(0) : leading(w, TextId::attenuation);
+  const Real rain = w.isSelected(OptionId::rainoff) ? Real(0) : leading(w, TextId::attenuation);
   const Real d = whole(w, TextId::rsat);
   const Real eirp = leading(w, TextId::eirp);
   const Real diameter = leading(w, TextId::diam);

@@ -16,8 +16,7 @@ void RainAttenuationCalc(Window& w) {
   const auto elevationT = [&w] { return 90 - leading(w, TextId::el); };
   if (rate == 5) {
     const Real t = elevationT();
-    f.elevationFactor =
-        ((4 - power(t, 2) * 0.0016) + (power(10, -5) * 4.15) * power(t, 3)).value();
+    f.elevationFactor = ((4 - power(t, 2) * 0.0016) + (power(10, -5) * 4.15) * power(t, 3)).value();
   }
   if (rate == 10) {
     const Real t = elevationT();

@@ -18,7 +18,9 @@ inline Real singleQuotient(const Window& w, SliderId id, float divisor) {
   return static_cast<double>(static_cast<float>(w.slider(id).position) / divisor);
 }
 
-inline Real leading(const Window& w, TextId id) { return leadingNumber(w.text(id)); }
+inline Real leading(const Window& w, TextId id) {
+  return leadingNumber(w.text(id));
+}
 
 inline Real whole(const Window& w, TextId id) {
   const auto value = wholeNumber(w.text(id));
@@ -28,8 +30,12 @@ inline Real whole(const Window& w, TextId id) {
   return *value;
 }
 
-inline void show(Window& w, TextId id, Real value) { w.setText(id, doubleText(value.value())); }
+inline void show(Window& w, TextId id, Real value) {
+  w.setText(id, doubleText(value.value()));
+}
 
-inline Real ln10() { return ln(10.0); }
+inline Real ln10() {
+  return ln(10.0);
+}
 
 }  // namespace kestrion::calc

@@ -20,11 +20,10 @@ std::string sliderTable() {
   std::ostringstream s;
   s << "Sliders (HScrollN=P raises Change, HScrollN~P raises Scroll):\n";
   for (const SliderSpec& spec : kSliders) {
-    s << "  " << spec.name << std::string(11 - spec.name.size(), ' ') << "page " << spec.page
-      << " " << kPageCaptions[static_cast<std::size_t>(spec.page)] << ": " << spec.quantity
-      << ", unit " << spec.unit << ", "
-      << (spec.scale == Scale::Tenth ? "position / 10" : "position") << ", " << spec.min << ".."
-      << spec.max << " (start " << spec.initial << ")\n";
+    s << "  " << spec.name << std::string(11 - spec.name.size(), ' ') << "page " << spec.page << " "
+      << kPageCaptions[static_cast<std::size_t>(spec.page)] << ": " << spec.quantity << ", unit "
+      << spec.unit << ", " << (spec.scale == Scale::Tenth ? "position / 10" : "position") << ", "
+      << spec.min << ".." << spec.max << " (start " << spec.initial << ")\n";
   }
   s << "Options: rainoff (\"Clear sky\"), Option1 (\"Rain 5 mm/h\"), Option2 (\"Rain 10 mm/h\"), "
        "Option3 (\"Rain 50 mm/h\")\n"
@@ -35,8 +34,7 @@ std::string sliderTable() {
 
 class Session {
  public:
-  Session(bool trace, std::ostream& out, std::ostream& err)
-      : trace_(trace), out_(out), err_(err) {}
+  Session(bool trace, std::ostream& out, std::ostream& err) : trace_(trace), out_(out), err_(err) {}
 
   int load() {
     if (const auto fault = window_.Form_Load()) {
@@ -98,8 +96,7 @@ class Session {
 
 }  // namespace
 
-int run(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-        std::ostream& err) {
+int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
   CLI::App app{
       "Kestrion calculator without a screen: loads the window, raises the EVENTs in order and "
       "prints the state as JSON (with --trace, one JSON line after the load and after each "

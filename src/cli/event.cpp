@@ -67,9 +67,9 @@ std::variant<Event, EventError> parseEvent(std::string_view text) {
                   "allowed: a whole number in " + std::string(s.name) + "'s range " + range);
   }
   if (res.ec == std::errc::result_out_of_range || value < s.min || value > s.max) {
-    return refuse(text, "position " + std::string(number) + " is outside " + std::string(s.name) +
-                            "'s range",
-                  "allowed: " + range);
+    return refuse(
+        text, "position " + std::string(number) + " is outside " + std::string(s.name) + "'s range",
+        "allowed: " + range);
   }
   return Event{SliderMove{*slider, text[sep] == '=' ? SliderEvent::Change : SliderEvent::Scroll,
                           static_cast<std::int16_t>(value)}};

@@ -27,7 +27,9 @@ class Real {
 
 namespace checked {
 
-[[noreturn]] inline void fail(FaultKind kind) { throw FloatFault{kind}; }
+[[noreturn]] inline void fail(FaultKind kind) {
+  throw FloatFault{kind};
+}
 
 // A result that is not finite is a fault of the step that made it.
 inline Real result(double r) {
@@ -42,10 +44,18 @@ inline Real result(double r) {
 
 }  // namespace checked
 
-inline Real operator+(Real a, Real b) { return checked::result(a.value() + b.value()); }
-inline Real operator-(Real a, Real b) { return checked::result(a.value() - b.value()); }
-inline Real operator-(Real a) { return -a.value(); }
-inline Real operator*(Real a, Real b) { return checked::result(a.value() * b.value()); }
+inline Real operator+(Real a, Real b) {
+  return checked::result(a.value() + b.value());
+}
+inline Real operator-(Real a, Real b) {
+  return checked::result(a.value() - b.value());
+}
+inline Real operator-(Real a) {
+  return -a.value();
+}
+inline Real operator*(Real a, Real b) {
+  return checked::result(a.value() * b.value());
+}
 inline Real operator/(Real a, Real b) {
   if (b.value() == 0) {
     checked::fail(a.value() == 0 || std::isnan(a.value()) ? FaultKind::InvalidOperation
@@ -53,8 +63,12 @@ inline Real operator/(Real a, Real b) {
   }
   return checked::result(a.value() / b.value());
 }
-inline bool operator<(Real a, Real b) { return a.value() < b.value(); }
-inline bool operator==(Real a, Real b) { return a.value() == b.value(); }
+inline bool operator<(Real a, Real b) {
+  return a.value() < b.value();
+}
+inline bool operator==(Real a, Real b) {
+  return a.value() == b.value();
+}
 
 // Natural logarithm: 0 is a division by zero, a negative argument invalid.
 inline Real ln(Real x) {
@@ -78,10 +92,20 @@ inline Real sqroot(Real x) {
   }
   return checked::result(std::sqrt(x.value()));
 }
-inline Real arctan(Real x) { return checked::result(std::atan(x.value())); }
-inline Real sine(Real x) { return checked::result(std::sin(x.value())); }
-inline Real cosine(Real x) { return checked::result(std::cos(x.value())); }
-inline Real tangent(Real x) { return checked::result(std::tan(x.value())); }
-inline Real floorOf(Real x) { return std::floor(x.value()); }
+inline Real arctan(Real x) {
+  return checked::result(std::atan(x.value()));
+}
+inline Real sine(Real x) {
+  return checked::result(std::sin(x.value()));
+}
+inline Real cosine(Real x) {
+  return checked::result(std::cos(x.value()));
+}
+inline Real tangent(Real x) {
+  return checked::result(std::tan(x.value()));
+}
+inline Real floorOf(Real x) {
+  return std::floor(x.value());
+}
 
 }  // namespace kestrion

@@ -35,23 +35,22 @@ const std::array<SliderSpec, kSliderCount> kSliders{{
 // clang-format on
 
 const std::array<std::string_view, kTextCount> kTextNames{
-    "lnbnf",    "lnbgain",    "cableloss",   "ifnf",   "nf",         "nt",
-    "feedloss", "diameter1",  "eff",         "frekvens", "tant",     "cableloss2",
-    "recnf",    "ifgain",     "snf",         "again",  "Latitud",    "longitud",
-    "satposition", "eirp",    "diam",        "efficiency", "ta",     "nflnb",
-    "bw",       "totnf",      "Gain",        "GT",     "el",         "az",
-    "offset",   "rsat",       "rsat2",       "cnres",  "cnel",       "regntext",
-    "attenuation",
+    "lnbnf",      "lnbgain",     "cableloss", "ifnf",     "nf",          "nt",    "feedloss",
+    "diameter1",  "eff",         "frekvens",  "tant",     "cableloss2",  "recnf", "ifgain",
+    "snf",        "again",       "Latitud",   "longitud", "satposition", "eirp",  "diam",
+    "efficiency", "ta",          "nflnb",     "bw",       "totnf",       "Gain",  "GT",
+    "el",         "az",          "offset",    "rsat",     "rsat2",       "cnres", "cnel",
+    "regntext",   "attenuation",
 };
 
 const std::array<std::string_view, kOptionCount> kOptionNames{"rainoff", "Option1", "Option2",
-                                                               "Option3"};
+                                                              "Option3"};
 
 const std::array<std::string_view, kLineCount> kLineNames{"Line6", "Line7", "Line8"};
 
 const std::array<std::string_view, 6> kPageCaptions{
-    "System Noise Figure",       "NF to Noise Temperature", "Antenna Gain Calculations",
-    "G/T Calculations",          "Antenna Alignment",       "C/N",
+    "System Noise Figure", "NF to Noise Temperature", "Antenna Gain Calculations",
+    "G/T Calculations",    "Antenna Alignment",       "C/N",
 };
 
 namespace {
@@ -67,7 +66,7 @@ std::optional<Id> find(const Names& names, std::string_view wanted) {
 
 std::optional<SliderId> sliderByName(std::string_view wanted) {
   const auto* const it = std::find_if(kSliders.begin(), kSliders.end(),
-                               [wanted](const SliderSpec& s) { return s.name == wanted; });
+                                      [wanted](const SliderSpec& s) { return s.name == wanted; });
   if (it == kSliders.end()) {
     return std::nullopt;
   }

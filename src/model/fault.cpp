@@ -39,8 +39,7 @@ const char* name(Procedure procedure) {
 }
 
 std::string describe(const Fault& fault) {
-  return std::string("floating-point fault in ") + name(fault.procedure) + ": " +
-         name(fault.kind);
+  return std::string("floating-point fault in ") + name(fault.procedure) + ": " + name(fault.kind);
 }
 
 }  // namespace kestrion

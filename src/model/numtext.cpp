@@ -8,8 +8,12 @@
 namespace kestrion {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Renders x with `digits` significant digits by the label rules. to_chars in
 // scientific form does the correctly rounded part: "d.ddddde+XX".
@@ -179,9 +183,13 @@ std::string intText(std::int16_t n) {
   return {buf.data(), res.ptr};
 }
 
-std::string singleText(float x) { return numberText(x, 7); }
+std::string singleText(float x) {
+  return numberText(x, 7);
+}
 
-std::string doubleText(double x) { return numberText(x, 15); }
+std::string doubleText(double x) {
+  return numberText(x, 15);
+}
 
 double leadingNumber(std::string_view text) {
   std::size_t i = 0;

@@ -33,8 +33,8 @@ constexpr std::pair<Procedure, void (*)(Window&)> kAntber{Procedure::antber, cal
 constexpr std::pair<Procedure, void (*)(Window&)> kGtber{Procedure::gtber, calc::gtber};
 constexpr std::pair<Procedure, void (*)(Window&)> kAlignment{Procedure::AlignmentCalc,
                                                              calc::AlignmentCalc};
-constexpr std::pair<Procedure, void (*)(Window&)> kCarrierToNoise{
-    Procedure::CarrierToNoiseCalc, calc::CarrierToNoiseCalc};
+constexpr std::pair<Procedure, void (*)(Window&)> kCarrierToNoise{Procedure::CarrierToNoiseCalc,
+                                                                  calc::CarrierToNoiseCalc};
 constexpr std::pair<Procedure, void (*)(Window&)> kRain{Procedure::RainAttenuationCalc,
                                                         calc::RainAttenuationCalc};
 constexpr std::pair<Procedure, void (*)(Window&)> kNfToT{Procedure::NoiseFigureToTemperature,
@@ -43,7 +43,9 @@ constexpr std::pair<Procedure, void (*)(Window&)> kTToNf{Procedure::TemperatureT
                                                          calc::temperatureToNoiseFigure};
 
 // Copies the elevation onto the C/N page, beside the rain options.
-void copyElevation(Window& w) { w.setText(TextId::cnel, w.text(TextId::el)); }
+void copyElevation(Window& w) {
+  w.setText(TextId::cnel, w.text(TextId::el));
+}
 
 }  // namespace
 
@@ -52,9 +54,8 @@ Window::Window() {
     const SliderSpec& s = kSliders[i];
     sliders_[i] = {s.initial, s.min, s.max};
     // The description's caption equals what the slider's handler would write.
-    texts_[i] = s.scale == Scale::Tenth
-                    ? singleText(static_cast<float>(s.initial) / 10.0F)
-                    : intText(s.initial);
+    texts_[i] = s.scale == Scale::Tenth ? singleText(static_cast<float>(s.initial) / 10.0F)
+                                        : intText(s.initial);
   }
   texts_[index(TextId::rsat)] = "38000";
   texts_[index(TextId::rsat2)] = "38000";
@@ -73,8 +74,12 @@ Outcome Window::Form_Load() {
   return runAll(*this, kBer, kGtber, kAlignment, kCarrierToNoise, kAntber);
 }
 
-Outcome Window::HScroll_Change(SliderId id) { return sliderBody(id); }
-Outcome Window::HScroll_Scroll(SliderId id) { return sliderBody(id); }
+Outcome Window::HScroll_Change(SliderId id) {
+  return sliderBody(id);
+}
+Outcome Window::HScroll_Scroll(SliderId id) {
+  return sliderBody(id);
+}
 
 Outcome Window::raise(SliderId id, SliderEvent event) {
   return event == SliderEvent::Change ? HScroll_Change(id) : HScroll_Scroll(id);
@@ -100,8 +105,8 @@ Outcome Window::sliderBody(SliderId id) {
     default:
       break;
   }
-  setText(valueLabel(id), s.scale == Scale::Tenth ? singleText(static_cast<float>(p) / 10.0F)
-                                                  : intText(p));
+  setText(valueLabel(id),
+          s.scale == Scale::Tenth ? singleText(static_cast<float>(p) / 10.0F) : intText(p));
   switch (s.recompute) {
     case Recompute::NoiseFigure:
       return runAll(*this, kBer);
@@ -184,8 +189,12 @@ void Window::setLineEnd(LineId id, float x2, float y2) {
   }
 }
 
-std::bitset<kTextCount> Window::takeChangedTexts() { return std::exchange(changedTexts_, {}); }
+std::bitset<kTextCount> Window::takeChangedTexts() {
+  return std::exchange(changedTexts_, {});
+}
 
-std::bitset<kLineCount> Window::takeChangedLines() { return std::exchange(changedLines_, {}); }
+std::bitset<kLineCount> Window::takeChangedLines() {
+  return std::exchange(changedLines_, {});
+}
 
 }  // namespace kestrion
