@@ -1,0 +1,42 @@
+#include "application.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
+#include <cstdio>
+
+#include "mainwindow.h"
+#include "screenshots.h"
+
+namespace kestrion::ui {
+
+int run(QApplication& app) {
+  QApplication::setApplicationName(QStringLiteral("Kestrion"));
+  QApplication::setApplicationVersion(QStringLiteral(KESTRION_VERSION));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/artwork/icon.svg")));
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("Calculator for satellite-TV receiving installations"));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  const QCommandLineOption screenshot(
+      QStringLiteral("screenshot"),
+      QStringLiteral("Write an image of each page into <dir> and exit."), QStringLiteral("dir"));
+  parser.addOption(screenshot);
+  parser.process(app);
+
+  MainWindow window;
+  window.show();
+  if (parser.isSet(screenshot)) {
+    QString error;
+    if (!writeScreenshots(window, parser.value(screenshot), &error)) {
+      std::fprintf(stderr, "kestrion: %s\n", qPrintable(error));
+      return 1;
+    }
+    return 0;
+  }
+  return QApplication::exec();
+}
+
+}  // namespace kestrion::ui

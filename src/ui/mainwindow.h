@@ -1,0 +1,50 @@
+// Form1: the calculator's one main window. It forwards the user's slider
+// moves and option clicks to the model and shows the texts and pointers the
+// model changed; it computes nothing itself.
+#pragma once
+
+#include <QMainWindow>
+
+#include "controlfactory.h"
+#include "model/window.h"
+
+class QButtonGroup;
+
+namespace kestrion::ui {
+
+class PointerLayer;
+class TabControl;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+
+  [[nodiscard]] const Window& model() const { return model_; }
+  [[nodiscard]] TabControl* tabControl() const { return tabs_; }
+
+ signals:
+  // Left for the desktop services to answer.
+  void aboutRequested();
+  void homePageRequested();
+  void footprintPageRequested();
+
+ private:
+  void buildMenu();
+  void buildControls();
+  void bindControls();
+  void setFocusOrder();
+  void sliderMoved(SliderId id, int position, bool dragging);
+  void optionClicked(int option);
+  void showChanges();
+  void report(const Outcome& outcome) const;
+
+  Window model_;
+  BoundControls bound_;
+  QButtonGroup* options_;
+  TabControl* tabs_ = nullptr;
+  PointerLayer* pointers_ = nullptr;
+};
+
+}  // namespace kestrion::ui

@@ -1,0 +1,25 @@
+// A fixed picture drawn from vector artwork, so it stays crisp at any scale.
+#pragma once
+
+#include <QWidget>
+
+class QSvgRenderer;
+
+namespace kestrion::ui {
+
+class Picture : public QWidget {
+  Q_OBJECT
+
+ public:
+  Picture(const QString& resource, QWidget* parent = nullptr);
+
+  [[nodiscard]] bool isValid() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QSvgRenderer* renderer_;
+};
+
+}  // namespace kestrion::ui

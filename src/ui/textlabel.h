@@ -1,0 +1,19 @@
+// A label that shows one of the model's texts. A screen reader hears its
+// quantity as the name and the text as the value.
+#pragma once
+
+#include <QLabel>
+
+namespace kestrion::ui {
+
+class TextLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  using QLabel::QLabel;
+
+  // Registers the accessibility interface; once per application.
+  static void installAccessibility();
+};
+
+}  // namespace kestrion::ui
