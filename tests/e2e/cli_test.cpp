@@ -1,0 +1,357 @@
+// kestrion-cli through the real executable: its output, --trace, standard
+// input, --help, and how it refuses bad input.
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using json = nlohmann::ordered_json;  // keeps the order the driver writes
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+std::string slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// Runs kestrion-cli with the arguments, feeding `input` on standard input.
+CliRun runCli(const std::vector<std::string>& args, const std::string& input = "") {
+  char dir[] = "/tmp/kestrion-cli-test-XXXXXX";
+  if (mkdtemp(dir) == nullptr) {
+    ADD_FAILURE() << "mkdtemp";
+    return {-1, "", ""};
+  }
+  const std::string base = dir;
+  const std::string inPath = base + "/in", outPath = base + "/out", errPath = base + "/err";
+  std::ofstream(inPath, std::ios::binary) << input;
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, inPath.c_str(), O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  std::vector<char*> argv{const_cast<char*>(KESTRION_CLI)};
+  for (const std::string& a : args) {
+    argv.push_back(const_cast<char*>(a.c_str()));
+  }
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  CliRun run{-1, "", ""};
+  if (posix_spawn(&pid, KESTRION_CLI, &actions, nullptr, argv.data(), environ) == 0) {
+    int wstatus = 0;
+    waitpid(pid, &wstatus, 0);
+    run.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  run.out = slurp(outPath);
+  run.err = slurp(errPath);
+  for (const std::string& p : {inPath, outPath, errPath}) {
+    std::remove(p.c_str());
+  }
+  rmdir(dir);
+  return run;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream s(text);
+  for (std::string line; std::getline(s, line);) {
+    out.push_back(line);
+  }
+  return out;
+}
+
+const char* const kTextNames[] = {
+    "lnbnf", "lnbgain", "cableloss", "ifnf", "nf", "nt", "feedloss", "diameter1", "eff",
+    "frekvens", "tant", "cableloss2", "recnf", "ifgain", "snf", "again", "Latitud", "longitud",
+    "satposition", "eirp", "diam", "efficiency", "ta", "nflnb", "bw", "totnf", "Gain", "GT",
+    "el", "az", "offset", "rsat", "rsat2", "cnres", "cnel", "regntext", "attenuation"};
+
+void expectStateShape(const json& state) {
+  ASSERT_TRUE(state.is_object());
+  std::vector<std::string> keys;
+  for (const auto& [key, value] : state.items()) {
+    keys.push_back(key);
+  }
+  EXPECT_EQ(keys, (std::vector<std::string>{"event", "texts", "sliders", "option", "lines"}));
+  ASSERT_EQ(state["texts"].size(), std::size(kTextNames));
+  std::size_t i = 0;
+  for (const auto& [key, value] : state["texts"].items()) {
+    EXPECT_EQ(key, kTextNames[i++]);
+    EXPECT_TRUE(value.is_string()) << key;
+  }
+  ASSERT_EQ(state["sliders"].size(), 25U);
+  int n = 1;
+  for (const auto& [key, value] : state["sliders"].items()) {
+    EXPECT_EQ(key, "HScroll" + std::to_string(n++));
+    EXPECT_TRUE(value.is_number_integer()) << key;
+  }
+  for (const char* line : {"Line6", "Line7", "Line8"}) {
+    ASSERT_TRUE(state["lines"][line].is_array()) << line;
+    EXPECT_EQ(state["lines"][line].size(), 4U) << line;
+  }
+}
+
+TEST(Cli, PrintsTheStartUpStateAsOneJsonObject) {
+  const CliRun run = runCli({});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  ASSERT_EQ(lines(run.out).size(), 1U);
+  const json state = json::parse(run.out);
+  expectStateShape(state);
+  EXPECT_EQ(state["event"], "load");
+  EXPECT_EQ(state["option"], "rainoff");
+  EXPECT_EQ(state["texts"]["totnf"], "1.01");
+  EXPECT_EQ(state["texts"]["Gain"], "39.7");
+  EXPECT_EQ(state["texts"]["GT"], "31.2");
+  EXPECT_EQ(state["texts"]["rsat"], "39560");
+  EXPECT_EQ(state["texts"]["cnres"], "10.9");
+  EXPECT_EQ(state["texts"]["cnel"], "");
+  EXPECT_EQ(state["sliders"]["HScroll16"], 500);
+  EXPECT_EQ(state["sliders"]["HScroll17"], 60);
+  EXPECT_EQ(state["lines"]["Line7"][0], 1920);
+  EXPECT_NEAR(state["lines"]["Line7"][2].get<double>(), 1713.12, 0.01);
+  EXPECT_NEAR(state["lines"]["Line8"][3].get<double>(), 3774.85, 0.01);
+}
+
+// Each coordinate is the shortest text that reads back to the same float.
+TEST(Cli, LineCoordinatesAreShortestSinglePrecisionTexts) {
+  const CliRun run = runCli({"HScroll17=-33", "HScroll18=151", "HScroll19=160"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::size_t start = run.out.find("\"lines\":");
+  ASSERT_NE(start, std::string::npos);
+  std::string section = run.out.substr(start);
+  int count = 0;
+  for (std::size_t i = 0; i < section.size();) {
+    const std::size_t first = section.find_first_of("-0123456789", i);
+    if (first == std::string::npos) {
+      break;
+    }
+    const std::size_t last = section.find_first_not_of("-0123456789.eE+", first);
+    const std::string token = section.substr(first, last - first);
+    i = last;
+    if (section[first - 1] == 'e') {
+      continue;  // the digit in a line's name
+    }
+    float value = 0;
+    std::from_chars(token.data(), token.data() + token.size(), value);
+    char shortest[32];
+    const auto res = std::to_chars(shortest, shortest + sizeof shortest, value);
+    EXPECT_EQ(token, std::string(shortest, res.ptr));
+    ++count;
+  }
+  EXPECT_EQ(count, 12);
+}
+
+TEST(Cli, StateAfterTheLastEvent) {
+  const CliRun run = runCli({"HScroll17=-30", "HScroll18=0", "HScroll19~20", "Option3"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const json state = json::parse(run.out);
+  expectStateShape(state);
+  EXPECT_EQ(state["event"], "Option3");
+  EXPECT_EQ(state["option"], "Option3");
+  EXPECT_EQ(state["texts"]["el"], "48.74");
+  EXPECT_EQ(state["texts"]["az"], "36.05");
+  EXPECT_EQ(state["texts"]["cnel"], "48.74");
+  EXPECT_EQ(state["texts"]["regntext"], "50");
+  EXPECT_EQ(state["sliders"]["HScroll19"], 20);
+}
+
+TEST(Cli, TracePrintsTheLoadAndEveryEvent) {
+  const std::vector<std::string> events{"HScroll1=7", "HScroll2~60", "Option1", "rainoff"};
+  std::vector<std::string> args{"--trace"};
+  args.insert(args.end(), events.begin(), events.end());
+  const CliRun run = runCli(args);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto out = lines(run.out);
+  ASSERT_EQ(out.size(), events.size() + 1);
+  EXPECT_EQ(json::parse(out[0])["event"], "load");
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    const json state = json::parse(out[i + 1]);
+    expectStateShape(state);
+    EXPECT_EQ(state["event"], events[i]);
+  }
+  EXPECT_EQ(json::parse(out[1])["texts"]["lnbnf"], "0.7");
+  EXPECT_EQ(json::parse(out[2])["texts"]["totnf"], "0.7");
+  EXPECT_EQ(json::parse(out[3])["texts"]["cnres"], "7.9");
+  EXPECT_EQ(json::parse(out[4])["texts"]["cnres"], "10.9");
+}
+
+TEST(Cli, StandardInputGivesTheSameStatesAsArguments) {
+  const std::vector<std::string> events{"HScroll20=70", "HScroll21~500", "Option2", "HScroll17=-5"};
+  std::vector<std::string> args{"--trace"};
+  args.insert(args.end(), events.begin(), events.end());
+  std::string input;
+  for (const std::string& e : events) {
+    input += e + "\n";
+  }
+  const CliRun fromArgs = runCli(args);
+  const CliRun fromStdin = runCli({"--trace", "-"}, input);
+  ASSERT_EQ(fromStdin.status, 0) << fromStdin.err;
+  EXPECT_EQ(fromStdin.out, fromArgs.out);
+
+  // Line ends of either kind, and a last line without one.
+  std::string crlf = "HScroll20=70\r\nHScroll21~500\r\nOption2\r\nHScroll17=-5";
+  const CliRun fromCrlf = runCli({"--trace", "-"}, crlf);
+  ASSERT_EQ(fromCrlf.status, 0) << fromCrlf.err;
+  EXPECT_EQ(fromCrlf.out, fromArgs.out);
+
+  const CliRun single = runCli({"-"}, input);
+  ASSERT_EQ(single.status, 0);
+  EXPECT_EQ(single.out, lines(fromArgs.out).back() + "\n");
+}
+
+TEST(Cli, EmptyStandardInputPrintsTheLoadedState) {
+  const CliRun run = runCli({"-"}, "");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(json::parse(run.out)["event"], "load");
+}
+
+TEST(Cli, HelpListsEverySliderAndTheOptions) {
+  const CliRun run = runCli({"--help"});
+  ASSERT_EQ(run.status, 0);
+  struct Row {
+    const char* slider;
+    const char* words[4];
+  };
+  const Row rows[] = {
+      {"HScroll1 ", {"System Noise Figure", "LNB Noise Figure", "position / 10", "0..100"}},
+      {"HScroll6 ", {"NF to Noise Temperature", "Noise Temperature", "unit K", "0..10000"}},
+      {"HScroll10 ", {"Antenna Gain Calculations", "Frequency", "GHz", "10..300"}},
+      {"HScroll16 ", {"G/T Calculations", "Antenna Gain", "position / 10", "10..800"}},
+      {"HScroll18 ", {"Antenna Alignment", "Longitude", "deg", "-180..180"}},
+      {"HScroll25 ", {"C/N", "Bandwidth", "MHz", "1..100"}},
+  };
+  const auto out = lines(run.out);
+  for (int n = 1; n <= 25; ++n) {
+    const std::string slider = "HScroll" + std::to_string(n) + " ";
+    EXPECT_EQ(std::count_if(out.begin(), out.end(),
+                            [&](const std::string& l) { return l.find(slider) != std::string::npos; }),
+              1)
+        << slider;
+  }
+  for (const Row& r : rows) {
+    const auto it = std::find_if(out.begin(), out.end(), [&](const std::string& l) {
+      return l.find(r.slider) != std::string::npos;
+    });
+    ASSERT_NE(it, out.end()) << r.slider;
+    for (const char* word : r.words) {
+      EXPECT_NE(it->find(word), std::string::npos) << *it << " lacks " << word;
+    }
+  }
+  for (const char* option : {"rainoff", "Option1", "Option2", "Option3", "Clear sky",
+                             "Rain 5 mm/h", "Rain 10 mm/h", "Rain 50 mm/h", "--trace"}) {
+    EXPECT_NE(run.out.find(option), std::string::npos) << option;
+  }
+}
+
+// ----------------------------------------------------------------- bad input
+
+struct BadInput {
+  const char* name;
+  std::vector<std::string> good;  // events before the bad one
+  std::string bad;
+  const char* wrong;              // what the message says is wrong
+  const char* allowed;            // and what it says is allowed
+};
+
+void PrintTo(const BadInput& c, std::ostream* os) { *os << c.name; }
+
+class CliBadInput : public testing::TestWithParam<BadInput> {};
+
+std::vector<std::string> withTrace(const BadInput& c, bool stdinMode) {
+  std::vector<std::string> args{"--trace"};
+  if (stdinMode) {
+    args.push_back("-");
+    return args;
+  }
+  args.insert(args.end(), c.good.begin(), c.good.end());
+  args.push_back(c.bad);
+  args.push_back("HScroll1=50");  // must never run
+  return args;
+}
+
+void expectRefused(const BadInput& c, const CliRun& run, bool traced) {
+  EXPECT_EQ(run.status, 2);
+  const auto err = lines(run.err);
+  ASSERT_EQ(err.size(), 1U) << run.err;
+  EXPECT_NE(err[0].find("\"" + c.bad + "\""), std::string::npos) << err[0];
+  EXPECT_NE(err[0].find(c.wrong), std::string::npos) << err[0];
+  EXPECT_NE(err[0].find(c.allowed), std::string::npos) << err[0];
+  const auto out = lines(run.out);
+  if (!traced) {
+    EXPECT_EQ(run.out, "");
+    return;
+  }
+  // The states printed before the bad event stay; nothing after it ran.
+  ASSERT_EQ(out.size(), c.good.size() + 1);
+  for (std::size_t i = 0; i < c.good.size(); ++i) {
+    EXPECT_EQ(json::parse(out[i + 1])["event"], c.good[i]);
+  }
+}
+
+TEST_P(CliBadInput, OneLineOnStderrAndExitStatus2) {
+  const BadInput& c = GetParam();
+  if (!c.bad.empty()) {
+    expectRefused(c, runCli(withTrace(c, false)), true);
+    std::vector<std::string> plain = c.good;
+    plain.push_back(c.bad);
+    expectRefused(c, runCli(plain), false);
+  }
+  std::string input;
+  for (const std::string& e : c.good) {
+    input += e + "\n";
+  }
+  input += c.bad + "\nHScroll1=50\n";
+  expectRefused(c, runCli(withTrace(c, true), input), true);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Events, CliBadInput,
+    testing::Values(
+        BadInput{"UnknownSlider", {"HScroll1=5"}, "HScroll26=1", "unknown control", "N 1..25"},
+        BadInput{"UnknownName", {}, "Rain5", "unknown control", "rainoff, Option1, Option2, Option3"},
+        BadInput{"SliderWithoutPosition", {"Option1", "HScroll2=3"}, "HScroll2",
+                 "needs a position", "HScrollN=P"},
+        BadInput{"WrongSeparator", {}, "HScroll2:3", "unknown control", "HScrollN=P"},
+        BadInput{"PositionAboveMax", {"HScroll1=5"}, "HScroll1=101", "outside HScroll1's range",
+                 "0..100"},
+        BadInput{"PositionBelowMin", {}, "HScroll17~-91", "outside HScroll17's range", "-90..90"},
+        BadInput{"PositionBeyondAnyInteger", {}, "HScroll6=123456789012345678901234567890",
+                 "outside HScroll6's range", "0..10000"},
+        BadInput{"PositionNotANumber", {"HScroll3=7"}, "HScroll3=ten", "is not a whole number",
+                 "0..100"},
+        BadInput{"PositionWithDecimals", {}, "HScroll24=1.5", "is not a whole number", "1..100"},
+        BadInput{"EmptyPosition", {}, "HScroll24=", "is not a whole number", "1..100"},
+        BadInput{"EmptyLine", {"HScroll1=5", "Option2"}, "", "empty event", "HScrollN=P"}),
+    [](const testing::TestParamInfo<BadInput>& info) { return std::string(info.param.name); });
+
+TEST(Cli, UnknownFlagIsBadInput) {
+  const CliRun run = runCli({"--verbose"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(lines(run.err).size(), 1U) << run.err;
+}
+
+}  // namespace
