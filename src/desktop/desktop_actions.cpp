@@ -1,0 +1,64 @@
+#include "desktop/desktop_actions.h"
+
+#include "desktop/about_window.h"
+#include "desktop/shell_to_browser.h"
+#include "model/web_addresses.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+
+namespace kestrion::desktop {
+
+DesktopActions::DesktopActions(QWidget* mainWindow, DesktopService& desktop, QObject* parent)
+    : QObject(parent), mainWindow_(mainWindow), desktop_(desktop) {
+  mainWindow_->installEventFilter(this);
+  // However the event loop is asked to end, no About window outlives it.
+  connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { delete about_.data(); });
+}
+
+DesktopActions::~DesktopActions() { delete about_.data(); }
+
+void DesktopActions::showAbout() {
+  if (!about_) {
+    // Owned by the main window, so it never outlives it; it still does not
+    // keep the program running when the main window is closed.
+    about_ = new AboutWindow(mainWindow_);
+    about_->setAttribute(Qt::WA_DeleteOnClose);
+    about_->setAttribute(Qt::WA_QuitOnClose, false);
+    connect(about_, &AboutWindow::homePageRequested, this, [this] {
+      ShellToBrowser(desktop_, about_, kHomePage, 0);
+    });
+  }
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
+}
+
+void DesktopActions::openHomePage() { ShellToBrowser(desktop_, mainWindow_, kHomePage, 0); }
+
+void DesktopActions::openFootprintPage() { ShellToBrowser(desktop_, mainWindow_, kFootprintPage, 0); }
+
+void DesktopActions::quit() {
+  closeAbout();
+  mainWindow_->close();
+  QCoreApplication::exit(0);
+}
+
+bool DesktopActions::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == mainWindow_ && event->type() == QEvent::Close) {
+    closeAbout();
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void DesktopActions::closeAbout() {
+  // Hidden at once, destroyed later: Qt may still be walking its list of
+  // windows (closing them all on quit) when this runs.
+  if (about_) {
+    about_->hide();
+    about_->deleteLater();
+  }
+}
+
+}  // namespace kestrion::desktop

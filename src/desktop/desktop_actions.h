@@ -1,0 +1,46 @@
+// What the main window's menu item About, its two web links and its Quit
+// button do: the About window's life, the browser launches and the end of
+// the program.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+namespace kestrion::desktop {
+
+class AboutWindow;
+class DesktopService;
+
+class DesktopActions : public QObject {
+  Q_OBJECT
+ public:
+  // `mainWindow` owns the About window and is the owner of its launches;
+  // `desktop` must outlive this object.
+  DesktopActions(QWidget* mainWindow, DesktopService& desktop, QObject* parent = nullptr);
+  ~DesktopActions() override;
+
+  // The About window while it exists (shown or hidden), else null.
+  AboutWindow* aboutWindow() const { return about_; }
+
+ public Q_SLOTS:
+  // Creates the About window on first use, then shows that same window.
+  void showAbout();
+  void openHomePage();
+  void openFootprintPage();
+  // Closes every window and ends the event loop at once.
+  void quit();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void closeAbout();
+
+  QWidget* mainWindow_;
+  DesktopService& desktop_;
+  QPointer<AboutWindow> about_;
+};
+
+}  // namespace kestrion::desktop
