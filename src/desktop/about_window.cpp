@@ -51,11 +51,14 @@ AboutWindow::AboutWindow(QWidget* parent)
   setWindowTitle(QStringLiteral("About Kestrion"));
   setWindowIcon(applicationIcon());
   setFixedSize(kClientArea);
-  QFont face = font();
-  face.setPointSizeF(8.25);
-  setFont(face);
-  setBackgroundRole(QPalette::Button);
-  setAutoFillBackground(true);
+  QFont standard = font();
+  standard.setPointSizeF(8.25);
+  setFont(standard);
+  // The face colour of buttons. Set as the window colour rather than as the
+  // background role, which would also turn the labels' text to ButtonText.
+  QPalette facePalette = palette();
+  facePalette.setColor(QPalette::Window, facePalette.color(QPalette::Button));
+  setPalette(facePalette);
 
   auto* logo = new QLabel(this);
   logo->setObjectName(QStringLiteral("Image1"));

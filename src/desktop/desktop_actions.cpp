@@ -39,12 +39,6 @@ void DesktopActions::openHomePage() { ShellToBrowser(desktop_, mainWindow_, kHom
 
 void DesktopActions::openFootprintPage() { ShellToBrowser(desktop_, mainWindow_, kFootprintPage, 0); }
 
-void DesktopActions::quit() {
-  closeAbout();
-  mainWindow_->close();
-  QCoreApplication::exit(0);
-}
-
 bool DesktopActions::eventFilter(QObject* watched, QEvent* event) {
   if (watched == mainWindow_ && event->type() == QEvent::Close) {
     closeAbout();

@@ -1,6 +1,6 @@
-// What the main window's menu item About, its two web links and its Quit
-// button do: the About window's life, the browser launches and the end of
-// the program.
+// What the main window's menu item About and its two web links do, and the
+// About window's part in the end of the program: it never outlives the main
+// window and never keeps the program running.
 #pragma once
 
 #include <QObject>
@@ -29,8 +29,6 @@ class DesktopActions : public QObject {
   void showAbout();
   void openHomePage();
   void openFootprintPage();
-  // Closes every window and ends the event loop at once.
-  void quit();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
