@@ -73,6 +73,8 @@ QWidget* ControlFactory::build(const ControlSpec& spec, QWidget* parent) {
       bar->setSingleStep(1);
       bar->setPageStep(1);
       bar->setTracking(true);
+      // Qt inverts a scroll bar's keys by default; here Right means more.
+      bar->setInvertedControls(false);
       bar->setFocusPolicy(Qt::StrongFocus);
       bar->setAccessibleName(qs(kSliders[index(*id)].quantity));
       bound_.sliders[index(*id)] = bar;

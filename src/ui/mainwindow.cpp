@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
@@ -28,6 +29,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), options_(new QButtonGroup(this)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Kestrion3.0"));
+  setWindowIcon(QIcon(QStringLiteral(":/artwork/icon.svg")));
   setPalette(windowPalette());
   setFont(controlFont());
   TextLabel::installAccessibility();

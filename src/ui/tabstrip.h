@@ -17,6 +17,7 @@ class TabStrip : public QWidget {
   [[nodiscard]] int currentIndex() const { return current_; }
   [[nodiscard]] int count() const { return static_cast<int>(captions_.size()); }
   [[nodiscard]] QRect tabRect(int index) const;
+  [[nodiscard]] QString tabText(int index) const { return captions_.value(index); }
   void setCurrentIndex(int index);
 
   static constexpr int kTabsPerRow = 3;

@@ -1,0 +1,417 @@
+// The window driven as a user drives it: mouse and keyboard on real widgets.
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+#include "gui_helpers.h"
+#include "ui/pointerlayer.h"
+#include "ui/twips.h"
+
+using namespace gui;
+using kestrion::LineId;
+
+namespace {
+
+// What a change of one slider may touch outside its own page: the alignment
+// hands the distance and the C/N result to the C/N page.
+const QStringList kCarriedOver{"rsat", "cnres"};
+
+QMap<QString, QString> onPage(const MainWindow& w, const QMap<QString, QString>& texts, int page,
+                              bool same) {
+  QMap<QString, QString> out;
+  for (auto it = texts.begin(); it != texts.end(); ++it) {
+    if ((pageOf(w, control(w, it.key())) == page) == same) {
+      out.insert(it.key(), it.value());
+    }
+  }
+  return out;
+}
+
+QString focusName(const MainWindow& w) {
+  QWidget* f = QApplication::focusWidget();
+  if (f == nullptr) {
+    return QStringLiteral("<none>");
+  }
+  return f == w.tabControl()->strip() ? QStringLiteral("SSTab1") : f->objectName();
+}
+
+// A pixel of the pointer layer three quarters along a line, where no other
+// line crosses.
+QColor pointerPixel(const MainWindow& w, LineId id) {
+  auto* layer = w.findChild<kestrion::ui::PointerLayer*>();
+  const QImage image = layer->grab().toImage();
+  const kestrion::Line& l = w.model().line(id);
+  const QPointF p = kestrion::ui::toPixels(l.x1 + 0.75 * (l.x2 - l.x1), l.y1 + 0.75 * (l.y2 - l.y1));
+  const double dpr = image.devicePixelRatio();
+  return image.pixelColor((p * dpr).toPoint());
+}
+
+}  // namespace
+
+class InputTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    window_ = std::make_unique<MainWindow>();
+    showWindow(*window_);
+  }
+  void cleanup() { window_.reset(); }
+
+  void arrowClick_data();
+  void arrowClick();
+  void dragEqualsClicks_data();
+  void dragEqualsClicks();
+  void keys_data();
+  void keys();
+  void options_data();
+  void options();
+  void pointersAfterStartUp();
+  void pointersFollowSliders_data();
+  void pointersFollowSliders();
+  void tabsByMouse();
+  void tabsByKeyboard_data();
+  void tabsByKeyboard();
+  void focusOrder_data();
+  void focusOrder();
+  void buttonsSignal();
+
+ private:
+  std::unique_ptr<MainWindow> window_;
+};
+
+void InputTest::arrowClick_data() {
+  QTest::addColumn<QString>("slider");
+  QTest::addColumn<QString>("label");
+  QTest::addColumn<QString>("shown");   // the value label after one step right
+  QTest::addColumn<QString>("result");  // a result that must move with it, if any
+  // clang-format off
+  const char* rows[][4] = {
+      {"HScroll1", "lnbnf", "1.1", "totnf"},      {"HScroll2", "lnbgain", "46", ""},
+      {"HScroll3", "cableloss", "11", ""},        {"HScroll4", "ifnf", "11", ""},
+      {"HScroll5", "nf", "1.1", "nt"},            {"HScroll6", "nt", "76", ""},
+      {"HScroll7", "feedloss", "0.1", "totnf"},   {"HScroll8", "diameter1", "1.1", "Gain"},
+      {"HScroll9", "eff", "61", "Gain"},          {"HScroll10", "frekvens", "12.1", "Gain"},
+      {"HScroll11", "tant", "1", ""},             {"HScroll12", "cableloss2", "11", ""},
+      {"HScroll13", "recnf", "11", ""},           {"HScroll14", "ifgain", "16", ""},
+      {"HScroll15", "snf", "1.1", "GT"},          {"HScroll16", "again", "50.1", "GT"},
+      {"HScroll17", "Latitud", "61", "el"},       {"HScroll18", "longitud", "16", "az"},
+      {"HScroll19", "satposition", "1", "az"},    {"HScroll20", "eirp", "41", "cnres"},
+      {"HScroll21", "diam", "151", "cnres"},      {"HScroll22", "efficiency", "61", ""},
+      {"HScroll23", "ta", "31", ""},              {"HScroll24", "nflnb", "1.1", ""},
+      {"HScroll25", "bw", "31", ""},
+  };
+  // clang-format on
+  for (const auto& r : rows) {
+    QTest::newRow(r[0]) << r[0] << r[1] << r[2] << r[3];
+  }
+}
+
+void InputTest::arrowClick() {
+  QFETCH(QString, slider);
+  QFETCH(QString, label);
+  QFETCH(QString, shown);
+  QFETCH(QString, result);
+  QScrollBar* bar = gui::slider(*window_, slider);
+  const int page = pageOf(*window_, bar);
+  showPage(*window_, page);
+  const auto before = shownTexts(*window_);
+
+  clickArrow(bar, 1);
+
+  const auto after = shownTexts(*window_);
+  QCOMPARE(after.value(label), shown);
+  if (!result.isEmpty()) {
+    QVERIFY2(after.value(result) != before.value(result), qPrintable(result));
+  }
+  // Every label shows what the model holds now.
+  for (auto it = after.begin(); it != after.end(); ++it) {
+    QCOMPARE(it.value(), QString::fromStdString(
+                             window_->model().text(*kestrion::textByName(it.key().toStdString()))));
+  }
+  // Nothing on the other pages moved, but for what the alignment hands on.
+  auto othersBefore = onPage(*window_, before, page, false);
+  auto othersAfter = onPage(*window_, after, page, false);
+  if (page == 4) {
+    for (const QString& name : kCarriedOver) {
+      othersBefore.remove(name);
+      othersAfter.remove(name);
+    }
+  }
+  QCOMPARE(othersAfter, othersBefore);
+}
+
+void InputTest::dragEqualsClicks_data() {
+  QTest::addColumn<QString>("slider");
+  QTest::addColumn<int>("pixels");
+  QTest::newRow("HScroll17 right") << "HScroll17" << 9;
+  QTest::newRow("HScroll18 left") << "HScroll18" << -7;
+  QTest::newRow("HScroll1 right") << "HScroll1" << 12;
+  QTest::newRow("HScroll24 left") << "HScroll24" << -5;
+}
+
+void InputTest::dragEqualsClicks() {
+  QFETCH(QString, slider);
+  QFETCH(int, pixels);
+  QScrollBar* dragged = gui::slider(*window_, slider);
+  showPage(*window_, pageOf(*window_, dragged));
+  const int start = dragged->value();
+  const QPoint from = subControl(dragged, QStyle::SC_ScrollBarSlider).center();
+  const QPoint to = from + QPoint(pixels, 0);
+  QTest::mousePress(dragged, Qt::LeftButton, {}, from);
+  QVERIFY(dragged->isSliderDown());
+  QTest::mouseMove(dragged, to);
+  QTest::mouseRelease(dragged, Qt::LeftButton, {}, to);
+  const int reached = dragged->value();
+  QVERIFY2(reached != start, "the drag moved nothing");
+
+  MainWindow other;
+  showWindow(other);
+  QScrollBar* clicked = gui::slider(other, slider);
+  showPage(other, pageOf(other, clicked));
+  clickArrow(clicked, reached - start);
+  QCOMPARE(clicked->value(), reached);
+
+  QCOMPARE(shownTexts(other), shownTexts(*window_));
+  for (std::size_t i = 0; i < kestrion::kTextCount; ++i) {
+    const auto id = static_cast<kestrion::TextId>(i);
+    QCOMPARE(other.model().text(id), window_->model().text(id));
+  }
+}
+
+void InputTest::keys_data() {
+  QTest::addColumn<QString>("slider");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<QString>("label");
+  QTest::addColumn<QString>("shown");
+  QTest::newRow("HScroll17 Home") << "HScroll17" << int(Qt::Key_Home) << "Latitud" << "-90";
+  QTest::newRow("HScroll17 End") << "HScroll17" << int(Qt::Key_End) << "Latitud" << "90";
+  QTest::newRow("HScroll18 Left") << "HScroll18" << int(Qt::Key_Left) << "longitud" << "14";
+  QTest::newRow("HScroll19 Home") << "HScroll19" << int(Qt::Key_Home) << "satposition" << "-180";
+  QTest::newRow("HScroll13 Home") << "HScroll13" << int(Qt::Key_Home) << "recnf" << "1";
+  QTest::newRow("HScroll1 PageUp") << "HScroll1" << int(Qt::Key_PageUp) << "lnbnf" << "1.1";
+  QTest::newRow("HScroll1 PageDown") << "HScroll1" << int(Qt::Key_PageDown) << "lnbnf" << "0.9";
+  QTest::newRow("HScroll10 End") << "HScroll10" << int(Qt::Key_End) << "frekvens" << "30";
+  QTest::newRow("HScroll16 Right") << "HScroll16" << int(Qt::Key_Right) << "again" << "50.1";
+  QTest::newRow("HScroll25 Home") << "HScroll25" << int(Qt::Key_Home) << "bw" << "1";
+}
+
+void InputTest::keys() {
+  QFETCH(QString, slider);
+  QFETCH(int, key);
+  QFETCH(QString, label);
+  QFETCH(QString, shown);
+  QScrollBar* bar = gui::slider(*window_, slider);
+  showPage(*window_, pageOf(*window_, bar));
+  bar->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(bar, Qt::Key(key));
+  QCOMPARE(labelText(*window_, label), shown);
+  // A second press at the end of the range changes nothing.
+  if (key == Qt::Key_Home || key == Qt::Key_End) {
+    const auto before = shownTexts(*window_);
+    QTest::keyClick(bar, Qt::Key(key));
+    QCOMPARE(shownTexts(*window_), before);
+  }
+}
+
+void InputTest::options_data() {
+  QTest::addColumn<QStringList>("clicks");
+  QTest::addColumn<bool>("rain");  // the C/N differs from the clear-sky one
+  QTest::newRow("Rain 5") << QStringList{"Option1"} << true;
+  QTest::newRow("Rain 10") << QStringList{"Option2"} << true;
+  QTest::newRow("Rain 50") << QStringList{"Option3"} << true;
+  QTest::newRow("Clear sky again") << QStringList{"Option3", "rainoff"} << false;
+  QTest::newRow("Rain 5 then 50") << QStringList{"Option1", "Option3"} << true;
+}
+
+void InputTest::options() {
+  QFETCH(QStringList, clicks);
+  QFETCH(bool, rain);
+  showPage(*window_, 5);
+  const QString clearSky = labelText(*window_, "cnres");
+  for (const QString& name : clicks) {
+    auto* option = window_->findChild<QRadioButton*>(name);
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+  }
+  for (const char* name : {"rainoff", "Option1", "Option2", "Option3"}) {
+    QCOMPARE(window_->findChild<QRadioButton*>(name)->isChecked(), clicks.last() == name);
+  }
+  QCOMPARE(labelText(*window_, "cnres") != clearSky, rain);
+  // "Rain 5 mm/h" brings the elevation over; the labels show what the model holds.
+  if (clicks.contains("Option1")) {
+    QCOMPARE(labelText(*window_, "cnel"), labelText(*window_, "el"));
+  }
+  for (const char* name : {"cnel", "cnres"}) {
+    QCOMPARE(labelText(*window_, name),
+             QString::fromStdString(window_->model().text(*kestrion::textByName(name))));
+  }
+}
+
+void InputTest::pointersAfterStartUp() {
+  const kestrion::Line& l7 = window_->model().line(LineId::Line7);
+  QVERIFY(std::abs(l7.x2 - 1713) < 1 && std::abs(l7.y2 - 4989) < 1);
+  showPage(*window_, 4);
+  const QColor background = window_->findChild<kestrion::ui::PointerLayer*>()->palette().color(
+      QPalette::Window);
+  QCOMPARE(pointerPixel(*window_, LineId::Line6), QColor(255, 0, 0));
+  QVERIFY(pointerPixel(*window_, LineId::Line7) != background);
+  QVERIFY(pointerPixel(*window_, LineId::Line8) != background);
+}
+
+void InputTest::pointersFollowSliders_data() {
+  QTest::addColumn<QString>("slider");
+  QTest::addColumn<int>("key");
+  QTest::newRow("latitude south") << "HScroll17" << int(Qt::Key_Home);
+  QTest::newRow("longitude west") << "HScroll18" << int(Qt::Key_Home);
+  QTest::newRow("satellite east") << "HScroll19" << int(Qt::Key_End);
+}
+
+void InputTest::pointersFollowSliders() {
+  QFETCH(QString, slider);
+  QFETCH(int, key);
+  showPage(*window_, 4);
+  auto* layer = window_->findChild<kestrion::ui::PointerLayer*>();
+  const QColor background = layer->palette().color(QPalette::Window);
+  const QImage before = layer->grab().toImage();
+  const auto startEnds = [&] {
+    std::array<QPointF, 3> ends;
+    for (int i = 0; i < 3; ++i) {
+      const kestrion::Line& l = window_->model().line(static_cast<LineId>(i));
+      ends[i] = {l.x2, l.y2};
+    }
+    return ends;
+  }();
+  QScrollBar* bar = gui::slider(*window_, slider);
+  bar->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(bar, Qt::Key(key));
+  QVERIFY(layer->grab().toImage() != before);
+  int moved = 0;
+  for (int i = 0; i < 3; ++i) {
+    const auto id = static_cast<LineId>(i);
+    const kestrion::Line& l = window_->model().line(id);
+    moved += QPointF(l.x2, l.y2) != startEnds[i];
+    // Drawn where the model says the pointer ends.
+    QVERIFY2(pointerPixel(*window_, id) != background, qPrintable(QString::number(i)));
+  }
+  QVERIFY(moved > 0);
+}
+
+void InputTest::tabsByMouse() {
+  const auto modelTexts = [this] {
+    QStringList t;
+    for (std::size_t i = 0; i < kestrion::kTextCount; ++i) {
+      t << QString::fromStdString(window_->model().text(static_cast<kestrion::TextId>(i)));
+    }
+    return t;
+  };
+  const QStringList before = modelTexts();
+  for (int page : {3, 5, 1, 4, 2, 0}) {
+    showPage(*window_, page);
+    for (int p = 0; p < 6; ++p) {
+      QCOMPARE(window_->tabControl()->page(p)->isVisible(), p == page);
+    }
+    // The rows keep their places.
+    QVERIFY(window_->tabControl()->strip()->tabRect(0).top() <
+            window_->tabControl()->strip()->tabRect(3).top());
+  }
+  // Switching pages computes nothing.
+  QCOMPARE(modelTexts(), before);
+}
+
+void InputTest::tabsByKeyboard_data() {
+  QTest::addColumn<QList<int>>("keys");
+  QTest::addColumn<QList<int>>("modifiers");
+  QTest::addColumn<int>("page");
+  const int none = Qt::NoModifier;
+  const int ctrl = Qt::ControlModifier;
+  const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+  QTest::newRow("Right") << QList<int>{Qt::Key_Right} << QList<int>{none} << 1;
+  QTest::newRow("Left wraps") << QList<int>{Qt::Key_Left} << QList<int>{none} << 5;
+  QTest::newRow("Down") << QList<int>{Qt::Key_Down} << QList<int>{none} << 3;
+  QTest::newRow("Right Up") << QList<int>{Qt::Key_Right, Qt::Key_Up} << QList<int>{none, none}
+                            << 4;
+  QTest::newRow("Ctrl+Tab") << QList<int>{Qt::Key_Tab} << QList<int>{ctrl} << 1;
+  QTest::newRow("Ctrl+Tab twice") << QList<int>{Qt::Key_Tab, Qt::Key_Tab}
+                                  << QList<int>{ctrl, ctrl} << 2;
+  QTest::newRow("Ctrl+Shift+Tab") << QList<int>{Qt::Key_Backtab} << QList<int>{ctrlShift} << 5;
+}
+
+void InputTest::tabsByKeyboard() {
+  QFETCH(QList<int>, keys);
+  QFETCH(QList<int>, modifiers);
+  QFETCH(int, page);
+  auto* strip = window_->tabControl()->strip();
+  // The strip takes the focus one Tab after Quit.
+  QCOMPARE(focusName(*window_), QStringLiteral("quit"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(focusName(*window_), QStringLiteral("SSTab1"));
+  for (int i = 0; i < keys.size(); ++i) {
+    QTest::keyClick(strip, Qt::Key(keys[i]), Qt::KeyboardModifiers(modifiers[i]));
+  }
+  QCOMPARE(window_->tabControl()->currentIndex(), page);
+  QVERIFY(window_->tabControl()->page(page)->isVisible());
+}
+
+void InputTest::focusOrder_data() {
+  QTest::addColumn<int>("page");
+  QTest::addColumn<QStringList>("order");
+  const QStringList head{"quit", "SSTab1"};
+  QTest::newRow("System Noise Figure")
+      << 0
+      << head + QStringList{"HScroll11", "HScroll7", "HScroll4", "HScroll3", "HScroll2",
+                            "HScroll1", "HScroll14", "HScroll13", "HScroll12"};
+  QTest::newRow("NF to Noise Temperature") << 1 << head + QStringList{"HScroll5", "HScroll6"};
+  QTest::newRow("Antenna Gain") << 2 << head + QStringList{"HScroll8", "HScroll10", "HScroll9"};
+  QTest::newRow("G/T") << 3 << head + QStringList{"HScroll15", "HScroll16"};
+  QTest::newRow("Antenna Alignment")
+      << 4 << head + QStringList{"HScroll17", "HScroll18", "HScroll19"};
+  // Of the option group only the selected button is a stop, at its own place.
+  const QStringList cn{"HScroll20", "HScroll21", "HScroll22",
+                       "HScroll23", "HScroll24", "HScroll25"};
+  QTest::newRow("C/N clear sky") << 5 << head + QStringList{"rainoff"} + cn + QStringList{"Command2"};
+  QTest::newRow("C/N Rain 10") << 5 << head + cn + QStringList{"Option2", "Command2"};
+}
+
+void InputTest::focusOrder() {
+  QFETCH(int, page);
+  QFETCH(QStringList, order);
+  QCOMPARE(focusName(*window_), QStringLiteral("quit"));
+  window_->tabControl()->setCurrentIndex(page);
+  if (order.contains("Option2")) {
+    auto* option = window_->findChild<QRadioButton*>("Option2");
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+    control(*window_, "quit")->setFocus(Qt::OtherFocusReason);
+  }
+  QStringList seen{focusName(*window_)};
+  for (int i = 1; i <= order.size(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    seen << focusName(*window_);
+  }
+  QCOMPARE(seen, order + QStringList{"quit"});
+  // Shift+Tab walks back the same way.
+  QStringList back{focusName(*window_)};
+  for (int i = 1; i <= order.size(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    back.prepend(focusName(*window_));
+  }
+  QCOMPARE(back, QStringList{"quit"} + order.mid(1) + QStringList{"quit"});
+}
+
+void InputTest::buttonsSignal() {
+  QSignalSpy about(window_.get(), &MainWindow::aboutRequested);
+  QSignalSpy home(window_.get(), &MainWindow::homePageRequested);
+  QSignalSpy footprint(window_.get(), &MainWindow::footprintPageRequested);
+  window_->findChild<QAction*>("Ab")->trigger();
+  QTest::mouseClick(control(*window_, "Label37"), Qt::LeftButton);
+  showPage(*window_, 5);
+  QTest::mouseClick(control(*window_, "Command2"), Qt::LeftButton);
+  QCOMPARE(about.count(), 1);
+  QCOMPARE(home.count(), 1);
+  QCOMPARE(footprint.count(), 1);
+  // Quit ends the program: every window closes.
+  QTest::mouseClick(control(*window_, "quit"), Qt::LeftButton);
+  QVERIFY(!window_->isVisible());
+}
+
+QTEST_MAIN(InputTest)
+#include "tst_input.moc"
