@@ -3,7 +3,10 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <string_view>
+#include <type_traits>
 
 namespace kestrion {
 namespace {
@@ -15,71 +18,114 @@ bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Renders x with `digits` significant digits by the label rules. to_chars in
-// scientific form does the correctly rounded part: "d.ddddde+XX".
+// The significant digits of a number in scientific form, without the point
+// or trailing zeros, and the decimal exponent of the first digit.
+struct Decimal {
+  std::array<char, 24> digits{};
+  int count = 0;
+  int exponent = 0;
+};
+
+// Splits to_chars' scientific output, "d.ddde+XX" (the sign already gone).
+Decimal splitScientific(const char* first, const char* last) {
+  Decimal d;
+  const char* p = first;
+  for (; p != last && *p != 'e'; ++p) {
+    if (*p != '.') {
+      d.digits[static_cast<std::size_t>(d.count++)] = *p;
+    }
+  }
+  ++p;  // 'e'
+  const bool negative = *p == '-';
+  ++p;  // its sign
+  for (; p != last; ++p) {
+    d.exponent = d.exponent * 10 + (*p - '0');
+  }
+  d.exponent = negative ? -d.exponent : d.exponent;
+  while (d.count > 1 && d.digits[static_cast<std::size_t>(d.count - 1)] == '0') {
+    --d.count;
+  }
+  return d;
+}
+
+// |x| rounded to nearest with `digits` significant digits. When the shortest
+// text that reads back as x has no more digits than that, it is that rounding:
+// for a normal double, 15-digit decimals lie more than 4 units in the last
+// place apart, so no other one can be nearer to x. The shortest form is much
+// cheaper than a fixed precision, and most label values have few digits.
+template <typename T>
+Decimal roundToDigits(T x, int digits) {
+  std::array<char, 64> buf{};
+  if constexpr (std::is_same_v<T, double>) {
+    if (x >= std::numeric_limits<double>::min()) {
+      const auto res =
+          std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::scientific);
+      Decimal d = splitScientific(buf.data(), res.ptr);
+      if (d.count <= digits) {
+        return d;
+      }
+    }
+  }
+  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), x,
+                                 std::chars_format::scientific, digits - 1);
+  return splitScientific(buf.data(), res.ptr);
+}
+
+// Renders x with `digits` significant digits by the label rules.
 template <typename T>
 std::string numberText(T x, int digits) {
   if (x == 0) {
     return "0";  // both zeros: a label never shows "-0"
   }
-  std::array<char, 64> buf{};
-  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), x,
-                                 std::chars_format::scientific, digits - 1);
-  std::string_view sci(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+  const Decimal d = roundToDigits(x < 0 ? -x : x, digits);
+  const std::string_view mantissa(d.digits.data(), static_cast<std::size_t>(d.count));
+  const int exponent = d.exponent;
 
-  const bool negative = sci.front() == '-';
-  if (negative) {
-    sci.remove_prefix(1);
-  }
-  const auto ePos = sci.find('e');
-  std::string mantissa;  // significant digits without the point
-  for (const char c : sci.substr(0, ePos)) {
-    if (c != '.') {
-      mantissa.push_back(c);
+  std::array<char, 48> out{};
+  std::size_t n = 0;
+  const auto put = [&](char c) { out[n++] = c; };
+  const auto putAll = [&](std::string_view s) {
+    for (const char c : s) {
+      put(c);
     }
+  };
+  if (x < 0) {
+    put('-');
   }
-  int exponent = 0;
-  const auto expText = sci.substr(ePos + 1);
-  std::from_chars(expText.data() + (expText.front() == '+' ? 1 : 0),
-                  expText.data() + expText.size(), exponent);
-  while (mantissa.size() > 1 && mantissa.back() == '0') {
-    mantissa.pop_back();
-  }
-
-  std::string out;
-  if (negative) {
-    out.push_back('-');
-  }
-  const int count = static_cast<int>(mantissa.size());
   if (exponent >= -4 && exponent < digits) {
     if (exponent < 0) {
-      out += "0.";
-      out.append(static_cast<std::size_t>(-exponent) - 1, '0');
-      out += mantissa;
-    } else if (count <= exponent + 1) {
-      out += mantissa;
-      out.append(static_cast<std::size_t>(exponent) + 1 - static_cast<std::size_t>(count), '0');
+      putAll("0.");
+      for (int i = -1; i > exponent; --i) {
+        put('0');
+      }
+      putAll(mantissa);
+    } else if (d.count <= exponent + 1) {
+      putAll(mantissa);
+      for (int i = d.count; i < exponent + 1; ++i) {
+        put('0');
+      }
     } else {
-      const auto whole = static_cast<std::size_t>(exponent) + 1;
-      out.append(mantissa, 0, whole);
-      out.push_back('.');
-      out.append(mantissa, whole);
+      const auto whole = static_cast<std::size_t>(exponent + 1);
+      putAll(mantissa.substr(0, whole));
+      put('.');
+      putAll(mantissa.substr(whole));
     }
-    return out;
+    return {out.data(), n};
   }
-  out.push_back(mantissa.front());
-  if (count > 1) {
-    out.push_back('.');
-    out.append(mantissa, 1);
+  put(mantissa.front());
+  if (d.count > 1) {
+    put('.');
+    putAll(mantissa.substr(1));
   }
-  out.push_back('E');
-  out.push_back(exponent < 0 ? '-' : '+');
+  put('E');
+  put(exponent < 0 ? '-' : '+');
   const int mag = exponent < 0 ? -exponent : exponent;
-  if (mag < 10) {
-    out.push_back('0');
+  if (mag >= 100) {
+    put(static_cast<char>('0' + mag / 100));
   }
-  out += std::to_string(mag);
-  return out;
+  put(static_cast<char>('0' + mag / 10 % 10));
+  put(static_cast<char>('0' + mag % 10));
+  return {out.data(), n};
 }
 
 // Length of the number form at the start of `text` (sign, digits with at most
@@ -159,6 +205,65 @@ long magnitude(std::string_view number) {
   return lead + exp;
 }
 
+// Exact powers of ten in double precision.
+constexpr std::array<double, 23> kPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The nearest double to a short decimal, when one rounding gives it: digits
+// that fit in 53 bits times or over an exact power of ten (up to 10^22) is a
+// single correctly rounded operation. Labels hold such numbers.
+std::optional<double> shortDecimal(std::string_view number) {
+  std::uint64_t digits = 0;
+  int significant = 0;
+  int scale = 0;  // decimal exponent from the point
+  std::size_t i = 0;
+  bool point = false;
+  for (; i < number.size(); ++i) {
+    const char c = number[i];
+    if (c == '.') {
+      point = true;
+      continue;
+    }
+    if (!isDigit(c)) {
+      break;
+    }
+    if (digits == 0 && c == '0') {
+      scale -= point ? 1 : 0;
+      continue;
+    }
+    if (++significant > 15) {
+      return std::nullopt;
+    }
+    digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+    scale -= point ? 1 : 0;
+  }
+  if (i < number.size()) {  // an exponent
+    ++i;
+    const bool negative = number[i] == '-';
+    if (number[i] == '+' || number[i] == '-') {
+      ++i;
+    }
+    if (number.size() - i > 3) {
+      return std::nullopt;
+    }
+    int e = 0;
+    for (; i < number.size(); ++i) {
+      e = e * 10 + (number[i] - '0');
+    }
+    scale += negative ? -e : e;
+  }
+  if (digits == 0) {
+    return 0.0;
+  }
+  if (scale < -22 || scale > 22) {
+    return std::nullopt;
+  }
+  const auto m = static_cast<double>(digits);  // exact: at most 15 digits
+  return scale < 0 ? m / kPowersOfTen[static_cast<std::size_t>(-scale)]
+                   : m * kPowersOfTen[static_cast<std::size_t>(scale)];
+}
+
 // Converts a scanned number form (with at least one digit) to the nearest double.
 double toDouble(std::string_view number) {
   bool negative = false;
@@ -167,10 +272,14 @@ double toDouble(std::string_view number) {
     number.remove_prefix(1);
   }
   double value = 0;
-  const auto res = std::from_chars(number.data(), number.data() + number.size(), value,
-                                   std::chars_format::general);
-  if (res.ec == std::errc::result_out_of_range) {
-    value = magnitude(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  if (const auto fast = shortDecimal(number)) {
+    value = *fast;
+  } else {
+    const auto res = std::from_chars(number.data(), number.data() + number.size(), value,
+                                     std::chars_format::general);
+    if (res.ec == std::errc::result_out_of_range) {
+      value = magnitude(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
   }
   return negative ? -value : value;
 }
