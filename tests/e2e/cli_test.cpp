@@ -49,8 +49,10 @@ CliRun runCli(const std::vector<std::string>& args, const std::string& input = "
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, inPath.c_str(), O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0600);
+  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0600);
   std::vector<char*> argv{const_cast<char*>(KESTRION_CLI)};
   for (const std::string& a : args) {
     argv.push_back(const_cast<char*>(a.c_str()));
@@ -83,10 +85,12 @@ std::vector<std::string> lines(const std::string& text) {
 }
 
 const char* const kTextNames[] = {
-    "lnbnf", "lnbgain", "cableloss", "ifnf", "nf", "nt", "feedloss", "diameter1", "eff",
-    "frekvens", "tant", "cableloss2", "recnf", "ifgain", "snf", "again", "Latitud", "longitud",
-    "satposition", "eirp", "diam", "efficiency", "ta", "nflnb", "bw", "totnf", "Gain", "GT",
-    "el", "az", "offset", "rsat", "rsat2", "cnres", "cnel", "regntext", "attenuation"};
+    "lnbnf",      "lnbgain",    "cableloss", "ifnf",     "nf",          "nt",    "feedloss",
+    "diameter1",  "eff",        "frekvens",  "tant",     "cableloss2",  "recnf", "ifgain",
+    "snf",        "again",      "Latitud",   "longitud", "satposition", "eirp",  "diam",
+    "efficiency", "ta",         "nflnb",     "bw",       "totnf",       "Gain",  "GT",
+    "el",         "az",         "offset",    "rsat",     "rsat2",       "cnres", "cnel",
+    "regntext",   "attenuation"};
 
 void expectStateShape(const json& state) {
   ASSERT_TRUE(state.is_object());
@@ -246,9 +250,10 @@ TEST(Cli, HelpListsEverySliderAndTheOptions) {
   const auto out = lines(run.out);
   for (int n = 1; n <= 25; ++n) {
     const std::string slider = "HScroll" + std::to_string(n) + " ";
-    EXPECT_EQ(std::count_if(out.begin(), out.end(),
-                            [&](const std::string& l) { return l.find(slider) != std::string::npos; }),
-              1)
+    EXPECT_EQ(
+        std::count_if(out.begin(), out.end(),
+                      [&](const std::string& l) { return l.find(slider) != std::string::npos; }),
+        1)
         << slider;
   }
   for (const Row& r : rows) {
@@ -260,8 +265,8 @@ TEST(Cli, HelpListsEverySliderAndTheOptions) {
       EXPECT_NE(it->find(word), std::string::npos) << *it << " lacks " << word;
     }
   }
-  for (const char* option : {"rainoff", "Option1", "Option2", "Option3", "Clear sky",
-                             "Rain 5 mm/h", "Rain 10 mm/h", "Rain 50 mm/h", "--trace"}) {
+  for (const char* option : {"rainoff", "Option1", "Option2", "Option3", "Clear sky", "Rain 5 mm/h",
+                             "Rain 10 mm/h", "Rain 50 mm/h", "--trace"}) {
     EXPECT_NE(run.out.find(option), std::string::npos) << option;
   }
 }
@@ -272,11 +277,13 @@ struct BadInput {
   const char* name;
   std::vector<std::string> good;  // events before the bad one
   std::string bad;
-  const char* wrong;              // what the message says is wrong
-  const char* allowed;            // and what it says is allowed
+  const char* wrong;    // what the message says is wrong
+  const char* allowed;  // and what it says is allowed
 };
 
-void PrintTo(const BadInput& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const BadInput& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class CliBadInput : public testing::TestWithParam<BadInput> {};
 
@@ -331,16 +338,29 @@ INSTANTIATE_TEST_SUITE_P(
     Events, CliBadInput,
     testing::Values(
         BadInput{"UnknownSlider", {"HScroll1=5"}, "HScroll26=1", "unknown control", "N 1..25"},
-        BadInput{"UnknownName", {}, "Rain5", "unknown control", "rainoff, Option1, Option2, Option3"},
-        BadInput{"SliderWithoutPosition", {"Option1", "HScroll2=3"}, "HScroll2",
-                 "needs a position", "HScrollN=P"},
+        BadInput{
+            "UnknownName", {}, "Rain5", "unknown control", "rainoff, Option1, Option2, Option3"},
+        BadInput{"SliderWithoutPosition",
+                 {"Option1", "HScroll2=3"},
+                 "HScroll2",
+                 "needs a position",
+                 "HScrollN=P"},
         BadInput{"WrongSeparator", {}, "HScroll2:3", "unknown control", "HScrollN=P"},
-        BadInput{"PositionAboveMax", {"HScroll1=5"}, "HScroll1=101", "outside HScroll1's range",
+        BadInput{"PositionAboveMax",
+                 {"HScroll1=5"},
+                 "HScroll1=101",
+                 "outside HScroll1's range",
                  "0..100"},
         BadInput{"PositionBelowMin", {}, "HScroll17~-91", "outside HScroll17's range", "-90..90"},
-        BadInput{"PositionBeyondAnyInteger", {}, "HScroll6=123456789012345678901234567890",
-                 "outside HScroll6's range", "0..10000"},
-        BadInput{"PositionNotANumber", {"HScroll3=7"}, "HScroll3=ten", "is not a whole number",
+        BadInput{"PositionBeyondAnyInteger",
+                 {},
+                 "HScroll6=123456789012345678901234567890",
+                 "outside HScroll6's range",
+                 "0..10000"},
+        BadInput{"PositionNotANumber",
+                 {"HScroll3=7"},
+                 "HScroll3=ten",
+                 "is not a whole number",
                  "0..100"},
         BadInput{"PositionWithDecimals", {}, "HScroll24=1.5", "is not a whole number", "1..100"},
         BadInput{"EmptyPosition", {}, "HScroll24=", "is not a whole number", "1..100"},

@@ -111,7 +111,8 @@ TEST(Alignment, NorthernAzimuthIsCompassBearingWithinTheVisibleArc) {
       if (leadingNumber(w.text(TextId::el)) <= 0) {
         continue;
       }
-      EXPECT_LE(circularGap(leadingNumber(w.text(TextId::az)), greatCircleBearing(latitude, 0, satellite)),
+      EXPECT_LE(circularGap(leadingNumber(w.text(TextId::az)),
+                            greatCircleBearing(latitude, 0, satellite)),
                 0.01 + 1e-9)
           << latitude << ", " << satellite;
     }
@@ -159,8 +160,8 @@ Pointer skew(const Line& l) {
 }
 
 TEST(Alignment, PointersFollowTheTextsShown) {
-  const int sites[][3] = {{60, 15, 0}, {-30, 0, 20}, {-30, 0, -20}, {-45, 100, 60},
-                          {10, -70, -30}, {0, -10, 0}, {90, 0, 0}, {-90, 0, 0}};
+  const int sites[][3] = {{60, 15, 0},    {-30, 0, 20}, {-30, 0, -20}, {-45, 100, 60},
+                          {10, -70, -30}, {0, -10, 0},  {90, 0, 0},    {-90, 0, 0}};
   for (const auto& s : sites) {
     Window w = loadedWindow();
     pointAt(w, s[0], s[1], s[2]);

@@ -49,11 +49,11 @@ TEST(StartUp, WindowDescriptionBeforeTheLoad) {
 // The first C/N belongs to the distance shown beside it (39560 km), not to the
 // placeholder of the window description.
 TEST(StartUp, EveryTextAfterTheLoad) {
-  const Texts expected{
-      "1",  "45", "10", "10", "1",  "75", "0",  "1",  "60", "12", "0",  "10", "10",
-      "15", "1",  "50", "60", "15", "0",  "40", "150", "60", "30", "1", "30",
-      "1.01", "39.7", "31.2", "20.75", "197.19", "8.4", "39560", "39560", "10.9", "",
-      "Text1", "Text1"};
+  const Texts expected{"1",     "45",   "10",   "10",    "1",     "75",     "0",   "1",
+                       "60",    "12",   "0",    "10",    "10",    "15",     "1",   "50",
+                       "60",    "15",   "0",    "40",    "150",   "60",     "30",  "1",
+                       "30",    "1.01", "39.7", "31.2",  "20.75", "197.19", "8.4", "39560",
+                       "39560", "10.9", "",     "Text1", "Text1"};
   Window w;
   ASSERT_EQ(w.Form_Load(), std::nullopt);
   EXPECT_EQ(snapshot(w), expected);
@@ -89,10 +89,10 @@ const TextSet kRainWrites = texts({T::cnel, T::regntext, T::attenuation, T::cnre
 
 std::vector<EventRow> eventTable() {
   std::vector<EventRow> rows;
-  const S noiseFigure[] = {S::HScroll1, S::HScroll2, S::HScroll3, S::HScroll4, S::HScroll7,
+  const S noiseFigure[] = {S::HScroll1,  S::HScroll2,  S::HScroll3,  S::HScroll4, S::HScroll7,
                            S::HScroll11, S::HScroll12, S::HScroll13, S::HScroll14};
-  static const char* const kNoiseNames[] = {"HScroll1", "HScroll2", "HScroll3",
-                                            "HScroll4", "HScroll7", "HScroll11",
+  static const char* const kNoiseNames[] = {"HScroll1",  "HScroll2",  "HScroll3",
+                                            "HScroll4",  "HScroll7",  "HScroll11",
                                             "HScroll12", "HScroll13", "HScroll14"};
   for (std::size_t i = 0; i < std::size(noiseFigure); ++i) {
     rows.push_back(sliderRow(kNoiseNames[i], noiseFigure[i], texts({T::totnf})));
@@ -115,7 +115,8 @@ std::vector<EventRow> eventTable() {
   static const char* const kCnNames[] = {"HScroll20", "HScroll21", "HScroll22",
                                          "HScroll23", "HScroll24", "HScroll25"};
   for (int i = 0; i < 6; ++i) {
-    rows.push_back(sliderRow(kCnNames[i], static_cast<S>(index(S::HScroll20) + i), texts({T::cnres})));
+    rows.push_back(
+        sliderRow(kCnNames[i], static_cast<S>(index(S::HScroll20) + i), texts({T::cnres})));
   }
   rows.push_back(sliderRow("HScroll20WhileRaining", S::HScroll20, texts({T::cnres}), O::Option3));
   rows.push_back(clickRow("ClearSky", O::rainoff, texts({T::cnres})));
@@ -127,7 +128,9 @@ std::vector<EventRow> eventTable() {
   return rows;
 }
 
-void PrintTo(const EventRow& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const EventRow& row, std::ostream* os) {
+  *os << row.name;
+}
 
 class EventTable : public testing::TestWithParam<EventRow> {};
 
@@ -285,11 +288,13 @@ TEST(RainAndAlignment, AllowanceFollowsTheElevationWhileRaining) {
     for (const Site& site : kSites) {
       Window raining = loadedWindow();
       ASSERT_EQ(raining.click(rain), std::nullopt);
-      apply(raining, {{S::HScroll17, site.latitude}, {S::HScroll18, site.longitude},
+      apply(raining, {{S::HScroll17, site.latitude},
+                      {S::HScroll18, site.longitude},
                       {S::HScroll19, site.satellite}});
 
       Window fresh = loadedWindow();
-      apply(fresh, {{S::HScroll17, site.latitude}, {S::HScroll18, site.longitude},
+      apply(fresh, {{S::HScroll17, site.latitude},
+                    {S::HScroll18, site.longitude},
                     {S::HScroll19, site.satellite}});
       ASSERT_EQ(fresh.click(rain), std::nullopt);
 
@@ -346,7 +351,8 @@ TEST(RainAndAlignment, CarrierToNoiseUsesTheDistanceShown) {
     for (const Site& site : kSites) {
       Window moved = loadedWindow();
       ASSERT_EQ(moved.click(sky), std::nullopt);
-      apply(moved, {{S::HScroll17, site.latitude}, {S::HScroll18, site.longitude},
+      apply(moved, {{S::HScroll17, site.latitude},
+                    {S::HScroll18, site.longitude},
                     {S::HScroll19, site.satellite}});
       // Recomputing the C/N on its own page must not change it.
       const std::string cn = moved.text(T::cnres);

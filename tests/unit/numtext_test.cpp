@@ -20,8 +20,8 @@ struct IntCase {
   const char* text;
 };
 const IntCase kIntCases[] = {
-    {0, "0"},         {75, "75"},         {-90, "-90"},       {-180, "-180"},
-    {10000, "10000"}, {32767, "32767"},   {-32768, "-32768"},
+    {0, "0"},         {75, "75"},       {-90, "-90"},       {-180, "-180"},
+    {10000, "10000"}, {32767, "32767"}, {-32768, "-32768"},
 };
 
 // Tenth labels: the position divided by 10 in single precision.
@@ -30,7 +30,7 @@ struct TenthCase {
   const char* text;
 };
 const TenthCase kTenthCases[] = {
-    {0, "0"},   {1, "0.1"},   {7, "0.7"},      {10, "1"},       {123, "12.3"},
+    {0, "0"},    {1, "0.1"},   {7, "0.7"},    {10, "1"},         {123, "12.3"},
     {800, "80"}, {-7, "-0.7"}, {1000, "100"}, {32767, "3276.7"},
 };
 
@@ -39,8 +39,8 @@ struct SingleCase {
   const char* text;
 };
 const SingleCase kSingleCases[] = {
-    {1e-5F, "1E-05"},      {0.0001F, "0.0001"},       {1234567.0F, "1234567"},
-    {12345678.0F, "1.234568E+07"}, {-0.0F, "0"},      {0.1F + 0.2F, "0.3"},
+    {1e-5F, "1E-05"}, {0.0001F, "0.0001"},  {1234567.0F, "1234567"}, {12345678.0F, "1.234568E+07"},
+    {-0.0F, "0"},     {0.1F + 0.2F, "0.3"},
 };
 
 struct DoubleCase {
@@ -76,10 +76,10 @@ struct LeadingCase {
   double value;
 };
 const LeadingCase kLeadingCases[] = {
-    {"Text1", 0},     {"", 0},          {"12.5 dB", 12.5}, {"1.2.3", 1.2},   {"-", 0},
-    {"-90", -90},     {"0.7", 0.7},     {"38000", 38000},  {"  +5x", 5},     {"\t\n7", 7},
-    {"1e3", 1000},    {"1E+2x", 100},   {"1e", 1},         {"1e+", 1},       {"e5", 0},
-    {".5", 0.5},      {"5.", 5},        {".", 0},          {"-.5", -0.5},    {"1e-400", 0},
+    {"Text1", 0},       {"", 0},        {"12.5 dB", 12.5}, {"1.2.3", 1.2}, {"-", 0},
+    {"-90", -90},       {"0.7", 0.7},   {"38000", 38000},  {"  +5x", 5},   {"\t\n7", 7},
+    {"1e3", 1000},      {"1E+2x", 100}, {"1e", 1},         {"1e+", 1},     {"e5", 0},
+    {".5", 0.5},        {"5.", 5},      {".", 0},          {"-.5", -0.5},  {"1e-400", 0},
     {"197.19", 197.19}, {"0.1E1", 1},   {"--5", 0},        {"5 5", 5},
 };
 
@@ -88,10 +88,20 @@ struct WholeCase {
   std::optional<double> value;
 };
 const WholeCase kWholeCases[] = {
-    {"5", 5.0},          {"197.19", 197.19}, {" 38000 ", 38000.0}, {"-1E-05", -1e-5},
-    {"1e3", 1000.0},     {"abc", std::nullopt}, {"", std::nullopt}, {"Text1", std::nullopt},
-    {"1.2.3", std::nullopt}, {"12 dB", std::nullopt}, {"-", std::nullopt},
-    {"1 2", std::nullopt}, {"1e", std::nullopt}, {".", std::nullopt},
+    {"5", 5.0},
+    {"197.19", 197.19},
+    {" 38000 ", 38000.0},
+    {"-1E-05", -1e-5},
+    {"1e3", 1000.0},
+    {"abc", std::nullopt},
+    {"", std::nullopt},
+    {"Text1", std::nullopt},
+    {"1.2.3", std::nullopt},
+    {"12 dB", std::nullopt},
+    {"-", std::nullopt},
+    {"1 2", std::nullopt},
+    {"1e", std::nullopt},
+    {".", std::nullopt},
 };
 
 // Cut down, then rendered: what a result label shows for a scaled value y.
@@ -101,10 +111,12 @@ struct CutCase {
   const char* text;
 };
 const CutCase kCutCases[] = {
-    {397.6, 1, "39.7"},  {400.0, 1, "40"},          {-196.1, 1, "-19.7"},
-    {312.44, 1, "31.2"}, {-331.7, 1, "-33.2"},      {101.41919, 2, "1.01"},
-    {156.991, 2, "1.56"}, {999.9999999999999, 2, "9.99"}, {-0.5, 2, "-0.01"},
-    {28710.9, 0, "28710"}, {-1e-13, 1, "-0.1"},
+    {397.6, 1, "39.7"},   {400.0, 1, "40"},
+    {-196.1, 1, "-19.7"}, {312.44, 1, "31.2"},
+    {-331.7, 1, "-33.2"}, {101.41919, 2, "1.01"},
+    {156.991, 2, "1.56"}, {999.9999999999999, 2, "9.99"},
+    {-0.5, 2, "-0.01"},   {28710.9, 0, "28710"},
+    {-1e-13, 1, "-0.1"},
 };
 
 // Runs every table; also used under a foreign locale, where nothing may change.
@@ -132,7 +144,9 @@ void expectAllTables() {
   }
 }
 
-TEST(NumberTexts, RenderingsReadingsAndCutDownFollowTheLabelRules) { expectAllTables(); }
+TEST(NumberTexts, RenderingsReadingsAndCutDownFollowTheLabelRules) {
+  expectAllTables();
+}
 
 TEST(NumberTexts, NumbersTooLargeForADoubleReadAsInfinity) {
   EXPECT_EQ(leadingNumber("1e400"), std::numeric_limits<double>::infinity());

@@ -42,7 +42,9 @@ struct NoiseFigureCase {
   const char* totnf;
 };
 
-void PrintTo(const NoiseFigureCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const NoiseFigureCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class SystemNoiseFigure : public testing::TestWithParam<NoiseFigureCase> {};
 
@@ -58,10 +60,9 @@ TEST_P(SystemNoiseFigure, CascadesTheChainAndCutsDownToHundredths) {
 }
 
 const std::vector<Move> kNoIfAmplifier{{S::HScroll4, 0}, {S::HScroll14, 0}, {S::HScroll12, 0}};
-const std::vector<Move> kNoiselessFrontEnd{
-    {S::HScroll7, 0},  {S::HScroll1, 0},  {S::HScroll2, 60},  {S::HScroll3, 0},
-    {S::HScroll4, 0},  {S::HScroll14, 0}, {S::HScroll12, 0},  {S::HScroll13, 1},
-    {S::HScroll11, 0}};
+const std::vector<Move> kNoiselessFrontEnd{{S::HScroll7, 0},  {S::HScroll1, 0},  {S::HScroll2, 60},
+                                           {S::HScroll3, 0},  {S::HScroll4, 0},  {S::HScroll14, 0},
+                                           {S::HScroll12, 0}, {S::HScroll13, 1}, {S::HScroll11, 0}};
 
 std::vector<Move> with(std::vector<Move> base, std::initializer_list<Move> more) {
   base.insert(base.end(), more);
@@ -76,7 +77,10 @@ INSTANTIATE_TEST_SUITE_P(
         NoiseFigureCase{"AntennaAt400K", {{S::HScroll11, 400}}, 11.182864, 1.014192, "4.21"},
         NoiseFigureCase{"FeedLossHalfDb", {{S::HScroll7, 5}}, 11.182864, 1.514192, "1.51"},
         NoiseFigureCase{"LowNoiseHighGainLnb",
-                        {{S::HScroll1, 7}, {S::HScroll2, 60}}, 11.182864, 0.700482, "0.7"},
+                        {{S::HScroll1, 7}, {S::HScroll2, 60}},
+                        11.182864,
+                        0.700482,
+                        "0.7"},
         NoiseFigureCase{"LnbWithoutGain", {{S::HScroll2, 0}}, 11.182864, 21.191419, "21.19"},
         NoiseFigureCase{"NoIfAmplifier", kNoIfAmplifier, 10, 1.010786, "1.01"},
         NoiseFigureCase{"TypicalInstallation",
@@ -100,7 +104,9 @@ INSTANTIATE_TEST_SUITE_P(
                          {S::HScroll14, 0},
                          {S::HScroll12, 50},
                          {S::HScroll13, 30}},
-                        kUnchecked, kUnchecked, "183"}),
+                        kUnchecked,
+                        kUnchecked,
+                        "183"}),
     caseName<NoiseFigureCase>);
 
 TEST(SystemNoiseFigureChain, AntennaTemperatureRaisesOnlyTheResult) {
@@ -142,8 +148,9 @@ TEST(NoiseConverter, FigureToTemperature) {
 TEST(NoiseConverter, TemperatureToFigure) {
   // 2610 K is a noise factor of exactly 10, yet ln(10)*1000/ln(10) falls just
   // short of 1000, so the label shows 9.99.
-  const ConverterCase cases[] = {{0, "0", "0"},         {1, "0.01", "1"},       {75, "0.99", "75"},
-                                 {290, "3.01", "290"},  {2610, "9.99", "2610"}, {10000, "15.5", "10000"}};
+  const ConverterCase cases[] = {{0, "0", "0"},          {1, "0.01", "1"},
+                                 {75, "0.99", "75"},     {290, "3.01", "290"},
+                                 {2610, "9.99", "2610"}, {10000, "15.5", "10000"}};
   Window w = loadedWindow();
   for (const auto& c : cases) {
     apply(w, {{S::HScroll6, c.position}});
@@ -182,9 +189,9 @@ TEST(NoiseConverter, SlidersAreNotCoupled) {
 // --------------------------------------------------------------- antenna gain
 
 struct GainCase {
-  std::int16_t diameter;   // HScroll8, tenths of a metre
-  std::int16_t efficiency; // HScroll9, %
-  std::int16_t frequency;  // HScroll10, tenths of a GHz
+  std::int16_t diameter;    // HScroll8, tenths of a metre
+  std::int16_t efficiency;  // HScroll9, %
+  std::int16_t frequency;   // HScroll10, tenths of a GHz
   const char* gain;
 };
 
@@ -200,7 +207,8 @@ TEST(AntennaGain, WorkedValues) {
   for (const auto& c : cases) {
     Window w = loadedWindow();
     apply(w, {{S::HScroll8, c.diameter}, {S::HScroll9, c.efficiency}, {S::HScroll10, c.frequency}});
-    EXPECT_EQ(w.text(TextId::Gain), c.gain) << c.diameter << " " << c.efficiency << " " << c.frequency;
+    EXPECT_EQ(w.text(TextId::Gain), c.gain)
+        << c.diameter << " " << c.efficiency << " " << c.frequency;
   }
 }
 
@@ -243,14 +251,16 @@ TEST(FigureOfMerit, WorkedValues) {
 struct CarrierCase {
   const char* name;
   std::vector<Move> moves;
-  const char* distance;  // written into rsat before the recompute; nullptr keeps it
-  const char* elevation; // written into el before the options; nullptr keeps it
+  const char* distance;          // written into rsat before the recompute; nullptr keeps it
+  const char* elevation;         // written into el before the options; nullptr keeps it
   std::vector<OptionId> clicks;  // none: the C/N is recomputed by re-raising HScroll20
-  double ratio;          // ten times the C/N in dB before it is cut down
+  double ratio;                  // ten times the C/N in dB before it is cut down
   const char* cnres;
 };
 
-void PrintTo(const CarrierCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CarrierCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class CarrierToNoise : public testing::TestWithParam<CarrierCase> {};
 
@@ -292,15 +302,36 @@ INSTANTIATE_TEST_SUITE_P(
         CarrierCase{"Rain10At20Degrees", {}, "38000", "20", {O::Option2}, kUnchecked, "6.2"},
         CarrierCase{"ColdAntenna", {{S::HScroll23, 0}}, "38000", nullptr, {}, kUnchecked, "12.7"},
         CarrierCase{"EverythingAtItsBest",
-                    {{S::HScroll20, 70}, {S::HScroll21, 500}, {S::HScroll22, 100},
-                     {S::HScroll24, 1}, {S::HScroll23, 0}, {S::HScroll25, 1}},
-                    "38000", nullptr, {}, 807.38, "80.7"},
+                    {{S::HScroll20, 70},
+                     {S::HScroll21, 500},
+                     {S::HScroll22, 100},
+                     {S::HScroll24, 1},
+                     {S::HScroll23, 0},
+                     {S::HScroll25, 1}},
+                    "38000",
+                    nullptr,
+                    {},
+                    807.38,
+                    "80.7"},
         CarrierCase{"EverythingAtItsWorst",
-                    {{S::HScroll20, 0}, {S::HScroll21, 20}, {S::HScroll22, 1},
-                     {S::HScroll24, 100}, {S::HScroll23, 100}, {S::HScroll25, 100}},
-                    "38000", nullptr, {}, -834.38, "-83.5"},
-        CarrierCase{"ClearSkyAfterRain", {}, nullptr, nullptr, {O::Option3, O::rainoff},
-                    kUnchecked, "10.9"}),
+                    {{S::HScroll20, 0},
+                     {S::HScroll21, 20},
+                     {S::HScroll22, 1},
+                     {S::HScroll24, 100},
+                     {S::HScroll23, 100},
+                     {S::HScroll25, 100}},
+                    "38000",
+                    nullptr,
+                    {},
+                    -834.38,
+                    "-83.5"},
+        CarrierCase{"ClearSkyAfterRain",
+                    {},
+                    nullptr,
+                    nullptr,
+                    {O::Option3, O::rainoff},
+                    kUnchecked,
+                    "10.9"}),
     caseName<CarrierCase>);
 
 TEST(CarrierToNoiseTerms, PlaceholderDistanceBudget) {
@@ -327,9 +358,12 @@ struct RainRow {
 
 TEST(RainAttenuation, ElevationFactorTimesRateFactor) {
   const RainRow rows[] = {
-      {"90", 0.44, 0.912, 5.6},           {"60", 0.404855, 0.902928, 5.9636},
-      {"30", 0.79244, 1.565184, 7.8104},  {"20", 1.143395, 2.113872, 8.9516},
-      {"10", 1.65088, 2.890368, 10.4256}, {"0", 2.342285, 3.932976, 12.2744},
+      {"90", 0.44, 0.912, 5.6},
+      {"60", 0.404855, 0.902928, 5.9636},
+      {"30", 0.79244, 1.565184, 7.8104},
+      {"20", 1.143395, 2.113872, 8.9516},
+      {"10", 1.65088, 2.890368, 10.4256},
+      {"0", 2.342285, 3.932976, 12.2744},
       {"20.75", 1.11198, 2.06529, 8.85499},
   };
   for (const auto& r : rows) {
