@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <bitset>
 
 #include "controlfactory.h"
 #include "model/window.h"
@@ -30,11 +31,13 @@ class MainWindow : public QMainWindow {
   void homePageRequested();
   void footprintPageRequested();
 
+ protected:
+  bool focusNextPrevChild(bool next) override;
+
  private:
   void buildMenu();
-  void buildControls();
-  void bindControls();
-  void setFocusOrder();
+  void buildWindow();
+  void buildPage(int page);
   void sliderMoved(SliderId id, int position, bool dragging);
   void optionClicked(int option);
   void showChanges();
@@ -45,6 +48,7 @@ class MainWindow : public QMainWindow {
   QButtonGroup* options_;
   TabControl* tabs_ = nullptr;
   PointerLayer* pointers_ = nullptr;
+  std::bitset<kPageCount> built_;
 };
 
 }  // namespace kestrion::ui

@@ -1,6 +1,9 @@
 // A fixed picture drawn from vector artwork, so it stays crisp at any scale.
+// The artwork is rasterised once per size and pixel ratio; the pointers
+// drawn over it repaint often.
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 class QSvgRenderer;
@@ -20,6 +23,7 @@ class Picture : public QWidget {
 
  private:
   QSvgRenderer* renderer_;
+  QPixmap cache_;
 };
 
 }  // namespace kestrion::ui

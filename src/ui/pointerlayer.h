@@ -17,8 +17,8 @@ class PointerLayer : public QWidget {
  public:
   PointerLayer(const Window& model, QWidget* parent = nullptr);
 
-  // The model moved a pointer.
-  void linesChanged() { update(); }
+  // The model moved a pointer: repaint the circles the pointers sweep.
+  void linesChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -19,7 +19,10 @@ TabControl::TabControl(const QStringList& captions, QWidget* parent)
   }
   strip_->raise();
   setFocusProxy(strip_);
-  connect(strip_, &TabStrip::currentChanged, stack_, &QStackedWidget::setCurrentIndex);
+  connect(strip_, &TabStrip::currentChanged, this, [this](int index) {
+    emit pageAboutToShow(index);
+    stack_->setCurrentIndex(index);
+  });
 
   // Ctrl+Tab works from anywhere in the window, as in other tabbed dialogs.
   const auto shortcut = [this](const QKeySequence& keys, int delta) {

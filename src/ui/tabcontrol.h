@@ -22,6 +22,10 @@ class TabControl : public QWidget {
   [[nodiscard]] int currentIndex() const;
   void setCurrentIndex(int index);
 
+ signals:
+  // Before the page becomes visible, so it can be filled first.
+  void pageAboutToShow(int index);
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;

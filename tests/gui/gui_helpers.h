@@ -64,6 +64,13 @@ inline void showPage(MainWindow& w, int page) {
   QCOMPARE(w.tabControl()->currentIndex(), page);
 }
 
+// Pages get their widgets when first shown; show each once, end on page 0.
+inline void visitAllPages(MainWindow& w) {
+  for (int page = 5; page >= 0; --page) {
+    w.tabControl()->setCurrentIndex(page);
+  }
+}
+
 inline QRect subControl(QScrollBar* bar, QStyle::SubControl sc) {
   QStyleOptionSlider opt;
   opt.initFrom(bar);

@@ -55,6 +55,7 @@ class InputTest : public QObject {
   void init() {
     window_ = std::make_unique<MainWindow>();
     showWindow(*window_);
+    visitAllPages(*window_);
   }
   void cleanup() { window_.reset(); }
 
@@ -167,6 +168,7 @@ void InputTest::dragEqualsClicks() {
 
   MainWindow other;
   showWindow(other);
+  visitAllPages(other);
   QScrollBar* clicked = gui::slider(other, slider);
   showPage(other, pageOf(other, clicked));
   clickArrow(clicked, reached - start);

@@ -198,7 +198,10 @@ class LayoutTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() { window_ = std::make_unique<MainWindow>(); }
+  void init() {
+    window_ = std::make_unique<MainWindow>();
+    visitAllPages(*window_);
+  }
   void cleanup() { window_.reset(); }
 
   void window();
