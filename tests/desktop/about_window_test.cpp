@@ -7,6 +7,7 @@
 #include "fake_desktop_service.h"
 #include "model/web_addresses.h"
 #include "ui/mainwindow.h"
+#include "ui/tabcontrol.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +25,8 @@ using kestrion::desktop::testing::MessageBoxCatcher;
 using kestrion::ui::MainWindow;
 
 namespace {
+
+constexpr int kCarrierToNoisePage = 5;  // "C/N", where Command2 is
 
 // The program as gui_main puts it together, with a fake desktop.
 struct Program {
@@ -209,17 +212,12 @@ void AboutWindowTest::linksOpenTheirPages() {
   if (fails) {
     program.desktop.answer = {OpenOutcome::Failed, 2};
   }
+  if (control == QStringLiteral("Command2")) {
+    program.window->tabControl()->setCurrentIndex(kCarrierToNoisePage);
+  }
   QWidget* owner = onAbout ? static_cast<QWidget*>(program.about()) : program.window.get();
   QWidget* target = owner->findChild<QWidget*>(control);
   QVERIFY(target != nullptr);
-  if (!onAbout) {
-    // Command2 is on the C/N page; show it as the user would.
-    QWidget* page = target->parentWidget();
-    while (page != nullptr && !page->isVisible()) {
-      page->show();
-      page = page->parentWidget();
-    }
-  }
   MessageBoxCatcher catcher;
 
   QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(3, 3));
