@@ -11,6 +11,8 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  # locale tests (decimal-comma locales) and the fuzz targets (clang's libFuzzer)
+  locales clang libclang-rt-14-dev
   # packaging and its checks
   dpkg-dev file lintian desktop-file-utils appstream
   # a sans-serif font for the window when no desktop fonts are installed
@@ -29,21 +31,42 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  echo "install-deps: all ${#packages[@]} packages are installed"
-  exit 0
-fi
-
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
-  if ! command -v sudo >/dev/null 2>&1; then
-    echo "install-deps: not root and no sudo; please install: ${missing[*]}" >&2
-    exit 1
-  fi
   sudo=(sudo)
 fi
+need_root() {
+  if [ ${#sudo[@]} -gt 0 ] && ! command -v sudo >/dev/null 2>&1; then
+    echo "install-deps: not root and no sudo; please $1" >&2
+    exit 1
+  fi
+}
 
-echo "install-deps: installing ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -q
-"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: all ${#packages[@]} packages are installed"
+else
+  need_root "install: ${missing[*]}"
+  echo "install-deps: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -q
+  "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The locale tests run the calculator under two locales that write a decimal
+# comma; generate them once.
+gen=()
+for l in de_DE fr_FR; do
+  if ! locale -a 2>/dev/null | grep -qix "$l.utf-\?8"; then
+    gen+=("$l")
+  fi
+done
+if [ ${#gen[@]} -gt 0 ]; then
+  need_root "generate the locales ${gen[*]/%/.UTF-8}"
+  echo "install-deps: generating the locales ${gen[*]/%/.UTF-8}"
+  for l in "${gen[@]}"; do
+    if ! grep -q "^$l.UTF-8 UTF-8" /etc/locale.gen; then
+      echo "$l.UTF-8 UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+    fi
+  done
+  "${sudo[@]}" locale-gen
+fi
