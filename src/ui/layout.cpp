@@ -183,15 +183,19 @@ constexpr ControlSpec kWindow[] = {
 // clang-format on
 
 constexpr std::array<std::span<const ControlSpec>, kPageCount> kPages{
-    kSystemNoiseFigure, kNfToNoiseTemperature, kAntennaGain,
-    kFigureOfMerit,     kAlignment,            kCarrierToNoise,
+    kSystemNoiseFigure, kNfToNoiseTemperature, kAntennaGain, kFigureOfMerit,
+    kAlignment,         kCarrierToNoise,
 };
 
 }  // namespace
 
-std::span<const ControlSpec> pageControls(int page) { return kPages.at(page); }
+std::span<const ControlSpec> pageControls(int page) {
+  return kPages.at(page);
+}
 
-std::span<const ControlSpec> windowControls() { return kWindow; }
+std::span<const ControlSpec> windowControls() {
+  return kWindow;
+}
 
 const std::array<std::string_view, 32> kFocusOrder{
     "quit",      "SSTab1",    "HScroll11", "HScroll7",  "HScroll4",  "HScroll3",  "HScroll2",

@@ -12,8 +12,8 @@
 namespace kestrion::ui {
 
 enum class Kind {
-  Label,       // a static caption
-  Text,        // a label showing one of the model's texts
+  Label,  // a static caption
+  Text,   // a label showing one of the model's texts
   Slider,
   Option,
   Button,
@@ -24,11 +24,11 @@ enum class Kind {
 
 enum class Look {
   None,
-  Plain,          // no border, left-aligned, wraps at word boundaries
+  Plain,  // no border, left-aligned, wraps at word boundaries
   PlainCentred,
-  InputBox,       // border, centred, the palette's text-on-highlight colour
+  InputBox,  // border, centred, the palette's text-on-highlight colour
   InputBoxWhite,
-  ResultBox,      // border, centred, the palette's light bevel colour
+  ResultBox,  // border, centred, the palette's light bevel colour
   ResultBoxGrey,
 };
 

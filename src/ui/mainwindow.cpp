@@ -31,8 +31,7 @@ QString qs(std::string_view s) {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), options_(new QButtonGroup(this)) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), options_(new QButtonGroup(this)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Kestrion3.0"));
   setWindowIcon(QIcon(QStringLiteral(":/artwork/icon.svg")));

@@ -8,7 +8,9 @@ namespace kestrion::ui {
 Picture::Picture(const QString& resource, QWidget* parent)
     : QWidget(parent), renderer_(new QSvgRenderer(resource, this)) {}
 
-bool Picture::isValid() const { return renderer_->isValid(); }
+bool Picture::isValid() const {
+  return renderer_->isValid();
+}
 
 void Picture::paintEvent(QPaintEvent*) {
   const qreal ratio = devicePixelRatioF();

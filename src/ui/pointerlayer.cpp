@@ -8,8 +8,7 @@
 
 namespace kestrion::ui {
 
-PointerLayer::PointerLayer(const Window& model, QWidget* parent)
-    : QWidget(parent), model_(model) {
+PointerLayer::PointerLayer(const Window& model, QWidget* parent) : QWidget(parent), model_(model) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -38,8 +37,8 @@ void PointerLayer::paintEvent(QPaintEvent*) {
   for (std::size_t i = 0; i < kLineCount; ++i) {
     const auto id = static_cast<LineId>(i);
     const Line& line = model_.line(id);
-    const QColor colour = id == LineId::Line6 ? QColor(255, 0, 0)
-                                              : palette().color(QPalette::WindowText);
+    const QColor colour =
+        id == LineId::Line6 ? QColor(255, 0, 0) : palette().color(QPalette::WindowText);
     painter.setPen(QPen(colour, kPenWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(toPixels(line.x1, line.y1), toPixels(line.x2, line.y2));
   }

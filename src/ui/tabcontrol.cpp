@@ -35,11 +35,17 @@ TabControl::TabControl(const QStringList& captions, QWidget* parent)
   shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
 }
 
-QWidget* TabControl::page(int index) const { return stack_->widget(index); }
+QWidget* TabControl::page(int index) const {
+  return stack_->widget(index);
+}
 
-int TabControl::currentIndex() const { return strip_->currentIndex(); }
+int TabControl::currentIndex() const {
+  return strip_->currentIndex();
+}
 
-void TabControl::setCurrentIndex(int index) { strip_->setCurrentIndex(index); }
+void TabControl::setCurrentIndex(int index) {
+  strip_->setCurrentIndex(index);
+}
 
 void TabControl::step(int delta) {
   const int n = strip_->count();

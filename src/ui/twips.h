@@ -18,13 +18,17 @@ struct TwipsRect {
   int height;
 };
 
-inline int toPixels(int twips) { return qRound(twips / kTwipsPerPixel); }
+inline int toPixels(int twips) {
+  return qRound(twips / kTwipsPerPixel);
+}
 
 inline QRect toPixels(const TwipsRect& r) {
   return {toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height)};
 }
 
 // Line end points stay fractional so the anti-aliased pointers swing smoothly.
-inline QPointF toPixels(double x, double y) { return {x / kTwipsPerPixel, y / kTwipsPerPixel}; }
+inline QPointF toPixels(double x, double y) {
+  return {x / kTwipsPerPixel, y / kTwipsPerPixel};
+}
 
 }  // namespace kestrion::ui

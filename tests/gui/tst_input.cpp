@@ -41,7 +41,8 @@ QColor pointerPixel(const MainWindow& w, LineId id) {
   auto* layer = w.findChild<kestrion::ui::PointerLayer*>();
   const QImage image = layer->grab().toImage();
   const kestrion::Line& l = w.model().line(id);
-  const QPointF p = kestrion::ui::toPixels(l.x1 + 0.75 * (l.x2 - l.x1), l.y1 + 0.75 * (l.y2 - l.y1));
+  const QPointF p =
+      kestrion::ui::toPixels(l.x1 + 0.75 * (l.x2 - l.x1), l.y1 + 0.75 * (l.y2 - l.y1));
   const double dpr = image.devicePixelRatio();
   return image.pixelColor((p * dpr).toPoint());
 }
@@ -186,16 +187,26 @@ void InputTest::keys_data() {
   QTest::addColumn<int>("key");
   QTest::addColumn<QString>("label");
   QTest::addColumn<QString>("shown");
-  QTest::newRow("HScroll17 Home") << "HScroll17" << int(Qt::Key_Home) << "Latitud" << "-90";
-  QTest::newRow("HScroll17 End") << "HScroll17" << int(Qt::Key_End) << "Latitud" << "90";
-  QTest::newRow("HScroll18 Left") << "HScroll18" << int(Qt::Key_Left) << "longitud" << "14";
-  QTest::newRow("HScroll19 Home") << "HScroll19" << int(Qt::Key_Home) << "satposition" << "-180";
-  QTest::newRow("HScroll13 Home") << "HScroll13" << int(Qt::Key_Home) << "recnf" << "1";
-  QTest::newRow("HScroll1 PageUp") << "HScroll1" << int(Qt::Key_PageUp) << "lnbnf" << "1.1";
-  QTest::newRow("HScroll1 PageDown") << "HScroll1" << int(Qt::Key_PageDown) << "lnbnf" << "0.9";
-  QTest::newRow("HScroll10 End") << "HScroll10" << int(Qt::Key_End) << "frekvens" << "30";
-  QTest::newRow("HScroll16 Right") << "HScroll16" << int(Qt::Key_Right) << "again" << "50.1";
-  QTest::newRow("HScroll25 Home") << "HScroll25" << int(Qt::Key_Home) << "bw" << "1";
+  QTest::newRow("HScroll17 Home") << "HScroll17" << int(Qt::Key_Home) << "Latitud"
+                                  << "-90";
+  QTest::newRow("HScroll17 End") << "HScroll17" << int(Qt::Key_End) << "Latitud"
+                                 << "90";
+  QTest::newRow("HScroll18 Left") << "HScroll18" << int(Qt::Key_Left) << "longitud"
+                                  << "14";
+  QTest::newRow("HScroll19 Home") << "HScroll19" << int(Qt::Key_Home) << "satposition"
+                                  << "-180";
+  QTest::newRow("HScroll13 Home") << "HScroll13" << int(Qt::Key_Home) << "recnf"
+                                  << "1";
+  QTest::newRow("HScroll1 PageUp") << "HScroll1" << int(Qt::Key_PageUp) << "lnbnf"
+                                   << "1.1";
+  QTest::newRow("HScroll1 PageDown") << "HScroll1" << int(Qt::Key_PageDown) << "lnbnf"
+                                     << "0.9";
+  QTest::newRow("HScroll10 End") << "HScroll10" << int(Qt::Key_End) << "frekvens"
+                                 << "30";
+  QTest::newRow("HScroll16 Right") << "HScroll16" << int(Qt::Key_Right) << "again"
+                                   << "50.1";
+  QTest::newRow("HScroll25 Home") << "HScroll25" << int(Qt::Key_Home) << "bw"
+                                  << "1";
 }
 
 void InputTest::keys() {
@@ -253,8 +264,8 @@ void InputTest::pointersAfterStartUp() {
   const kestrion::Line& l7 = window_->model().line(LineId::Line7);
   QVERIFY(std::abs(l7.x2 - 1713) < 1 && std::abs(l7.y2 - 4989) < 1);
   showPage(*window_, 4);
-  const QColor background = window_->findChild<kestrion::ui::PointerLayer*>()->palette().color(
-      QPalette::Window);
+  const QColor background =
+      window_->findChild<kestrion::ui::PointerLayer*>()->palette().color(QPalette::Window);
   QCOMPARE(pointerPixel(*window_, LineId::Line6), QColor(255, 0, 0));
   QVERIFY(pointerPixel(*window_, LineId::Line7) != background);
   QVERIFY(pointerPixel(*window_, LineId::Line8) != background);
@@ -330,11 +341,10 @@ void InputTest::tabsByKeyboard_data() {
   QTest::newRow("Right") << QList<int>{Qt::Key_Right} << QList<int>{none} << 1;
   QTest::newRow("Left wraps") << QList<int>{Qt::Key_Left} << QList<int>{none} << 5;
   QTest::newRow("Down") << QList<int>{Qt::Key_Down} << QList<int>{none} << 3;
-  QTest::newRow("Right Up") << QList<int>{Qt::Key_Right, Qt::Key_Up} << QList<int>{none, none}
-                            << 4;
+  QTest::newRow("Right Up") << QList<int>{Qt::Key_Right, Qt::Key_Up} << QList<int>{none, none} << 4;
   QTest::newRow("Ctrl+Tab") << QList<int>{Qt::Key_Tab} << QList<int>{ctrl} << 1;
-  QTest::newRow("Ctrl+Tab twice") << QList<int>{Qt::Key_Tab, Qt::Key_Tab}
-                                  << QList<int>{ctrl, ctrl} << 2;
+  QTest::newRow("Ctrl+Tab twice") << QList<int>{Qt::Key_Tab, Qt::Key_Tab} << QList<int>{ctrl, ctrl}
+                                  << 2;
   QTest::newRow("Ctrl+Shift+Tab") << QList<int>{Qt::Key_Backtab} << QList<int>{ctrlShift} << 5;
 }
 
@@ -359,9 +369,8 @@ void InputTest::focusOrder_data() {
   QTest::addColumn<QStringList>("order");
   const QStringList head{"quit", "SSTab1"};
   QTest::newRow("System Noise Figure")
-      << 0
-      << head + QStringList{"HScroll11", "HScroll7", "HScroll4", "HScroll3", "HScroll2",
-                            "HScroll1", "HScroll14", "HScroll13", "HScroll12"};
+      << 0 << head + QStringList{"HScroll11", "HScroll7",  "HScroll4",  "HScroll3", "HScroll2",
+                                 "HScroll1",  "HScroll14", "HScroll13", "HScroll12"};
   QTest::newRow("NF to Noise Temperature") << 1 << head + QStringList{"HScroll5", "HScroll6"};
   QTest::newRow("Antenna Gain") << 2 << head + QStringList{"HScroll8", "HScroll10", "HScroll9"};
   QTest::newRow("G/T") << 3 << head + QStringList{"HScroll15", "HScroll16"};
@@ -370,7 +379,8 @@ void InputTest::focusOrder_data() {
   // Of the option group only the selected button is a stop, at its own place.
   const QStringList cn{"HScroll20", "HScroll21", "HScroll22",
                        "HScroll23", "HScroll24", "HScroll25"};
-  QTest::newRow("C/N clear sky") << 5 << head + QStringList{"rainoff"} + cn + QStringList{"Command2"};
+  QTest::newRow("C/N clear sky") << 5
+                                 << head + QStringList{"rainoff"} + cn + QStringList{"Command2"};
   QTest::newRow("C/N Rain 10") << 5 << head + cn + QStringList{"Option2", "Command2"};
 }
 

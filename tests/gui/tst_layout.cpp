@@ -250,9 +250,9 @@ void LayoutTest::window() {
 }
 
 void LayoutTest::tabCaptions() {
-  const QStringList expected{"System Noise Figure", "NF to Noise Temperature",
+  const QStringList expected{"System Noise Figure",       "NF to Noise Temperature",
                              "Antenna Gain Calculations", "G/T Calculations",
-                             "Antenna Alignment", "C/N"};
+                             "Antenna Alignment",         "C/N"};
   auto* strip = window_->tabControl()->strip();
   QCOMPARE(strip->count(), 6);
   showWindow(*window_);
@@ -291,8 +291,12 @@ void LayoutTest::geometry() {
   const auto near = [](int pixels, int tw) { return std::abs(pixels * 15 - tw) <= 7; };
   QVERIFY2(near(px.left(), twips.left()) && near(px.top(), twips.top()) &&
                near(px.width(), twips.width()) && near(px.height(), twips.height()),
-           qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 px").arg(name).arg(px.left())
-                          .arg(px.top()).arg(px.width()).arg(px.height())));
+           qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 px")
+                          .arg(name)
+                          .arg(px.left())
+                          .arg(px.top())
+                          .arg(px.width())
+                          .arg(px.height())));
 }
 
 void LayoutTest::captions_data() {
