@@ -3,14 +3,13 @@
 // window and never keeps the program running.
 #pragma once
 
+#include "desktop/about_window.h"
+
 #include <QObject>
 #include <QPointer>
 
-class QWidget;
-
 namespace kestrion::desktop {
 
-class AboutWindow;
 class DesktopService;
 
 class DesktopActions : public QObject {
