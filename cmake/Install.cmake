@@ -5,11 +5,30 @@ set(KESTRION_APP_ID "org.kestrion.Kestrion" CACHE STRING "Reverse-DNS applicatio
 set(KESTRION_ICON_SIZES 16 32 48 64 128 256)
 
 install(TARGETS kestrion-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES man/kestrion-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# Man pages and the package's changelog are installed compressed, as Debian wants.
+find_program(GZIP gzip REQUIRED)
+set(gz_dir ${CMAKE_CURRENT_BINARY_DIR}/gz)
+function(kestrion_gzip source name)
+  add_custom_command(OUTPUT ${gz_dir}/${name}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${gz_dir}
+    COMMAND ${GZIP} -9n -c ${CMAKE_CURRENT_SOURCE_DIR}/${source} > ${gz_dir}/${name}.gz
+    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${source})
+  set_property(GLOBAL APPEND PROPERTY KESTRION_GZ_FILES ${gz_dir}/${name}.gz)
+endfunction()
+kestrion_gzip(man/kestrion-cli.1 kestrion-cli.1)
+kestrion_gzip(man/kestrion.1 kestrion.1)
+kestrion_gzip(packaging/changelog changelog)
+get_property(gz_files GLOBAL PROPERTY KESTRION_GZ_FILES)
+add_custom_target(compressed_docs ALL DEPENDS ${gz_files})
+
+install(FILES ${gz_dir}/kestrion-cli.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${gz_dir}/changelog.gz packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrion)
 
 if(TARGET kestrion)
   install(TARGETS kestrion RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES man/kestrion.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${gz_dir}/kestrion.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES assets/kestrion.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications RENAME ${KESTRION_APP_ID}.desktop)
   install(FILES assets/${KESTRION_APP_ID}.metainfo.xml
@@ -43,10 +62,10 @@ set(CPACK_PACKAGE_NAME kestrion)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Kestrion maintainers <maintainers@kestrion.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for satellite-TV receiving installations")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "calculator for satellite-TV receiving installations
- Kestrion computes the noise figure of a receive chain, noise figure and
- noise temperature, dish gain, G/T, dish alignment (elevation, compass
- azimuth, LNB skew, distance) and carrier-to-noise with a rain allowance.")
+# CPack puts the summary first and indents these lines under it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kestrion computes the noise figure of a receive chain, noise figure and
+noise temperature, dish gain, G/T, dish alignment (elevation, compass
+azimuth, LNB skew, distance) and carrier-to-noise with a rain allowance.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
