@@ -19,7 +19,8 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 
 constexpr QRect twips(int left, int top, int width, int height) {
-  return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
+  return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+          height / kTwipsPerPixel};
 }
 
 constexpr QSize kClientArea{4680 / kTwipsPerPixel, 3795 / kTwipsPerPixel};

@@ -17,27 +17,32 @@ DesktopActions::DesktopActions(QWidget* mainWindow, DesktopService& desktop, QOb
   connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { delete about_.data(); });
 }
 
-DesktopActions::~DesktopActions() { delete about_.data(); }
+DesktopActions::~DesktopActions() {
+  delete about_.data();
+}
 
 void DesktopActions::showAbout() {
-  if (!about_) {
+  if (about_.isNull()) {
     // Owned by the main window, so it never outlives it; it still does not
     // keep the program running when the main window is closed.
     about_ = new AboutWindow(mainWindow_);
     about_->setAttribute(Qt::WA_DeleteOnClose);
     about_->setAttribute(Qt::WA_QuitOnClose, false);
-    connect(about_, &AboutWindow::homePageRequested, this, [this] {
-      ShellToBrowser(desktop_, about_, kHomePage, 0);
-    });
+    connect(about_, &AboutWindow::homePageRequested, this,
+            [this] { ShellToBrowser(desktop_, about_, kHomePage, 0); });
   }
   about_->show();
   about_->raise();
   about_->activateWindow();
 }
 
-void DesktopActions::openHomePage() { ShellToBrowser(desktop_, mainWindow_, kHomePage, 0); }
+void DesktopActions::openHomePage() {
+  ShellToBrowser(desktop_, mainWindow_, kHomePage, 0);
+}
 
-void DesktopActions::openFootprintPage() { ShellToBrowser(desktop_, mainWindow_, kFootprintPage, 0); }
+void DesktopActions::openFootprintPage() {
+  ShellToBrowser(desktop_, mainWindow_, kFootprintPage, 0);
+}
 
 bool DesktopActions::eventFilter(QObject* watched, QEvent* event) {
   if (watched == mainWindow_ && event->type() == QEvent::Close) {
@@ -49,7 +54,7 @@ bool DesktopActions::eventFilter(QObject* watched, QEvent* event) {
 void DesktopActions::closeAbout() {
   // Hidden at once, destroyed later: Qt may still be walking its list of
   // windows (closing them all on quit) when this runs.
-  if (about_) {
+  if (!about_.isNull()) {
     about_->hide();
     about_->deleteLater();
   }

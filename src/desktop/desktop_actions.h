@@ -23,7 +23,6 @@ class DesktopActions : public QObject {
   // The About window while it exists (shown or hidden), else null.
   AboutWindow* aboutWindow() const { return about_; }
 
- public Q_SLOTS:
   // Creates the About window on first use, then shows that same window.
   void showAbout();
   void openHomePage();

@@ -14,9 +14,9 @@ namespace kestrion::desktop {
 struct OpenRequest {
   QWidget* owner = nullptr;  // parent of anything the service shows
   std::string verb;
-  std::string file;          // the address to open
+  std::string file;  // the address to open
   std::string parameters;
-  std::string directory;     // working directory of the launched application
+  std::string directory;  // working directory of the launched application
   std::int16_t showCommand = 0;
 };
 

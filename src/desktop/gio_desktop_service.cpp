@@ -39,7 +39,7 @@ OpenResult GioDesktopService::open(const OpenRequest& request) {
   // Returns once the browser is started; it never waits for the browser.
   GObjectPtr<GAppLaunchContext> context(g_app_launch_context_new());
   GError* error = nullptr;
-  if (g_app_info_launch_default_for_uri(request.file.c_str(), context.get(), &error)) {
+  if (g_app_info_launch_default_for_uri(request.file.c_str(), context.get(), &error) != FALSE) {
     return {OpenOutcome::Opened, 0};
   }
   const long long code = error != nullptr ? error->code : 0;

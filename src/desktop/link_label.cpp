@@ -24,7 +24,8 @@ void LinkLabel::mousePressEvent(QMouseEvent* event) {
 // A click is a press and a release of the left button on the label, as for a
 // button: dragging off the label before releasing cancels it.
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   QLabel::mouseReleaseEvent(event);
   if (click) {

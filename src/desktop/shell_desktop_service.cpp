@@ -1,6 +1,12 @@
+// Built on Windows only; elsewhere an empty unit, so that tools going over
+// every source file pass it by.
+#ifdef _WIN32
+
 #include "desktop/shell_desktop_service.h"
 
+// windows.h first: shellapi.h depends on it.
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <QWidget>
@@ -29,3 +35,5 @@ std::unique_ptr<DesktopService> makeSystemDesktopService() {
 }
 
 }  // namespace kestrion::desktop
+
+#endif  // _WIN32

@@ -74,8 +74,6 @@ class AboutWindowTest : public QObject {
 
  private Q_SLOTS:
   void init();
-  void controlsInPlace_data();
-  void controlsInPlace();
   void looksAndTexts();
   void oneWindowKeptAndShownAgain();
   void ownCloseBoxDestroysIt();
@@ -92,25 +90,6 @@ void AboutWindowTest::init() {
   QVERIFY(visibleWindows().isEmpty());
 }
 
-void AboutWindowTest::controlsInPlace_data() {
-  QTest::addColumn<QString>("name");
-  QTest::addColumn<QRect>("pixels");
-  // Twips of the design, at 15 twips to the pixel.
-  QTest::newRow("Image1") << "Image1" << QRect(24, 16, 250, 53);
-  QTest::newRow("Label1") << "Label1" << QRect(24, 88, 257, 41);
-  QTest::newRow("Command1") << "Command1" << QRect(224, 168, 65, 25);
-  QTest::newRow("Label4") << "Label4" << QRect(40, 232, 73, 17);
-}
-
-void AboutWindowTest::controlsInPlace() {
-  QFETCH(QString, name);
-  QFETCH(QRect, pixels);
-  AboutWindow about;
-  QWidget* control = about.findChild<QWidget*>(name);
-  QVERIFY(control != nullptr);
-  QCOMPARE(control->geometry(), pixels);
-}
-
 void AboutWindowTest::looksAndTexts() {
   AboutWindow about;
   about.show();
@@ -118,8 +97,10 @@ void AboutWindowTest::looksAndTexts() {
   QCOMPARE(about.size(), QSize(312, 253));
   QVERIFY(!about.windowIcon().isNull());
   QVERIFY(!about.findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
-  QCOMPARE(about.findChild<QPushButton*>(QStringLiteral("Command1"))->text(), QStringLiteral("Close"));
-  QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Label4"))->text(), QStringLiteral("Version 3.02"));
+  QCOMPARE(about.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
+           QStringLiteral("Close"));
+  QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Label4"))->text(),
+           QStringLiteral("Version 3.02"));
 
   // The notice leads into the link under it and fits its three lines.
   auto* notice = about.findChild<QLabel*>(QStringLiteral("Label1"));
@@ -132,7 +113,8 @@ void AboutWindowTest::looksAndTexts() {
   QCOMPARE(link->text(), QString::fromLatin1(kestrion::kHomePage));
   QCOMPARE(link->pos(), QPoint(80, 152));
   QVERIFY(link->width() >= link->sizeHint().width());
-  QVERIFY(!link->geometry().intersects(about.findChild<QWidget*>(QStringLiteral("Command1"))->geometry()));
+  QVERIFY(!link->geometry().intersects(
+      about.findChild<QWidget*>(QStringLiteral("Command1"))->geometry()));
   QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
   QVERIFY(link->font().underline());
   const QImage drawn = link->grab().toImage();

@@ -55,9 +55,9 @@ class MessageBoxCatcher {
       if (box == nullptr || !box->isVisible()) {
         continue;
       }
-      seen_.push_back({box->windowTitle(), box->text(), box->textFormat(), box->icon(), box->standardButtons(),
-                       static_cast<int>(box->buttons().size()), box->isModal(),
-                       box->windowModality(), box->parentWidget()});
+      seen_.push_back({box->windowTitle(), box->text(), box->textFormat(), box->icon(),
+                       box->standardButtons(), static_cast<int>(box->buttons().size()),
+                       box->isModal(), box->windowModality(), box->parentWidget()});
       if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
         ok->click();
       } else {

@@ -75,13 +75,13 @@ bool registerBrowser(const QString& root, const QString& opened) {
   const QByteArray body = "#!/bin/sh\nprintf '%s\\n' \"$1\" > '" + QFile::encodeName(opened) +
                           ".part' && mv '" + QFile::encodeName(opened) + ".part' '" +
                           QFile::encodeName(opened) + "'\n";
-  const QByteArray entry =
-      "[Desktop Entry]\nType=Application\nName=Test Browser\nExec=\"" + QFile::encodeName(script) +
-      "\" %u\nMimeType=x-scheme-handler/http;\n";
+  const QByteArray entry = "[Desktop Entry]\nType=Application\nName=Test Browser\nExec=\"" +
+                           QFile::encodeName(script) + "\" %u\nMimeType=x-scheme-handler/http;\n";
   const QByteArray defaults =
       "[Default Applications]\nx-scheme-handler/http=kestrion-test-browser.desktop\n";
   return writeFile(script, body, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) &&
-         writeFile(root + QStringLiteral("/data/applications/kestrion-test-browser.desktop"), entry) &&
+         writeFile(root + QStringLiteral("/data/applications/kestrion-test-browser.desktop"),
+                   entry) &&
          writeFile(root + QStringLiteral("/config/mimeapps.list"), defaults);
 }
 

@@ -65,13 +65,14 @@ void ShellToBrowserTest::reportsFailures_data() {
 
   const QString home = QString::fromLatin1(kestrion::kHomePage);
   const QString footprint = QString::fromLatin1(kestrion::kFootprintPage);
-  const QString general =
-      QStringLiteral("Kestrion3.0 had a problem running your web browser."
-                     "You should check that your browser is correctly installed.(Error");
+  const QString general = QStringLiteral(
+      "Kestrion3.0 had a problem running your web browser."
+      "You should check that your browser is correctly installed.(Error");
   QTest::newRow("code 2") << OpenOutcome::Failed << 2LL << home
-                          << QStringLiteral("Kestrion3.0 had a problem running your web browser.You "
-                                            "should check that your browser is correctly "
-                                            "installed.(Error2)");
+                          << QStringLiteral(
+                                 "Kestrion3.0 had a problem running your web browser.You "
+                                 "should check that your browser is correctly "
+                                 "installed.(Error2)");
   QTest::newRow("code 0") << OpenOutcome::Failed << 0LL << home << general + QStringLiteral("0)");
   QTest::newRow("code 32") << OpenOutcome::Failed << 32LL << footprint
                            << general + QStringLiteral("32)");
@@ -82,14 +83,16 @@ void ShellToBrowserTest::reportsFailures_data() {
   QTest::newRow("no association, footprint page")
       << OpenOutcome::NoAssociation << 31LL << footprint
       << QStringLiteral("Kestrion3.0 could not find a file association for ") + footprint +
-             QStringLiteral(" on your system. You should check that your browseris correctly "
-                            "installed and associated with this type of file.");
+             QStringLiteral(
+                 " on your system. You should check that your browseris correctly "
+                 "installed and associated with this type of file.");
   // The address is shown as text, never as markup.
   QTest::newRow("no association, address with markup")
       << OpenOutcome::NoAssociation << 31LL << QStringLiteral("http://<b>x</b>.example")
-      << QStringLiteral("Kestrion3.0 could not find a file association for http://<b>x</b>.example"
-                        " on your system. You should check that your browseris correctly "
-                        "installed and associated with this type of file.");
+      << QStringLiteral(
+             "Kestrion3.0 could not find a file association for http://<b>x</b>.example"
+             " on your system. You should check that your browseris correctly "
+             "installed and associated with this type of file.");
 }
 
 void ShellToBrowserTest::reportsFailures() {
