@@ -1,8 +1,9 @@
 #include "desktop/about_window.h"
 
-#include "desktop/artwork.h"
-#include "desktop/link_label.h"
 #include "model/web_addresses.h"
+#include "ui/linklabel.h"
+#include "ui/picture.h"
+#include "ui/twips.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -14,21 +15,13 @@ namespace kestrion::desktop {
 
 namespace {
 
-// Positions are kept in twips as designed and converted once, at 15 twips
-// to the pixel.
-constexpr int kTwipsPerPixel = 15;
-
-constexpr QRect twips(int left, int top, int width, int height) {
-  return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-          height / kTwipsPerPixel};
-}
-
-constexpr QSize kClientArea{4680 / kTwipsPerPixel, 3795 / kTwipsPerPixel};
-constexpr QRect kImage1 = twips(360, 240, 3750, 795);
-constexpr QRect kLabel1 = twips(360, 1320, 3855, 615);
-constexpr QRect kLabel2 = twips(1200, 2280, 1575, 375);
-constexpr QRect kCommand1 = twips(3360, 2520, 975, 375);
-constexpr QRect kLabel4 = twips(600, 3480, 1095, 255);
+// The About window's layout, in twips like the main window's.
+const QSize kClientArea{ui::toPixels(4680), ui::toPixels(3795)};
+const QRect kImage1 = ui::toPixels({360, 240, 3750, 795});
+const QRect kLabel1 = ui::toPixels({360, 1320, 3855, 615});
+const QRect kLabel2 = ui::toPixels({1200, 2280, 1575, 375});
+const QRect kCommand1 = ui::toPixels({3360, 2520, 975, 375});
+const QRect kLabel4 = ui::toPixels({600, 3480, 1095, 255});
 
 constexpr const char* kNotice =
     "Kestrion is free: you may copy it and pass it on to anyone you like. "
@@ -50,7 +43,7 @@ AboutWindow::AboutWindow(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("About"));
   setWindowTitle(QStringLiteral("About Kestrion"));
-  setWindowIcon(applicationIcon());
+  setWindowIcon(QIcon(QStringLiteral(":/artwork/icon.svg")));
   setFixedSize(kClientArea);
   QFont standard = font();
   standard.setPointSizeF(8.25);
@@ -61,15 +54,14 @@ AboutWindow::AboutWindow(QWidget* parent)
   facePalette.setColor(QPalette::Window, facePalette.color(QPalette::Button));
   setPalette(facePalette);
 
-  auto* logo = new QLabel(this);
+  auto* logo = new ui::Picture(QStringLiteral(":/artwork/logo.svg"), this);
   logo->setObjectName(QStringLiteral("Image1"));
-  logo->setPixmap(logoPixmap(devicePixelRatioF()));
   logo->setGeometry(kImage1);
 
   auto* notice = plainLabel("Label1", QString::fromLatin1(kNotice), kLabel1, this);
   notice->setWordWrap(true);
 
-  auto* link = new LinkLabel(QString::fromLatin1(kHomePage), this);
+  auto* link = new ui::LinkLabel(QString::fromLatin1(kHomePage), this);
   link->setObjectName(QStringLiteral("Label2"));
   link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   // The whole address must be readable whatever host the build was
@@ -80,7 +72,7 @@ AboutWindow::AboutWindow(QWidget* parent)
   linkArea.setWidth(std::max(linkArea.width(), textSize.width()));
   linkArea.setHeight(std::min(linkArea.height(), textSize.height()));
   link->setGeometry(linkArea);
-  connect(link, &LinkLabel::clicked, this, &AboutWindow::homePageRequested);
+  connect(link, &ui::LinkLabel::clicked, this, &AboutWindow::homePageRequested);
 
   auto* close = new QPushButton(QStringLiteral("Close"), this);
   close->setObjectName(QStringLiteral("Command1"));

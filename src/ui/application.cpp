@@ -10,7 +10,7 @@
 
 namespace kestrion::ui {
 
-int run(QApplication& app) {
+int run(QApplication& app, const std::function<void(MainWindow&)>& attach) {
   QApplication::setApplicationName(QStringLiteral("Kestrion"));
   QApplication::setApplicationVersion(QStringLiteral(KESTRION_VERSION));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/artwork/icon.svg")));
@@ -27,6 +27,9 @@ int run(QApplication& app) {
   parser.process(app);
 
   MainWindow window;
+  if (attach) {
+    attach(window);
+  }
   window.show();
   if (parser.isSet(screenshot)) {
     QString error;

@@ -25,7 +25,7 @@ class MainWindow : public QMainWindow {
   [[nodiscard]] const Window& model() const { return model_; }
   [[nodiscard]] TabControl* tabControl() const { return tabs_; }
 
- signals:
+ Q_SIGNALS:
   // Left for the desktop services to answer.
   void aboutRequested();
   void homePageRequested();

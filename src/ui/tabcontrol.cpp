@@ -20,7 +20,7 @@ TabControl::TabControl(const QStringList& captions, QWidget* parent)
   strip_->raise();
   setFocusProxy(strip_);
   connect(strip_, &TabStrip::currentChanged, this, [this](int index) {
-    emit pageAboutToShow(index);
+    Q_EMIT pageAboutToShow(index);
     stack_->setCurrentIndex(index);
   });
 

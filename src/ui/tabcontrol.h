@@ -22,7 +22,7 @@ class TabControl : public QWidget {
   [[nodiscard]] int currentIndex() const;
   void setCurrentIndex(int index);
 
- signals:
+ Q_SIGNALS:
   // Before the page becomes visible, so it can be filled first.
   void pageAboutToShow(int index);
 

@@ -29,7 +29,7 @@ void TabStrip::setCurrentIndex(int index) {
   }
   current_ = index;
   update();
-  emit currentChanged(index);
+  Q_EMIT currentChanged(index);
 }
 
 void TabStrip::paintEvent(QPaintEvent*) {

@@ -22,7 +22,7 @@ class TabStrip : public QWidget {
 
   static constexpr int kTabsPerRow = 3;
 
- signals:
+ Q_SIGNALS:
   void currentChanged(int index);
 
  protected:

@@ -8,6 +8,7 @@
 #include "model/web_addresses.h"
 #include "ui/mainwindow.h"
 #include "ui/tabcontrol.h"
+#include "ui/picture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -96,7 +97,7 @@ void AboutWindowTest::looksAndTexts() {
   QCOMPARE(about.windowTitle(), QStringLiteral("About Kestrion"));
   QCOMPARE(about.size(), QSize(312, 253));
   QVERIFY(!about.windowIcon().isNull());
-  QVERIFY(!about.findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().isNull());
+  QVERIFY(about.findChild<kestrion::ui::Picture*>(QStringLiteral("Image1"))->isValid());
   QCOMPARE(about.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
            QStringLiteral("Close"));
   QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Label4"))->text(),
