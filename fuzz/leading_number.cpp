@@ -12,7 +12,9 @@
 
 namespace {
 
-bool digit(char c) { return c >= '0' && c <= '9'; }
+bool digit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Length of the number form after the blanks, 0 when it holds no digit.
 std::size_t formLength(std::string_view s) {
@@ -58,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::abort();
   }
   std::size_t blanks = 0;
-  while (blanks < text.size() && (text[blanks] == ' ' || text[blanks] == '\t' || text[blanks] == '\n')) {
+  while (blanks < text.size() &&
+         (text[blanks] == ' ' || text[blanks] == '\t' || text[blanks] == '\n')) {
     ++blanks;
   }
   const std::string_view rest = text.substr(blanks);

@@ -26,28 +26,59 @@ bool numberForm(std::string_view s) {
         if (st == Trail) return false;
         break;
       case Sign:
-        if (digit) st = Int; else if (c == '.') st = Point; else return false;
+        if (digit)
+          st = Int;
+        else if (c == '.')
+          st = Point;
+        else
+          return false;
         break;
       case Int:
         if (digit) break;
-        if (c == '.') st = Frac; else if (c == 'e' || c == 'E') st = E; else if (blank) st = Trail; else return false;
+        if (c == '.')
+          st = Frac;
+        else if (c == 'e' || c == 'E')
+          st = E;
+        else if (blank)
+          st = Trail;
+        else
+          return false;
         break;
       case Point:  // a point with no digit before it needs one after it
-        if (digit) st = Frac; else return false;
+        if (digit)
+          st = Frac;
+        else
+          return false;
         break;
       case Frac:
         if (digit) break;
-        if (c == 'e' || c == 'E') st = E; else if (blank) st = Trail; else return false;
+        if (c == 'e' || c == 'E')
+          st = E;
+        else if (blank)
+          st = Trail;
+        else
+          return false;
         break;
       case E:
-        if (sign) st = ESign; else if (digit) st = Exp; else return false;
+        if (sign)
+          st = ESign;
+        else if (digit)
+          st = Exp;
+        else
+          return false;
         break;
       case ESign:
-        if (digit) st = Exp; else return false;
+        if (digit)
+          st = Exp;
+        else
+          return false;
         break;
       case Exp:
         if (digit) break;
-        if (blank) st = Trail; else return false;
+        if (blank)
+          st = Trail;
+        else
+          return false;
         break;
       case Trail:
         if (!blank) return false;

@@ -105,7 +105,7 @@ std::string numberText(T x, int digits) {
         put('0');
       }
     } else {
-      const auto whole = static_cast<std::size_t>(exponent + 1);
+      const auto whole = static_cast<std::size_t>(exponent) + 1;
       putAll(mantissa.substr(0, whole));
       put('.');
       putAll(mantissa.substr(whole));

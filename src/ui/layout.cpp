@@ -1,5 +1,7 @@
 #include "layout.h"
 
+#include <array>
+
 namespace kestrion::ui {
 namespace {
 
@@ -13,7 +15,7 @@ constexpr std::string_view kRainAndElevation =
     "Rain attenuation is affected by the elevation of the antenna";
 
 // clang-format off
-constexpr ControlSpec kSystemNoiseFigure[] = {
+constexpr auto kSystemNoiseFigure = std::to_array<ControlSpec>({
     {"Label5",     Label, "IF amplifier noise figure (dB)", {7440, 1380, 1215, 495}, Plain},
     {"Label12",    Label, "Antenna noise temperature (K)",  {360, 1440, 1215, 495},  PlainCentred},
     {"Label8",     Label, "Feed Losses (dB)",               {1800, 1500, 1095, 375}, PlainCentred},
@@ -49,18 +51,18 @@ constexpr ControlSpec kSystemNoiseFigure[] = {
     {"HScroll14",  Slider, {}, {600, 4140, 855, 255}},
     {"HScroll12",  Slider, {}, {1920, 4140, 855, 255}},
     {"HScroll13",  Slider, {}, {3360, 4140, 855, 255}},
-};
+});
 
-constexpr ControlSpec kNfToNoiseTemperature[] = {
+constexpr auto kNfToNoiseTemperature = std::to_array<ControlSpec>({
     {"Label1",   Label, "Noise Figure (dB)",     {2520, 2220, 1455, 255}, Plain},
     {"Label7",   Label, "Noise Temperature (K)", {4800, 2220, 1695, 255}, Plain},
     {"nf",       Text, {}, {2640, 2580, 855, 255}, InputBox, kNoiseEitherWay},
     {"nt",       Text, {}, {5280, 2580, 735, 255}, InputBox, kNoiseEitherWay},
     {"HScroll5", Slider, {}, {2640, 3120, 855, 255}},
     {"HScroll6", Slider, {}, {5280, 3120, 855, 255}},
-};
+});
 
-constexpr ControlSpec kAntennaGain[] = {
+constexpr auto kAntennaGain = std::to_array<ControlSpec>({
     {"Label9",    Label, "Dish Diameter (m)", {1320, 2400, 1335, 255}, Plain},
     {"Label10",   Label, "Efficiency (%)",    {2880, 2400, 1215, 255}, Plain},
     {"f",         Label, "Frequency (GHz)",   {4200, 2400, 1215, 255}, Plain},
@@ -76,9 +78,9 @@ constexpr ControlSpec kAntennaGain[] = {
     {"HScroll8",  Slider, {}, {1560, 3240, 855, 255}},
     {"HScroll9",  Slider, {}, {2880, 3240, 855, 255}},
     {"HScroll10", Slider, {}, {4320, 3240, 855, 255}},
-};
+});
 
-constexpr ControlSpec kFigureOfMerit[] = {
+constexpr auto kFigureOfMerit = std::to_array<ControlSpec>({
     {"Label15",   Label, "System Noise Figure (dB)", {3120, 1680, 1215, 615}, PlainCentred},
     {"Label16",   Label, "Antenna Gain (dB)",        {4680, 1680, 735, 375},  Plain},
     {"Label17",   Label, "G/T (dB/K)",               {6240, 1920, 975, 255},  Plain},
@@ -91,9 +93,9 @@ constexpr ControlSpec kFigureOfMerit[] = {
      "G/T is a measure of the performance of your system", FontSize::Normal, "G/T (dB/K)"},
     {"HScroll15", Slider, {}, {3240, 2760, 975, 255}},
     {"HScroll16", Slider, {}, {4560, 2760, 975, 255}},
-};
+});
 
-constexpr ControlSpec kAlignment[] = {
+constexpr auto kAlignment = std::to_array<ControlSpec>({
     {"Label19",     Label, "Latitude",                   {2160, 960, 735, 255},   Plain},
     {"Label20",     Label, "Longitude",                  {4080, 960, 735, 255},   Plain},
     {"Label21",     Label, "Satellite position",         {6000, 960, 1215, 255},  Plain},
@@ -124,9 +126,9 @@ constexpr ControlSpec kAlignment[] = {
     {"Label28",     Label, "W", {960, 4200, 255, 255},  Plain},
     {"Label29",     Label, "E", {2640, 4200, 255, 255}, Plain},
     {"Label25",     Label, "S", {1920, 5160, 255, 255}, Plain},
-};
+});
 
-constexpr ControlSpec kCarrierToNoise[] = {
+constexpr auto kCarrierToNoise = std::to_array<ControlSpec>({
     {"Label18",     Label, "Eirp (dBW)",              {1080, 1080, 855, 255},  Plain,
      "Equivalent Isotropic Radiated Power"},
     {"Label26",     Label, "Dish Diameter (cm)",      {3000, 1080, 1575, 255}, Plain},
@@ -171,15 +173,15 @@ constexpr ControlSpec kCarrierToNoise[] = {
     {"cnel",        Text, {}, {7920, 5040, 855, 255}, ResultBoxGrey,
      "The elevation is imported from Antenna alignment calculations", FontSize::Normal,
      "Elevation"},
-};
+});
 
 // Below the tab control; Label37's caption is the home page's address.
-constexpr ControlSpec kWindow[] = {
+constexpr auto kWindow = std::to_array<ControlSpec>({
     {"Image1",  Picture, ":/artwork/logo.svg", {120, 5880, 3750, 795}},
     {"quit",    Button, "Quit", {7320, 6000, 1695, 615}},
     {"Label39", Label, "Visit:", {4680, 6360, 375, 255}, Plain},
     {"Label37", Link, {}, {5160, 6360, 1575, 255}, Plain},
-};
+});
 // clang-format on
 
 constexpr std::array<std::span<const ControlSpec>, kPageCount> kPages{

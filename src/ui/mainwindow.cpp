@@ -21,12 +21,20 @@
 #include "textlabel.h"
 
 namespace kestrion::ui {
+
 namespace {
 
 constexpr int kAlignmentPage = 4;
 
 QString qs(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The slider ranges keep every formula defined; a fault here is a bug.
+void report(const Outcome& outcome) {
+  if (outcome) {
+    qWarning("kestrion: %s", describe(*outcome).c_str());
+  }
 }
 
 }  // namespace
@@ -165,13 +173,6 @@ void MainWindow::showChanges() {
   }
   if (model_.takeChangedLines().any() && pointers_ != nullptr) {
     pointers_->linesChanged();
-  }
-}
-
-void MainWindow::report(const Outcome& outcome) const {
-  // The slider ranges keep every formula defined; a fault here is a bug.
-  if (outcome) {
-    qWarning("kestrion: %s", describe(*outcome).c_str());
   }
 }
 

@@ -41,7 +41,6 @@ class MainWindow : public QMainWindow {
   void sliderMoved(SliderId id, int position, bool dragging);
   void optionClicked(int option);
   void showChanges();
-  void report(const Outcome& outcome) const;
 
   Window model_;
   BoundControls bound_;

@@ -12,7 +12,7 @@ bool Picture::isValid() const {
   return renderer_->isValid();
 }
 
-void Picture::paintEvent(QPaintEvent*) {
+void Picture::paintEvent(QPaintEvent* /*event*/) {
   const qreal ratio = devicePixelRatioF();
   if (cache_.isNull() || cache_.deviceIndependentSize() != QSizeF(size()) ||
       cache_.devicePixelRatio() != ratio) {

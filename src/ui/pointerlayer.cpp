@@ -31,7 +31,7 @@ void PointerLayer::linesChanged() {
   update(swept);
 }
 
-void PointerLayer::paintEvent(QPaintEvent*) {
+void PointerLayer::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   for (std::size_t i = 0; i < kLineCount; ++i) {

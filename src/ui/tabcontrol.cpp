@@ -52,12 +52,12 @@ void TabControl::step(int delta) {
   strip_->setCurrentIndex((strip_->currentIndex() + delta + n) % n);
 }
 
-void TabControl::resizeEvent(QResizeEvent*) {
+void TabControl::resizeEvent(QResizeEvent* /*event*/) {
   strip_->setGeometry(0, 0, width(), 2 * toPixels(kTabRowHeight));
   stack_->setGeometry(rect());
 }
 
-void TabControl::paintEvent(QPaintEvent*) {
+void TabControl::paintEvent(QPaintEvent* /*event*/) {
   QStylePainter painter(this);
   QStyleOptionTabWidgetFrame frame;
   frame.initFrom(this);

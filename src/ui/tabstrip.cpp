@@ -32,7 +32,7 @@ void TabStrip::setCurrentIndex(int index) {
   Q_EMIT currentChanged(index);
 }
 
-void TabStrip::paintEvent(QPaintEvent*) {
+void TabStrip::paintEvent(QPaintEvent* /*event*/) {
   QStylePainter painter(this);
   for (int i = 0; i < count(); ++i) {
     QStyleOptionTab option;
@@ -70,7 +70,7 @@ void TabStrip::mousePressEvent(QMouseEvent* event) {
 
 void TabStrip::keyPressEvent(QKeyEvent* event) {
   const int n = count();
-  int next = current_;
+  int next = 0;
   switch (event->key()) {
     case Qt::Key_Left:
       next = (current_ + n - 1) % n;

@@ -18,7 +18,7 @@ class AccessibleTextLabel : public QAccessibleWidget {
 };
 
 QAccessibleInterface* textLabelFactory(const QString& className, QObject* object) {
-  if (className == QLatin1String(TextLabel::staticMetaObject.className()) && object &&
+  if (className == QLatin1String(TextLabel::staticMetaObject.className()) && object != nullptr &&
       object->isWidgetType()) {
     return new AccessibleTextLabel(static_cast<QWidget*>(object));
   }

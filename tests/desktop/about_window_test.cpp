@@ -7,8 +7,8 @@
 #include "fake_desktop_service.h"
 #include "model/web_addresses.h"
 #include "ui/mainwindow.h"
-#include "ui/tabcontrol.h"
 #include "ui/picture.h"
+#include "ui/tabcontrol.h"
 
 #include <QAction>
 #include <QApplication>

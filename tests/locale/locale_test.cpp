@@ -20,7 +20,9 @@ struct Script {
   std::vector<std::string> events;
 };
 
-void PrintTo(const Script& s, std::ostream* os) { *os << s.name; }
+void PrintTo(const Script& s, std::ostream* os) {
+  *os << s.name;
+}
 
 // Every kind of text: tenth labels, decimals cut down, the southern azimuth,
 // the unrounded rain allowance, the pointer coordinates, and a refusal.

@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormCase{".5", 15, false}, FormCase{"05", 15, false}, FormCase{"+5", 15, false},
         FormCase{" 5", 15, false}, FormCase{"5 ", 15, false}, FormCase{"1,5", 15, false},
         FormCase{"1e-05", 15, false}, FormCase{"1E-5", 15, false}, FormCase{"10E+15", 15, false},
-        FormCase{"1E+05", 15, false},  // positional up to 10^14
+        FormCase{"1E+05", 15, false},    // positional up to 10^14
         FormCase{"0.00001", 15, false},  // exponent form below 10^-4
         FormCase{"1234567890123456", 15, false}, FormCase{"0.1234567890123456", 15, false},
         FormCase{"12345678", 7, false}, FormCase{"0.69999999", 7, false},

@@ -17,7 +17,9 @@ struct ProbeCase {
   const char* expectedKind;  // nullptr: nothing broken
 };
 
-void PrintTo(const ProbeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ProbeCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class ProbeFindings : public testing::TestWithParam<ProbeCase> {};
 
@@ -43,13 +45,21 @@ INSTANTIATE_TEST_SUITE_P(
     Events, ProbeFindings,
     testing::Values(
         ProbeCase{"clean", {}, OptionId::rainoff, nullptr},
-        ProbeCase{"zero distance", {{TextId::rsat, "0"}}, OptionId::rainoff,
+        ProbeCase{"zero distance",
+                  {{TextId::rsat, "0"}},
+                  OptionId::rainoff,
                   "fault: floating-point fault in CarrierToNoiseCalc: division by zero"},
-        ProbeCase{"distance not a number", {{TextId::rsat, "abc"}}, OptionId::rainoff,
+        ProbeCase{"distance not a number",
+                  {{TextId::rsat, "abc"}},
+                  OptionId::rainoff,
                   "fault: floating-point fault in CarrierToNoiseCalc: text is not a number"},
-        ProbeCase{"distance far too short", {{TextId::rsat, "1"}}, OptionId::rainoff,
+        ProbeCase{"distance far too short",
+                  {{TextId::rsat, "1"}},
+                  OptionId::rainoff,
                   "cnres: outside its derived range"},
-        ProbeCase{"elevation beyond the zenith", {{TextId::el, "400"}}, OptionId::Option3,
+        ProbeCase{"elevation beyond the zenith",
+                  {{TextId::el, "400"}},
+                  OptionId::Option3,
                   "attenuation: outside its derived range"}));
 
 TEST(ProbeFindings, SliderSweepOfAPageIsClean) {

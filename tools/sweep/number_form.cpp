@@ -5,7 +5,9 @@
 namespace kestrion::sweep {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Counts the digits of a run starting at `i`; returns the index after it.
 std::size_t digitRun(std::string_view s, std::size_t i) {
@@ -90,8 +92,8 @@ std::optional<std::string> numberTextProblem(std::string_view text, int digits) 
   if (!value) {
     return "the whole-text reading refuses it";
   }
-  const std::string again = digits <= 7 ? singleText(static_cast<float>(*value))
-                                        : doubleText(*value);
+  const std::string again =
+      digits <= 7 ? singleText(static_cast<float>(*value)) : doubleText(*value);
   if (again != text) {
     return "reads back as a value that renders as \"" + again + "\"";
   }

@@ -36,7 +36,8 @@ struct Random {
 };
 
 // Splits 0..n-1 into contiguous parts, one thread and one window each.
-Findings parallel(int threads, std::size_t n, const std::function<void(Probe&, std::size_t)>& body) {
+Findings parallel(int threads, std::size_t n,
+                  const std::function<void(Probe&, std::size_t)>& body) {
   const auto parts = static_cast<std::size_t>(std::max(1, threads));
   std::vector<Findings> found(parts);
   std::vector<std::thread> workers;
@@ -191,7 +192,8 @@ PageResult sweepConverter(const Plan& /*plan*/) {
         inexact.insert(pos);
       }
     }
-    p.claim(inexact == std::set<int>{2610}, "converter: noise figure not cut down from the exact value");
+    p.claim(inexact == std::set<int>{2610},
+            "converter: noise figure not cut down from the exact value");
     return p.findings();
   });
 }
@@ -256,9 +258,10 @@ PageResult sweepCarrierToNoise(const Plan& plan, double maxDistance) {
   return timed("C/N", size, [&] {
     Probe p;
     p.claim(farthest == maxDistance, "alignment: farthest distance not at the antipode");
-    for (OptionId option : {OptionId::rainoff, OptionId::Option1, OptionId::Option2,
-                            OptionId::Option3}) {
-      for (const int distance : {static_cast<int>(kNearestDistance), static_cast<int>(maxDistance)}) {
+    for (OptionId option :
+         {OptionId::rainoff, OptionId::Option1, OptionId::Option2, OptionId::Option3}) {
+      for (const int distance :
+           {static_cast<int>(kNearestDistance), static_cast<int>(maxDistance)}) {
         for (const int elevation : {-9000, 0, 9000}) {
           setUp(p, option, distance, elevation);
           for (unsigned corner = 0; corner < 64; ++corner) {
@@ -271,11 +274,12 @@ PageResult sweepCarrierToNoise(const Plan& plan, double maxDistance) {
       }
     }
     Findings all = p.findings();
-    for (OptionId option : {OptionId::rainoff, OptionId::Option1, OptionId::Option2,
-                            OptionId::Option3}) {
+    for (OptionId option :
+         {OptionId::rainoff, OptionId::Option1, OptionId::Option2, OptionId::Option3}) {
       all.merge(parallel(plan.threads, plan.randomCarrierToNoise, [&](Probe& q, std::size_t i) {
         Random r(plan.seed, 2 + static_cast<std::uint64_t>(option), i);
-        setUp(q, option, static_cast<int>(kNearestDistance) + 10 * r.in(0, steps), r.in(-9000, 9000));
+        setUp(q, option, static_cast<int>(kNearestDistance) + 10 * r.in(0, steps),
+              r.in(-9000, 9000));
         for (const S id : kCarrierToNoiseSliders) {
           q.move(id, r.in(spec(id).min, spec(id).max), r.event());
         }

@@ -12,9 +12,9 @@ namespace kestrion::sweep {
 struct Plan {
   int threads = 1;
   std::uint64_t seed = 20240601;
-  int alignmentStep = 1;    // every n-th latitude, longitude and satellite
-  int rainStep = 5;         // the same under each rain option
-  int frequencyStep = 1;    // antenna gain: every n-th frequency
+  int alignmentStep = 1;  // every n-th latitude, longitude and satellite
+  int rainStep = 5;       // the same under each rain option
+  int frequencyStep = 1;  // antenna gain: every n-th frequency
   std::uint64_t randomNoiseFigure = 10'000'000;
   std::uint64_t randomCarrierToNoise = 10'000'000;  // under each option
 };

@@ -12,12 +12,13 @@ namespace {
 
 constexpr int kFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 
-double valueOf(const std::string& text) { return wholeNumber(text).value_or(NAN); }
+double valueOf(const std::string& text) {
+  return wholeNumber(text).value_or(NAN);
+}
 
 std::string labelFor(SliderId id, int position) {
-  return spec(id).scale == Scale::Tenth
-             ? singleText(static_cast<float>(position) / 10.0F)
-             : intText(static_cast<std::int16_t>(position));
+  return spec(id).scale == Scale::Tenth ? singleText(static_cast<float>(position) / 10.0F)
+                                        : intText(static_cast<std::int16_t>(position));
 }
 
 bool isConverter(SliderId id) {

@@ -16,7 +16,9 @@ namespace kestrion::sweep {
 // Kinds starting with this break a claim harmlessly (the reason is given
 // where they are found); they are reported but do not fail the sweep.
 inline constexpr std::string_view kNote = "note: ";
-inline bool isNote(std::string_view kind) { return kind.starts_with(kNote); }
+inline bool isNote(std::string_view kind) {
+  return kind.starts_with(kNote);
+}
 
 // Broken claims, by kind, with the first few states that broke each.
 struct Findings {
