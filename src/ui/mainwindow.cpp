@@ -57,7 +57,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), options_(new QBut
   report(model_.Form_Load());
   showChanges();
 
+  // Fixed now rather than on show: a size fixed after the platform window
+  // exists must be passed on to it, and not every platform can.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  layout()->activate();
 }
 
 void MainWindow::buildMenu() {
