@@ -11,15 +11,16 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
-  # locale tests (decimal-comma locales) and the fuzz targets (clang's libFuzzer)
-  locales clang libclang-rt-14-dev
+  # the locale tests (two locales that write a decimal comma)
+  locales
   # packaging and its checks
   dpkg-dev file lintian desktop-file-utils appstream
   # a sans-serif font for the window when no desktop fonts are installed
   fonts-dejavu-core
 )
 
-# CI also builds with clang under sanitizers and checks format and tidiness.
+# CI also builds with clang under sanitizers, fuzzes with libFuzzer and checks
+# format and tidiness.
 if [ "${1:-}" = "--ci" ]; then
   packages+=(clang libclang-rt-14-dev clang-format clang-tidy git)
 fi
