@@ -31,8 +31,13 @@ void DesktopActions::showAbout() {
     connect(about_, &AboutWindow::homePageRequested, this,
             [this] { ShellToBrowser(desktop_, about_, kHomePage, 0); });
   }
-  about_->show();
-  about_->raise();
+  // A hidden window comes to the front as it is shown; one already shown
+  // behind the main window is brought forward.
+  if (about_->isVisible()) {
+    about_->raise();
+  } else {
+    about_->show();
+  }
   about_->activateWindow();
 }
 
