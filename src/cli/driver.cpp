@@ -19,11 +19,11 @@ constexpr const char* kProgram = "kestrion-cli";
 std::string sliderTable() {
   std::ostringstream s;
   s << "Sliders (HScrollN=P raises Change, HScrollN~P raises Scroll):\n";
-  for (const SliderSpec& spec : kSliders) {
-    s << "  " << spec.name << std::string(11 - spec.name.size(), ' ') << "page " << spec.page << " "
-      << kPageCaptions[static_cast<std::size_t>(spec.page)] << ": " << spec.quantity << ", unit "
-      << spec.unit << ", " << (spec.scale == Scale::Tenth ? "position / 10" : "position") << ", "
-      << spec.min << ".." << spec.max << " (start " << spec.initial << ")\n";
+  for (const SliderSpec& row : kSliders) {
+    s << "  " << row.name << std::string(11 - row.name.size(), ' ') << "page " << row.page << " "
+      << kPageCaptions[static_cast<std::size_t>(row.page)] << ": " << row.quantity << ", unit "
+      << row.unit << ", " << (row.scale == Scale::Tenth ? "position / 10" : "position") << ", "
+      << row.min << ".." << row.max << " (start " << row.initial << ")\n";
   }
   s << "Options: rainoff (\"Clear sky\"), Option1 (\"Rain 5 mm/h\"), Option2 (\"Rain 10 mm/h\"), "
        "Option3 (\"Rain 50 mm/h\")\n"

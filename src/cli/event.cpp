@@ -54,7 +54,7 @@ std::variant<Event, EventError> parseEvent(std::string_view text) {
   if (!slider) {
     return refuse(text, "unknown control " + quoted(control), kAllowedEvents);
   }
-  const SliderSpec& s = spec(*slider);
+  const SliderSpec& s = sliderSpec(*slider);
   const std::string range = std::to_string(s.min) + ".." + std::to_string(s.max);
   const std::string_view number = text.substr(sep + 1);
   long value = 0;

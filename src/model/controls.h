@@ -144,7 +144,7 @@ constexpr std::size_t index(LineId id) {
 constexpr TextId valueLabel(SliderId id) {
   return static_cast<TextId>(index(id));
 }
-inline const SliderSpec& spec(SliderId id) {
+inline const SliderSpec& sliderSpec(SliderId id) {
   return kSliders[index(id)];
 }
 inline std::string_view name(SliderId id) {

@@ -95,7 +95,7 @@ bool Window::moveSlider(SliderId id, std::int16_t position) {
 }
 
 Outcome Window::sliderBody(SliderId id) {
-  const SliderSpec& s = spec(id);
+  const SliderSpec& s = sliderSpec(id);
   const std::int16_t p = slider(id).position;
   switch (s.recompute) {
     case Recompute::NfToTemperature:

@@ -23,23 +23,23 @@ QString qs(std::string_view s) {
 }  // namespace
 
 void ControlFactory::buildAll(std::span<const ControlSpec> table, QWidget* parent) {
-  for (const ControlSpec& spec : table) {
-    QWidget* w = build(spec, parent);
+  for (const ControlSpec& control : table) {
+    QWidget* w = build(control, parent);
     if (w == nullptr) {
       continue;
     }
-    w->setObjectName(qs(spec.name));
-    w->setGeometry(toPixels(spec.rect));
-    if (!spec.tooltip.empty()) {
-      w->setToolTip(qs(spec.tooltip));
+    w->setObjectName(qs(control.name));
+    w->setGeometry(toPixels(control.rect));
+    if (!control.tooltip.empty()) {
+      w->setToolTip(qs(control.tooltip));
     }
-    if (spec.font == FontSize::Large) {
+    if (control.font == FontSize::Large) {
       w->setFont(controlFont(FontSize::Large));
     }
     if (auto* label = qobject_cast<QLabel*>(w)) {
-      applyLook(*label, spec.look);
+      applyLook(*label, control.look);
     }
-    if (spec.kind == Kind::Link) {
+    if (control.kind == Kind::Link) {
       // The address is set when the build is configured and may be longer
       // than the space the layout gives it; show it whole, on one line.
       auto* link = static_cast<QLabel*>(w);
@@ -49,24 +49,24 @@ void ControlFactory::buildAll(std::span<const ControlSpec> table, QWidget* paren
   }
 }
 
-QWidget* ControlFactory::build(const ControlSpec& spec, QWidget* parent) {
-  switch (spec.kind) {
+QWidget* ControlFactory::build(const ControlSpec& control, QWidget* parent) {
+  switch (control.kind) {
     case Kind::Label:
-      return new QLabel(qs(spec.caption), parent);
+      return new QLabel(qs(control.caption), parent);
     case Kind::Text: {
-      const auto id = textByName(spec.name);
+      const auto id = textByName(control.name);
       Q_ASSERT(id);
       auto* label = new TextLabel(QString::fromStdString(model_.text(*id)), parent);
       // A slider's value label is named after the slider's quantity.
       const std::string_view quantity =
-          index(*id) < kSliderCount ? kSliders[index(*id)].quantity : spec.quantity;
+          index(*id) < kSliderCount ? kSliders[index(*id)].quantity : control.quantity;
       label->setAccessibleName(qs(quantity));
-      label->setAccessibleDescription(qs(spec.tooltip));
+      label->setAccessibleDescription(qs(control.tooltip));
       bound_.texts[index(*id)] = label;
       return label;
     }
     case Kind::Slider: {
-      const auto id = sliderByName(spec.name);
+      const auto id = sliderByName(control.name);
       Q_ASSERT(id);
       const Slider& s = model_.slider(*id);
       auto* bar = new QScrollBar(Qt::Horizontal, parent);
@@ -83,17 +83,17 @@ QWidget* ControlFactory::build(const ControlSpec& spec, QWidget* parent) {
       return bar;
     }
     case Kind::Option: {
-      const auto id = optionByName(spec.name);
+      const auto id = optionByName(control.name);
       Q_ASSERT(id);
-      auto* button = new QRadioButton(qs(spec.caption), parent);
+      auto* button = new QRadioButton(qs(control.caption), parent);
       options_.addButton(button, static_cast<int>(index(*id)));
       button->setChecked(model_.isSelected(*id));
       return button;
     }
     case Kind::Button:
-      return new QPushButton(qs(spec.caption), parent);
+      return new QPushButton(qs(control.caption), parent);
     case Kind::Picture:
-      return new Picture(qs(spec.caption), parent);
+      return new Picture(qs(control.caption), parent);
     case Kind::Link:
       return new LinkLabel(QString::fromUtf8(kHomePage), parent);
     case Kind::HiddenText:

@@ -34,7 +34,7 @@ class ControlFactory {
   void buildAll(std::span<const ControlSpec> table, QWidget* parent);
 
  private:
-  QWidget* build(const ControlSpec& spec, QWidget* parent);
+  QWidget* build(const ControlSpec& control, QWidget* parent);
 
   const Window& model_;
   BoundControls& bound_;

@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ProbeFindings, SliderSweepOfAPageIsClean) {
   Probe probe;
-  for (int p = spec(SliderId::HScroll16).min; p <= spec(SliderId::HScroll16).max; ++p) {
+  for (int p = sliderSpec(SliderId::HScroll16).min; p <= sliderSpec(SliderId::HScroll16).max; ++p) {
     probe.move(SliderId::HScroll16, p, p % 2 == 0 ? SliderEvent::Change : SliderEvent::Scroll);
   }
   EXPECT_EQ(probe.findings().events, 791U);

@@ -76,7 +76,7 @@ struct EventRow {
 EventRow sliderRow(const char* name, S slider, TextSet results, O before = O::rainoff) {
   TextSet w = results;
   w.set(index(valueLabel(slider)));
-  const bool alignment = spec(slider).recompute == Recompute::Alignment;
+  const bool alignment = sliderSpec(slider).recompute == Recompute::Alignment;
   return {name, before, slider, O::rainoff, w, alignment};
 }
 

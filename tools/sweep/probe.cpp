@@ -17,12 +17,12 @@ double valueOf(const std::string& text) {
 }
 
 std::string labelFor(SliderId id, int position) {
-  return spec(id).scale == Scale::Tenth ? singleText(static_cast<float>(position) / 10.0F)
-                                        : intText(static_cast<std::int16_t>(position));
+  return sliderSpec(id).scale == Scale::Tenth ? singleText(static_cast<float>(position) / 10.0F)
+                                              : intText(static_cast<std::int16_t>(position));
 }
 
 bool isConverter(SliderId id) {
-  const Recompute r = spec(id).recompute;
+  const Recompute r = sliderSpec(id).recompute;
   return r == Recompute::NfToTemperature || r == Recompute::TemperatureToNf;
 }
 
@@ -142,7 +142,7 @@ void Probe::checkTexts(std::uint64_t changed, SliderId const* moved) {
           report("value label differs from its position");
         }
         if (const auto problem =
-                numberTextProblem(text, spec(owner).scale == Scale::Tenth ? 7 : 15)) {
+                numberTextProblem(text, sliderSpec(owner).scale == Scale::Tenth ? 7 : 15)) {
           report(*problem);
         }
         continue;
@@ -215,7 +215,7 @@ void Probe::checkLines(std::uint64_t changed) {
 
 void Probe::checkFields(SliderId const* moved, OptionId const* clicked) {
   const Fields& f = w_.fields();
-  const Recompute r = moved != nullptr ? spec(*moved).recompute : Recompute::CarrierToNoise;
+  const Recompute r = moved != nullptr ? sliderSpec(*moved).recompute : Recompute::CarrierToNoise;
   if (r == Recompute::NoiseFigure) {
     // t3 and u3 are at least 1: neither stage's noise figure is negative.
     if (f.ifchainnf < 0 || f.chainnf < 0) {
@@ -253,7 +253,7 @@ std::string Probe::state() const {
   std::string s;
   for (std::size_t i = 0; i < kSliderCount; ++i) {
     const auto id = static_cast<SliderId>(i);
-    if (w_.slider(id).position != spec(id).initial) {
+    if (w_.slider(id).position != sliderSpec(id).initial) {
       s.append(name(id)).append("=").append(std::to_string(w_.slider(id).position)).append(" ");
     }
   }
