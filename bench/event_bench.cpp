@@ -8,35 +8,35 @@
 #include <cstdint>
 #include <tuple>
 
-#include "model/window.h"
+#include "engine/calculator.h"
 
 namespace {
 
-using kestrion::OptionId;
-using kestrion::SliderId;
-using kestrion::Window;
+using kestrion::Calculator;
+using kestrion::Input;
+using kestrion::Rain;
 
-Window loaded() {
-  Window w;
-  w.Form_Load();
-  return w;
+Calculator loaded() {
+  Calculator c;
+  c.load();
+  return c;
 }
 
-void sliderEvent(benchmark::State& state, SliderId id, std::int16_t a, std::int16_t b) {
-  Window w = loaded();
+void sliderEvent(benchmark::State& state, Input id, std::int16_t a, std::int16_t b) {
+  Calculator c = loaded();
   bool flip = false;
   for (auto _ : state) {
-    w.moveSlider(id, flip ? a : b);
-    benchmark::DoNotOptimize(w.HScroll_Change(id));
+    c.window().moveSlider(id, flip ? a : b);
+    benchmark::DoNotOptimize(c.sliderMoved(id));
     flip = !flip;
   }
 }
 
 void optionEvent(benchmark::State& state) {
-  Window w = loaded();
+  Calculator c = loaded();
   bool flip = false;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(w.click(flip ? OptionId::Option1 : OptionId::Option3));
+    benchmark::DoNotOptimize(c.selectRain(flip ? Rain::rate5 : Rain::rate50));
     flip = !flip;
   }
 }
@@ -155,7 +155,7 @@ using A8 = std::array<double, 8>;
 using A9 = std::array<double, 9>;
 
 void BM_NoiseFigure_Event(benchmark::State& s) {
-  sliderEvent(s, SliderId::HScroll1, 7, 12);
+  sliderEvent(s, Input::lnbNoiseFigure, 7, 12);
 }
 void BM_NoiseFigure_Bare(benchmark::State& s) {
   bare(s, A9{10, 10, 10, 15, 7, 10, 45, 0, 0}, A9{10, 10, 10, 15, 12, 10, 45, 0, 0},
@@ -163,21 +163,21 @@ void BM_NoiseFigure_Bare(benchmark::State& s) {
 }
 
 void BM_FigureToTemperature_Event(benchmark::State& s) {
-  sliderEvent(s, SliderId::HScroll5, 30, 100);
+  sliderEvent(s, Input::converterNoiseFigure, 30, 100);
 }
 void BM_FigureToTemperature_Bare(benchmark::State& s) {
   bare(s, A1{30}, A1{100}, bareFigureToTemperature);
 }
 
 void BM_TemperatureToFigure_Event(benchmark::State& s) {
-  sliderEvent(s, SliderId::HScroll6, 290, 2610);
+  sliderEvent(s, Input::converterTemperature, 290, 2610);
 }
 void BM_TemperatureToFigure_Bare(benchmark::State& s) {
   bare(s, A1{290}, A1{2610}, bareTemperatureToFigure);
 }
 
 void BM_AntennaGain_Event(benchmark::State& s) {
-  sliderEvent(s, SliderId::HScroll10, 120, 125);
+  sliderEvent(s, Input::frequency, 120, 125);
 }
 void BM_AntennaGain_Bare(benchmark::State& s) {
   const double pi = 4 * std::atan(1.0);
@@ -185,7 +185,7 @@ void BM_AntennaGain_Bare(benchmark::State& s) {
 }
 
 void BM_FigureOfMerit_Event(benchmark::State& s) {
-  sliderEvent(s, SliderId::HScroll15, 10, 20);
+  sliderEvent(s, Input::gtNoiseFigure, 10, 20);
 }
 void BM_FigureOfMerit_Bare(benchmark::State& s) {
   bare(s, A2{500, 10}, A2{500, 20}, bareFigureOfMerit);
@@ -193,7 +193,7 @@ void BM_FigureOfMerit_Bare(benchmark::State& s) {
 
 // The alignment sliders also recompute the C/N with the new distance.
 void BM_Alignment_Event(benchmark::State& s) {
-  sliderEvent(s, SliderId::HScroll17, 50, 60);
+  sliderEvent(s, Input::latitude, 50, 60);
 }
 void BM_Alignment_Bare(benchmark::State& s) {
   bare(s, A3{50, 15, 0}, A3{60, 15, 0}, [](double lat, double lon, double sat) {
@@ -206,7 +206,7 @@ void BM_Alignment_Bare(benchmark::State& s) {
 }
 
 void BM_CarrierToNoise_Event(benchmark::State& s) {
-  sliderEvent(s, SliderId::HScroll20, 40, 45);
+  sliderEvent(s, Input::eirp, 40, 45);
 }
 void BM_CarrierToNoise_Bare(benchmark::State& s) {
   bare(s, A8{0, 39560, 40, 150, 60, 1, 30, 30}, A8{0, 39560, 45, 150, 60, 1, 30, 30},

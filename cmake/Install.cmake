@@ -12,13 +12,16 @@ set(gz_dir ${CMAKE_CURRENT_BINARY_DIR}/gz)
 function(kestrion_gzip source name)
   add_custom_command(OUTPUT ${gz_dir}/${name}.gz
     COMMAND ${CMAKE_COMMAND} -E make_directory ${gz_dir}
-    COMMAND ${GZIP} -9n -c ${CMAKE_CURRENT_SOURCE_DIR}/${source} > ${gz_dir}/${name}.gz
-    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${source})
+    COMMAND ${GZIP} -9n -c ${source} > ${gz_dir}/${name}.gz
+    DEPENDS ${source})
   set_property(GLOBAL APPEND PROPERTY KESTRION_GZ_FILES ${gz_dir}/${name}.gz)
 endfunction()
-kestrion_gzip(man/kestrion-cli.1 kestrion-cli.1)
-kestrion_gzip(man/kestrion.1 kestrion.1)
-kestrion_gzip(packaging/changelog changelog)
+# The man pages name the project's version.
+foreach(page kestrion-cli.1 kestrion.1)
+  configure_file(man/${page}.in ${CMAKE_CURRENT_BINARY_DIR}/man/${page} @ONLY)
+  kestrion_gzip(${CMAKE_CURRENT_BINARY_DIR}/man/${page} ${page})
+endforeach()
+kestrion_gzip(${CMAKE_CURRENT_SOURCE_DIR}/packaging/changelog changelog)
 get_property(gz_files GLOBAL PROPERTY KESTRION_GZ_FILES)
 add_custom_target(compressed_docs ALL DEPENDS ${gz_files})
 
@@ -27,7 +30,7 @@ install(FILES ${gz_dir}/changelog.gz packaging/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrion)
 
 if(TARGET kestrion)
-  install(TARGETS kestrion RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS kestrion RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} BUNDLE DESTINATION .)
   install(FILES ${gz_dir}/kestrion.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES assets/kestrion.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications RENAME ${KESTRION_APP_ID}.desktop)

@@ -22,7 +22,7 @@ bool acceptable(std::string_view s) {
       return true;
     }
   }
-  for (const auto& slider : kestrion::kSliders) {
+  for (const auto& slider : kestrion::kInputs) {
     if (s.size() > slider.name.size() + 1 && s.starts_with(slider.name) &&
         (s[slider.name.size()] == '=' || s[slider.name.size()] == '~')) {
       std::string_view number = s.substr(slider.name.size() + 1);

@@ -9,14 +9,15 @@ packages=(
   # libraries
   libcli11-dev nlohmann-json3-dev libglib2.0-dev
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-  # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev
+  # tests and benchmarks (python3: the behaviour pins and the start-up benchmark)
+  libgtest-dev libgmock-dev libbenchmark-dev python3
   # the locale tests (two locales that write a decimal comma)
   locales
   # packaging and its checks
   dpkg-dev file lintian desktop-file-utils appstream
-  # a sans-serif font for the window when no desktop fonts are installed
-  fonts-dejavu-core
+  # a sans-serif font for the window when no desktop fonts are installed, with
+  # the condensed face the captions are fitted to
+  fonts-dejavu-core fonts-dejavu-extra
 )
 
 # CI also builds with clang under sanitizers, fuzzes with libFuzzer and checks

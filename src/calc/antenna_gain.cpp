@@ -6,14 +6,14 @@
 
 namespace kestrion::calc {
 
-void antber(Window& w) {
-  const Real d = position(w, SliderId::HScroll8);
-  const Real f = leading(w, TextId::frekvens);
-  const Real e = leading(w, TextId::eff);
-  const Real x = w.fields().pi * d * f / 3;
+void dishGain(Window& w) {
+  const Real d = position(w, Input::gainDiameter);
+  const Real f = leading(w, Value::frequency);
+  const Real e = leading(w, Value::gainEfficiency);
+  const Real x = w.pi() * d * f / 3;
   const Real g = power(x, 2) * e / 100;
   const Real y = ln(g) * 100 / ln10();
-  show(w, TextId::Gain, floorOf(y) / 10);
+  show(w, Value::antennaGain, floorOf(y) / 10);
 }
 
 }  // namespace kestrion::calc

@@ -3,37 +3,39 @@
 // its own constants: 3.14 for pi and 2.3 for ln 10.
 #include "procedures.h"
 #include "reading.h"
+#include "steps.h"
 
 namespace kestrion::calc {
 
-void CarrierToNoiseCalc(Window& w) {
-  const Real rain = w.isSelected(OptionId::rainoff) ? Real(0) : leading(w, TextId::attenuation);
-  const Real d = whole(w, TextId::rsat);
-  const Real eirp = leading(w, TextId::eirp);
-  const Real diameter = leading(w, TextId::diam);
-  const Real efficiency = whole(w, TextId::efficiency);
-  const Real nf = leading(w, TextId::nflnb);
-  const Real ta = leading(w, TextId::ta);
-  const Real bw = whole(w, TextId::bw);
-  Fields& f = w.fields();
-
-  const Real flux = power(10, eirp / 10) / 4 / 3.14 / power(d, 2) / power(10, 6);
-  f.fluxDensity = flux.value();
-  const Real aperture = power(diameter, 2) * (Real(3.14) / 40000);
-  f.aperture = aperture.value();
-  const Real carrier = efficiency * (aperture * flux) / 100;
-  f.carrier = carrier.value();
+LinkSteps linkSteps(const LinkBudget& b) {
+  const Real flux = power(10, Real(b.eirp) / 10) / 4 / 3.14 / power(b.distance, 2) / power(10, 6);
+  const Real aperture = power(b.diameter, 2) * (Real(3.14) / 40000);
+  const Real carrier = Real(b.efficiency) * (aperture * flux) / 100;
   // The rain allowance adds to the noise figure; it does not dim the carrier.
-  const Real te = (power(10, nf / 10 + rain / 10) - 1) * 290;
-  f.noiseTemperature = te.value();
-  const Real noise = power(10, 6) * (bw * ((power(10, -23) * 1.38) * (ta + te)));
-  f.noise = noise.value();
+  const Real te = (power(10, Real(b.noiseFigure) / 10 + Real(b.rainAllowance) / 10) - 1) * 290;
+  const Real noise =
+      power(10, 6) * (Real(b.bandwidth) * ((power(10, -23) * 1.38) * (b.antennaTemperature + te)));
   const Real x = (ln(carrier / noise) * 10 / 2.3) * 10;
-  f.ratio = x.value();
+  return {flux.value(), aperture.value(), carrier.value(), te.value(), noise.value(), x.value()};
+}
 
+LinkBudget budgetOf(const Window& w) {
+  LinkBudget b{};
+  b.rainAllowance = w.isSelected(Rain::clearSky) ? 0.0 : leading(w, Value::rainAttenuation).value();
+  b.distance = whole(w, Value::distance).value();
+  b.eirp = leading(w, Value::eirp).value();
+  b.diameter = leading(w, Value::dishDiameter).value();
+  b.efficiency = whole(w, Value::dishEfficiency).value();
+  b.noiseFigure = leading(w, Value::linkNoiseFigure).value();
+  b.antennaTemperature = leading(w, Value::dishTemperature).value();
+  b.bandwidth = whole(w, Value::bandwidth).value();
+  return b;
+}
+
+void carrierToNoise(Window& w) {
   // The ratio passes through its text before it is cut down.
-  const Real y = leadingNumber(doubleText(x.value()));
-  show(w, TextId::cnres, floorOf(y) / 10);
+  const Real y = leadingNumber(doubleText(linkSteps(budgetOf(w)).ratio));
+  show(w, Value::carrierToNoise, floorOf(y) / 10);
 }
 
 }  // namespace kestrion::calc

@@ -7,20 +7,20 @@
 namespace kestrion::calc {
 
 void noiseFigureToTemperature(Window& w) {
-  const auto p = w.slider(SliderId::HScroll5).position;
-  w.setText(TextId::nf, singleText(static_cast<float>(p) / 10.0F));
-  const Real x = singleQuotient(w, SliderId::HScroll5, 100.0F);
+  const auto p = w.slider(Input::converterNoiseFigure).position;
+  w.setText(Value::converterNoiseFigure, singleText(static_cast<float>(p) / 10.0F));
+  const Real x = singleQuotient(w, Input::converterNoiseFigure, 100.0F);
   const Real t = (power(10, x) - 1) * 290;
-  show(w, TextId::nt, floorOf(t));
+  show(w, Value::converterTemperature, floorOf(t));
 }
 
 void temperatureToNoiseFigure(Window& w) {
-  const auto p = w.slider(SliderId::HScroll6).position;
-  w.setText(TextId::nt, intText(p));
-  const Real t = whole(w, TextId::nt);
+  const auto p = w.slider(Input::converterTemperature).position;
+  w.setText(Value::converterTemperature, intText(p));
+  const Real t = whole(w, Value::converterTemperature);
   const Real z = t / 290 + 1;
   const Real y = ln(z) * 1000 / ln10();
-  show(w, TextId::nf, floorOf(y) / 100);
+  show(w, Value::converterNoiseFigure, floorOf(y) / 100);
 }
 
 }  // namespace kestrion::calc

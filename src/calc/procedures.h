@@ -1,7 +1,7 @@
 // The recompute procedures, one unit per page. Each reads its inputs from the
 // window, computes in double precision step by step and writes its results
-// into the window. A faulting step throws FloatFault; the window turns that
-// into the event's Outcome.
+// into the window. A faulting step throws FloatFault; the layer that raises
+// the events turns that into the event's Outcome.
 #pragma once
 
 namespace kestrion {
@@ -10,13 +10,13 @@ class Window;
 
 namespace kestrion::calc {
 
-void ber(Window& w);                       // System Noise Figure
-void noiseFigureToTemperature(Window& w);  // HScroll5 body
-void temperatureToNoiseFigure(Window& w);  // HScroll6 body
-void antber(Window& w);                    // Antenna Gain Calculations
-void gtber(Window& w);                     // G/T Calculations
-void AlignmentCalc(Window& w);             // Antenna Alignment
-void CarrierToNoiseCalc(Window& w);        // C/N
-void RainAttenuationCalc(Window& w);       // C/N, rain options
+void systemNoiseFigure(Window& w);         // System Noise Figure page
+void noiseFigureToTemperature(Window& w);  // the converter's noise figure slider
+void temperatureToNoiseFigure(Window& w);  // the converter's temperature slider
+void dishGain(Window& w);                  // Antenna Gain Calculations page
+void figureOfMerit(Window& w);             // G/T Calculations page
+void alignment(Window& w);                 // Antenna Alignment page
+void carrierToNoise(Window& w);            // C/N page
+void rainAttenuation(Window& w);           // C/N page, rain options
 
 }  // namespace kestrion::calc

@@ -3,30 +3,36 @@
 // subtracts at 5 and 10 mm/h and adds at 50 mm/h.
 #include "procedures.h"
 #include "reading.h"
+#include "steps.h"
 
 namespace kestrion::calc {
 
-void RainAttenuationCalc(Window& w) {
-  Fields& f = w.fields();
-  const Real r = leading(w, TextId::regntext);
+RainSteps rainSteps(const RainInputs& in) {
+  const Real r = in.rate;
   const Real gamma = power(r, 2) * 0.0004 + r * 0.02;
-  f.rateFactor = gamma.value();
+  const Real t = 90 - Real(in.elevation);
+  Real factor = 0;
+  if (in.wholeRate == 5) {
+    factor = (4 - power(t, 2) * 0.0016) + (power(10, -5) * 4.15) * power(t, 3);
+  }
+  if (in.wholeRate == 10) {
+    factor = (3.8 - power(t, 2) * 0.00084) + power(t, 3) * 0.0000266;
+  }
+  if (in.wholeRate == 50) {
+    factor = (power(t, 2) * 0.000097 + 2.8) + power(t, 3) * 0.0000035;
+  }
+  return {gamma.value(), factor.value()};
+}
 
-  const Real rate = whole(w, TextId::regntext);
-  const auto elevationT = [&w] { return 90 - leading(w, TextId::el); };
-  if (rate == 5) {
-    const Real t = elevationT();
-    f.elevationFactor = ((4 - power(t, 2) * 0.0016) + (power(10, -5) * 4.15) * power(t, 3)).value();
-  }
-  if (rate == 10) {
-    const Real t = elevationT();
-    f.elevationFactor = ((3.8 - power(t, 2) * 0.00084) + power(t, 3) * 0.0000266).value();
-  }
-  if (rate == 50) {
-    const Real t = elevationT();
-    f.elevationFactor = ((power(t, 2) * 0.000097 + 2.8) + power(t, 3) * 0.0000035).value();
-  }
-  show(w, TextId::attenuation, f.elevationFactor * gamma);
+RainInputs rainInputsOf(const Window& w) {
+  const Real rate = leading(w, Value::rainRate);
+  const Real wholeRate = whole(w, Value::rainRate);
+  return {rate.value(), wholeRate.value(), leading(w, Value::elevation).value()};
+}
+
+void rainAttenuation(Window& w) {
+  const RainSteps s = rainSteps(rainInputsOf(w));
+  show(w, Value::rainAttenuation, Real(s.elevationFactor) * s.rateFactor);
 }
 
 }  // namespace kestrion::calc

@@ -2,27 +2,27 @@
 // the leading-number or the whole-text reading.
 #pragma once
 
-#include "model/checked.h"
+#include "checked.h"
 #include "model/numtext.h"
 #include "model/window.h"
 
 namespace kestrion::calc {
 
-inline Real position(const Window& w, SliderId id) {
+inline Real position(const Window& w, Input id) {
   return static_cast<double>(w.slider(id).position);
 }
 
 // A position divided in single precision, then widened: the quotient the
 // tenth labels show.
-inline Real singleQuotient(const Window& w, SliderId id, float divisor) {
+inline Real singleQuotient(const Window& w, Input id, float divisor) {
   return static_cast<double>(static_cast<float>(w.slider(id).position) / divisor);
 }
 
-inline Real leading(const Window& w, TextId id) {
+inline Real leading(const Window& w, Value id) {
   return leadingNumber(w.text(id));
 }
 
-inline Real whole(const Window& w, TextId id) {
+inline Real whole(const Window& w, Value id) {
   const auto value = wholeNumber(w.text(id));
   if (!value) {
     checked::fail(FaultKind::NotANumber);
@@ -30,7 +30,7 @@ inline Real whole(const Window& w, TextId id) {
   return *value;
 }
 
-inline void show(Window& w, TextId id, Real value) {
+inline void show(Window& w, Value id, Real value) {
   w.setText(id, doubleText(value.value()));
 }
 

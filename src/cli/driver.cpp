@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/calculator.h"
 #include "event.h"
-#include "model/window.h"
+#include "product.h"
 #include "state_json.h"
 
 namespace kestrion::cli {
@@ -19,15 +20,18 @@ constexpr const char* kProgram = "kestrion-cli";
 std::string sliderTable() {
   std::ostringstream s;
   s << "Sliders (HScrollN=P raises Change, HScrollN~P raises Scroll):\n";
-  for (const SliderSpec& row : kSliders) {
+  for (const InputSpec& row : kInputs) {
     s << "  " << row.name << std::string(11 - row.name.size(), ' ') << "page " << row.page << " "
-      << kPageCaptions[static_cast<std::size_t>(row.page)] << ": " << row.quantity << ", unit "
+      << kPageCaptions[static_cast<std::size_t>(row.page)] << ": " << row.caption << ", unit "
       << row.unit << ", " << (row.scale == Scale::Tenth ? "position / 10" : "position") << ", "
       << row.min << ".." << row.max << " (start " << row.initial << ")\n";
   }
-  s << "Options: rainoff (\"Clear sky\"), Option1 (\"Rain 5 mm/h\"), Option2 (\"Rain 10 mm/h\"), "
-       "Option3 (\"Rain 50 mm/h\")\n"
-       "Exit status: 0 done, 2 bad input (nothing after the bad event runs), "
+  s << "Options:";
+  for (const RainSpec& option : kRainOptions) {
+    s << (&option == kRainOptions.data() ? " " : ", ") << option.name << " (\"" << option.caption
+      << "\")";
+  }
+  s << "\nExit status: 0 done, 2 bad input (nothing after the bad event runs), "
        "3 floating-point fault.";
   return s.str();
 }
@@ -37,7 +41,7 @@ class Session {
   Session(bool trace, std::ostream& out, std::ostream& err) : trace_(trace), out_(out), err_(err) {}
 
   int load() {
-    if (const auto fault = window_.Form_Load()) {
+    if (const auto fault = calculator_.load()) {
       return reportFault("load", *fault);
     }
     emit("load");
@@ -54,10 +58,10 @@ class Session {
     const auto& event = std::get<Event>(parsed);
     Outcome outcome;
     if (const auto* move = std::get_if<SliderMove>(&event)) {
-      window_.moveSlider(move->slider, move->position);
-      outcome = window_.raise(move->slider, move->event);
+      calculator_.window().moveSlider(move->input, move->position);
+      outcome = calculator_.sliderMoved(move->input);
     } else {
-      outcome = window_.click(std::get<OptionClick>(event).option);
+      outcome = calculator_.selectRain(std::get<RainClick>(event).option);
     }
     if (outcome) {
       return reportFault(text, *outcome);
@@ -69,7 +73,7 @@ class Session {
 
   void finish() {
     if (!trace_) {
-      out_ << stateJson(window_, last_) << '\n';
+      out_ << stateJson(calculator_.window(), last_) << '\n';
     }
     out_.flush();
   }
@@ -77,7 +81,7 @@ class Session {
  private:
   void emit(std::string_view event) {
     if (trace_) {
-      out_ << stateJson(window_, event) << '\n';
+      out_ << stateJson(calculator_.window(), event) << '\n';
     }
   }
 
@@ -90,7 +94,7 @@ class Session {
   bool trace_;
   std::ostream& out_;
   std::ostream& err_;
-  Window window_;
+  Calculator calculator_;
   std::string last_ = "load";
 };
 
@@ -105,12 +109,14 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
   bool trace = false;
   std::vector<std::string> events;
   app.add_flag("--trace", trace, "print the state after the load and after every event");
+  app.set_version_flag("--version", std::string(kProgram) + " " + std::string(kVersion),
+                       "print the version and exit");
   app.add_option("events", events, "events to raise, or - to read them from stdin, one a line")
       ->type_name("EVENT");
   app.footer(sliderTable());
   try {
     app.parse(argc, argv);
-  } catch (const CLI::CallForHelp& e) {
+  } catch (const CLI::Success& e) {  // --help, --version
     return app.exit(e, out, err);
   } catch (const CLI::ParseError& e) {
     err << kProgram << ": " << e.what() << "; see --help\n";

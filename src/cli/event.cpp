@@ -39,22 +39,22 @@ std::variant<Event, EventError> parseEvent(std::string_view text) {
   if (text.empty()) {
     return refuse(text, "empty event", kAllowedEvents);
   }
-  if (const auto option = optionByName(text)) {
-    return Event{OptionClick{*option}};
+  if (const auto option = rainNamed(text)) {
+    return Event{RainClick{*option}};
   }
   const auto sep = text.find_first_of("=~");
   if (sep == std::string_view::npos) {
-    if (text.starts_with("HScroll") && sliderByName(text)) {
+    if (inputNamed(text)) {
       return refuse(text, "a slider event needs a position", kAllowedEvents);
     }
     return refuse(text, "unknown control " + quoted(text), kAllowedEvents);
   }
   const std::string_view control = text.substr(0, sep);
-  const auto slider = sliderByName(control);
-  if (!slider) {
+  const auto input = inputNamed(control);
+  if (!input) {
     return refuse(text, "unknown control " + quoted(control), kAllowedEvents);
   }
-  const SliderSpec& s = sliderSpec(*slider);
+  const InputSpec& s = spec(*input);
   const std::string range = std::to_string(s.min) + ".." + std::to_string(s.max);
   const std::string_view number = text.substr(sep + 1);
   long value = 0;
@@ -71,7 +71,7 @@ std::variant<Event, EventError> parseEvent(std::string_view text) {
         text, "position " + std::string(number) + " is outside " + std::string(s.name) + "'s range",
         "allowed: " + range);
   }
-  return Event{SliderMove{*slider, text[sep] == '=' ? SliderEvent::Change : SliderEvent::Scroll,
+  return Event{SliderMove{*input, text[sep] == '=' ? SliderEvent::Change : SliderEvent::Scroll,
                           static_cast<std::int16_t>(value)}};
 }
 

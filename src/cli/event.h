@@ -8,21 +8,21 @@
 #include <string_view>
 #include <variant>
 
-#include "model/controls.h"
+#include "engine/calculator.h"
 
 namespace kestrion::cli {
 
 struct SliderMove {
-  SliderId slider;
+  Input input;
   SliderEvent event;
   std::int16_t position;
 };
 
-struct OptionClick {
-  OptionId option;
+struct RainClick {
+  Rain option;
 };
 
-using Event = std::variant<SliderMove, OptionClick>;
+using Event = std::variant<SliderMove, RainClick>;
 
 // Why an event was refused: what is wrong and what is allowed, ready for one
 // line of stderr.

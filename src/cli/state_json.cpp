@@ -25,18 +25,18 @@ std::string stateJson(const Window& w, std::string_view event) {
   Json state;
   state["event"] = std::string(event);
   Json& texts = state["texts"] = Json::object();
-  for (std::size_t i = 0; i < kTextCount; ++i) {
-    texts[std::string(kTextNames[i])] = w.text(static_cast<TextId>(i));
+  for (std::size_t i = 0; i < kValueCount; ++i) {
+    texts[std::string(kValueNames[i])] = w.text(static_cast<Value>(i));
   }
   Json& sliders = state["sliders"] = Json::object();
-  for (std::size_t i = 0; i < kSliderCount; ++i) {
-    sliders[std::string(kSliders[i].name)] = w.slider(static_cast<SliderId>(i)).position;
+  for (std::size_t i = 0; i < kInputCount; ++i) {
+    sliders[std::string(kInputs[i].name)] = w.slider(static_cast<Input>(i)).position;
   }
-  state["option"] = std::string(name(w.selectedOption()));
+  state["option"] = std::string(name(w.rain()));
   Json& lines = state["lines"] = Json::object();
-  for (std::size_t i = 0; i < kLineCount; ++i) {
-    const Line& l = w.line(static_cast<LineId>(i));
-    lines[std::string(kLineNames[i])] =
+  for (std::size_t i = 0; i < kPointerCount; ++i) {
+    const Line& l = w.line(static_cast<Pointer>(i));
+    lines[std::string(kPointerNames[i])] =
         Json::array({coordinate(l.x1), coordinate(l.y1), coordinate(l.x2), coordinate(l.y2)});
   }
   return state.dump();

@@ -1,8 +1,9 @@
 #include "desktop/about_window.h"
 
-#include "model/web_addresses.h"
+#include "product.h"
 #include "ui/linklabel.h"
 #include "ui/picture.h"
+#include "ui/qtext.h"
 #include "ui/twips.h"
 
 #include <QIcon>
@@ -61,7 +62,7 @@ AboutWindow::AboutWindow(QWidget* parent)
   auto* notice = plainLabel("Label1", QString::fromLatin1(kNotice), kLabel1, this);
   notice->setWordWrap(true);
 
-  auto* link = new ui::LinkLabel(QString::fromLatin1(kHomePage), this);
+  auto* link = new ui::LinkLabel(ui::toQString(kHomePage), this);
   link->setObjectName(QStringLiteral("Label2"));
   link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   // The whole address must be readable whatever host the build was
@@ -81,7 +82,7 @@ AboutWindow::AboutWindow(QWidget* parent)
   // Close only hides: the window is kept and shown again by the next About.
   connect(close, &QPushButton::clicked, this, &QWidget::hide);
 
-  plainLabel("Label4", QStringLiteral("Version 3.02"), kLabel4, this);
+  plainLabel("Label4", ui::toQString(kVersionCaption), kLabel4, this);
 }
 
 }  // namespace kestrion::desktop

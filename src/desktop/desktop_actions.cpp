@@ -2,7 +2,7 @@
 
 #include "desktop/about_window.h"
 #include "desktop/shell_to_browser.h"
-#include "model/web_addresses.h"
+#include "product.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -29,7 +29,7 @@ void DesktopActions::showAbout() {
     about_->setAttribute(Qt::WA_DeleteOnClose);
     about_->setAttribute(Qt::WA_QuitOnClose, false);
     connect(about_, &AboutWindow::homePageRequested, this,
-            [this] { ShellToBrowser(desktop_, about_, kHomePage, 0); });
+            [this] { ShellToBrowser(desktop_, about_, std::string(kHomePage), 0); });
   }
   // A hidden window comes to the front as it is shown; one already shown
   // behind the main window is brought forward.
@@ -42,11 +42,11 @@ void DesktopActions::showAbout() {
 }
 
 void DesktopActions::openHomePage() {
-  ShellToBrowser(desktop_, mainWindow_, kHomePage, 0);
+  ShellToBrowser(desktop_, mainWindow_, std::string(kHomePage), 0);
 }
 
 void DesktopActions::openFootprintPage() {
-  ShellToBrowser(desktop_, mainWindow_, kFootprintPage, 0);
+  ShellToBrowser(desktop_, mainWindow_, footprintPage(), 0);
 }
 
 bool DesktopActions::eventFilter(QObject* watched, QEvent* event) {

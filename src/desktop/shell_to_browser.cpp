@@ -1,6 +1,7 @@
 #include "desktop/shell_to_browser.h"
 
 #include "desktop/desktop_service.h"
+#include "product.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -17,13 +18,13 @@ std::string browserFailureMessage(const OpenResult& result, const std::string& a
     case OpenOutcome::Opened:
       return {};
     case OpenOutcome::NoAssociation:
-      return std::string(kApplicationTitle) + " could not find a file association for " + address +
+      return std::string(kTitle) + " could not find a file association for " + address +
              " on your system. You should check that your browser" +
              "is correctly installed and associated with this type of file.";
     case OpenOutcome::Failed:
       break;
   }
-  return std::string(kApplicationTitle) + " had a problem running your web browser." +
+  return std::string(kTitle) + " had a problem running your web browser." +
          "You should check that your browser is correctly installed." + "(Error" +
          std::to_string(result.code) + ")";
 }

@@ -12,7 +12,6 @@ namespace kestrion::desktop {
 class DesktopService;
 struct OpenResult;
 
-inline constexpr const char* kApplicationTitle = "Kestrion3.0";
 inline constexpr const char* kBrowserUnavailableTitle = "Browser Unavailable";
 
 // The text of the failure message for `result`; empty when the address was

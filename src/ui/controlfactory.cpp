@@ -4,23 +4,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QtGlobal>
 
 #include "linklabel.h"
 #include "looks.h"
-#include "model/web_addresses.h"
 #include "model/window.h"
 #include "picture.h"
+#include "product.h"
+#include "qtext.h"
 #include "textlabel.h"
 
 namespace kestrion::ui {
-namespace {
-
-QString qs(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-}  // namespace
 
 void ControlFactory::buildAll(std::span<const ControlSpec> table, QWidget* parent) {
   for (const ControlSpec& control : table) {
@@ -28,10 +21,10 @@ void ControlFactory::buildAll(std::span<const ControlSpec> table, QWidget* paren
     if (w == nullptr) {
       continue;
     }
-    w->setObjectName(qs(control.name));
+    w->setObjectName(toQString(control.objectName()));
     w->setGeometry(toPixels(control.rect));
     if (!control.tooltip.empty()) {
-      w->setToolTip(qs(control.tooltip));
+      w->setToolTip(toQString(control.tooltip));
     }
     if (control.font == FontSize::Large) {
       w->setFont(controlFont(FontSize::Large));
@@ -52,23 +45,19 @@ void ControlFactory::buildAll(std::span<const ControlSpec> table, QWidget* paren
 QWidget* ControlFactory::build(const ControlSpec& control, QWidget* parent) {
   switch (control.kind) {
     case Kind::Label:
-      return new QLabel(qs(control.caption), parent);
+      return new QLabel(toQString(control.caption), parent);
     case Kind::Text: {
-      const auto id = textByName(control.name);
-      Q_ASSERT(id);
-      auto* label = new TextLabel(QString::fromStdString(model_.text(*id)), parent);
-      // A slider's value label is named after the slider's quantity.
-      const std::string_view quantity =
-          index(*id) < kSliderCount ? kSliders[index(*id)].quantity : control.quantity;
-      label->setAccessibleName(qs(quantity));
-      label->setAccessibleDescription(qs(control.tooltip));
-      bound_.texts[index(*id)] = label;
+      const Value id = control.value();
+      auto* label = new TextLabel(QString::fromStdString(model_.text(id)), parent);
+      // A screen reader calls a value or result label by its quantity.
+      label->setAccessibleName(toQString(caption(id)));
+      label->setAccessibleDescription(toQString(control.tooltip));
+      bound_.texts[index(id)] = label;
       return label;
     }
     case Kind::Slider: {
-      const auto id = sliderByName(control.name);
-      Q_ASSERT(id);
-      const Slider& s = model_.slider(*id);
+      const Input id = control.input();
+      const Slider& s = model_.slider(id);
       auto* bar = new QScrollBar(Qt::Horizontal, parent);
       bar->setRange(s.min, s.max);
       bar->setValue(s.position);
@@ -78,24 +67,34 @@ QWidget* ControlFactory::build(const ControlSpec& control, QWidget* parent) {
       // Qt inverts a scroll bar's keys by default; here Right means more.
       bar->setInvertedControls(false);
       bar->setFocusPolicy(Qt::StrongFocus);
-      bar->setAccessibleName(qs(kSliders[index(*id)].quantity));
-      bound_.sliders[index(*id)] = bar;
+      bar->setAccessibleName(toQString(caption(id)));
+      bound_.sliders[index(id)] = bar;
       return bar;
     }
     case Kind::Option: {
-      const auto id = optionByName(control.name);
-      Q_ASSERT(id);
-      auto* button = new QRadioButton(qs(control.caption), parent);
-      options_.addButton(button, static_cast<int>(index(*id)));
-      button->setChecked(model_.isSelected(*id));
+      const Rain id = control.rain();
+      auto* button = new QRadioButton(toQString(control.caption), parent);
+      options_.addButton(button, static_cast<int>(index(id)));
+      button->setChecked(model_.isSelected(id));
+      bound_.options[index(id)] = button;
       return button;
     }
-    case Kind::Button:
-      return new QPushButton(qs(control.caption), parent);
+    case Kind::Button: {
+      auto* button = new QPushButton(toQString(control.caption), parent);
+      QObject::connect(button, &QPushButton::clicked, button,
+                       [command = command_, id = control.command()] { command(id); });
+      bound_.commands[static_cast<std::size_t>(control.command())] = button;
+      return button;
+    }
     case Kind::Picture:
-      return new Picture(qs(control.caption), parent);
-    case Kind::Link:
-      return new LinkLabel(QString::fromUtf8(kHomePage), parent);
+      return new Picture(toQString(control.caption), parent);
+    case Kind::Link: {
+      auto* link = new LinkLabel(toQString(kHomePage), parent);
+      QObject::connect(link, &LinkLabel::clicked, link,
+                       [command = command_, id = control.command()] { command(id); });
+      bound_.commands[static_cast<std::size_t>(control.command())] = link;
+      return link;
+    }
     case Kind::HiddenText:
       return nullptr;
   }

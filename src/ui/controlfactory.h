@@ -1,13 +1,15 @@
 // Makes the widget for one row of a layout table and binds it to the model's
-// slider, text or option of the same name.
+// slider, value or rain option of the row's id.
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "layout.h"
 #include "model/controls.h"
 
 class QButtonGroup;
+class QRadioButton;
 class QScrollBar;
 class QWidget;
 
@@ -19,16 +21,21 @@ namespace kestrion::ui {
 
 class TextLabel;
 
-// The widgets the binding writes to, indexed like the model's controls.
+// The widgets the window writes to and walks, indexed like the model's
+// controls; null until their page is built.
 struct BoundControls {
-  std::array<TextLabel*, kTextCount> texts{};
-  std::array<QScrollBar*, kSliderCount> sliders{};
+  std::array<TextLabel*, kValueCount> texts{};
+  std::array<QScrollBar*, kInputCount> sliders{};
+  std::array<QRadioButton*, kRainCount> options{};
+  std::array<QWidget*, kCommandCount> commands{};
 };
 
 class ControlFactory {
  public:
-  ControlFactory(const Window& model, BoundControls& bound, QButtonGroup& options)
-      : model_(model), bound_(bound), options_(options) {}
+  // `command` is what a click on a button or link runs.
+  ControlFactory(const Window& model, BoundControls& bound, QButtonGroup& options,
+                 std::function<void(Command)> command)
+      : model_(model), bound_(bound), options_(options), command_(std::move(command)) {}
 
   // Every control of the table, in table order; hidden text boxes get none.
   void buildAll(std::span<const ControlSpec> table, QWidget* parent);
@@ -39,6 +46,7 @@ class ControlFactory {
   const Window& model_;
   BoundControls& bound_;
   QButtonGroup& options_;
+  std::function<void(Command)> command_;
 };
 
 }  // namespace kestrion::ui

@@ -1,19 +1,23 @@
 // The window's description: every control with its place, caption, look and
 // tooltip, one table per page plus one for the controls below the pages.
-// Slider ranges and the texts of value and result labels come from the model.
+// Controls the model knows are named by their typed ids; slider ranges, the
+// captions of quantities and the texts of value and result labels come from
+// the model's tables.
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
+#include "model/controls.h"
 #include "twips.h"
 
 namespace kestrion::ui {
 
-enum class Kind {
+enum class Kind : std::uint8_t {
   Label,  // a static caption
-  Text,   // a label showing one of the model's texts
+  Text,   // a label showing one of the model's values
   Slider,
   Option,
   Button,
@@ -22,7 +26,7 @@ enum class Kind {
   HiddenText,  // storage the model keeps; never shown
 };
 
-enum class Look {
+enum class Look : std::uint8_t {
   None,
   Plain,  // no border, left-aligned, wraps at word boundaries
   PlainCentred,
@@ -32,22 +36,48 @@ enum class Look {
   ResultBoxGrey,
 };
 
-enum class FontSize { Normal, Large };
+enum class FontSize : std::uint8_t { Normal, Large };
+
+// What the window's buttons and links ask for.
+enum class Command : std::uint8_t { quit, footprints, homePage };
+inline constexpr std::size_t kCommandCount = 3;
 
 struct ControlSpec {
-  std::string_view name;
   Kind kind;
-  std::string_view caption;
-  TwipsRect rect;
+  std::uint8_t id = 0;         // the Value, Input, Rain or Command, as the kind says
+  std::string_view name = {};  // object name of a control the model does not know
+  std::string_view caption = {};
+  TwipsRect rect = {};
   Look look = Look::None;
   std::string_view tooltip = {};
   FontSize font = FontSize::Normal;
-  // What a screen reader calls a result label; value labels and sliders take
-  // their quantity from the model.
-  std::string_view quantity = {};
+
+  [[nodiscard]] constexpr Value value() const { return static_cast<Value>(id); }
+  [[nodiscard]] constexpr Input input() const { return static_cast<Input>(id); }
+  [[nodiscard]] constexpr Rain rain() const { return static_cast<Rain>(id); }
+  [[nodiscard]] constexpr Command command() const { return static_cast<Command>(id); }
+  // The Qt object name: the model's name for its controls, else the row's.
+  [[nodiscard]] constexpr std::string_view objectName() const {
+    switch (kind) {
+      case Kind::Text:
+      case Kind::HiddenText:
+        return kestrion::name(value());
+      case Kind::Slider:
+        return kestrion::name(input());
+      case Kind::Option:
+        return kestrion::name(rain());
+      default:
+        return name;
+    }
+  }
 };
 
-inline constexpr int kPageCount = 6;
+// A stop of the keyboard focus: the tab strip, or a control of the model or
+// a command, named by its typed id so that no stop can name a missing control.
+struct FocusStop {
+  enum class Kind : std::uint8_t { Tabs, Slider, Option, Command } kind;
+  std::uint8_t id = 0;
+};
 
 // The tab control SSTab1 and where its pages' contents may begin.
 inline constexpr TwipsRect kTabControlRect{240, 120, 9255, 5655};
@@ -57,12 +87,14 @@ inline constexpr int kTabRowHeight = 405;
 
 inline constexpr TwipsRect kClientArea{0, 0, 9660, 6855};
 
+inline constexpr int kAlignmentPage = 4;
+
 // Page controls are placed relative to SSTab1's top-left corner, the others
 // relative to the client area.
 std::span<const ControlSpec> pageControls(int page);
 std::span<const ControlSpec> windowControls();
 
-// Keyboard focus order; controls on hidden pages are skipped by Qt.
-extern const std::array<std::string_view, 32> kFocusOrder;
+// Keyboard focus order; controls on hidden pages are skipped.
+std::span<const FocusStop> focusOrder();
 
 }  // namespace kestrion::ui

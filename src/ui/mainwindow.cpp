@@ -5,17 +5,17 @@
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
-#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QStringList>
 #include <QtDebug>
 #include <algorithm>
 #include <vector>
 
-#include "linklabel.h"
 #include "looks.h"
-#include "model/fault.h"
 #include "pointerlayer.h"
+#include "product.h"
+#include "qtext.h"
 #include "tabcontrol.h"
 #include "tabstrip.h"
 #include "textlabel.h"
@@ -23,12 +23,6 @@
 namespace kestrion::ui {
 
 namespace {
-
-constexpr int kAlignmentPage = 4;
-
-QString qs(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The slider ranges keep every formula defined; a fault here is a bug.
 void report(const Outcome& outcome) {
@@ -41,7 +35,7 @@ void report(const Outcome& outcome) {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), options_(new QButtonGroup(this)) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Kestrion3.0"));
+  setWindowTitle(toQString(kTitle));
   setWindowIcon(QIcon(QStringLiteral(":/artwork/icon.svg")));
   setPalette(windowPalette());
   setFont(controlFont());
@@ -51,10 +45,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), options_(new QBut
   buildWindow();
   buildPage(tabs_->currentIndex());
   connect(options_, &QButtonGroup::idClicked, this, &MainWindow::optionClicked);
-  findChild<QWidget*>(QStringLiteral("quit"))->setFocus();
+  widget({FocusStop::Kind::Command, static_cast<std::uint8_t>(Command::quit)})->setFocus();
 
-  // The window is loaded: the model fills the result labels.
-  report(model_.Form_Load());
+  // The window is loaded: the calculator fills the result labels.
+  report(calculator_.load());
   showChanges();
 
   // Fixed now rather than on show: a size fixed after the platform window
@@ -78,20 +72,16 @@ void MainWindow::buildWindow() {
 
   QStringList captions;
   for (std::string_view caption : kPageCaptions) {
-    captions << qs(caption);
+    captions << toQString(caption);
   }
   tabs_ = new TabControl(captions, client);
   tabs_->setObjectName(QStringLiteral("SSTab1"));
   tabs_->setGeometry(toPixels(kTabControlRect));
   connect(tabs_, &TabControl::pageAboutToShow, this, &MainWindow::buildPage);
 
-  ControlFactory(model_, bound_, *options_).buildAll(windowControls(), client);
-  connect(findChild<QPushButton*>(QStringLiteral("quit")), &QPushButton::clicked, this, [] {
-    QApplication::closeAllWindows();
-    QApplication::quit();
-  });
-  connect(findChild<LinkLabel*>(QStringLiteral("Label37")), &LinkLabel::clicked, this,
-          &MainWindow::homePageRequested);
+  ControlFactory(calculator_.window(), bound_, *options_, [this](Command c) {
+    run(c);
+  }).buildAll(windowControls(), client);
 }
 
 // A page's widgets are made when it is first shown: the model holds every
@@ -103,43 +93,71 @@ void MainWindow::buildPage(int page) {
   }
   built_.set(static_cast<std::size_t>(page));
   QWidget* parent = tabs_->page(page);
-  ControlFactory(model_, bound_, *options_).buildAll(pageControls(page), parent);
+  ControlFactory(calculator_.window(), bound_, *options_, [this](Command c) {
+    run(c);
+  }).buildAll(pageControls(page), parent);
 
-  for (std::size_t i = 0; i < kSliderCount; ++i) {
-    QScrollBar* bar = bound_.sliders[i];
-    if (bar == nullptr || bar->parentWidget() != parent) {
+  for (std::size_t i = 0; i < kInputCount; ++i) {
+    const auto id = static_cast<Input>(i);
+    if (spec(id).page != page) {
       continue;
     }
-    const auto id = static_cast<SliderId>(i);
+    QScrollBar* bar = bound_.sliders[i];
     // The slider tells what it sets in the words of its value label.
     bar->setAccessibleDescription(bound_.texts[index(valueLabel(id))]->toolTip());
     connect(bar, &QScrollBar::valueChanged, this,
-            [this, bar, id](int value) { sliderMoved(id, value, bar->isSliderDown()); });
-  }
-  if (auto* footprints = parent->findChild<QPushButton*>(QStringLiteral("Command2"))) {
-    connect(footprints, &QPushButton::clicked, this, &MainWindow::footprintPageRequested);
+            [this, id](int value) { sliderMoved(id, value); });
   }
   if (page == kAlignmentPage) {
     // Over the pictures, under nothing.
-    pointers_ = new PointerLayer(model_, parent);
+    pointers_ = new PointerLayer(calculator_.window(), parent);
     pointers_->setObjectName(QStringLiteral("pointers"));
     pointers_->setGeometry(QRect(QPoint(), tabs_->size()));
   }
 }
 
+void MainWindow::run(Command command) {
+  switch (command) {
+    case Command::quit:
+      QApplication::closeAllWindows();
+      QApplication::quit();
+      break;
+    case Command::footprints:
+      Q_EMIT footprintPageRequested();
+      break;
+    case Command::homePage:
+      Q_EMIT homePageRequested();
+      break;
+  }
+}
+
+QWidget* MainWindow::widget(const FocusStop& stop) const {
+  switch (stop.kind) {
+    case FocusStop::Kind::Tabs:
+      return tabs_->strip();
+    case FocusStop::Kind::Slider:
+      return bound_.sliders.at(stop.id);
+    case FocusStop::Kind::Option:
+      return bound_.options.at(stop.id);
+    case FocusStop::Kind::Command:
+      return bound_.commands.at(stop.id);
+  }
+  return nullptr;
+}
+
 // Tab walks the controls in the window's own order rather than in the order
 // the pages happened to be built. Of the option group only the selected
-// button is a stop, as usual for radio buttons.
+// button is a stop, as usual for radio buttons. A control of a page not
+// built yet is on a hidden page, which focus skips anyway.
 bool MainWindow::focusNextPrevChild(bool next) {
   std::vector<QWidget*> stops;
-  for (std::string_view name : kFocusOrder) {
-    QWidget* w = name == "SSTab1" ? tabs_->strip() : findChild<QWidget*>(qs(name));
+  for (const FocusStop& stop : focusOrder()) {
+    QWidget* w = widget(stop);
     if (w == nullptr || !w->isVisibleTo(this) || !w->isEnabled() ||
         (w->focusPolicy() & Qt::TabFocus) == 0) {
       continue;
     }
-    if (auto* option = qobject_cast<QAbstractButton*>(w);
-        option != nullptr && option->group() == options_ && !option->isChecked()) {
+    if (stop.kind == FocusStop::Kind::Option && !static_cast<QRadioButton*>(w)->isChecked()) {
       continue;
     }
     stops.push_back(w);
@@ -154,27 +172,28 @@ bool MainWindow::focusNextPrevChild(bool next) {
   return true;
 }
 
-void MainWindow::sliderMoved(SliderId id, int position, bool dragging) {
+void MainWindow::sliderMoved(Input id, int position) {
   // The scroll bar keeps the position inside the range the model gave it.
-  model_.moveSlider(id, static_cast<std::int16_t>(position));
-  report(model_.raise(id, dragging ? SliderEvent::Scroll : SliderEvent::Change));
+  calculator_.window().moveSlider(id, static_cast<std::int16_t>(position));
+  report(calculator_.sliderMoved(id));
   showChanges();
 }
 
 void MainWindow::optionClicked(int option) {
-  report(model_.click(static_cast<OptionId>(option)));
+  report(calculator_.selectRain(static_cast<Rain>(option)));
   showChanges();
 }
 
 void MainWindow::showChanges() {
-  const auto texts = model_.takeChangedTexts();
-  for (std::size_t i = 0; i < kTextCount; ++i) {
+  Window& model = calculator_.window();
+  const auto texts = model.takeChangedTexts();
+  for (std::size_t i = 0; i < kValueCount; ++i) {
     // Hidden text boxes and pages not shown yet have no widget.
     if (texts.test(i) && bound_.texts[i] != nullptr) {
-      bound_.texts[i]->setText(QString::fromStdString(model_.text(static_cast<TextId>(i))));
+      bound_.texts[i]->setText(QString::fromStdString(model.text(static_cast<Value>(i))));
     }
   }
-  if (model_.takeChangedLines().any() && pointers_ != nullptr) {
+  if (model.takeChangedLines().any() && pointers_ != nullptr) {
     pointers_->linesChanged();
   }
 }

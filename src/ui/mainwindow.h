@@ -1,13 +1,13 @@
 // Form1: the calculator's one main window. It forwards the user's slider
-// moves and option clicks to the model and shows the texts and pointers the
-// model changed; it computes nothing itself.
+// moves and option clicks to the calculator and shows the texts and pointers
+// the model changed; it computes nothing itself.
 #pragma once
 
 #include <QMainWindow>
 #include <bitset>
 
 #include "controlfactory.h"
-#include "model/window.h"
+#include "engine/calculator.h"
 
 class QButtonGroup;
 
@@ -22,7 +22,7 @@ class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(QWidget* parent = nullptr);
 
-  [[nodiscard]] const Window& model() const { return model_; }
+  [[nodiscard]] const Window& model() const { return calculator_.window(); }
   [[nodiscard]] TabControl* tabControl() const { return tabs_; }
 
  Q_SIGNALS:
@@ -38,11 +38,13 @@ class MainWindow : public QMainWindow {
   void buildMenu();
   void buildWindow();
   void buildPage(int page);
-  void sliderMoved(SliderId id, int position, bool dragging);
+  void run(Command command);
+  [[nodiscard]] QWidget* widget(const FocusStop& stop) const;
+  void sliderMoved(Input id, int position);
   void optionClicked(int option);
   void showChanges();
 
-  Window model_;
+  Calculator calculator_;
   BoundControls bound_;
   QButtonGroup* options_;
   TabControl* tabs_ = nullptr;

@@ -20,9 +20,9 @@ constexpr double kPenWidth = 1.5;
 
 void PointerLayer::linesChanged() {
   QRegion swept;
-  for (std::size_t i = 0; i < kLineCount; ++i) {
+  for (std::size_t i = 0; i < kPointerCount; ++i) {
     // A pointer turns about its fixed start point and keeps its length.
-    const Line& line = model_.line(static_cast<LineId>(i));
+    const Line& line = model_.line(static_cast<Pointer>(i));
     const QPointF centre = toPixels(line.x1, line.y1);
     const QPointF end = toPixels(line.x2, line.y2);
     const double reach = std::hypot(end.x() - centre.x(), end.y() - centre.y()) + kPenWidth + 1;
@@ -34,11 +34,11 @@ void PointerLayer::linesChanged() {
 void PointerLayer::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  for (std::size_t i = 0; i < kLineCount; ++i) {
-    const auto id = static_cast<LineId>(i);
+  for (std::size_t i = 0; i < kPointerCount; ++i) {
+    const auto id = static_cast<Pointer>(i);
     const Line& line = model_.line(id);
     const QColor colour =
-        id == LineId::Line6 ? QColor(255, 0, 0) : palette().color(QPalette::WindowText);
+        id == Pointer::skew ? QColor(255, 0, 0) : palette().color(QPalette::WindowText);
     painter.setPen(QPen(colour, kPenWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(toPixels(line.x1, line.y1), toPixels(line.x2, line.y2));
   }

@@ -84,7 +84,7 @@ std::vector<std::string> lines(const std::string& text) {
   return out;
 }
 
-const char* const kTextNames[] = {
+const char* const kValueNames[] = {
     "lnbnf",      "lnbgain",    "cableloss", "ifnf",     "nf",          "nt",    "feedloss",
     "diameter1",  "eff",        "frekvens",  "tant",     "cableloss2",  "recnf", "ifgain",
     "snf",        "again",      "Latitud",   "longitud", "satposition", "eirp",  "diam",
@@ -99,10 +99,10 @@ void expectStateShape(const json& state) {
     keys.push_back(key);
   }
   EXPECT_EQ(keys, (std::vector<std::string>{"event", "texts", "sliders", "option", "lines"}));
-  ASSERT_EQ(state["texts"].size(), std::size(kTextNames));
+  ASSERT_EQ(state["texts"].size(), std::size(kValueNames));
   std::size_t i = 0;
   for (const auto& [key, value] : state["texts"].items()) {
-    EXPECT_EQ(key, kTextNames[i++]);
+    EXPECT_EQ(key, kValueNames[i++]);
     EXPECT_TRUE(value.is_string()) << key;
   }
   ASSERT_EQ(state["sliders"].size(), 25U);
@@ -230,6 +230,12 @@ TEST(Cli, EmptyStandardInputPrintsTheLoadedState) {
   const CliRun run = runCli({"-"}, "");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(json::parse(run.out)["event"], "load");
+}
+
+TEST(Cli, VersionPrintsTheProjectVersion) {
+  const CliRun run = runCli({"--version"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "kestrion-cli 3.0.2\n");
 }
 
 TEST(Cli, HelpListsEverySliderAndTheOptions) {

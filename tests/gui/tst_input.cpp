@@ -8,7 +8,7 @@
 #include "ui/twips.h"
 
 using namespace gui;
-using kestrion::LineId;
+using kestrion::Pointer;
 
 namespace {
 
@@ -37,7 +37,7 @@ QString focusName(const MainWindow& w) {
 
 // A pixel of the pointer layer three quarters along a line, where no other
 // line crosses.
-QColor pointerPixel(const MainWindow& w, LineId id) {
+QColor pointerPixel(const MainWindow& w, Pointer id) {
   auto* layer = w.findChild<kestrion::ui::PointerLayer*>();
   const QImage image = layer->grab().toImage();
   const kestrion::Line& l = w.model().line(id);
@@ -129,7 +129,7 @@ void InputTest::arrowClick() {
   // Every label shows what the model holds now.
   for (auto it = after.begin(); it != after.end(); ++it) {
     QCOMPARE(it.value(), QString::fromStdString(
-                             window_->model().text(*kestrion::textByName(it.key().toStdString()))));
+                             window_->model().text(*kestrion::valueNamed(it.key().toStdString()))));
   }
   // Nothing on the other pages moved, but for what the alignment hands on.
   auto othersBefore = onPage(*window_, before, page, false);
@@ -176,8 +176,8 @@ void InputTest::dragEqualsClicks() {
   QCOMPARE(clicked->value(), reached);
 
   QCOMPARE(shownTexts(other), shownTexts(*window_));
-  for (std::size_t i = 0; i < kestrion::kTextCount; ++i) {
-    const auto id = static_cast<kestrion::TextId>(i);
+  for (std::size_t i = 0; i < kestrion::kValueCount; ++i) {
+    const auto id = static_cast<kestrion::Value>(i);
     QCOMPARE(other.model().text(id), window_->model().text(id));
   }
 }
@@ -256,19 +256,19 @@ void InputTest::options() {
   }
   for (const char* name : {"cnel", "cnres"}) {
     QCOMPARE(labelText(*window_, name),
-             QString::fromStdString(window_->model().text(*kestrion::textByName(name))));
+             QString::fromStdString(window_->model().text(*kestrion::valueNamed(name))));
   }
 }
 
 void InputTest::pointersAfterStartUp() {
-  const kestrion::Line& l7 = window_->model().line(LineId::Line7);
+  const kestrion::Line& l7 = window_->model().line(Pointer::azimuth);
   QVERIFY(std::abs(l7.x2 - 1713) < 1 && std::abs(l7.y2 - 4989) < 1);
   showPage(*window_, 4);
   const QColor background =
       window_->findChild<kestrion::ui::PointerLayer*>()->palette().color(QPalette::Window);
-  QCOMPARE(pointerPixel(*window_, LineId::Line6), QColor(255, 0, 0));
-  QVERIFY(pointerPixel(*window_, LineId::Line7) != background);
-  QVERIFY(pointerPixel(*window_, LineId::Line8) != background);
+  QCOMPARE(pointerPixel(*window_, Pointer::skew), QColor(255, 0, 0));
+  QVERIFY(pointerPixel(*window_, Pointer::azimuth) != background);
+  QVERIFY(pointerPixel(*window_, Pointer::elevation) != background);
 }
 
 void InputTest::pointersFollowSliders_data() {
@@ -289,7 +289,7 @@ void InputTest::pointersFollowSliders() {
   const auto startEnds = [&] {
     std::array<QPointF, 3> ends;
     for (int i = 0; i < 3; ++i) {
-      const kestrion::Line& l = window_->model().line(static_cast<LineId>(i));
+      const kestrion::Line& l = window_->model().line(static_cast<Pointer>(i));
       ends[i] = {l.x2, l.y2};
     }
     return ends;
@@ -300,7 +300,7 @@ void InputTest::pointersFollowSliders() {
   QVERIFY(layer->grab().toImage() != before);
   int moved = 0;
   for (int i = 0; i < 3; ++i) {
-    const auto id = static_cast<LineId>(i);
+    const auto id = static_cast<Pointer>(i);
     const kestrion::Line& l = window_->model().line(id);
     moved += QPointF(l.x2, l.y2) != startEnds[i];
     // Drawn where the model says the pointer ends.
@@ -312,8 +312,8 @@ void InputTest::pointersFollowSliders() {
 void InputTest::tabsByMouse() {
   const auto modelTexts = [this] {
     QStringList t;
-    for (std::size_t i = 0; i < kestrion::kTextCount; ++i) {
-      t << QString::fromStdString(window_->model().text(static_cast<kestrion::TextId>(i)));
+    for (std::size_t i = 0; i < kestrion::kValueCount; ++i) {
+      t << QString::fromStdString(window_->model().text(static_cast<kestrion::Value>(i)));
     }
     return t;
   };

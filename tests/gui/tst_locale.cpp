@@ -54,8 +54,8 @@ QStringList session() {
   for (auto it = labels.begin(); it != labels.end(); ++it) {
     texts << it.key() + QStringLiteral(" shows ") + it.value();
   }
-  for (std::size_t i = 0; i < kestrion::kTextCount; ++i) {
-    const auto id = static_cast<kestrion::TextId>(i);
+  for (std::size_t i = 0; i < kestrion::kValueCount; ++i) {
+    const auto id = static_cast<kestrion::Value>(i);
     const std::string_view name = kestrion::name(id);
     texts << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
                  QStringLiteral(" holds ") + QString::fromStdString(w.model().text(id));

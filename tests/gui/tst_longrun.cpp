@@ -134,7 +134,7 @@ class LongRunTest : public QObject {
 
 QScrollBar* LongRunTest::randomSlider() {
   std::vector<QScrollBar*> onPage;
-  for (const kestrion::SliderSpec& s : kestrion::kSliders) {
+  for (const kestrion::InputSpec& s : kestrion::kInputs) {
     if (s.page == page_) {
       onPage.push_back(slider(*window_, qs(s.name)));
     }
@@ -324,7 +324,7 @@ void LongRunTest::randomSession() {
     QVERIFY2(mismatch.isEmpty(),
              qPrintable(QStringLiteral("after %1 events: %2").arg(shown.events).arg(mismatch)));
   }
-  QCOMPARE(snapshots_.back().labelCount, kestrion::kTextCount - 2);
+  QCOMPARE(snapshots_.back().labelCount, kestrion::kValueCount - 2);
 
   qInfo("%d actions, %d events, GUI %lld ms; resident %ld kB after %d actions, %ld kB at the end",
         kActions, eventCount_, static_cast<long long>(guiTime), warm / 1024, kWarmUp, end / 1024);
@@ -340,15 +340,15 @@ void LongRunTest::randomSession() {
 void LongRunTest::takeSnapshot() {
   Snapshot shown;
   shown.events = eventCount_;
-  for (std::size_t i = 0; i < kestrion::kTextCount; ++i) {
-    const auto id = static_cast<kestrion::TextId>(i);
+  for (std::size_t i = 0; i < kestrion::kValueCount; ++i) {
+    const auto id = static_cast<kestrion::Value>(i);
     // Pages not shown yet and the hidden text boxes have no label.
     auto* label = window_->findChild<QLabel*>(qs(kestrion::name(id)));
     shown.labels << (label != nullptr ? label->text() : QString());
     shown.labelCount += label != nullptr ? 1 : 0;
     shown.texts << QString::fromStdString(window_->model().text(id));
   }
-  for (const kestrion::SliderSpec& s : kestrion::kSliders) {
+  for (const kestrion::InputSpec& s : kestrion::kInputs) {
     shown.positions << slider(*window_, qs(s.name))->value();
   }
   for (const char* name : kOptionNames) {
@@ -364,8 +364,8 @@ void LongRunTest::takeSnapshot() {
 // state, or nothing.
 QString LongRunTest::compare(const Snapshot& shown, const QJsonObject& state) {
   const QJsonObject texts = state.value(QStringLiteral("texts")).toObject();
-  for (std::size_t i = 0; i < kestrion::kTextCount; ++i) {
-    const QString name = qs(kestrion::name(static_cast<kestrion::TextId>(i)));
+  for (std::size_t i = 0; i < kestrion::kValueCount; ++i) {
+    const QString name = qs(kestrion::name(static_cast<kestrion::Value>(i)));
     const QString expected = texts.value(name).toString();
     const QString& label = shown.labels[static_cast<qsizetype>(i)];
     if (!label.isNull() && label != expected) {
@@ -378,8 +378,8 @@ QString LongRunTest::compare(const Snapshot& shown, const QJsonObject& state) {
     }
   }
   const QJsonObject positions = state.value(QStringLiteral("sliders")).toObject();
-  for (std::size_t i = 0; i < kestrion::kSliderCount; ++i) {
-    const QString name = qs(kestrion::kSliders[i].name);
+  for (std::size_t i = 0; i < kestrion::kInputCount; ++i) {
+    const QString name = qs(kestrion::kInputs[i].name);
     const int expected = positions.value(name).toInt(-1);
     if (shown.positions[static_cast<qsizetype>(i)] != expected) {
       return QStringLiteral("%1 at %2, kestrion-cli %3")

@@ -15,6 +15,7 @@ class ScreenshotTest : public QObject {
   void pages_data();
   void pages();
   void scaled();
+  void version();
 
  private:
   QTemporaryDir dir_;
@@ -78,6 +79,14 @@ void ScreenshotTest::scaled() {
   QVERIFY(run(dir.path(), {QStringLiteral("QT_SCALE_FACTOR=2")}));
   const QImage image(dir.filePath(QStringLiteral("page-4.png")));
   QCOMPARE(image.size(), windowSize_ * 2);
+}
+
+void ScreenshotTest::version() {
+  QProcess p;
+  p.start(QStringLiteral(KESTRION_EXE), {QStringLiteral("--version")});
+  QVERIFY(p.waitForFinished(30000));
+  QCOMPARE(p.exitCode(), 0);
+  QCOMPARE(p.readAllStandardOutput(), QByteArray("kestrion 3.0.2\n"));
 }
 
 QTEST_MAIN(ScreenshotTest)

@@ -12,8 +12,8 @@ namespace {
 
 struct ProbeCase {
   const char* name;
-  std::vector<std::pair<TextId, const char*>> texts;  // written before the event
-  OptionId click;
+  std::vector<std::pair<Value, const char*>> texts;  // written before the event
+  Rain click;
   const char* expectedKind;  // nullptr: nothing broken
 };
 
@@ -44,28 +44,28 @@ TEST_P(ProbeFindings, ReportsWhatBreaks) {
 INSTANTIATE_TEST_SUITE_P(
     Events, ProbeFindings,
     testing::Values(
-        ProbeCase{"clean", {}, OptionId::rainoff, nullptr},
+        ProbeCase{"clean", {}, Rain::clearSky, nullptr},
         ProbeCase{"zero distance",
-                  {{TextId::rsat, "0"}},
-                  OptionId::rainoff,
+                  {{Value::distance, "0"}},
+                  Rain::clearSky,
                   "fault: floating-point fault in CarrierToNoiseCalc: division by zero"},
         ProbeCase{"distance not a number",
-                  {{TextId::rsat, "abc"}},
-                  OptionId::rainoff,
+                  {{Value::distance, "abc"}},
+                  Rain::clearSky,
                   "fault: floating-point fault in CarrierToNoiseCalc: text is not a number"},
         ProbeCase{"distance far too short",
-                  {{TextId::rsat, "1"}},
-                  OptionId::rainoff,
+                  {{Value::distance, "1"}},
+                  Rain::clearSky,
                   "cnres: outside its derived range"},
         ProbeCase{"elevation beyond the zenith",
-                  {{TextId::el, "400"}},
-                  OptionId::Option3,
+                  {{Value::elevation, "400"}},
+                  Rain::rate50,
                   "attenuation: outside its derived range"}));
 
 TEST(ProbeFindings, SliderSweepOfAPageIsClean) {
   Probe probe;
-  for (int p = sliderSpec(SliderId::HScroll16).min; p <= sliderSpec(SliderId::HScroll16).max; ++p) {
-    probe.move(SliderId::HScroll16, p, p % 2 == 0 ? SliderEvent::Change : SliderEvent::Scroll);
+  for (int p = spec(Input::gtAntennaGain).min; p <= spec(Input::gtAntennaGain).max; ++p) {
+    probe.move(Input::gtAntennaGain, p, p % 2 == 0 ? SliderEvent::Change : SliderEvent::Scroll);
   }
   EXPECT_EQ(probe.findings().events, 791U);
   EXPECT_EQ(probe.findings().total(), 0U);

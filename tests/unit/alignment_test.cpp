@@ -12,15 +12,15 @@ namespace kestrion {
 namespace {
 
 using test::apply;
-using test::loadedWindow;
-using S = SliderId;
+using test::loaded;
+using S = Input;
 
 constexpr double kDeg = std::numbers::pi / 180;
 
-void pointAt(Window& w, int latitude, int longitude, int satellite) {
-  apply(w, {{S::HScroll17, static_cast<std::int16_t>(latitude)},
-            {S::HScroll18, static_cast<std::int16_t>(longitude)},
-            {S::HScroll19, static_cast<std::int16_t>(satellite)}});
+void pointAt(Calculator& w, int latitude, int longitude, int satellite) {
+  apply(w, {{S::latitude, static_cast<std::int16_t>(latitude)},
+            {S::longitude, static_cast<std::int16_t>(longitude)},
+            {S::satellite, static_cast<std::int16_t>(satellite)}});
 }
 
 struct AlignmentCase {
@@ -52,16 +52,16 @@ TEST(Alignment, WorkedValues) {
       {60, 15, -165, "-36.94", "179.99", "0", "45890"},
   };
   for (const auto& c : cases) {
-    Window w = loadedWindow();
+    Calculator w = loaded();
     pointAt(w, c.latitude, c.longitude, c.satellite);
     SCOPED_TRACE(testing::Message() << c.latitude << ", " << c.longitude << ", " << c.satellite);
     if (c.el != nullptr) {
-      EXPECT_EQ(w.text(TextId::el), c.el);
-      EXPECT_EQ(w.text(TextId::rsat), c.distance);
+      EXPECT_EQ(w.window().text(Value::elevation), c.el);
+      EXPECT_EQ(w.window().text(Value::distance), c.distance);
     }
-    EXPECT_EQ(w.text(TextId::az), c.az);
-    EXPECT_EQ(w.text(TextId::offset), c.offset);
-    EXPECT_EQ(w.text(TextId::rsat2), w.text(TextId::rsat));
+    EXPECT_EQ(w.window().text(Value::azimuth), c.az);
+    EXPECT_EQ(w.window().text(Value::skew), c.offset);
+    EXPECT_EQ(w.window().text(Value::shownDistance), w.window().text(Value::distance));
   }
 }
 
@@ -80,19 +80,19 @@ double circularGap(double a, double b) {
 }
 
 TEST(Alignment, SouthernAzimuthIsCompassBearing) {
-  Window w = loadedWindow();
+  Calculator w = loaded();
   int checked = 0;
   for (int latitude = -90; latitude <= -1; latitude += 1) {
-    apply(w, {{S::HScroll17, static_cast<std::int16_t>(latitude)}});
+    apply(w, {{S::latitude, static_cast<std::int16_t>(latitude)}});
     for (int longitude = -180; longitude <= 180; longitude += 12) {
-      apply(w, {{S::HScroll18, static_cast<std::int16_t>(longitude)}});
+      apply(w, {{S::longitude, static_cast<std::int16_t>(longitude)}});
       for (int satellite = -180; satellite <= 180; satellite += 5) {
-        apply(w, {{S::HScroll19, static_cast<std::int16_t>(satellite)}});
-        if (leadingNumber(w.text(TextId::el)) <= 0) {
+        apply(w, {{S::satellite, static_cast<std::int16_t>(satellite)}});
+        if (leadingNumber(w.window().text(Value::elevation)) <= 0) {
           continue;
         }
         ++checked;
-        const double az = leadingNumber(w.text(TextId::az));
+        const double az = leadingNumber(w.window().text(Value::azimuth));
         ASSERT_GE(az, 0);
         ASSERT_LT(az, 360);
         ASSERT_LE(circularGap(az, greatCircleBearing(latitude, longitude, satellite)), 0.01 + 1e-9)
@@ -104,14 +104,14 @@ TEST(Alignment, SouthernAzimuthIsCompassBearing) {
 }
 
 TEST(Alignment, NorthernAzimuthIsCompassBearingWithinTheVisibleArc) {
-  Window w = loadedWindow();
+  Calculator w = loaded();
   for (int latitude = 1; latitude <= 80; latitude += 3) {
     for (int satellite = -60; satellite <= 60; satellite += 7) {
       pointAt(w, latitude, 0, satellite);
-      if (leadingNumber(w.text(TextId::el)) <= 0) {
+      if (leadingNumber(w.window().text(Value::elevation)) <= 0) {
         continue;
       }
-      EXPECT_LE(circularGap(leadingNumber(w.text(TextId::az)),
+      EXPECT_LE(circularGap(leadingNumber(w.window().text(Value::azimuth)),
                             greatCircleBearing(latitude, 0, satellite)),
                 0.01 + 1e-9)
           << latitude << ", " << satellite;
@@ -120,17 +120,17 @@ TEST(Alignment, NorthernAzimuthIsCompassBearingWithinTheVisibleArc) {
 }
 
 TEST(Alignment, PointerEndPointsAtStartUp) {
-  const Window w = loadedWindow();
+  const Calculator w = loaded();
   struct Expected {
-    LineId line;
+    Pointer line;
     float x1, y1;
     double x2, y2;
   };
-  const Expected expected[] = {{LineId::Line7, 1920, 4320, 1713.12, 4988.73},
-                               {LineId::Line8, 6000, 4200, 7122.16, 3774.85},
-                               {LineId::Line6, 3960, 4920, 3989.22, 5117.85}};
+  const Expected expected[] = {{Pointer::azimuth, 1920, 4320, 1713.12, 4988.73},
+                               {Pointer::elevation, 6000, 4200, 7122.16, 3774.85},
+                               {Pointer::skew, 3960, 4920, 3989.22, 5117.85}};
   for (const auto& e : expected) {
-    const Line& l = w.line(e.line);
+    const Line& l = w.window().line(e.line);
     EXPECT_EQ(l.x1, e.x1) << name(e.line);
     EXPECT_EQ(l.y1, e.y1) << name(e.line);
     EXPECT_NEAR(l.x2, e.x2, 0.01) << name(e.line);
@@ -141,20 +141,20 @@ TEST(Alignment, PointerEndPointsAtStartUp) {
 // Angle and length of a pointer, with the angle measured the way its picture
 // reads: the compass from "N" clockwise, the elevation up from the horizontal,
 // the skew from straight down towards the right.
-struct Pointer {
+struct Hand {
   double length;
   double degrees;
 };
 
-Pointer compass(const Line& l) {
+Hand compass(const Line& l) {
   const double dx = l.x2 - l.x1, dy = l.y2 - l.y1;
   return {std::hypot(dx, dy), std::atan2(dx, -dy) / kDeg};
 }
-Pointer elevation(const Line& l) {
+Hand elevation(const Line& l) {
   const double dx = l.x2 - l.x1, dy = l.y2 - l.y1;
   return {std::hypot(dx, dy), std::atan2(-dy, dx) / kDeg};
 }
-Pointer skew(const Line& l) {
+Hand skew(const Line& l) {
   const double dx = l.x2 - l.x1, dy = l.y2 - l.y1;
   return {std::hypot(dx, dy), std::atan2(dx, dy) / kDeg};
 }
@@ -163,18 +163,18 @@ TEST(Alignment, PointersFollowTheTextsShown) {
   const int sites[][3] = {{60, 15, 0},    {-30, 0, 20}, {-30, 0, -20}, {-45, 100, 60},
                           {10, -70, -30}, {0, -10, 0},  {90, 0, 0},    {-90, 0, 0}};
   for (const auto& s : sites) {
-    Window w = loadedWindow();
+    Calculator w = loaded();
     pointAt(w, s[0], s[1], s[2]);
     SCOPED_TRACE(testing::Message() << s[0] << ", " << s[1] << ", " << s[2]);
-    const Pointer az = compass(w.line(LineId::Line7));
-    const Pointer el = elevation(w.line(LineId::Line8));
-    const Pointer off = skew(w.line(LineId::Line6));
+    const Hand az = compass(w.window().line(Pointer::azimuth));
+    const Hand el = elevation(w.window().line(Pointer::elevation));
+    const Hand off = skew(w.window().line(Pointer::skew));
     EXPECT_NEAR(az.length, 700, 0.01);
     EXPECT_NEAR(el.length, 1200, 0.01);
     EXPECT_NEAR(off.length, 200, 0.01);
-    EXPECT_LE(circularGap(az.degrees, leadingNumber(w.text(TextId::az))), 0.002);
-    EXPECT_NEAR(el.degrees, leadingNumber(w.text(TextId::el)), 0.002);
-    EXPECT_NEAR(off.degrees, leadingNumber(w.text(TextId::offset)), 0.01);
+    EXPECT_LE(circularGap(az.degrees, leadingNumber(w.window().text(Value::azimuth))), 0.002);
+    EXPECT_NEAR(el.degrees, leadingNumber(w.window().text(Value::elevation)), 0.002);
+    EXPECT_NEAR(off.degrees, leadingNumber(w.window().text(Value::skew)), 0.01);
   }
 }
 

@@ -15,12 +15,12 @@ TEST(EventParser, AcceptsSliderMovesAndOptionClicks) {
     Event expected;
   };
   const Case cases[] = {
-      {"HScroll1=0", SliderMove{SliderId::HScroll1, SliderEvent::Change, 0}},
-      {"HScroll25~100", SliderMove{SliderId::HScroll25, SliderEvent::Scroll, 100}},
-      {"HScroll17=-90", SliderMove{SliderId::HScroll17, SliderEvent::Change, -90}},
-      {"HScroll6=10000", SliderMove{SliderId::HScroll6, SliderEvent::Change, 10000}},
-      {"rainoff", OptionClick{OptionId::rainoff}},
-      {"Option3", OptionClick{OptionId::Option3}},
+      {"HScroll1=0", SliderMove{Input::lnbNoiseFigure, SliderEvent::Change, 0}},
+      {"HScroll25~100", SliderMove{Input::bandwidth, SliderEvent::Scroll, 100}},
+      {"HScroll17=-90", SliderMove{Input::latitude, SliderEvent::Change, -90}},
+      {"HScroll6=10000", SliderMove{Input::converterTemperature, SliderEvent::Change, 10000}},
+      {"rainoff", RainClick{Rain::clearSky}},
+      {"Option3", RainClick{Rain::rate50}},
   };
   for (const auto& c : cases) {
     const auto parsed = parseEvent(c.text);
@@ -29,11 +29,11 @@ TEST(EventParser, AcceptsSliderMovesAndOptionClicks) {
     ASSERT_EQ(e.index(), c.expected.index()) << c.text;
     if (const auto* m = std::get_if<SliderMove>(&e)) {
       const auto& x = std::get<SliderMove>(c.expected);
-      EXPECT_EQ(m->slider, x.slider) << c.text;
+      EXPECT_EQ(m->input, x.input) << c.text;
       EXPECT_EQ(m->event, x.event) << c.text;
       EXPECT_EQ(m->position, x.position) << c.text;
     } else {
-      EXPECT_EQ(std::get<OptionClick>(e).option, std::get<OptionClick>(c.expected).option);
+      EXPECT_EQ(std::get<RainClick>(e).option, std::get<RainClick>(c.expected).option);
     }
   }
 }

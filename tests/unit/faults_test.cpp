@@ -12,11 +12,11 @@
 namespace kestrion {
 namespace {
 
-using test::loadedWindow;
+using test::loaded;
 using test::snapshot;
-using S = SliderId;
-using T = TextId;
-using O = OptionId;
+using S = Input;
+using T = Value;
+using O = Rain;
 using P = Procedure;
 using K = FaultKind;
 
@@ -39,29 +39,24 @@ class FaultHandling : public testing::TestWithParam<FaultCase> {};
 
 TEST_P(FaultHandling, StopsAtTheFaultingStep) {
   const FaultCase& c = GetParam();
-  Window w = loadedWindow();
+  Calculator w = loaded();
   if (c.selectedBefore) {
-    ASSERT_EQ(w.click(*c.selectedBefore), std::nullopt);
+    ASSERT_EQ(w.selectRain(*c.selectedBefore), std::nullopt);
   }
-  w.setText(c.text, c.contents);
+  w.window().setText(c.text, c.contents);
   const test::Texts before = snapshot(w);
-  const Fields fieldsBefore = w.fields();
 
-  const Outcome outcome = c.slider ? w.HScroll_Change(*c.slider) : w.click(c.click);
+  const Outcome outcome = c.slider ? w.sliderMoved(*c.slider) : w.selectRain(c.click);
   ASSERT_TRUE(outcome.has_value());
   EXPECT_EQ(*outcome, c.expected) << describe(*outcome);
 
   const test::Texts after = snapshot(w);
-  for (std::size_t i = 0; i < kTextCount; ++i) {
+  for (std::size_t i = 0; i < kValueCount; ++i) {
     const bool written = std::find(c.writtenBeforeTheFault.begin(), c.writtenBeforeTheFault.end(),
                                    static_cast<T>(i)) != c.writtenBeforeTheFault.end();
     if (!written) {
-      EXPECT_EQ(after[i], before[i]) << kTextNames[i];
+      EXPECT_EQ(after[i], before[i]) << kValueNames[i];
     }
-  }
-  if (c.expected.procedure == P::ber) {
-    EXPECT_EQ(w.fields().ifchainnf, fieldsBefore.ifchainnf);
-    EXPECT_EQ(w.fields().chainnf, fieldsBefore.chainnf);
   }
 }
 
@@ -69,135 +64,136 @@ INSTANTIATE_TEST_SUITE_P(
     WrittenTexts, FaultHandling,
     testing::Values(FaultCase{"ZeroDistance",
                               std::nullopt,
-                              T::rsat,
+                              T::distance,
                               "0",
-                              S::HScroll20,
-                              O::rainoff,
-                              {P::CarrierToNoiseCalc, K::DivisionByZero},
+                              S::eirp,
+                              O::clearSky,
+                              {P::carrierToNoise, K::DivisionByZero},
                               {T::eirp}},
                     FaultCase{"DistanceNotANumber",
                               std::nullopt,
-                              T::rsat,
+                              T::distance,
                               "abc",
-                              S::HScroll20,
-                              O::rainoff,
-                              {P::CarrierToNoiseCalc, K::NotANumber},
+                              S::eirp,
+                              O::clearSky,
+                              {P::carrierToNoise, K::NotANumber},
                               {T::eirp}},
                     FaultCase{"EfficiencyNotANumber",
                               std::nullopt,
-                              T::efficiency,
+                              T::dishEfficiency,
                               "60 %",
-                              S::HScroll21,
-                              O::rainoff,
-                              {P::CarrierToNoiseCalc, K::NotANumber},
-                              {T::diam}},
+                              S::dishDiameter,
+                              O::clearSky,
+                              {P::carrierToNoise, K::NotANumber},
+                              {T::dishDiameter}},
                     FaultCase{"EmptyBandwidth",
                               std::nullopt,
-                              T::bw,
+                              T::bandwidth,
                               "",
-                              S::HScroll23,
-                              O::rainoff,
-                              {P::CarrierToNoiseCalc, K::NotANumber},
-                              {T::ta}},
+                              S::dishTemperature,
+                              O::clearSky,
+                              {P::carrierToNoise, K::NotANumber},
+                              {T::dishTemperature}},
                     FaultCase{"HugeEirp",
                               std::nullopt,
                               T::eirp,
                               "1e308",
-                              S::HScroll21,
-                              O::rainoff,
-                              {P::CarrierToNoiseCalc, K::Overflow},
-                              {T::diam}},
+                              S::dishDiameter,
+                              O::clearSky,
+                              {P::carrierToNoise, K::Overflow},
+                              {T::dishDiameter}},
                     FaultCase{"HugeRainAllowance",
-                              O::Option1,
-                              T::attenuation,
+                              O::rate5,
+                              T::rainAttenuation,
                               "1e308",
-                              S::HScroll25,
-                              O::rainoff,
-                              {P::CarrierToNoiseCalc, K::Overflow},
-                              {T::bw}},
+                              S::bandwidth,
+                              O::clearSky,
+                              {P::carrierToNoise, K::Overflow},
+                              {T::bandwidth}},
                     FaultCase{"ZeroDistanceOnClearSkyClick",
-                              O::Option2,
-                              T::rsat,
+                              O::rate10,
+                              T::distance,
                               "0",
                               std::nullopt,
-                              O::rainoff,
-                              {P::CarrierToNoiseCalc, K::DivisionByZero},
+                              O::clearSky,
+                              {P::carrierToNoise, K::DivisionByZero},
                               {}},
                     FaultCase{"HugeCableLoss",
                               std::nullopt,
-                              T::cableloss2,
+                              T::ifCableLoss,
                               "1e308",
-                              S::HScroll1,
-                              O::rainoff,
-                              {P::ber, K::Overflow},
-                              {T::lnbnf}},
+                              S::lnbNoiseFigure,
+                              O::clearSky,
+                              {P::systemNoiseFigure, K::Overflow},
+                              {T::lnbNoiseFigure}},
                     FaultCase{"VanishingLnbGain",
                               std::nullopt,
-                              T::lnbgain,
+                              T::lnbGain,
                               "-1e308",
-                              S::HScroll1,
-                              O::rainoff,
-                              {P::ber, K::DivisionByZero},
-                              {T::lnbnf}},
+                              S::lnbNoiseFigure,
+                              O::clearSky,
+                              {P::systemNoiseFigure, K::DivisionByZero},
+                              {T::lnbNoiseFigure}},
                     FaultCase{"ZeroFrequency",
                               std::nullopt,
-                              T::frekvens,
+                              T::frequency,
                               "0",
-                              S::HScroll9,
-                              O::rainoff,
-                              {P::antber, K::DivisionByZero},
-                              {T::eff}},
+                              S::gainEfficiency,
+                              O::clearSky,
+                              {P::dishGain, K::DivisionByZero},
+                              {T::gainEfficiency}},
                     FaultCase{"NegativeEfficiency",
                               std::nullopt,
-                              T::eff,
+                              T::gainEfficiency,
                               "-60",
-                              S::HScroll8,
-                              O::rainoff,
-                              {P::antber, K::InvalidOperation},
-                              {T::diameter1}},
+                              S::gainDiameter,
+                              O::clearSky,
+                              {P::dishGain, K::InvalidOperation},
+                              {T::gainDiameter}},
                     // The C/N after a faulting alignment does not run: cnres keeps its text.
                     FaultCase{"HugeLatitude",
                               std::nullopt,
-                              T::Latitud,
+                              T::latitude,
                               "1e308",
-                              S::HScroll18,
-                              O::rainoff,
-                              {P::AlignmentCalc, K::Overflow},
-                              {T::longitud}},
+                              S::longitude,
+                              O::clearSky,
+                              {P::alignment, K::Overflow},
+                              {T::longitude}},
                     FaultCase{"HugeLatitudeWhileRaining",
-                              O::Option3,
-                              T::Latitud,
+                              O::rate50,
+                              T::latitude,
                               "1e308",
-                              S::HScroll19,
-                              O::rainoff,
-                              {P::AlignmentCalc, K::Overflow},
-                              {T::satposition}},
+                              S::satellite,
+                              O::clearSky,
+                              {P::alignment, K::Overflow},
+                              {T::satellite}},
                     FaultCase{"HugeElevation",
                               std::nullopt,
-                              T::el,
+                              T::elevation,
                               "1e200",
                               std::nullopt,
-                              O::Option3,
-                              {P::RainAttenuationCalc, K::Overflow},
-                              {T::cnel, T::regntext}}),
+                              O::rate50,
+                              {P::rainAttenuation, K::Overflow},
+                              {T::rainElevation, T::rainRate}}),
     [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
 TEST(FaultHandlingAtLoad, LoadStopsAtTheFirstFaultingProcedure) {
-  Window w;
-  w.setText(T::cableloss2, "1e308");
-  const Outcome outcome = w.Form_Load();
+  Calculator w;
+  w.window().setText(T::ifCableLoss, "1e308");
+  const Outcome outcome = w.load();
   ASSERT_TRUE(outcome.has_value());
-  EXPECT_EQ(*outcome, (Fault{P::ber, K::Overflow}));
-  for (const T id : {T::totnf, T::GT, T::el, T::az, T::offset, T::cnres, T::Gain}) {
-    EXPECT_EQ(w.text(id), "") << name(id);
+  EXPECT_EQ(*outcome, (Fault{P::systemNoiseFigure, K::Overflow}));
+  for (const T id : {T::systemNoiseFigure, T::figureOfMerit, T::elevation, T::azimuth, T::skew,
+                     T::carrierToNoise, T::antennaGain}) {
+    EXPECT_EQ(w.window().text(id), "") << name(id);
   }
-  EXPECT_EQ(w.text(T::rsat), "38000");
+  EXPECT_EQ(w.window().text(T::distance), "38000");
 }
 
 TEST(FaultHandlingAtLoad, FaultDescriptionNamesProcedureAndKind) {
-  EXPECT_EQ(describe({P::CarrierToNoiseCalc, K::DivisionByZero}),
+  EXPECT_EQ(describe({P::carrierToNoise, K::DivisionByZero}),
             "floating-point fault in CarrierToNoiseCalc: division by zero");
-  EXPECT_EQ(describe({P::RainAttenuationCalc, K::NotANumber}),
+  EXPECT_EQ(describe({P::rainAttenuation, K::NotANumber}),
             "floating-point fault in RainAttenuationCalc: text is not a number");
 }
 

@@ -181,7 +181,7 @@ struct CommaPoint : std::numpunct<char> {
 };
 
 TEST(NumberTexts, ResultsDoNotDependOnTheLocale) {
-  const test::Texts classic = test::snapshot(test::loadedWindow());
+  const test::Texts classic = test::snapshot(test::loaded());
 
   const std::string savedC = std::setlocale(LC_ALL, nullptr);
   const std::locale savedCpp;
@@ -195,7 +195,7 @@ TEST(NumberTexts, ResultsDoNotDependOnTheLocale) {
   std::locale::global(std::locale(std::locale::classic(), new CommaPoint));
 
   expectAllTables();
-  EXPECT_EQ(test::snapshot(test::loadedWindow()), classic);
+  EXPECT_EQ(test::snapshot(test::loaded()), classic);
 
   std::locale::global(savedCpp);
   std::setlocale(LC_ALL, savedC.c_str());

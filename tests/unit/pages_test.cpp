@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/steps.h"
 #include "model/numtext.h"
 #include "window_helpers.h"
 
@@ -15,9 +16,9 @@ namespace kestrion {
 namespace {
 
 using test::apply;
-using test::loadedWindow;
+using test::loaded;
 using test::Move;
-using S = SliderId;
+using S = Input;
 
 constexpr double kUnchecked = std::numeric_limits<double>::quiet_NaN();
 
@@ -26,7 +27,7 @@ std::string caseName(const testing::TestParamInfo<Case>& info) {
   return info.param.name;
 }
 
-void applyAll(Window& w, const std::vector<Move>& moves) {
+void applyAll(Calculator& w, const std::vector<Move>& moves) {
   for (const Move& m : moves) {
     apply(w, {m});
   }
@@ -50,19 +51,21 @@ class SystemNoiseFigure : public testing::TestWithParam<NoiseFigureCase> {};
 
 TEST_P(SystemNoiseFigure, CascadesTheChainAndCutsDownToHundredths) {
   const NoiseFigureCase& c = GetParam();
-  Window w = loadedWindow();
+  Calculator w = loaded();
   applyAll(w, c.moves);
-  EXPECT_EQ(w.text(TextId::totnf), c.totnf);
+  EXPECT_EQ(w.window().text(Value::systemNoiseFigure), c.totnf);
   if (!std::isnan(c.ifchainnf)) {
-    EXPECT_NEAR(w.fields().ifchainnf, c.ifchainnf, 5e-7);
-    EXPECT_NEAR(w.fields().chainnf, c.chainnf, 5e-7);
+    const calc::ChainSteps steps = calc::cascade(calc::chainOf(w.window()));
+    EXPECT_NEAR(steps.ifChain, c.ifchainnf, 5e-7);
+    EXPECT_NEAR(steps.chain, c.chainnf, 5e-7);
   }
 }
 
-const std::vector<Move> kNoIfAmplifier{{S::HScroll4, 0}, {S::HScroll14, 0}, {S::HScroll12, 0}};
-const std::vector<Move> kNoiselessFrontEnd{{S::HScroll7, 0},  {S::HScroll1, 0},  {S::HScroll2, 60},
-                                           {S::HScroll3, 0},  {S::HScroll4, 0},  {S::HScroll14, 0},
-                                           {S::HScroll12, 0}, {S::HScroll13, 1}, {S::HScroll11, 0}};
+const std::vector<Move> kNoIfAmplifier{{S::ifNoiseFigure, 0}, {S::ifGain, 0}, {S::ifCableLoss, 0}};
+const std::vector<Move> kNoiselessFrontEnd{
+    {S::feedLoss, 0},    {S::lnbNoiseFigure, 0},      {S::lnbGain, 60},
+    {S::cableLoss, 0},   {S::ifNoiseFigure, 0},       {S::ifGain, 0},
+    {S::ifCableLoss, 0}, {S::receiverNoiseFigure, 1}, {S::antennaTemperature, 0}};
 
 std::vector<Move> with(std::vector<Move> base, std::initializer_list<Move> more) {
   base.insert(base.end(), more);
@@ -73,53 +76,55 @@ INSTANTIATE_TEST_SUITE_P(
     WorkedValues, SystemNoiseFigure,
     testing::Values(
         NoiseFigureCase{"Initial", {}, 11.182864, 1.014192, "1.01"},
-        NoiseFigureCase{"AntennaAt50K", {{S::HScroll11, 50}}, 11.182864, 1.014192, "1.56"},
-        NoiseFigureCase{"AntennaAt400K", {{S::HScroll11, 400}}, 11.182864, 1.014192, "4.21"},
-        NoiseFigureCase{"FeedLossHalfDb", {{S::HScroll7, 5}}, 11.182864, 1.514192, "1.51"},
+        NoiseFigureCase{"AntennaAt50K", {{S::antennaTemperature, 50}}, 11.182864, 1.014192, "1.56"},
+        NoiseFigureCase{
+            "AntennaAt400K", {{S::antennaTemperature, 400}}, 11.182864, 1.014192, "4.21"},
+        NoiseFigureCase{"FeedLossHalfDb", {{S::feedLoss, 5}}, 11.182864, 1.514192, "1.51"},
         NoiseFigureCase{"LowNoiseHighGainLnb",
-                        {{S::HScroll1, 7}, {S::HScroll2, 60}},
+                        {{S::lnbNoiseFigure, 7}, {S::lnbGain, 60}},
                         11.182864,
                         0.700482,
                         "0.7"},
-        NoiseFigureCase{"LnbWithoutGain", {{S::HScroll2, 0}}, 11.182864, 21.191419, "21.19"},
+        NoiseFigureCase{"LnbWithoutGain", {{S::lnbGain, 0}}, 11.182864, 21.191419, "21.19"},
         NoiseFigureCase{"NoIfAmplifier", kNoIfAmplifier, 10, 1.010786, "1.01"},
         NoiseFigureCase{"TypicalInstallation",
-                        with(kNoIfAmplifier, {{S::HScroll7, 2},
-                                              {S::HScroll1, 7},
-                                              {S::HScroll2, 55},
-                                              {S::HScroll3, 5},
-                                              {S::HScroll13, 8},
-                                              {S::HScroll11, 30}}),
+                        with(kNoIfAmplifier, {{S::feedLoss, 2},
+                                              {S::lnbNoiseFigure, 7},
+                                              {S::lnbGain, 55},
+                                              {S::cableLoss, 5},
+                                              {S::receiverNoiseFigure, 8},
+                                              {S::antennaTemperature, 30}}),
                         8, 0.900222, "1.25"},
         NoiseFigureCase{"NoiselessFrontEnd", kNoiselessFrontEnd, kUnchecked, kUnchecked, "0"},
         NoiseFigureCase{"NoiselessFrontEndAt290K",
-                        with(kNoiselessFrontEnd, {{S::HScroll2, 80}, {S::HScroll11, 290}}),
+                        with(kNoiselessFrontEnd, {{S::lnbGain, 80}, {S::antennaTemperature, 290}}),
                         kUnchecked, kUnchecked, "3.01"},
         NoiseFigureCase{"EverythingAtItsWorst",
-                        {{S::HScroll7, 30},
-                         {S::HScroll1, 100},
-                         {S::HScroll2, 0},
-                         {S::HScroll3, 100},
-                         {S::HScroll4, 30},
-                         {S::HScroll14, 0},
-                         {S::HScroll12, 50},
-                         {S::HScroll13, 30}},
+                        {{S::feedLoss, 30},
+                         {S::lnbNoiseFigure, 100},
+                         {S::lnbGain, 0},
+                         {S::cableLoss, 100},
+                         {S::ifNoiseFigure, 30},
+                         {S::ifGain, 0},
+                         {S::ifCableLoss, 50},
+                         {S::receiverNoiseFigure, 30}},
                         kUnchecked,
                         kUnchecked,
                         "183"}),
     caseName<NoiseFigureCase>);
 
 TEST(SystemNoiseFigureChain, AntennaTemperatureRaisesOnlyTheResult) {
-  Window w = loadedWindow();
-  const Fields before = w.fields();
-  double last = leadingNumber(w.text(TextId::totnf));
+  Calculator w = loaded();
+  const calc::ChainSteps before = calc::cascade(calc::chainOf(w.window()));
+  double last = leadingNumber(w.window().text(Value::systemNoiseFigure));
   for (std::int16_t t = 50; t <= 400; t += 50) {
-    apply(w, {{S::HScroll11, t}});
-    EXPECT_EQ(w.fields().ifchainnf, before.ifchainnf);
-    EXPECT_EQ(w.fields().chainnf, before.chainnf);
-    const double now = leadingNumber(w.text(TextId::totnf));
-    EXPECT_GT(now, last) << t;
-    last = now;
+    apply(w, {{S::antennaTemperature, t}});
+    const calc::ChainSteps now = calc::cascade(calc::chainOf(w.window()));
+    EXPECT_EQ(now.ifChain, before.ifChain);
+    EXPECT_EQ(now.chain, before.chain);
+    const double shown = leadingNumber(w.window().text(Value::systemNoiseFigure));
+    EXPECT_GT(shown, last) << t;
+    last = shown;
   }
 }
 
@@ -137,11 +142,11 @@ TEST(NoiseConverter, FigureToTemperature) {
   const ConverterCase cases[] = {{0, "0", "0"},       {1, "0.1", "6"},     {10, "1", "75"},
                                  {30, "3", "288"},    {100, "10", "2610"}, {199, "19.9", "28049"},
                                  {200, "20", "28710"}};
-  Window w = loadedWindow();
+  Calculator w = loaded();
   for (const auto& c : cases) {
-    apply(w, {{S::HScroll5, c.position}});
-    EXPECT_EQ(w.text(TextId::nf), c.nf) << c.position;
-    EXPECT_EQ(w.text(TextId::nt), c.nt) << c.position;
+    apply(w, {{S::converterNoiseFigure, c.position}});
+    EXPECT_EQ(w.window().text(Value::converterNoiseFigure), c.nf) << c.position;
+    EXPECT_EQ(w.window().text(Value::converterTemperature), c.nt) << c.position;
   }
 }
 
@@ -151,24 +156,24 @@ TEST(NoiseConverter, TemperatureToFigure) {
   const ConverterCase cases[] = {{0, "0", "0"},          {1, "0.01", "1"},
                                  {75, "0.99", "75"},     {290, "3.01", "290"},
                                  {2610, "9.99", "2610"}, {10000, "15.5", "10000"}};
-  Window w = loadedWindow();
+  Calculator w = loaded();
   for (const auto& c : cases) {
-    apply(w, {{S::HScroll6, c.position}});
-    EXPECT_EQ(w.text(TextId::nt), c.nt) << c.position;
-    EXPECT_EQ(w.text(TextId::nf), c.nf) << c.position;
+    apply(w, {{S::converterTemperature, c.position}});
+    EXPECT_EQ(w.window().text(Value::converterTemperature), c.nt) << c.position;
+    EXPECT_EQ(w.window().text(Value::converterNoiseFigure), c.nf) << c.position;
   }
 }
 
 // Against a reference in extended precision, the double-precision steps
 // lose a hundredth at 2610 K and nowhere else.
 TEST(NoiseConverter, OnlyTheTemperatureOf2610KLosesAHundredth) {
-  Window w = loadedWindow();
+  Calculator w = loaded();
   std::vector<int> differing;
   for (std::int16_t p = 0; p <= 10000; ++p) {
-    apply(w, {{S::HScroll6, p}});
+    apply(w, {{S::converterTemperature, p}});
     const long double z = p / 290.0 + 1;
     const double reference = static_cast<double>(std::floor(std::log10(z) * 1000)) / 100;
-    if (leadingNumber(w.text(TextId::nf)) != reference) {
+    if (leadingNumber(w.window().text(Value::converterNoiseFigure)) != reference) {
       differing.push_back(p);
     }
   }
@@ -176,14 +181,14 @@ TEST(NoiseConverter, OnlyTheTemperatureOf2610KLosesAHundredth) {
 }
 
 TEST(NoiseConverter, SlidersAreNotCoupled) {
-  Window w = loadedWindow();
-  apply(w, {{S::HScroll5, 100}});
-  EXPECT_EQ(w.text(TextId::nt), "2610");
-  EXPECT_EQ(w.slider(S::HScroll6).position, 75);
-  ASSERT_EQ(w.HScroll_Change(S::HScroll6), std::nullopt);
-  EXPECT_EQ(w.text(TextId::nt), "75");
-  EXPECT_EQ(w.text(TextId::nf), "0.99");
-  EXPECT_EQ(w.slider(S::HScroll5).position, 100);
+  Calculator w = loaded();
+  apply(w, {{S::converterNoiseFigure, 100}});
+  EXPECT_EQ(w.window().text(Value::converterTemperature), "2610");
+  EXPECT_EQ(w.window().slider(S::converterTemperature).position, 75);
+  ASSERT_EQ(w.sliderMoved(S::converterTemperature), std::nullopt);
+  EXPECT_EQ(w.window().text(Value::converterTemperature), "75");
+  EXPECT_EQ(w.window().text(Value::converterNoiseFigure), "0.99");
+  EXPECT_EQ(w.window().slider(S::converterNoiseFigure).position, 100);
 }
 
 // --------------------------------------------------------------- antenna gain
@@ -196,18 +201,20 @@ struct GainCase {
 };
 
 double gainFor(std::int16_t d, std::int16_t e, std::int16_t f) {
-  Window w = loadedWindow();
-  apply(w, {{S::HScroll8, d}, {S::HScroll9, e}, {S::HScroll10, f}});
-  return leadingNumber(w.text(TextId::Gain));
+  Calculator w = loaded();
+  apply(w, {{S::gainDiameter, d}, {S::gainEfficiency, e}, {S::frequency, f}});
+  return leadingNumber(w.window().text(Value::antennaGain));
 }
 
 TEST(AntennaGain, WorkedValues) {
   const GainCase cases[] = {{10, 60, 120, "39.7"}, {10, 60, 125, "40.1"}, {6, 70, 117, "35.7"},
                             {1, 100, 10, "0.4"},   {1, 1, 10, "-19.6"},   {100, 200, 300, "72.9"}};
   for (const auto& c : cases) {
-    Window w = loadedWindow();
-    apply(w, {{S::HScroll8, c.diameter}, {S::HScroll9, c.efficiency}, {S::HScroll10, c.frequency}});
-    EXPECT_EQ(w.text(TextId::Gain), c.gain)
+    Calculator w = loaded();
+    apply(w, {{S::gainDiameter, c.diameter},
+              {S::gainEfficiency, c.efficiency},
+              {S::frequency, c.frequency}});
+    EXPECT_EQ(w.window().text(Value::antennaGain), c.gain)
         << c.diameter << " " << c.efficiency << " " << c.frequency;
   }
 }
@@ -240,9 +247,9 @@ TEST(FigureOfMerit, WorkedValues) {
   const Case cases[] = {
       {10, 500, "31.2"}, {1, 800, "71.7"}, {100, 10, "-33.2"}, {1, 10, "-7.3"}, {100, 800, "45.8"}};
   for (const auto& c : cases) {
-    Window w = loadedWindow();
-    apply(w, {{S::HScroll15, c.noiseFigure}, {S::HScroll16, c.gain}});
-    EXPECT_EQ(w.text(TextId::GT), c.gt) << c.noiseFigure << " " << c.gain;
+    Calculator w = loaded();
+    apply(w, {{S::gtNoiseFigure, c.noiseFigure}, {S::gtAntennaGain, c.gain}});
+    EXPECT_EQ(w.window().text(Value::figureOfMerit), c.gt) << c.noiseFigure << " " << c.gain;
   }
 }
 
@@ -251,10 +258,10 @@ TEST(FigureOfMerit, WorkedValues) {
 struct CarrierCase {
   const char* name;
   std::vector<Move> moves;
-  const char* distance;          // written into rsat before the recompute; nullptr keeps it
-  const char* elevation;         // written into el before the options; nullptr keeps it
-  std::vector<OptionId> clicks;  // none: the C/N is recomputed by re-raising HScroll20
-  double ratio;                  // ten times the C/N in dB before it is cut down
+  const char* distance;      // written into rsat before the recompute; nullptr keeps it
+  const char* elevation;     // written into el before the options; nullptr keeps it
+  std::vector<Rain> clicks;  // none: the C/N is recomputed by re-raising HScroll20
+  double ratio;              // ten times the C/N in dB before it is cut down
   const char* cnres;
 };
 
@@ -266,27 +273,27 @@ class CarrierToNoise : public testing::TestWithParam<CarrierCase> {};
 
 TEST_P(CarrierToNoise, PowerBudgetCutDownToTenths) {
   const CarrierCase& c = GetParam();
-  Window w = loadedWindow();
+  Calculator w = loaded();
   applyAll(w, c.moves);
   if (c.distance != nullptr) {
-    w.setText(TextId::rsat, c.distance);
+    w.window().setText(Value::distance, c.distance);
   }
   if (c.elevation != nullptr) {
-    w.setText(TextId::el, c.elevation);
+    w.window().setText(Value::elevation, c.elevation);
   }
   if (c.clicks.empty()) {
-    ASSERT_EQ(w.HScroll_Change(S::HScroll20), std::nullopt);
+    ASSERT_EQ(w.sliderMoved(S::eirp), std::nullopt);
   }
-  for (const OptionId o : c.clicks) {
-    ASSERT_EQ(w.click(o), std::nullopt);
+  for (const Rain o : c.clicks) {
+    ASSERT_EQ(w.selectRain(o), std::nullopt);
   }
-  EXPECT_EQ(w.text(TextId::cnres), c.cnres);
+  EXPECT_EQ(w.window().text(Value::carrierToNoise), c.cnres);
   if (!std::isnan(c.ratio)) {
-    EXPECT_NEAR(w.fields().ratio, c.ratio, 0.005);
+    EXPECT_NEAR(calc::linkSteps(calc::budgetOf(w.window())).ratio, c.ratio, 0.005);
   }
 }
 
-using O = OptionId;
+using O = Rain;
 INSTANTIATE_TEST_SUITE_P(
     WorkedValues, CarrierToNoise,
     testing::Values(
@@ -294,32 +301,33 @@ INSTANTIATE_TEST_SUITE_P(
         CarrierCase{"NearestDistance", {}, "35780", nullptr, {}, kUnchecked, "11.8"},
         CarrierCase{"FarDistance", {}, "41670", nullptr, {}, kUnchecked, "10.4"},
         CarrierCase{"InitialAlignmentDistance", {}, "39560", nullptr, {}, kUnchecked, "10.9"},
-        CarrierCase{"Rain5AtInitialElevation", {}, nullptr, nullptr, {O::Option1}, 79.002, "7.9"},
-        CarrierCase{"Rain10AtInitialElevation", {}, nullptr, nullptr, {O::Option2}, 60.031, "6"},
-        CarrierCase{"Rain50AtInitialElevation", {}, nullptr, nullptr, {O::Option3}, -29.127, "-3"},
-        CarrierCase{"Rain50At30Degrees", {}, "38000", "30", {O::Option3}, -13.946, "-1.4"},
-        CarrierCase{"Rain5At90Degrees", {}, "38000", "90", {O::Option1}, kUnchecked, "9.9"},
-        CarrierCase{"Rain10At20Degrees", {}, "38000", "20", {O::Option2}, kUnchecked, "6.2"},
-        CarrierCase{"ColdAntenna", {{S::HScroll23, 0}}, "38000", nullptr, {}, kUnchecked, "12.7"},
+        CarrierCase{"Rain5AtInitialElevation", {}, nullptr, nullptr, {O::rate5}, 79.002, "7.9"},
+        CarrierCase{"Rain10AtInitialElevation", {}, nullptr, nullptr, {O::rate10}, 60.031, "6"},
+        CarrierCase{"Rain50AtInitialElevation", {}, nullptr, nullptr, {O::rate50}, -29.127, "-3"},
+        CarrierCase{"Rain50At30Degrees", {}, "38000", "30", {O::rate50}, -13.946, "-1.4"},
+        CarrierCase{"Rain5At90Degrees", {}, "38000", "90", {O::rate5}, kUnchecked, "9.9"},
+        CarrierCase{"Rain10At20Degrees", {}, "38000", "20", {O::rate10}, kUnchecked, "6.2"},
+        CarrierCase{
+            "ColdAntenna", {{S::dishTemperature, 0}}, "38000", nullptr, {}, kUnchecked, "12.7"},
         CarrierCase{"EverythingAtItsBest",
-                    {{S::HScroll20, 70},
-                     {S::HScroll21, 500},
-                     {S::HScroll22, 100},
-                     {S::HScroll24, 1},
-                     {S::HScroll23, 0},
-                     {S::HScroll25, 1}},
+                    {{S::eirp, 70},
+                     {S::dishDiameter, 500},
+                     {S::dishEfficiency, 100},
+                     {S::linkNoiseFigure, 1},
+                     {S::dishTemperature, 0},
+                     {S::bandwidth, 1}},
                     "38000",
                     nullptr,
                     {},
                     807.38,
                     "80.7"},
         CarrierCase{"EverythingAtItsWorst",
-                    {{S::HScroll20, 0},
-                     {S::HScroll21, 20},
-                     {S::HScroll22, 1},
-                     {S::HScroll24, 100},
-                     {S::HScroll23, 100},
-                     {S::HScroll25, 100}},
+                    {{S::eirp, 0},
+                     {S::dishDiameter, 20},
+                     {S::dishEfficiency, 1},
+                     {S::linkNoiseFigure, 100},
+                     {S::dishTemperature, 100},
+                     {S::bandwidth, 100}},
                     "38000",
                     nullptr,
                     {},
@@ -329,16 +337,16 @@ INSTANTIATE_TEST_SUITE_P(
                     {},
                     nullptr,
                     nullptr,
-                    {O::Option3, O::rainoff},
+                    {O::rate50, O::clearSky},
                     kUnchecked,
                     "10.9"}),
     caseName<CarrierCase>);
 
 TEST(CarrierToNoiseTerms, PlaceholderDistanceBudget) {
-  Window w = loadedWindow();
-  w.setText(TextId::rsat, "38000");
-  ASSERT_EQ(w.HScroll_Change(S::HScroll20), std::nullopt);
-  const Fields& f = w.fields();
+  Calculator w = loaded();
+  w.window().setText(Value::distance, "38000");
+  ASSERT_EQ(w.sliderMoved(S::eirp), std::nullopt);
+  const calc::LinkSteps f = calc::linkSteps(calc::budgetOf(w.window()));
   EXPECT_NEAR(f.fluxDensity / 5.5137e-13, 1, 1e-4);
   EXPECT_NEAR(f.aperture, 1.76625, 1e-12);
   EXPECT_NEAR(f.carrier / 5.8431e-13, 1, 1e-4);
@@ -367,40 +375,41 @@ TEST(RainAttenuation, ElevationFactorTimesRateFactor) {
       {"20.75", 1.11198, 2.06529, 8.85499},
   };
   for (const auto& r : rows) {
-    const std::pair<OptionId, double> rates[] = {
-        {O::Option1, r.rain5}, {O::Option2, r.rain10}, {O::Option3, r.rain50}};
+    const std::pair<Rain, double> rates[] = {
+        {O::rate5, r.rain5}, {O::rate10, r.rain10}, {O::rate50, r.rain50}};
     for (const auto& [option, dB] : rates) {
-      Window w = loadedWindow();
-      w.setText(TextId::el, r.elevation);
-      ASSERT_EQ(w.click(option), std::nullopt);
-      EXPECT_NEAR(leadingNumber(w.text(TextId::attenuation)), dB, 1e-5)
+      Calculator w = loaded();
+      w.window().setText(Value::elevation, r.elevation);
+      ASSERT_EQ(w.selectRain(option), std::nullopt);
+      EXPECT_NEAR(leadingNumber(w.window().text(Value::rainAttenuation)), dB, 1e-5)
           << r.elevation << " " << name(option);
     }
   }
 }
 
 TEST(RainAttenuation, RateFactors) {
-  const std::pair<OptionId, double> rates[] = {
-      {O::Option1, 0.11}, {O::Option2, 0.24}, {O::Option3, 2.0}};
+  const std::pair<Rain, double> rates[] = {{O::rate5, 0.11}, {O::rate10, 0.24}, {O::rate50, 2.0}};
   for (const auto& [option, gamma] : rates) {
-    Window w = loadedWindow();
-    ASSERT_EQ(w.click(option), std::nullopt);
-    EXPECT_NEAR(w.fields().rateFactor, gamma, 1e-15) << name(option);
+    Calculator w = loaded();
+    ASSERT_EQ(w.selectRain(option), std::nullopt);
+    EXPECT_NEAR(calc::rainSteps(calc::rainInputsOf(w.window())).rateFactor, gamma, 1e-15)
+        << name(option);
   }
 }
 
 TEST(RainAttenuation, AttenuationIsTheUnroundedDoubleText) {
-  Window w = loadedWindow();
-  w.setText(TextId::el, "90");
-  ASSERT_EQ(w.Option1_Click(), std::nullopt);
-  EXPECT_EQ(w.text(TextId::attenuation), "0.44");
-  ASSERT_EQ(w.Option3_Click(), std::nullopt);  // el "90" was copied on to cnel, still 90
-  EXPECT_EQ(w.text(TextId::attenuation), "5.6");
-  w.setText(TextId::el, "20.75");
-  ASSERT_EQ(w.Option1_Click(), std::nullopt);
-  EXPECT_EQ(w.text(TextId::attenuation),
-            doubleText(w.fields().elevationFactor * w.fields().rateFactor));
-  EXPECT_EQ(w.text(TextId::attenuation).size(), std::string("1.11198418976563").size());
+  Calculator w = loaded();
+  w.window().setText(Value::elevation, "90");
+  ASSERT_EQ(w.selectRain(Rain::rate5), std::nullopt);
+  EXPECT_EQ(w.window().text(Value::rainAttenuation), "0.44");
+  ASSERT_EQ(w.selectRain(Rain::rate50), std::nullopt);  // el "90" was copied on to cnel, still 90
+  EXPECT_EQ(w.window().text(Value::rainAttenuation), "5.6");
+  w.window().setText(Value::elevation, "20.75");
+  ASSERT_EQ(w.selectRain(Rain::rate5), std::nullopt);
+  const calc::RainSteps steps = calc::rainSteps(calc::rainInputsOf(w.window()));
+  EXPECT_EQ(w.window().text(Value::rainAttenuation),
+            doubleText(steps.elevationFactor * steps.rateFactor));
+  EXPECT_EQ(w.window().text(Value::rainAttenuation).size(), std::string("1.11198418976563").size());
 }
 
 }  // namespace

@@ -9,35 +9,35 @@
 #include <initializer_list>
 #include <string>
 
-#include "model/window.h"
+#include "engine/calculator.h"
 
 namespace kestrion::test {
 
 struct Move {
-  SliderId slider;
+  Input slider;
   std::int16_t position;
 };
 
-inline Window loadedWindow() {
-  Window w;
-  EXPECT_EQ(w.Form_Load(), std::nullopt);
+inline Calculator loaded() {
+  Calculator w;
+  EXPECT_EQ(w.load(), std::nullopt);
   return w;
 }
 
 // Moves each slider in turn and raises its Change event; none may fault.
-inline void apply(Window& w, std::initializer_list<Move> moves) {
+inline void apply(Calculator& w, std::initializer_list<Move> moves) {
   for (const Move& m : moves) {
-    ASSERT_TRUE(w.moveSlider(m.slider, m.position)) << name(m.slider) << " " << m.position;
-    ASSERT_EQ(w.HScroll_Change(m.slider), std::nullopt) << name(m.slider) << " " << m.position;
+    ASSERT_TRUE(w.window().moveSlider(m.slider, m.position)) << name(m.slider) << " " << m.position;
+    ASSERT_EQ(w.sliderMoved(m.slider), std::nullopt) << name(m.slider) << " " << m.position;
   }
 }
 
-using Texts = std::array<std::string, kTextCount>;
+using Texts = std::array<std::string, kValueCount>;
 
-inline Texts snapshot(const Window& w) {
+inline Texts snapshot(const Calculator& w) {
   Texts t;
-  for (std::size_t i = 0; i < kTextCount; ++i) {
-    t[i] = w.text(static_cast<TextId>(i));
+  for (std::size_t i = 0; i < kValueCount; ++i) {
+    t[i] = w.window().text(static_cast<Value>(i));
   }
   return t;
 }

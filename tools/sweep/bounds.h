@@ -41,6 +41,6 @@ Bound attenuationBound(int rate);
 inline constexpr Bound kCarrierToNoise{-138.8, 81.3, 1, true};
 
 // The bound of a result text, or nothing for texts that are not results.
-std::optional<Bound> resultBound(TextId id);
+std::optional<Bound> resultBound(Value id);
 
 }  // namespace kestrion::sweep

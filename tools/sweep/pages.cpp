@@ -14,7 +14,7 @@
 namespace kestrion::sweep {
 namespace {
 
-using S = SliderId;
+using S = Input;
 using Clock = std::chrono::steady_clock;
 
 // Deterministic random numbers from (seed, stream, index), so a state can be
@@ -60,7 +60,7 @@ Findings parallel(int threads, std::size_t n,
 
 std::vector<int> positions(S id, int step = 1) {
   std::vector<int> out;
-  for (int p = sliderSpec(id).min; p <= sliderSpec(id).max; p += step) {
+  for (int p = spec(id).min; p <= spec(id).max; p += step) {
     out.push_back(p);
   }
   return out;
@@ -74,22 +74,24 @@ PageResult timed(std::string name, std::string size, Sweep sweep) {
   return result;
 }
 
-constexpr std::array<S, 9> kNoiseFigureSliders{S::HScroll11, S::HScroll7,  S::HScroll1,
-                                               S::HScroll2,  S::HScroll3,  S::HScroll4,
-                                               S::HScroll14, S::HScroll12, S::HScroll13};
-constexpr std::array<S, 6> kCarrierToNoiseSliders{S::HScroll20, S::HScroll21, S::HScroll22,
-                                                  S::HScroll23, S::HScroll24, S::HScroll25};
-constexpr std::array<OptionId, 3> kRain{OptionId::Option1, OptionId::Option2, OptionId::Option3};
+constexpr std::array<S, 9> kNoiseFigureSliders{
+    S::antennaTemperature, S::feedLoss,      S::lnbNoiseFigure, S::lnbGain,
+    S::cableLoss,          S::ifNoiseFigure, S::ifGain,         S::ifCableLoss,
+    S::receiverNoiseFigure};
+constexpr std::array<S, 6> kCarrierToNoiseSliders{
+    S::eirp,     S::dishDiameter, S::dishEfficiency, S::dishTemperature, S::linkNoiseFigure,
+    S::bandwidth};
+constexpr std::array<Rain, 3> kRain{Rain::rate5, Rain::rate10, Rain::rate50};
 
 }  // namespace
 
 PageResult sweepAlignment(const Plan& plan) {
-  const auto lat = positions(S::HScroll17, plan.alignmentStep);
-  const auto lon = positions(S::HScroll18, plan.alignmentStep);
-  const auto sat = positions(S::HScroll19, plan.alignmentStep);
-  const auto rlat = positions(S::HScroll17, plan.rainStep);
-  const auto rlon = positions(S::HScroll18, plan.rainStep);
-  const auto rsat = positions(S::HScroll19, plan.rainStep);
+  const auto lat = positions(S::latitude, plan.alignmentStep);
+  const auto lon = positions(S::longitude, plan.alignmentStep);
+  const auto sat = positions(S::satellite, plan.alignmentStep);
+  const auto rlat = positions(S::latitude, plan.rainStep);
+  const auto rlon = positions(S::longitude, plan.rainStep);
+  const auto rsat = positions(S::satellite, plan.rainStep);
   const std::string size = std::to_string(lat.size()) + "x" + std::to_string(lon.size()) + "x" +
                            std::to_string(sat.size()) + " clear sky, " +
                            std::to_string(rlat.size()) + "x" + std::to_string(rlon.size()) + "x" +
@@ -97,30 +99,32 @@ PageResult sweepAlignment(const Plan& plan) {
   return timed("alignment", size, [&] {
     // Clear sky: one satellite move per state, as a user sweeping the orbit.
     Findings all = parallel(plan.threads, lat.size(), [&](Probe& p, std::size_t i) {
-      p.move(S::HScroll17, lat[i]);
+      p.move(S::latitude, lat[i]);
       for (const int lo : lon) {
-        p.move(S::HScroll18, lo, SliderEvent::Scroll);
+        p.move(S::longitude, lo, SliderEvent::Scroll);
         for (const int sa : sat) {
-          p.move(S::HScroll19, sa);
+          p.move(S::satellite, sa);
         }
       }
     });
     // While it rains every alignment move refreshes cnel, the allowance and
     // the C/N; clicking the option again must then change nothing.
-    for (const OptionId option : kRain) {
+    for (const Rain option : kRain) {
       all.merge(parallel(plan.threads, rlat.size(), [&](Probe& p, std::size_t i) {
         Window& w = p.window();
         p.click(option);
-        p.move(S::HScroll17, rlat[i]);
+        p.move(S::latitude, rlat[i]);
         for (const int lo : rlon) {
-          p.move(S::HScroll18, lo);
+          p.move(S::longitude, lo);
           for (const int sa : rsat) {
-            p.move(S::HScroll19, sa, SliderEvent::Scroll);
-            p.claim(w.text(TextId::cnel) == w.text(TextId::el), "rain: cnel is not the elevation");
-            const std::string attenuation = w.text(TextId::attenuation);
-            const std::string cn = w.text(TextId::cnres);
+            p.move(S::satellite, sa, SliderEvent::Scroll);
+            p.claim(w.text(Value::rainElevation) == w.text(Value::elevation),
+                    "rain: cnel is not the elevation");
+            const std::string attenuation = w.text(Value::rainAttenuation);
+            const std::string cn = w.text(Value::carrierToNoise);
             p.click(option);
-            p.claim(w.text(TextId::attenuation) == attenuation && w.text(TextId::cnres) == cn,
+            p.claim(w.text(Value::rainAttenuation) == attenuation &&
+                        w.text(Value::carrierToNoise) == cn,
                     "rain: allowance or C/N did not follow the elevation");
           }
         }
@@ -151,7 +155,7 @@ PageResult sweepNoiseFigure(const Plan& plan) {
       for (const int pos : positions(id)) {
         p.move(id, pos, (pos & 1) != 0 ? SliderEvent::Scroll : SliderEvent::Change);
       }
-      p.move(id, sliderSpec(id).initial);
+      p.move(id, spec(id).initial);
     });
     all.merge(parallel(plan.threads, pairs.size(), [&](Probe& p, std::size_t i) {
       const auto [a, b] = pairs[i];
@@ -161,13 +165,13 @@ PageResult sweepNoiseFigure(const Plan& plan) {
           p.move(b, pb, SliderEvent::Scroll);
         }
       }
-      p.move(a, sliderSpec(a).initial);
-      p.move(b, sliderSpec(b).initial);
+      p.move(a, spec(a).initial);
+      p.move(b, spec(b).initial);
     }));
     all.merge(parallel(plan.threads, plan.randomNoiseFigure, [&](Probe& p, std::size_t i) {
       Random r(plan.seed, 1, i);
       for (const S id : kNoiseFigureSliders) {
-        p.move(id, r.in(sliderSpec(id).min, sliderSpec(id).max), r.event());
+        p.move(id, r.in(spec(id).min, spec(id).max), r.event());
       }
     }));
     return all;
@@ -177,18 +181,19 @@ PageResult sweepNoiseFigure(const Plan& plan) {
 PageResult sweepConverter(const Plan& /*plan*/) {
   return timed("converter", "201 + 10001 positions", [&] {
     Probe p;
-    for (const int pos : positions(S::HScroll5)) {
-      p.move(S::HScroll5, pos);
+    for (const int pos : positions(S::converterNoiseFigure)) {
+      p.move(S::converterNoiseFigure, pos);
     }
     // Only at 2610 K does z come out exactly 10 and ln(z) * 1000 / ln(10)
     // fall just short of 1000; everywhere else the shown noise figure is the
     // exact one cut down.
     std::set<int> inexact;
-    for (const int pos : positions(S::HScroll6)) {
-      p.move(S::HScroll6, pos, SliderEvent::Scroll);
+    for (const int pos : positions(S::converterTemperature)) {
+      p.move(S::converterTemperature, pos, SliderEvent::Scroll);
       const long double exact =
           std::floor(std::log10(1.0L + static_cast<long double>(pos) / 290) * 1000) / 100;
-      if (wholeNumber(p.window().text(TextId::nf)).value_or(-1) != static_cast<double>(exact)) {
+      if (wholeNumber(p.window().text(Value::converterNoiseFigure)).value_or(-1) !=
+          static_cast<double>(exact)) {
         inexact.insert(pos);
       }
     }
@@ -199,18 +204,18 @@ PageResult sweepConverter(const Plan& /*plan*/) {
 }
 
 PageResult sweepAntennaGain(const Plan& plan) {
-  const auto d = positions(S::HScroll8);
-  const auto e = positions(S::HScroll9);
-  const auto f = positions(S::HScroll10, plan.frequencyStep);
+  const auto d = positions(S::gainDiameter);
+  const auto e = positions(S::gainEfficiency);
+  const auto f = positions(S::frequency, plan.frequencyStep);
   const std::string size =
       std::to_string(d.size()) + "x" + std::to_string(e.size()) + "x" + std::to_string(f.size());
   return timed("antenna gain", size, [&] {
     return parallel(plan.threads, d.size(), [&](Probe& p, std::size_t i) {
-      p.move(S::HScroll8, d[i]);
+      p.move(S::gainDiameter, d[i]);
       for (const int ef : e) {
-        p.move(S::HScroll9, ef, SliderEvent::Scroll);
+        p.move(S::gainEfficiency, ef, SliderEvent::Scroll);
         for (const int fr : f) {
-          p.move(S::HScroll10, fr);
+          p.move(S::frequency, fr);
         }
       }
     });
@@ -218,13 +223,13 @@ PageResult sweepAntennaGain(const Plan& plan) {
 }
 
 PageResult sweepFigureOfMerit(const Plan& plan) {
-  const auto n = positions(S::HScroll15);
-  const auto g = positions(S::HScroll16);
+  const auto n = positions(S::gtNoiseFigure);
+  const auto g = positions(S::gtAntennaGain);
   return timed("G/T", std::to_string(n.size()) + "x" + std::to_string(g.size()), [&] {
     return parallel(plan.threads, n.size(), [&](Probe& p, std::size_t i) {
-      p.move(S::HScroll15, n[i]);
+      p.move(S::gtNoiseFigure, n[i]);
       for (const int gain : g) {
-        p.move(S::HScroll16, gain, SliderEvent::Scroll);
+        p.move(S::gtAntennaGain, gain, SliderEvent::Scroll);
       }
     });
   });
@@ -234,10 +239,10 @@ PageResult sweepCarrierToNoise(const Plan& plan, double maxDistance) {
   // The farthest satellite: on the equator (latitude 0 becomes 0.00001 rad),
   // half a turn away in longitude.
   Probe antipode;
-  antipode.move(S::HScroll17, 0);
-  antipode.move(S::HScroll18, 0);
-  antipode.move(S::HScroll19, 180);
-  const double farthest = wholeNumber(antipode.window().text(TextId::rsat)).value_or(0);
+  antipode.move(S::latitude, 0);
+  antipode.move(S::longitude, 0);
+  antipode.move(S::satellite, 180);
+  const double farthest = wholeNumber(antipode.window().text(Value::distance)).value_or(0);
   if (maxDistance == 0) {
     maxDistance = farthest;
   }
@@ -249,24 +254,23 @@ PageResult sweepCarrierToNoise(const Plan& plan, double maxDistance) {
   // The alignment is the only writer of the distance and the elevation; the
   // sweep writes the texts it can write (whole tens of km, hundredths of a
   // degree) so the page's range is covered without an alignment per state.
-  const auto setUp = [](Probe& p, OptionId option, int distance, int elevationHundredths) {
-    p.put(TextId::rsat, doubleText(distance));
-    p.put(TextId::el, doubleText(elevationHundredths / 100.0));
+  const auto setUp = [](Probe& p, Rain option, int distance, int elevationHundredths) {
+    p.put(Value::distance, doubleText(distance));
+    p.put(Value::elevation, doubleText(elevationHundredths / 100.0));
     p.click(option);
   };
 
   return timed("C/N", size, [&] {
     Probe p;
     p.claim(farthest == maxDistance, "alignment: farthest distance not at the antipode");
-    for (OptionId option :
-         {OptionId::rainoff, OptionId::Option1, OptionId::Option2, OptionId::Option3}) {
+    for (Rain option : {Rain::clearSky, Rain::rate5, Rain::rate10, Rain::rate50}) {
       for (const int distance :
            {static_cast<int>(kNearestDistance), static_cast<int>(maxDistance)}) {
         for (const int elevation : {-9000, 0, 9000}) {
           setUp(p, option, distance, elevation);
           for (unsigned corner = 0; corner < 64; ++corner) {
             for (std::size_t k = 0; k < kCarrierToNoiseSliders.size(); ++k) {
-              const SliderSpec& s = sliderSpec(kCarrierToNoiseSliders[k]);
+              const InputSpec& s = spec(kCarrierToNoiseSliders[k]);
               p.move(kCarrierToNoiseSliders[k], (corner >> k & 1U) != 0 ? s.max : s.min);
             }
           }
@@ -274,14 +278,13 @@ PageResult sweepCarrierToNoise(const Plan& plan, double maxDistance) {
       }
     }
     Findings all = p.findings();
-    for (OptionId option :
-         {OptionId::rainoff, OptionId::Option1, OptionId::Option2, OptionId::Option3}) {
+    for (Rain option : {Rain::clearSky, Rain::rate5, Rain::rate10, Rain::rate50}) {
       all.merge(parallel(plan.threads, plan.randomCarrierToNoise, [&](Probe& q, std::size_t i) {
         Random r(plan.seed, 2 + static_cast<std::uint64_t>(option), i);
         setUp(q, option, static_cast<int>(kNearestDistance) + 10 * r.in(0, steps),
               r.in(-9000, 9000));
         for (const S id : kCarrierToNoiseSliders) {
-          q.move(id, r.in(sliderSpec(id).min, sliderSpec(id).max), r.event());
+          q.move(id, r.in(spec(id).min, spec(id).max), r.event());
         }
       }));
     }

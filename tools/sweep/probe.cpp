@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "bounds.h"
+#include "calc/checked.h"
+#include "calc/steps.h"
 #include "model/numtext.h"
 #include "number_form.h"
 
@@ -16,18 +18,22 @@ double valueOf(const std::string& text) {
   return wholeNumber(text).value_or(NAN);
 }
 
-std::string labelFor(SliderId id, int position) {
-  return sliderSpec(id).scale == Scale::Tenth ? singleText(static_cast<float>(position) / 10.0F)
-                                              : intText(static_cast<std::int16_t>(position));
+std::string labelFor(Input id, int position) {
+  return spec(id).scale == Scale::Tenth ? singleText(static_cast<float>(position) / 10.0F)
+                                        : intText(static_cast<std::int16_t>(position));
 }
 
-bool isConverter(SliderId id) {
-  const Recompute r = sliderSpec(id).recompute;
-  return r == Recompute::NfToTemperature || r == Recompute::TemperatureToNf;
+constexpr int kNoiseFigurePage = 0;
+constexpr int kConverterPage = 1;
+constexpr int kAlignmentPage = 4;
+constexpr int kCarrierToNoisePage = 5;
+
+bool isConverter(Input id) {
+  return spec(id).page == kConverterPage;
 }
 
 // Pointer lengths, twips: compass 700, elevation 1200, polarization 200.
-constexpr std::array<double, kLineCount> kPointerLength{200, 700, 1200};
+constexpr std::array<double, kPointerCount> kPointerLength{200, 700, 1200};
 
 }  // namespace
 
@@ -63,15 +69,15 @@ std::uint64_t Findings::total() const {
 }
 
 Probe::Probe() {
-  if (const Outcome fault = w_.Form_Load()) {
+  if (const Outcome fault = calculator_.load()) {
     findings_.add("start-up fault: " + describe(*fault), state());
   }
-  w_.takeChangedTexts();
-  w_.takeChangedLines();
+  window().takeChangedTexts();
+  window().takeChangedLines();
 }
 
-void Probe::move(SliderId id, int position, SliderEvent event) {
-  if (!w_.moveSlider(id, static_cast<std::int16_t>(position))) {
+void Probe::move(Input id, int position, SliderEvent event) {
+  if (!window().moveSlider(id, static_cast<std::int16_t>(position))) {
     findings_.add("sweep error: position outside the slider's range",
                   std::string(name(id)) + "=" + std::to_string(position));
     return;
@@ -79,17 +85,17 @@ void Probe::move(SliderId id, int position, SliderEvent event) {
   lastEvent_.clear();
   lastEvent_.append(name(id)).append(event == SliderEvent::Change ? "=" : "~");
   lastEvent_.append(std::to_string(position));
-  this->event([&] { return w_.raise(id, event); }, &id, nullptr);
+  this->event([&] { return calculator_.sliderMoved(id); }, &id, nullptr);
 }
 
-void Probe::click(OptionId id) {
+void Probe::click(Rain id) {
   lastEvent_.assign(name(id));
-  this->event([&] { return w_.click(id); }, nullptr, &id);
+  this->event([&] { return calculator_.selectRain(id); }, nullptr, &id);
 }
 
-void Probe::put(TextId id, const std::string& text) {
-  w_.setText(id, text);
-  w_.takeChangedTexts();
+void Probe::put(Value id, const std::string& text) {
+  window().setText(id, text);
+  window().takeChangedTexts();
 }
 
 void Probe::claim(bool holds, const std::string& kind) {
@@ -99,7 +105,7 @@ void Probe::claim(bool holds, const std::string& kind) {
 }
 
 template <typename Raise>
-void Probe::event(Raise raise, SliderId const* moved, OptionId const* clicked) {
+void Probe::event(Raise raise, Input const* moved, Rain const* clicked) {
   std::feclearexcept(FE_ALL_EXCEPT);
   const Outcome outcome = raise();
   const int flags = std::fetestexcept(kFlags);
@@ -116,17 +122,23 @@ void Probe::event(Raise raise, SliderId const* moved, OptionId const* clicked) {
   if ((flags & FE_OVERFLOW) != 0) {
     findings_.add("FE_OVERFLOW raised", state());
   }
-  checkTexts(w_.takeChangedTexts().to_ullong(), moved);
-  checkLines(w_.takeChangedLines().to_ullong());
-  checkFields(moved, clicked);
+  checkTexts(window().takeChangedTexts().to_ullong(), moved);
+  checkLines(window().takeChangedLines().to_ullong());
+  if (!outcome) {
+    try {
+      checkSteps(moved, clicked);
+    } catch (const FloatFault& fault) {
+      findings_.add(std::string("steps fault: ") + name(fault.kind), state());
+    }
+  }
 }
 
-void Probe::checkTexts(std::uint64_t changed, SliderId const* moved) {
-  for (std::size_t i = 0; i < kTextCount; ++i) {
+void Probe::checkTexts(std::uint64_t changed, Input const* moved) {
+  for (std::size_t i = 0; i < kValueCount; ++i) {
     if ((changed >> i & 1U) == 0) {
       continue;
     }
-    const auto id = static_cast<TextId>(i);
+    const auto id = static_cast<Value>(i);
     const std::string& text = w_.text(id);
     const std::string_view textName = name(id);
     // Built only for a finding: most events break nothing.
@@ -135,14 +147,14 @@ void Probe::checkTexts(std::uint64_t changed, SliderId const* moved) {
                     state() + " | " + std::string(textName) + "=\"" + text + "\"");
     };
 
-    if (i < kSliderCount) {
-      const auto owner = static_cast<SliderId>(i);
+    if (i < kInputCount) {
+      const auto owner = static_cast<Input>(i);
       if (moved != nullptr && *moved == owner) {
         if (text != labelFor(owner, w_.slider(owner).position)) {
           report("value label differs from its position");
         }
         if (const auto problem =
-                numberTextProblem(text, sliderSpec(owner).scale == Scale::Tenth ? 7 : 15)) {
+                numberTextProblem(text, spec(owner).scale == Scale::Tenth ? 7 : 15)) {
           report(*problem);
         }
         continue;
@@ -153,14 +165,14 @@ void Probe::checkTexts(std::uint64_t changed, SliderId const* moved) {
         continue;
       }
     }
-    if (id == TextId::regntext) {
+    if (id == Value::rainRate) {
       if (text != "5" && text != "10" && text != "50") {
         report("not a rain rate");
       }
       continue;
     }
-    if (id == TextId::cnel || id == TextId::rsat2) {
-      const TextId source = id == TextId::cnel ? TextId::el : TextId::rsat;
+    if (id == Value::rainElevation || id == Value::shownDistance) {
+      const Value source = id == Value::rainElevation ? Value::elevation : Value::distance;
       if (text != w_.text(source)) {
         report("not a copy of " + std::string(name(source)));
       }
@@ -176,8 +188,8 @@ void Probe::checkTexts(std::uint64_t changed, SliderId const* moved) {
       report("magnitude outside 0.01..10^6");
     }
     std::optional<Bound> bound = resultBound(id);
-    if (id == TextId::attenuation) {
-      bound = attenuationBound(static_cast<int>(valueOf(w_.text(TextId::regntext))));
+    if (id == Value::rainAttenuation) {
+      bound = attenuationBound(static_cast<int>(valueOf(w_.text(Value::rainRate))));
     }
     if (!bound) {
       continue;
@@ -189,7 +201,7 @@ void Probe::checkTexts(std::uint64_t changed, SliderId const* moved) {
     if (decimals(text) > bound->decimals) {
       report("more decimals than it is cut down to");
     }
-    if (id == TextId::rsat) {
+    if (id == Value::distance) {
       if (std::fmod(v, 10) != 0) {
         report("not a whole multiple of 10 km");
       }
@@ -199,35 +211,38 @@ void Probe::checkTexts(std::uint64_t changed, SliderId const* moved) {
 }
 
 void Probe::checkLines(std::uint64_t changed) {
-  for (std::size_t i = 0; i < kLineCount; ++i) {
+  for (std::size_t i = 0; i < kPointerCount; ++i) {
     if ((changed >> i & 1U) == 0) {
       continue;
     }
-    const Line& l = w_.line(static_cast<LineId>(i));
+    const Line& l = w_.line(static_cast<Pointer>(i));
     const double length = std::hypot(double{l.x2} - l.x1, double{l.y2} - l.y1);
     // Single-precision end points near 6000 twips are good to about 0.0005.
     if (!std::isfinite(length) || std::fabs(length - kPointerLength[i]) > 0.01) {
-      findings_.add(std::string(name(static_cast<LineId>(i))) + ": pointer length wrong",
+      findings_.add(std::string(name(static_cast<Pointer>(i))) + ": pointer length wrong",
                     state() + " | length " + std::to_string(length));
     }
   }
 }
 
-void Probe::checkFields(SliderId const* moved, OptionId const* clicked) {
-  const Fields& f = w_.fields();
-  const Recompute r = moved != nullptr ? sliderSpec(*moved).recompute : Recompute::CarrierToNoise;
-  if (r == Recompute::NoiseFigure) {
+// The intermediate steps of the procedures the event ran, recomputed from
+// the inputs they read.
+void Probe::checkSteps(Input const* moved, Rain const* clicked) {
+  const int page = moved != nullptr ? spec(*moved).page : kCarrierToNoisePage;
+  if (page == kNoiseFigurePage) {
     // t3 and u3 are at least 1: neither stage's noise figure is negative.
-    if (f.ifchainnf < 0 || f.chainnf < 0) {
+    const calc::ChainSteps chain = calc::cascade(calc::chainOf(w_));
+    if (chain.ifChain < 0 || chain.chain < 0) {
       findings_.add("ber: a stage noise figure below 0", state());
     }
   }
-  const bool rains = !w_.isSelected(OptionId::rainoff);
-  const bool rainRan = rains && (clicked != nullptr || r == Recompute::Alignment);
-  if (rainRan && f.elevationFactor < 2.8) {
+  const bool rains = !w_.isSelected(Rain::clearSky);
+  const bool rainRan = rains && (clicked != nullptr || page == kAlignmentPage);
+  if (rainRan && calc::rainSteps(calc::rainInputsOf(w_)).elevationFactor < 2.8) {
     findings_.add("rain: elevation factor below 2.8", state());
   }
-  if (r == Recompute::CarrierToNoise || r == Recompute::Alignment) {
+  if (page == kCarrierToNoisePage || page == kAlignmentPage) {
+    const calc::LinkSteps f = calc::linkSteps(calc::budgetOf(w_));
     // NF >= 0.1 dB: Te >= 6.75 K; carrier and noise strictly positive.
     if (f.noiseTemperature < 6.75 || !(f.carrier > 0) || !(f.noise > 0)) {
       findings_.add("C/N: noise temperature, carrier or noise out of range", state());
@@ -251,16 +266,16 @@ void Probe::checkFields(SliderId const* moved, OptionId const* clicked) {
 
 std::string Probe::state() const {
   std::string s;
-  for (std::size_t i = 0; i < kSliderCount; ++i) {
-    const auto id = static_cast<SliderId>(i);
-    if (w_.slider(id).position != sliderSpec(id).initial) {
+  for (std::size_t i = 0; i < kInputCount; ++i) {
+    const auto id = static_cast<Input>(i);
+    if (w_.slider(id).position != spec(id).initial) {
       s.append(name(id)).append("=").append(std::to_string(w_.slider(id).position)).append(" ");
     }
   }
-  s.append("option=").append(name(w_.selectedOption()));
-  s.append(" rsat=").append(w_.text(TextId::rsat));
-  s.append(" el=").append(w_.text(TextId::el));
-  s.append(" attenuation=").append(w_.text(TextId::attenuation));
+  s.append("option=").append(name(w_.rain()));
+  s.append(" rsat=").append(w_.text(Value::distance));
+  s.append(" el=").append(w_.text(Value::elevation));
+  s.append(" attenuation=").append(w_.text(Value::rainAttenuation));
   s.append(" | after ").append(lastEvent_);
   return s;
 }

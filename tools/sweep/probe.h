@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/window.h"
+#include "engine/calculator.h"
 
 namespace kestrion::sweep {
 
@@ -38,27 +38,28 @@ class Probe {
   Probe();
 
   // Moves a slider and raises its Change or Scroll event.
-  void move(SliderId id, int position, SliderEvent event = SliderEvent::Change);
-  void click(OptionId id);
+  void move(Input id, int position, SliderEvent event = SliderEvent::Change);
+  void click(Rain id);
   // Writes a text the way its only writer would (the alignment's distance and
   // elevation), for sweeps that cover a page's inputs without that page.
-  void put(TextId id, const std::string& text);
+  void put(Value id, const std::string& text);
 
   // A claim of the caller's own; `kind` names it in the report.
   void claim(bool holds, const std::string& kind);
 
-  Window& window() { return w_; }
+  Window& window() { return calculator_.window(); }
   Findings& findings() { return findings_; }
 
  private:
   template <typename Raise>
-  void event(Raise raise, SliderId const* moved, OptionId const* clicked);
-  void checkTexts(std::uint64_t changed, SliderId const* moved);
+  void event(Raise raise, Input const* moved, Rain const* clicked);
+  void checkTexts(std::uint64_t changed, Input const* moved);
   void checkLines(std::uint64_t changed);
-  void checkFields(SliderId const* moved, OptionId const* clicked);
+  void checkSteps(Input const* moved, Rain const* clicked);
   [[nodiscard]] std::string state() const;
 
-  Window w_;
+  Calculator calculator_;
+  const Window& w_ = calculator_.window();
   Findings findings_;
   std::string lastEvent_;
 };

@@ -14,14 +14,14 @@ enum class FaultKind {
 };
 
 enum class Procedure {
-  ber,
-  antber,
-  gtber,
-  AlignmentCalc,
-  CarrierToNoiseCalc,
-  RainAttenuationCalc,
-  NoiseFigureToTemperature,  // the converter's two slider bodies
-  TemperatureToNoiseFigure,
+  systemNoiseFigure,
+  dishGain,
+  figureOfMerit,
+  alignment,
+  carrierToNoise,
+  rainAttenuation,
+  noiseFigureToTemperature,  // the converter's two slider bodies
+  temperatureToNoiseFigure,
 };
 
 struct Fault {

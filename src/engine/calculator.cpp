@@ -1,0 +1,160 @@
+#include "calculator.h"
+
+#include <array>
+#include <cmath>
+
+#include "calc/checked.h"
+#include "calc/procedures.h"
+#include "model/numtext.h"
+
+namespace kestrion {
+namespace {
+
+struct Step {
+  Procedure procedure;
+  void (*body)(Window&);
+};
+
+constexpr Step kSystemNoiseFigure{Procedure::systemNoiseFigure, calc::systemNoiseFigure};
+constexpr Step kDishGain{Procedure::dishGain, calc::dishGain};
+constexpr Step kFigureOfMerit{Procedure::figureOfMerit, calc::figureOfMerit};
+constexpr Step kAlignment{Procedure::alignment, calc::alignment};
+constexpr Step kCarrierToNoise{Procedure::carrierToNoise, calc::carrierToNoise};
+constexpr Step kRainAttenuation{Procedure::rainAttenuation, calc::rainAttenuation};
+constexpr Step kNoiseFigureToTemperature{Procedure::noiseFigureToTemperature,
+                                         calc::noiseFigureToTemperature};
+constexpr Step kTemperatureToNoiseFigure{Procedure::temperatureToNoiseFigure,
+                                         calc::temperatureToNoiseFigure};
+
+// Runs one procedure; a faulting step ends it and becomes the event's outcome.
+Outcome run(const Step& step, Window& w) {
+  try {
+    step.body(w);
+    return std::nullopt;
+  } catch (const FloatFault& fault) {
+    return Fault{step.procedure, fault.kind};
+  }
+}
+
+// Runs procedures in order; the first fault ends the event.
+template <typename... Steps>
+Outcome runAll(Window& w, const Steps&... steps) {
+  Outcome outcome;
+  ((outcome = outcome ? outcome : run(steps, w)), ...);
+  return outcome;
+}
+
+// What a slider's events compute after writing its value label.
+enum class Recompute : std::uint8_t {
+  NoiseFigure,
+  NoiseFigureToTemperature,  // writes both of the converter's labels itself
+  TemperatureToNoiseFigure,  // likewise, the other way
+  DishGain,
+  FigureOfMerit,
+  Alignment,  // then the C/N, and the rain allowance while it rains
+  CarrierToNoise,
+};
+
+// The event table, in input order.
+constexpr std::array<Recompute, kInputCount> kRecompute{
+    Recompute::NoiseFigure,
+    Recompute::NoiseFigure,
+    Recompute::NoiseFigure,
+    Recompute::NoiseFigure,
+    Recompute::NoiseFigureToTemperature,
+    Recompute::TemperatureToNoiseFigure,
+    Recompute::NoiseFigure,
+    Recompute::DishGain,
+    Recompute::DishGain,
+    Recompute::DishGain,
+    Recompute::NoiseFigure,
+    Recompute::NoiseFigure,
+    Recompute::NoiseFigure,
+    Recompute::NoiseFigure,
+    Recompute::FigureOfMerit,
+    Recompute::FigureOfMerit,
+    Recompute::Alignment,
+    Recompute::Alignment,
+    Recompute::Alignment,
+    Recompute::CarrierToNoise,
+    Recompute::CarrierToNoise,
+    Recompute::CarrierToNoise,
+    Recompute::CarrierToNoise,
+    Recompute::CarrierToNoise,
+    Recompute::CarrierToNoise,
+};
+
+// The rain rates the options store, mm/h; clear sky stores none.
+constexpr std::array<int, kRainCount> kRainRates{0, 5, 10, 50};
+
+// Copies the elevation onto the C/N page, beside the rain options.
+void copyElevation(Window& w) {
+  w.setText(Value::rainElevation, w.text(Value::elevation));
+}
+
+}  // namespace
+
+Outcome Calculator::load() {
+  window_.setFontSize(8);
+  window_.setPi(4 * std::atan(1.0));
+  // The C/N runs after the alignment, so the first C/N shown belongs to the
+  // distance shown beside it rather than to the description's placeholder.
+  return runAll(window_, kSystemNoiseFigure, kFigureOfMerit, kAlignment, kCarrierToNoise,
+                kDishGain);
+}
+
+Outcome Calculator::sliderMoved(Input id) {
+  const Recompute recompute = kRecompute[index(id)];
+  switch (recompute) {
+    case Recompute::NoiseFigureToTemperature:
+      return runAll(window_, kNoiseFigureToTemperature);
+    case Recompute::TemperatureToNoiseFigure:
+      return runAll(window_, kTemperatureToNoiseFigure);
+    default:
+      break;
+  }
+  const std::int16_t p = window_.slider(id).position;
+  window_.setText(valueLabel(id), spec(id).scale == Scale::Tenth
+                                      ? singleText(static_cast<float>(p) / 10.0F)
+                                      : intText(p));
+  switch (recompute) {
+    case Recompute::NoiseFigure:
+      return runAll(window_, kSystemNoiseFigure);
+    case Recompute::DishGain:
+      return runAll(window_, kDishGain);
+    case Recompute::FigureOfMerit:
+      return runAll(window_, kFigureOfMerit);
+    case Recompute::CarrierToNoise:
+      return runAll(window_, kCarrierToNoise);
+    case Recompute::Alignment:
+      if (window_.isSelected(Rain::clearSky)) {
+        return runAll(window_, kAlignment, kCarrierToNoise);
+      }
+      // While it rains, the allowance follows the elevation just computed.
+      if (auto fault = runAll(window_, kAlignment)) {
+        return fault;
+      }
+      copyElevation(window_);
+      return runAll(window_, kRainAttenuation, kCarrierToNoise);
+    default:
+      return std::nullopt;
+  }
+}
+
+Outcome Calculator::selectRain(Rain id) {
+  window_.selectRain(id);
+  const int rate = kRainRates[index(id)];
+  if (rate == 0) {
+    return runAll(window_, kCarrierToNoise);
+  }
+  return rainRate(rate);
+}
+
+// Every rain option shows the elevation its allowance is computed for.
+Outcome Calculator::rainRate(int rate) {
+  copyElevation(window_);
+  window_.setText(Value::rainRate, intText(static_cast<std::int16_t>(rate)));
+  return runAll(window_, kRainAttenuation, kCarrierToNoise);
+}
+
+}  // namespace kestrion

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# The layers depend one way: model -> calc -> engine -> cli, ui -> desktop.
+# A file may include its own layer and the ones before it, never one after;
+# the first four layers and the CLI never include Qt.
+set -u
+src="${1:?usage: layers.sh SOURCE_DIR}/src"
+failed=0
+check() {  # layer, the layers it must not include
+  local layer=$1
+  shift
+  local pattern
+  pattern=$(printf '|%s/' "$@")
+  local hits
+  hits=$(grep -rnE "^\s*#\s*include\s+[\"<](${pattern:1})" "$src/$layer" 2>/dev/null)
+  if [ -n "$hits" ]; then
+    echo "$layer includes a layer above it:"
+    echo "$hits"
+    failed=1
+  fi
+}
+check model calc engine cli ui desktop
+check calc engine cli ui desktop
+check engine cli ui desktop
+check cli ui desktop
+check ui cli desktop
+for layer in model calc engine cli; do
+  hits=$(grep -rnE '^\s*#\s*include\s+<Q' "$src/$layer")
+  if [ -n "$hits" ]; then
+    echo "$layer includes Qt:"
+    echo "$hits"
+    failed=1
+  fi
+done
+[ "$failed" -eq 0 ] && echo "layers: every include goes one way"
+exit "$failed"
