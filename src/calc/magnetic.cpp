@@ -2,6 +2,7 @@
 
 #include <GeographicLib/MagneticModel.hpp>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <exception>
@@ -13,11 +14,13 @@ namespace kestrion::calc {
 
 namespace {
 
-bool leapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool leapYear(int y) {
+  return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int daysInMonth(int y, int m) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return m == 2 && leapYear(y) ? 29 : kDays[m - 1];
+  static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return m == 2 && leapYear(y) ? 29 : kDays.at(static_cast<std::size_t>(m - 1));
 }
 
 bool holdsModel(const std::filesystem::path& dir) {
@@ -37,19 +40,25 @@ std::optional<double> wmmDecimalYear(CalendarDate d) {
     return std::nullopt;
   }
   int dayOfYear = d.day;
-  for (int m = 1; m < d.month; ++m) dayOfYear += daysInMonth(d.year, m);
+  for (int m = 1; m < d.month; ++m) {
+    dayOfYear += daysInMonth(d.year, m);
+  }
   const double daysInYear = leapYear(d.year) ? 366.0 : 365.0;
   return d.year + (dayOfYear - 1) / daysInYear;
 }
 
 std::string magneticDataDirectory(std::string_view explicitDir, std::string_view installedDir,
                                   std::string_view buildTreeDir) {
-  if (!explicitDir.empty()) return std::string(explicitDir);
+  if (!explicitDir.empty()) {
+    return std::string(explicitDir);
+  }
   if (const char* env = std::getenv("KESTRION_MAGNETIC_DIR"); env != nullptr && *env != '\0') {
     return env;
   }
   for (const std::string_view dir : {installedDir, buildTreeDir}) {
-    if (!dir.empty() && holdsModel(std::filesystem::path(dir))) return std::string(dir);
+    if (!dir.empty() && holdsModel(std::filesystem::path(dir))) {
+      return std::string(dir);
+    }
   }
   // Neither holds it: name the installed folder, so the error says where the
   // data were expected.
@@ -92,7 +101,8 @@ const std::string& WorldMagneticModel::loadError() const {
     try {
       loaded_->model = std::make_unique<GeographicLib::MagneticModel>(kWmmName, directory_);
     } catch (const std::exception& e) {
-      loaded_->error = "The magnetic model in " + directory_ + " cannot be read: " + e.what() + "." + help;
+      loaded_->error =
+          "The magnetic model in " + directory_ + " cannot be read: " + e.what() + "." + help;
     }
   });
   return loaded_->error;
@@ -115,9 +125,14 @@ MagneticResult WorldMagneticModel::atDecimalYear(double latitude, double longitu
   if (const std::string& error = loadError(); !error.empty()) {
     return {std::nullopt, error};
   }
-  double east = 0, north = 0, up = 0;
+  double east = 0;
+  double north = 0;
+  double up = 0;
   (*loaded_->model)(year, latitude, longitude, height, east, north, up);
-  double h = 0, f = 0, d = 0, i = 0;
+  double h = 0;
+  double f = 0;
+  double d = 0;
+  double i = 0;
   GeographicLib::MagneticModel::FieldComponents(east, north, up, h, f, d, i);
   return {MagneticField{d, h, year >= kWmmFirstYear && year < kWmmEndYear}, {}};
 }

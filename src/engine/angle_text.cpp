@@ -38,7 +38,7 @@ constexpr std::array<const char*, 3> kAcceptedTexts = {
 constexpr int kDecimals = 24;
 __extension__ using Wide = unsigned __int128;  // 3.6e9 * 10^28 fits
 
-enum class Tok { Number, Deg, Min, Sec, Letter, Sign };
+enum class Tok { Number, Deg, Min, Sec, Letter, Sign, Blank };
 
 struct Token {
   Tok tok;
@@ -47,25 +47,27 @@ struct Token {
   bool adjacent = false;  // directly after a Number
 };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // The UTF-8 marks and blanks accepted besides ASCII.
 struct Multibyte {
   std::string_view bytes;
-  int kind;  // 0 blank, 1 degree, 2 minute, 3 second, 4 minus
+  Tok tok;
 };
-constexpr Multibyte kMultibyte[] = {
-    {"\xC2\xA0", 0},      // no-break space
-    {"\xC2\xB0", 1},      // °
-    {"\xC2\xBA", 1},      // º, often typed for °
-    {"\xE2\x80\x99", 2},  // ’
-    {"\xE2\x80\x98", 2},  // ‘
-    {"\xE2\x80\xB2", 2},  // ′
-    {"\xE2\x80\x9D", 3},  // ”
-    {"\xE2\x80\x9C", 3},  // “
-    {"\xE2\x80\xB3", 3},  // ″
-    {"\xE2\x88\x92", 4},  // − minus sign
-};
+constexpr std::array<Multibyte, 10> kMultibyte = {{
+    {"\xC2\xA0", Tok::Blank},     // no-break space
+    {"\xC2\xB0", Tok::Deg},       // °
+    {"\xC2\xBA", Tok::Deg},       // º, often typed for °
+    {"\xE2\x80\x99", Tok::Min},   // ’
+    {"\xE2\x80\x98", Tok::Min},   // ‘
+    {"\xE2\x80\xB2", Tok::Min},   // ′
+    {"\xE2\x80\x9D", Tok::Sec},   // ”
+    {"\xE2\x80\x9C", Tok::Sec},   // “
+    {"\xE2\x80\xB3", Tok::Sec},   // ″
+    {"\xE2\x88\x92", Tok::Sign},  // − minus sign
+}};
 
 std::optional<std::vector<Token>> tokenize(std::string_view s) {
   std::vector<Token> out;
@@ -77,7 +79,9 @@ std::optional<std::vector<Token>> tokenize(std::string_view s) {
     afterNumber = false;
     if (isDigit(c) || c == '.' || c == ',') {
       const std::size_t start = i;
-      while (i < s.size() && (isDigit(s[i]) || s[i] == '.' || s[i] == ',')) ++i;
+      while (i < s.size() && (isDigit(s[i]) || s[i] == '.' || s[i] == ',')) {
+        ++i;
+      }
       out.push_back({Tok::Number, s.substr(start, i - start)});
       afterNumber = true;
       continue;
@@ -111,18 +115,24 @@ std::optional<std::vector<Token>> tokenize(std::string_view s) {
       if (s.substr(i).starts_with(m.bytes)) {
         i += m.bytes.size();
         known = true;
-        static constexpr Tok kTok[] = {Tok::Number, Tok::Deg, Tok::Min, Tok::Sec, Tok::Sign};
-        if (m.kind == 4) out.push_back({Tok::Sign, {}, '-'});
-        if (m.kind >= 1 && m.kind <= 3) out.push_back({kTok[m.kind], {}, 0, adjacent});
+        if (m.tok == Tok::Sign) {
+          out.push_back({Tok::Sign, {}, '-'});
+        } else if (m.tok != Tok::Blank) {
+          out.push_back({m.tok, {}, 0, adjacent});
+        }
         break;
       }
     }
-    if (!known) return std::nullopt;
+    if (!known) {
+      return std::nullopt;
+    }
   }
   return out;
 }
 
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char upper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 bool isHemisphere(char c) {
   const char u = upper(c);
   return u == 'N' || u == 'S' || u == 'E' || u == 'W';
@@ -136,7 +146,9 @@ struct Decimal {
 };
 
 std::optional<Decimal> decimalFrom(std::string_view text) {
-  std::size_t marks = 0, digits = 0, point = text.size();
+  std::size_t marks = 0;
+  std::size_t digits = 0;
+  std::size_t point = text.size();
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (isDigit(text[i])) {
       ++digits;
@@ -145,27 +157,39 @@ std::optional<Decimal> decimalFrom(std::string_view text) {
       point = i;
     }
   }
-  if (digits == 0 || marks > 1) return std::nullopt;
+  if (digits == 0 || marks > 1) {
+    return std::nullopt;
+  }
   std::string_view whole = text.substr(0, point);
   std::string_view fraction = point < text.size() ? text.substr(point + 1) : std::string_view();
-  while (!whole.empty() && whole.front() == '0') whole.remove_prefix(1);
-  while (!fraction.empty() && fraction.back() == '0') fraction.remove_suffix(1);
+  while (!whole.empty() && whole.front() == '0') {
+    whole.remove_prefix(1);
+  }
+  while (!fraction.empty() && fraction.back() == '0') {
+    fraction.remove_suffix(1);
+  }
   return Decimal{whole, fraction};
 }
 
 Wide wholeValue(std::string_view digits) {
   Wide v = 0;
-  for (const char c : digits) v = v * 10 + static_cast<unsigned>(c - '0');
+  for (const char c : digits) {
+    v = v * 10 + static_cast<unsigned>(c - '0');
+  }
   return v;
 }
 
 Wide power10(int n) {
   Wide v = 1;
-  while (n-- > 0) v *= 10;
+  while (n-- > 0) {
+    v *= 10;
+  }
   return v;
 }
 
-AngleReading problem(AngleProblem p) { return {std::nullopt, p}; }
+AngleReading problem(AngleProblem p) {
+  return {std::nullopt, p};
+}
 
 AngleEntry entryFrom(std::int32_t tt, std::string satellite = {}) {
   const bool negative = tt < 0;
@@ -174,7 +198,9 @@ AngleEntry entryFrom(std::int32_t tt, std::string satellite = {}) {
   label += std::to_string(magnitude / 10000);
   if (const int frac = magnitude % 10000; frac != 0) {
     std::string digits = std::to_string(10000 + frac).substr(1);
-    while (digits.back() == '0') digits.pop_back();
+    while (digits.back() == '0') {
+      digits.pop_back();
+    }
     label += "." + digits;
   }
   const int thumb = (magnitude + 5000) / 10000;
@@ -182,13 +208,19 @@ AngleEntry entryFrom(std::int32_t tt, std::string satellite = {}) {
           std::move(satellite)};
 }
 
-std::int32_t limitOf(AngleKind kind) { return kind == AngleKind::Latitude ? 90 : 180; }
+std::int32_t limitOf(AngleKind kind) {
+  return kind == AngleKind::Latitude ? 90 : 180;
+}
 
 AngleReading parseAngle(std::string_view text, AngleKind kind) {
   const auto tokens = tokenize(text);
-  if (!tokens) return problem(AngleProblem::NotAnAngle);
+  if (!tokens) {
+    return problem(AngleProblem::NotAnAngle);
+  }
   const auto& t = *tokens;
-  if (t.empty()) return problem(AngleProblem::Empty);
+  if (t.empty()) {
+    return problem(AngleProblem::Empty);
+  }
   std::size_t pos = 0;
   auto at = [&](Tok k) { return pos < t.size() && t[pos].tok == k; };
 
@@ -199,41 +231,57 @@ AngleReading parseAngle(std::string_view text, AngleKind kind) {
     leadingHemisphere = true;
   }
   char sign = 0;
-  if (at(Tok::Sign)) sign = t[pos++].letter;
+  if (at(Tok::Sign)) {
+    sign = t[pos++].letter;
+  }
 
   // Degrees, then optionally minutes, then optionally seconds, each with the
   // marks of its own place only.
   std::vector<Decimal> parts;
   for (int place = 0; place < 3 && at(Tok::Number); ++place) {
     const auto d = decimalFrom(t[pos++].text);
-    if (!d) return problem(AngleProblem::NotAnAngle);
+    if (!d) {
+      return problem(AngleProblem::NotAnAngle);
+    }
     parts.push_back(*d);
-    static constexpr Tok kMark[] = {Tok::Deg, Tok::Min, Tok::Sec};
-    static constexpr char kLetterMark[] = {'d', 'm', 's'};
-    if (at(kMark[place])) {
-      ++pos;
-    } else if (at(Tok::Letter) && t[pos].adjacent &&
-               (t[pos].letter == kLetterMark[place] ||
-                (place < 2 && t[pos].letter == upper(kLetterMark[place])))) {
+    static constexpr std::array<Tok, 3> kMark = {Tok::Deg, Tok::Min, Tok::Sec};
+    static constexpr std::array<char, 3> kLetterMark = {'d', 'm', 's'};
+    const auto i = static_cast<std::size_t>(place);
+    const bool letterMark =
+        at(Tok::Letter) && t[pos].adjacent &&
+        (t[pos].letter == kLetterMark[i] || (place < 2 && t[pos].letter == upper(kLetterMark[i])));
+    if (at(kMark[i]) || letterMark) {
       ++pos;
     }
   }
-  if (parts.empty()) return problem(AngleProblem::NotAnAngle);
+  if (parts.empty()) {
+    return problem(AngleProblem::NotAnAngle);
+  }
   if (at(Tok::Letter) && isHemisphere(t[pos].letter)) {
-    if (leadingHemisphere) return problem(AngleProblem::TwoHemispheres);
+    if (leadingHemisphere) {
+      return problem(AngleProblem::TwoHemispheres);
+    }
     hemisphere = upper(t[pos++].letter);
   }
-  if (pos != t.size()) return problem(AngleProblem::NotAnAngle);
-  if (hemisphere != 0 && sign != 0) return problem(AngleProblem::SignWithHemisphere);
+  if (pos != t.size()) {
+    return problem(AngleProblem::NotAnAngle);
+  }
+  if (hemisphere != 0 && sign != 0) {
+    return problem(AngleProblem::SignWithHemisphere);
+  }
   const bool latitude = kind == AngleKind::Latitude;
   if (hemisphere != 0 && (hemisphere == 'N' || hemisphere == 'S') != latitude) {
     return problem(AngleProblem::WrongHemisphere);
   }
   for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
-    if (!parts[i].fraction.empty()) return problem(AngleProblem::FractionNotLast);
+    if (!parts[i].fraction.empty()) {
+      return problem(AngleProblem::FractionNotLast);
+    }
   }
   // Whole parts longer than these are out of range (degrees) or at least 60.
-  if (parts[0].whole.size() > 6) return problem(AngleProblem::OutOfRange);
+  if (parts[0].whole.size() > 6) {
+    return problem(AngleProblem::OutOfRange);
+  }
   for (std::size_t i = 1; i < parts.size(); ++i) {
     if (parts[i].whole.size() > 2 || wholeValue(parts[i].whole) >= 60) {
       return problem(i == 1 ? AngleProblem::MinutesTooLarge : AngleProblem::SecondsTooLarge);
@@ -242,7 +290,8 @@ AngleReading parseAngle(std::string_view text, AngleKind kind) {
 
   // Exactly: n / 10^kDecimals in units of the last part (degrees, minutes or
   // seconds).
-  Wide units = 0, perDegree = 1;
+  Wide units = 0;
+  Wide perDegree = 1;
   for (std::size_t i = 0; i < parts.size(); ++i) {
     if (i > 0) {
       units *= 60;
@@ -256,18 +305,26 @@ AngleReading parseAngle(std::string_view text, AngleKind kind) {
   n += wholeValue(fraction.substr(0, kept)) * power10(kDecimals - static_cast<int>(kept));
 
   const Wide scale = perDegree * power10(kDecimals);
-  if (n > static_cast<Wide>(limitOf(kind)) * scale) return problem(AngleProblem::OutOfRange);
+  if (n > static_cast<Wide>(limitOf(kind)) * scale) {
+    return problem(AngleProblem::OutOfRange);
+  }
   const Wide numerator = n * 10000;
   Wide tt = numerator / scale;
-  if ((numerator % scale) * 2 >= scale) ++tt;  // ties away from zero on the magnitude
+  if ((numerator % scale) * 2 >= scale) {
+    ++tt;  // ties away from zero on the magnitude
+  }
   const bool negative = sign == '-' || hemisphere == 'S' || hemisphere == 'W';
   const auto magnitude = static_cast<std::int32_t>(tt);
   return {entryFrom(negative ? -magnitude : magnitude)};
 }
 
 std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+    s.remove_prefix(1);
+  }
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
+    s.remove_suffix(1);
+  }
   return s;
 }
 
@@ -275,18 +332,25 @@ std::string_view trimmed(std::string_view s) {
 
 AngleReading readAngle(std::string_view text, AngleKind kind, const SatelliteLookup& lookup) {
   constexpr std::size_t kMaxLength = 200;
-  if (text.size() > kMaxLength) return problem(AngleProblem::NotAnAngle);
+  if (text.size() > kMaxLength) {
+    return problem(AngleProblem::NotAnAngle);
+  }
   AngleReading reading = parseAngle(text, kind);
-  if (reading.entry || kind != AngleKind::Satellite || reading.problem != AngleProblem::NotAnAngle) {
+  if (reading.entry || kind != AngleKind::Satellite ||
+      reading.problem != AngleProblem::NotAnAngle) {
     return reading;
   }
   const std::string_view name = trimmed(text);
   const auto position = lookup ? lookup(name) : std::nullopt;
-  if (!position) return problem(AngleProblem::UnknownSatellite);
-  if (!(std::abs(*position) <= 180.0)) return problem(AngleProblem::OutOfRange);
+  if (!position) {
+    return problem(AngleProblem::UnknownSatellite);
+  }
+  if (!(std::abs(*position) <= 180.0)) {
+    return problem(AngleProblem::OutOfRange);
+  }
   // Listed positions have at most four decimals, so this is the exact value.
-  return {entryFrom(static_cast<std::int32_t>(std::llround(*position * 10000.0)),
-                    std::string(name))};
+  return {
+      entryFrom(static_cast<std::int32_t>(std::llround(*position * 10000.0)), std::string(name))};
 }
 
 std::string angleProblemText(AngleProblem problem, AngleKind kind) {

@@ -10,10 +10,18 @@ namespace kestrion {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool isSeparator(char c) { return c == '-' || c == '_' || c == ' ' || c == '\t'; }
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool isLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool isSeparator(char c) {
+  return c == '-' || c == '_' || c == ' ' || c == '\t';
+}
+char lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // The form names are compared in. The end is kept as typed for prefixes, so
 // "astra " does not complete to "Astrabird".
@@ -25,22 +33,32 @@ std::string key(std::string_view text, bool trimEnd) {
       gap = !out.empty();
       continue;
     }
-    if (gap) out += ' ';
+    if (gap) {
+      out += ' ';
+    }
     gap = false;
     out += c == ',' ? '.' : lower(c);
   }
-  if (gap && !trimEnd) out += ' ';
+  if (gap && !trimEnd) {
+    out += ' ';
+  }
   return out;
 }
 
 // DDD[.D...](E|W): the position text after the last separator.
 std::optional<double> positionFrom(std::string_view text) {
-  if (text.size() < 2) return std::nullopt;
+  if (text.size() < 2) {
+    return std::nullopt;
+  }
   const char hemisphere = text.back();
   const std::string_view number = text.substr(0, text.size() - 1);
   std::size_t intDigits = 0;
-  while (intDigits < number.size() && isDigit(number[intDigits])) ++intDigits;
-  if (intDigits == 0 || intDigits > 3) return std::nullopt;
+  while (intDigits < number.size() && isDigit(number[intDigits])) {
+    ++intDigits;
+  }
+  if (intDigits == 0 || intDigits > 3) {
+    return std::nullopt;
+  }
   if (intDigits < number.size()) {
     const std::string_view fraction = number.substr(intDigits + 1);
     if (number[intDigits] != '.' || fraction.empty() || fraction.size() > 4 ||
@@ -68,32 +86,45 @@ std::optional<double> positionFrom(std::string_view text) {
 }  // namespace
 
 std::optional<Satellite> satelliteFromFileName(std::string_view fileName) {
-  if (fileName.empty() || fileName.size() > 100) return std::nullopt;
+  if (fileName.empty() || fileName.size() > 100) {
+    return std::nullopt;
+  }
   const auto cut = fileName.find_last_of("-_");
-  if (cut == std::string_view::npos || cut == 0) return std::nullopt;
+  if (cut == std::string_view::npos || cut == 0) {
+    return std::nullopt;
+  }
   const std::string_view namePart = fileName.substr(0, cut);
   std::string positionText(fileName.substr(cut + 1));
   const auto position = positionFrom(positionText);
-  if (!position) return std::nullopt;
+  if (!position) {
+    return std::nullopt;
+  }
   const bool allowed = std::all_of(namePart.begin(), namePart.end(), [](char c) {
     return isLetter(c) || isDigit(c) || c == '+' || c == '.' || c == '-' || c == '_';
   });
   const bool named = std::any_of(namePart.begin(), namePart.end(),
                                  [](char c) { return isLetter(c) || isDigit(c); });
-  if (!allowed || !named) return std::nullopt;
+  if (!allowed || !named) {
+    return std::nullopt;
+  }
 
   // Separators become single blanks, as the satellites' names are written.
   std::string name;
   for (const char c : namePart) {
     if (isSeparator(c)) {
-      if (!name.empty() && name.back() != ' ') name += ' ';
+      if (!name.empty() && name.back() != ' ') {
+        name += ' ';
+      }
     } else {
       name += c;
     }
   }
-  if (name.back() != ' ') name += ' ';
-  positionText.back() = positionText.back() == 'e' ? 'E' : positionText.back() == 'w' ? 'W'
-                                                                                     : positionText.back();
+  if (name.back() != ' ') {
+    name += ' ';
+  }
+  positionText.back() = positionText.back() == 'e'   ? 'E'
+                        : positionText.back() == 'w' ? 'W'
+                                                     : positionText.back();
   return Satellite{name + positionText, *position};
 }
 
@@ -115,7 +146,9 @@ std::vector<Satellite> satellitesFromFileNames(const std::vector<std::string>& f
   });
   std::vector<Satellite> out;
   for (std::size_t i = 0; i < found.size(); ++i) {
-    if (i > 0 && found[i].key == found[i - 1].key) continue;
+    if (i > 0 && found[i].key == found[i - 1].key) {
+      continue;
+    }
     out.push_back(std::move(found[i].satellite));
   }
   return out;
@@ -146,9 +179,13 @@ std::vector<SatellitePosition> groupByPosition(const std::vector<Satellite>& sat
 
 const Satellite* findSatellite(const std::vector<Satellite>& satellites, std::string_view name) {
   const std::string wanted = key(name, true);
-  if (wanted.empty()) return nullptr;
+  if (wanted.empty()) {
+    return nullptr;
+  }
   for (const auto& s : satellites) {
-    if (key(s.name, true) == wanted) return &s;
+    if (key(s.name, true) == wanted) {
+      return &s;
+    }
   }
   return nullptr;
 }
@@ -158,7 +195,9 @@ std::vector<const Satellite*> completeSatellite(const std::vector<Satellite>& sa
   const std::string wanted = key(prefix, false);
   std::vector<const Satellite*> out;
   for (const auto& s : satellites) {
-    if (key(s.name, true).starts_with(wanted)) out.push_back(&s);
+    if (key(s.name, true).starts_with(wanted)) {
+      out.push_back(&s);
+    }
   }
   return out;
 }

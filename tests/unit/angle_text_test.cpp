@@ -56,7 +56,7 @@ const Accepted kAccepted[] = {
     {"45.000049999999999999999999999", kLat, "45", 45},
     {"0°0'0.18\"", kLat, "0.0001", 0},  // exactly 0.00005: a tie, away from zero
     {"0°0'0.17999999999999999999999999999\"", kLat, "0", 0},
-    {"0.00015", kLat, "0.0002", 0},      // below the tie as a double
+    {"0.00015", kLat, "0.0002", 0},     // below the tie as a double
     {"0°0'0.54\"", kLat, "0.0002", 0},  // 0.00015 exactly
     {"0°0.003'S", kLat, "-0.0001", 0},
     {"12.5", kLat, "12.5", 13},

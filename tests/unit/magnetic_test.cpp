@@ -43,8 +43,8 @@ const WorldMagneticModel& model() {
 
 TEST(Magnetic, MatchesTheOfficialTestValues) {
   for (const auto& o : kOfficial) {
-    SCOPED_TRACE(testing::Message() << o.year << " " << o.heightKm << " km " << o.latitude << " "
-                                    << o.longitude);
+    SCOPED_TRACE(testing::Message()
+                 << o.year << " " << o.heightKm << " km " << o.latitude << " " << o.longitude);
     const auto r = model().atDecimalYear(o.latitude, o.longitude, o.year, o.heightKm * 1000);
     ASSERT_TRUE(r.field) << r.error;
     EXPECT_NEAR(r.field->declination, o.declination, 0.01);
@@ -104,8 +104,8 @@ TEST(Magnetic, UnreadableDataGiveAnErrorNamingTheFolder) {
   const auto source = std::filesystem::path(magneticDataDirectory(""));
   const struct {
     const char* name;
-    const char* metadata;     // nullptr: copy the real one
-    std::size_t cofBytes;     // bytes of the real .cof kept
+    const char* metadata;  // nullptr: copy the real one
+    std::size_t cofBytes;  // bytes of the real .cof kept
   } kCases[] = {
       {"missing", "", 0},
       {"no_signature", "not a model\n", 0},

@@ -57,17 +57,17 @@ TEST(Satellites, FileNames) {
 }
 
 const std::vector<std::string> kFolder = {
-    "Hotbird-13.0E", "Astra-19.2E",  "Astra-1KR-19.2E", "astra_19.2e", "Hotbird-13B-13.0E",
-    "Thor-5-0.8W",   "Eutelsat5_5.0W", "junk",
+    "Hotbird-13.0E",     "Astra-19.2E", "Astra-1KR-19.2E", "astra_19.2e",
+    "Hotbird-13B-13.0E", "Thor-5-0.8W", "Eutelsat5_5.0W",  "junk",
 };
 
 TEST(Satellites, ListIsOrderedWestToEastAndGroupedByPosition) {
   const auto list = satellitesFromFileNames(kFolder);
   std::vector<std::string> names;
   for (const auto& s : list) names.push_back(s.name);
-  EXPECT_EQ(names, (std::vector<std::string>{"Eutelsat5 5.0W", "Thor 5 0.8W", "Hotbird 13.0E",
-                                             "Hotbird 13B 13.0E", "Astra 19.2E",
-                                             "Astra 1KR 19.2E"}));
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"Eutelsat5 5.0W", "Thor 5 0.8W", "Hotbird 13.0E",
+                                      "Hotbird 13B 13.0E", "Astra 19.2E", "Astra 1KR 19.2E"}));
   const auto groups = groupByPosition(list);
   ASSERT_EQ(groups.size(), 4U);
   EXPECT_EQ(groups[2].position, 13.0);
@@ -80,8 +80,11 @@ TEST(Satellites, LookupAndCompletionIgnoreCaseAndSeparators) {
     const char* typed;
     const char* found;  // nullptr: none
   } kLookups[] = {
-      {"Astra 19.2E", "Astra 19.2E"}, {"  astra-19,2e ", "Astra 19.2E"},
-      {"HOTBIRD_13B 13.0e", "Hotbird 13B 13.0E"}, {"Astra", nullptr}, {"", nullptr},
+      {"Astra 19.2E", "Astra 19.2E"},
+      {"  astra-19,2e ", "Astra 19.2E"},
+      {"HOTBIRD_13B 13.0e", "Hotbird 13B 13.0E"},
+      {"Astra", nullptr},
+      {"", nullptr},
   };
   for (const auto& l : kLookups) {
     const Satellite* s = findSatellite(list, l.typed);
