@@ -66,6 +66,18 @@ std::string magneticDataDirectory(std::string_view explicitDir, std::string_view
 }
 
 std::string magneticDataDirectory(std::string_view explicitDir) {
+  // A package may install under another prefix than the build was configured
+  // with (the .deb uses /usr): the folder beside the running program comes
+  // first.
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec) {
+    const auto besideProgram = exe.parent_path().parent_path() / "share/kestrion/magnetic";
+    if (holdsModel(besideProgram)) {
+      return magneticDataDirectory(explicitDir, besideProgram.string(),
+                                   KESTRION_MAGNETIC_BUILD_DIR);
+    }
+  }
   return magneticDataDirectory(explicitDir, KESTRION_MAGNETIC_INSTALL_DIR,
                                KESTRION_MAGNETIC_BUILD_DIR);
 }

@@ -48,8 +48,9 @@ struct MagneticResult {
 std::string magneticDataDirectory(std::string_view explicitDir, std::string_view installedDir,
                                   std::string_view buildTreeDir);
 
-// As above with the folders this build was configured with: the installed
-// share/kestrion/magnetic and the source tree's data/magnetic.
+// As above with this build's folders: share/kestrion/magnetic beside the
+// running program's bin folder, else under the configured install prefix,
+// and the source tree's data/magnetic.
 std::string magneticDataDirectory(std::string_view explicitDir = {});
 
 inline constexpr const char* kWmmName = "wmm2025";  // wmm2025.wmm and wmm2025.wmm.cof
