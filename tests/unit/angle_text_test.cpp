@@ -136,16 +136,5 @@ TEST(AngleText, RefusedForms) {
   }
 }
 
-TEST(AngleText, ProblemTextsAreOneLineAndNameTheRange) {
-  const char* const kRange[] = {"-90 to 90", "-180 to 180", "-180 to 180"};
-  for (const AngleKind kind : {kLat, kLon, kSat}) {
-    for (int p = 0; p <= static_cast<int>(AngleProblem::UnknownSatellite); ++p) {
-      const std::string text = angleProblemText(static_cast<AngleProblem>(p), kind);
-      EXPECT_EQ(text.find('\n'), std::string::npos);
-      EXPECT_NE(text.find(kRange[static_cast<int>(kind)]), std::string::npos) << text;
-    }
-  }
-}
-
 }  // namespace
 }  // namespace kestrion
