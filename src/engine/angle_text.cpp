@@ -13,7 +13,7 @@ namespace {
 constexpr std::array<const char*, 10> kProblemTexts = {
     "Nothing was typed.",
     "That is not an angle.",
-    "A minus sign and a hemisphere letter cannot be used together.",
+    "A minus or plus sign cannot be used with a hemisphere letter.",
     "Only one hemisphere letter is allowed.",
     "That hemisphere letter does not fit here.",
     "Only the last of degrees, minutes and seconds may have decimals.",
