@@ -305,7 +305,8 @@ AngleReading parseAngle(std::string_view text, AngleKind kind) {
   n += wholeValue(fraction.substr(0, kept)) * power10(kDecimals - static_cast<int>(kept));
 
   const Wide scale = perDegree * power10(kDecimals);
-  if (n > static_cast<Wide>(limitOf(kind)) * scale) {
+  const Wide limit = static_cast<Wide>(limitOf(kind)) * scale;
+  if (n > limit || (n == limit && fraction.size() > kept)) {  // 90.000...0001 is out
     return problem(AngleProblem::OutOfRange);
   }
   const Wide numerator = n * 10000;
@@ -336,14 +337,16 @@ AngleReading readAngle(std::string_view text, AngleKind kind, const SatelliteLoo
     return problem(AngleProblem::NotAnAngle);
   }
   AngleReading reading = parseAngle(text, kind);
-  if (reading.entry || kind != AngleKind::Satellite ||
-      reading.problem != AngleProblem::NotAnAngle) {
+  if (reading.entry || kind != AngleKind::Satellite) {
     return reading;
   }
+  // Any text that is no position may be a name, even one that reads like a
+  // faulty angle ("NSS 7 22.0W").
   const std::string_view name = trimmed(text);
   const auto position = lookup ? lookup(name) : std::nullopt;
   if (!position) {
-    return problem(AngleProblem::UnknownSatellite);
+    return reading.problem == AngleProblem::NotAnAngle ? problem(AngleProblem::UnknownSatellite)
+                                                       : reading;
   }
   if (!(std::abs(*position) <= 180.0)) {
     return problem(AngleProblem::OutOfRange);

@@ -121,6 +121,7 @@ const Refused kRefused[] = {
     {"33°59'60\"", kLat, AngleProblem::SecondsTooLarge},
     {"33°5'100\"", kLat, AngleProblem::SecondsTooLarge},
     {"90.00001", kLat, AngleProblem::OutOfRange},
+    {"90.0000000000000000000000000001", kLat, AngleProblem::OutOfRange},
     {"91S", kLat, AngleProblem::OutOfRange},
     {"-180.00001", kLon, AngleProblem::OutOfRange},
     {"9999999999999", kSat, AngleProblem::OutOfRange},
