@@ -340,8 +340,7 @@ AngleReading readAngle(std::string_view text, AngleKind kind, const SatelliteLoo
   if (reading.entry || kind != AngleKind::Satellite) {
     return reading;
   }
-  // Any text that is no position may be a name, even one that reads like a
-  // faulty angle ("NSS 7 22.0W").
+  // Any text that is no position may be a name.
   const std::string_view name = trimmed(text);
   const auto position = lookup ? lookup(name) : std::nullopt;
   if (!position) {
