@@ -122,9 +122,8 @@ std::optional<Satellite> satelliteFromFileName(std::string_view fileName) {
   if (name.back() != ' ') {
     name += ' ';
   }
-  positionText.back() = positionText.back() == 'e'   ? 'E'
-                        : positionText.back() == 'w' ? 'W'
-                                                     : positionText.back();
+  char& hemisphere = positionText.back();
+  hemisphere = hemisphere == 'e' ? 'E' : hemisphere == 'w' ? 'W' : hemisphere;
   return Satellite{name + positionText, *position};
 }
 
