@@ -71,6 +71,8 @@ noise temperature, dish gain, G/T, dish alignment (elevation, compass
 azimuth, LNB skew, distance) and carrier-to-noise with a rain allowance.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The satellites' names come from the DVB-S scan tables when they are installed.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS dtv-scan-tables)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

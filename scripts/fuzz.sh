@@ -14,7 +14,8 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build "$build" -j"${FUZZ_JOBS:-2}"
 
 mkdir -p "$build/crashes"
-for target in leading_number whole_number number_text event_parser cli_run; do
+for target in leading_number whole_number number_text event_parser cli_run angle_text \
+    satellite_list; do
   work="$build/corpus/$target"   # grows as the fuzzer learns; the seeds stay as committed
   mkdir -p "$work"
   echo "fuzz: $target for ${seconds}s"

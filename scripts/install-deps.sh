@@ -9,6 +9,8 @@ packages=(
   # libraries
   libcli11-dev nlohmann-json3-dev libglib2.0-dev
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+  # the magnetic model (GeographicLib) and the satellites' names (DVB-S scan tables)
+  libgeographiclib-dev dtv-scan-tables
   # tests and benchmarks (python3: the behaviour pins and the start-up benchmark)
   libgtest-dev libgmock-dev libbenchmark-dev python3
   # the locale tests (two locales that write a decimal comma)

@@ -7,7 +7,13 @@
 #include <string>
 #include <vector>
 
+#include <ctime>
+#include <nlohmann/json.hpp>
+#include <optional>
+
 #include "engine/calculator.h"
+#include "engine/pointing.h"
+#include "engine/satellites.h"
 #include "event.h"
 #include "product.h"
 #include "state_json.h"
@@ -36,9 +42,25 @@ std::string sliderTable() {
   return s.str();
 }
 
+// Today's date on the local calendar.
+calc::CalendarDate today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+AngleKind angleKind(Input input) {
+  return input == Input::latitude    ? AngleKind::Latitude
+         : input == Input::longitude ? AngleKind::Longitude
+                                     : AngleKind::Satellite;
+}
+
 class Session {
  public:
-  Session(bool trace, std::ostream& out, std::ostream& err) : trace_(trace), out_(out), err_(err) {}
+  Session(bool trace, calc::CalendarDate date, int offsetTenths, std::ostream& out,
+          std::ostream& err)
+      : trace_(trace), date_(date), offsetTenths_(offsetTenths), out_(out), err_(err) {}
 
   int load() {
     if (const auto fault = calculator_.load()) {
@@ -60,6 +82,16 @@ class Session {
     if (const auto* move = std::get_if<SliderMove>(&event)) {
       calculator_.window().moveSlider(move->input, move->position);
       outcome = calculator_.sliderMoved(move->input);
+    } else if (const auto* typed = std::get_if<TypedEntry>(&event)) {
+      const AngleKind kind = angleKind(typed->input);
+      const AngleReading reading = readAngle(
+          typed->text, kind, [this](std::string_view name) { return satellitePosition(name); });
+      if (!reading.entry) {
+        err_ << kProgram << ": event \"" << text
+             << "\": " << angleProblemText(reading.problem, kind) << '\n';
+        return kExitBadInput;
+      }
+      outcome = calculator_.enter(typed->input, *reading.entry);
     } else {
       outcome = calculator_.selectRain(std::get<RainClick>(event).option);
     }
@@ -73,7 +105,7 @@ class Session {
 
   void finish() {
     if (!trace_) {
-      out_ << stateJson(calculator_.window(), last_) << '\n';
+      out_ << json(last_) << '\n';
     }
     out_.flush();
   }
@@ -81,8 +113,22 @@ class Session {
  private:
   void emit(std::string_view event) {
     if (trace_) {
-      out_ << stateJson(calculator_.window(), event) << '\n';
+      out_ << json(event) << '\n';
     }
+  }
+
+  std::string json(std::string_view event) const {
+    const Pointing pointing = aid_.at(calculator_.window(), date_, offsetTenths_);
+    return stateJson(calculator_.window(), event, {pointing, date_, offsetTenths_});
+  }
+
+  // The satellites' names are read when a name is first typed.
+  std::optional<double> satellitePosition(std::string_view name) {
+    if (!satellites_) {
+      satellites_ = readSatelliteDirectory();
+    }
+    const Satellite* found = findSatellite(*satellites_, name);
+    return found != nullptr ? std::optional<double>(found->position) : std::nullopt;
   }
 
   int reportFault(std::string_view event, const Fault& fault) {
@@ -92,9 +138,13 @@ class Session {
   }
 
   bool trace_;
+  calc::CalendarDate date_;
+  int offsetTenths_;
   std::ostream& out_;
   std::ostream& err_;
   Calculator calculator_;
+  PointingAid aid_;
+  std::optional<std::vector<Satellite>> satellites_;
   std::string last_ = "load";
 };
 
@@ -107,8 +157,19 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
       "event).",
       kProgram};
   bool trace = false;
+  bool listSatellites = false;
+  std::string dateOption;
+  std::string offsetOption = "0";
   std::vector<std::string> events;
   app.add_flag("--trace", trace, "print the state after the load and after every event");
+  app.add_option("--date", dateOption,
+                 "the date of the magnetic declination, YYYY-MM-DD (default: today)")
+      ->type_name("DATE");
+  app.add_option("--offset-angle", offsetOption,
+                 "the dish's offset angle in degrees, 0 to 45 in steps of 0.1 (default 0)")
+      ->type_name("DEG");
+  app.add_flag("--satellites", listSatellites,
+               "print the satellites known by name as a JSON array and exit");
   app.set_version_flag("--version", std::string(kProgram) + " " + std::string(kVersion),
                        "print the version and exit");
   app.add_option("events", events, "events to raise, or - to read them from stdin, one a line")
@@ -123,7 +184,32 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
     return kExitBadInput;
   }
 
-  Session session(trace, out, err);
+  if (listSatellites) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const Satellite& satellite : readSatelliteDirectory()) {
+      list.push_back({{"name", satellite.name}, {"position", satellite.position}});
+    }
+    out << list.dump() << '\n';
+    return 0;
+  }
+  calc::CalendarDate date = today();
+  if (!dateOption.empty()) {
+    const auto parsed = parseDate(dateOption);
+    if (!parsed) {
+      err << kProgram << ": --date \"" << dateOption
+          << "\" is not a date; allowed: YYYY-MM-DD, a day of the calendar\n";
+      return kExitBadInput;
+    }
+    date = *parsed;
+  }
+  const auto offsetTenths = parseOffsetTenths(offsetOption);
+  if (!offsetTenths) {
+    err << kProgram << ": --offset-angle \"" << offsetOption
+        << "\" is not an offset angle; allowed: 0 to 45 degrees with at most one decimal\n";
+    return kExitBadInput;
+  }
+
+  Session session(trace, date, *offsetTenths, out, err);
   if (const int status = session.load()) {
     return status;
   }

@@ -1,5 +1,6 @@
 #include "event.h"
 
+#include <array>
 #include <charconv>
 #include <string>
 
@@ -27,7 +28,14 @@ std::string quoted(std::string_view text) {
 
 constexpr std::string_view kAllowedEvents =
     "allowed: HScrollN=P (Change) or HScrollN~P (Scroll) with N 1..25, or one of rainoff, "
-    "Option1, Option2, Option3";
+    "Option1, Option2, Option3, or latitude:=TEXT, longitude:=TEXT, satellite:=TEXT";
+
+// The typed entries and the sliders they set.
+constexpr std::array<std::pair<std::string_view, Input>, 3> kTypedEntries{{
+    {"latitude", Input::latitude},
+    {"longitude", Input::longitude},
+    {"satellite", Input::satellite},
+}};
 
 EventError refuse(std::string_view event, const std::string& what, std::string_view allowed) {
   return {"event " + quoted(event) + ": " + what + "; " + std::string(allowed)};
@@ -41,6 +49,14 @@ std::variant<Event, EventError> parseEvent(std::string_view text) {
   }
   if (const auto option = rainNamed(text)) {
     return Event{RainClick{*option}};
+  }
+  if (const auto typed = text.find(":="); typed != std::string_view::npos) {
+    for (const auto& [entryName, input] : kTypedEntries) {
+      if (text.substr(0, typed) == entryName) {
+        return Event{TypedEntry{input, std::string(text.substr(typed + 2))}};
+      }
+    }
+    return refuse(text, "unknown typed entry " + quoted(text.substr(0, typed)), kAllowedEvents);
   }
   const auto sep = text.find_first_of("=~");
   if (sep == std::string_view::npos) {

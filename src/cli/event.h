@@ -1,6 +1,6 @@
 // The events of the command-line driver: "HScrollN=P" (Change), "HScrollN~P"
-// (Scroll) and the option names. Parsing is separate from running so that bad
-// input is refused before anything runs.
+// (Scroll), the option names, and typed entries "latitude:=TEXT". Parsing is separate from running
+// so that bad input is refused before anything runs.
 #pragma once
 
 #include <cstdint>
@@ -22,7 +22,14 @@ struct RainClick {
   Rain option;
 };
 
-using Event = std::variant<SliderMove, RainClick>;
+// A typed latitude, longitude or satellite position: "latitude:=TEXT". The
+// text is read when the event runs, against the satellites known then.
+struct TypedEntry {
+  Input input;
+  std::string text;
+};
+
+using Event = std::variant<SliderMove, RainClick, TypedEntry>;
 
 // Why an event was refused: what is wrong and what is allowed, ready for one
 // line of stderr.

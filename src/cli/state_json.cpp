@@ -21,7 +21,25 @@ Json coordinate(float v) {
 
 }  // namespace
 
-std::string stateJson(const Window& w, std::string_view event) {
+// Full double precision, unlike the lines' coordinates.
+nlohmann::ordered_json pointingJson(const PointingState& p) {
+  nlohmann::ordered_json j;
+  j["declination"] = p.pointing.declination ? nlohmann::ordered_json(*p.pointing.declination)
+                                            : nlohmann::ordered_json(nullptr);
+  j["magneticAzimuth"] = p.pointing.magneticAzimuth;
+  j["model"] = kMagneticModelName;
+  j["date"] = dateText(p.date);
+  if (p.offsetTenths % 10 == 0) {
+    j["offsetAngle"] = p.offsetTenths / 10;
+  } else {
+    j["offsetAngle"] = p.offsetTenths / 10.0;
+  }
+  j["faceTilt"] = p.pointing.faceTilt;
+  j["warnings"] = p.pointing.warnings;
+  return j;
+}
+
+std::string stateJson(const Window& w, std::string_view event, const PointingState& pointing) {
   Json state;
   state["event"] = std::string(event);
   Json& texts = state["texts"] = Json::object();
@@ -39,7 +57,10 @@ std::string stateJson(const Window& w, std::string_view event) {
     lines[std::string(kPointerNames[i])] =
         Json::array({coordinate(l.x1), coordinate(l.y1), coordinate(l.x2), coordinate(l.y2)});
   }
-  return state.dump();
+  // The pointing object has a number type of its own; it joins as the last key.
+  std::string text = state.dump();
+  text.pop_back();
+  return text.append(",\"pointing\":").append(pointingJson(pointing).dump()).append("}");
 }
 
 }  // namespace kestrion::cli

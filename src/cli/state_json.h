@@ -1,15 +1,23 @@
 // The window's state as one JSON object: texts, slider positions, the selected
-// option and the three pointer lines.
+// option, the three pointer lines, and the pointing aids.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "engine/pointing.h"
 #include "model/window.h"
 
 namespace kestrion::cli {
 
+// The pointing aids and what they were worked out for.
+struct PointingState {
+  const Pointing& pointing;
+  calc::CalendarDate date;
+  int offsetTenths;
+};
+
 // One line of JSON, without the line break.
-std::string stateJson(const Window& w, std::string_view event);
+std::string stateJson(const Window& w, std::string_view event, const PointingState& pointing);
 
 }  // namespace kestrion::cli

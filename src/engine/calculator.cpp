@@ -104,8 +104,7 @@ Outcome Calculator::load() {
 }
 
 Outcome Calculator::sliderMoved(Input id) {
-  const Recompute recompute = kRecompute[index(id)];
-  switch (recompute) {
+  switch (kRecompute[index(id)]) {
     case Recompute::NoiseFigureToTemperature:
       return runAll(window_, kNoiseFigureToTemperature);
     case Recompute::TemperatureToNoiseFigure:
@@ -117,7 +116,24 @@ Outcome Calculator::sliderMoved(Input id) {
   window_.setText(valueLabel(id), spec(id).scale == Scale::Tenth
                                       ? singleText(static_cast<float>(p) / 10.0F)
                                       : intText(p));
-  switch (recompute) {
+  if (id == Input::satellite) {
+    satelliteName_.clear();
+  }
+  return recompute(id);
+}
+
+Outcome Calculator::enter(Input id, const AngleEntry& entry) {
+  window_.setText(valueLabel(id), entry.label);
+  window_.moveSlider(id, static_cast<std::int16_t>(entry.thumb));
+  if (id == Input::satellite) {
+    satelliteName_ = entry.satellite;
+  }
+  return recompute(id);
+}
+
+// What a slider's events run after its value label is written.
+Outcome Calculator::recompute(Input id) {
+  switch (kRecompute[index(id)]) {
     case Recompute::NoiseFigure:
       return runAll(window_, kSystemNoiseFigure);
     case Recompute::DishGain:

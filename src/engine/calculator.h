@@ -6,6 +6,9 @@
 
 #include <cstdint>
 
+#include <string>
+
+#include "angle_text.h"
 #include "calc/fault.h"
 #include "model/window.h"
 
@@ -30,13 +33,24 @@ class Calculator {
   // A click on a rain option selects it, then runs what the option does.
   Outcome selectRain(Rain id);
 
+  // A typed latitude, longitude or satellite position: its text goes into
+  // the value label, the thumb moves to the nearest whole degree without an
+  // event, then the slider's page is recomputed as a slider move would.
+  Outcome enter(Input id, const AngleEntry& entry);
+
+  // The satellite's name when it was typed by name; cleared when the
+  // satellite's position changes otherwise.
+  [[nodiscard]] const std::string& satelliteName() const { return satelliteName_; }
+
   [[nodiscard]] const Window& window() const { return window_; }
   Window& window() { return window_; }
 
  private:
+  Outcome recompute(Input id);
   Outcome rainRate(int rate);
 
   Window window_;
+  std::string satelliteName_;
 };
 
 }  // namespace kestrion

@@ -98,7 +98,8 @@ void expectStateShape(const json& state) {
   for (const auto& [key, value] : state.items()) {
     keys.push_back(key);
   }
-  EXPECT_EQ(keys, (std::vector<std::string>{"event", "texts", "sliders", "option", "lines"}));
+  EXPECT_EQ(keys,
+            (std::vector<std::string>{"event", "texts", "sliders", "option", "lines", "pointing"}));
   ASSERT_EQ(state["texts"].size(), std::size(kValueNames));
   std::size_t i = 0;
   for (const auto& [key, value] : state["texts"].items()) {
@@ -145,7 +146,7 @@ TEST(Cli, LineCoordinatesAreShortestSinglePrecisionTexts) {
   ASSERT_EQ(run.status, 0) << run.err;
   const std::size_t start = run.out.find("\"lines\":");
   ASSERT_NE(start, std::string::npos);
-  std::string section = run.out.substr(start);
+  std::string section = run.out.substr(start, run.out.find("\"pointing\":") - start);
   int count = 0;
   for (std::size_t i = 0; i < section.size();) {
     const std::size_t first = section.find_first_of("-0123456789", i);
@@ -378,6 +379,104 @@ TEST(Cli, UnknownFlagIsBadInput) {
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(lines(run.err).size(), 1U) << run.err;
+}
+
+// ------------------------------------------------------ typed site, pointing
+
+struct Typed {
+  const char* name;
+  std::vector<std::string> args;
+  const char* text;  // the value label set
+  const char* label;
+  int slider;
+};
+
+class TypedEntries : public testing::TestWithParam<Typed> {};
+
+TEST_P(TypedEntries, SetTheLabelAndTheThumb) {
+  const Typed& c = GetParam();
+  const CliRun run = runCli(c.args);
+  ASSERT_EQ(run.status, 0) << run.err;
+  const json state = json::parse(run.out);
+  EXPECT_EQ(state["texts"][c.label], c.text);
+  const std::string slider = std::string(c.label) == "Latitud"    ? "HScroll17"
+                             : std::string(c.label) == "longitud" ? "HScroll18"
+                                                                  : "HScroll19";
+  EXPECT_EQ(state["sliders"][slider], c.slider);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, TypedEntries,
+    testing::Values(
+        Typed{"LatitudeInDegreesMinutesSeconds",
+              {"latitude:=33°55'29\"S"},
+              "-33.9247",
+              "Latitud",
+              -34},
+        Typed{"LongitudeWest", {"longitude:=5W"}, "-5", "longitud", -5},
+        Typed{"SatelliteByName", {"satellite:=astra 19.2e"}, "19.2", "satposition", 19},
+        Typed{"SliderAfterTyping", {"latitude:=12.5", "HScroll17=40"}, "40", "Latitud", 40}),
+    [](const testing::TestParamInfo<Typed>& info) { return std::string(info.param.name); });
+
+TEST(Cli, TypedTextOnStandardInputIsTheRestOfTheLine) {
+  const CliRun run = runCli({"--date", "2026-01-01", "-"}, "latitude:=33 55 29 S\n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(json::parse(run.out)["texts"]["Latitud"], "-33.9247");
+}
+
+TEST(Cli, BadTypedTextStopsTheRun) {
+  const CliRun run = runCli({"--trace", "latitude:=33S", "latitude:=95", "HScroll1=5"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(lines(run.out).size(), 2U);  // the load and the first event only
+  ASSERT_EQ(lines(run.err).size(), 1U) << run.err;
+  EXPECT_NE(run.err.find("\"latitude:=95\""), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("-90 to 90"), std::string::npos) << run.err;
+}
+
+TEST(Cli, PointingCarriesTheBearingAndTheDishTilt) {
+  const CliRun run = runCli({"--trace", "--date", "2026-01-01", "--offset-angle", "22.5",
+                             "HScroll17=52", "HScroll18=13", "HScroll19=19"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  for (const std::string& line : lines(run.out)) {
+    const json p = json::parse(line)["pointing"];
+    EXPECT_TRUE(p["declination"].is_number_float());
+    EXPECT_EQ(p["model"], "WMM2025");
+    EXPECT_EQ(p["date"], "2026-01-01");
+    EXPECT_EQ(p["offsetAngle"], 22.5);
+    EXPECT_TRUE(p["warnings"].empty());
+  }
+  const json last = json::parse(lines(run.out).back());
+  const double declination = last["pointing"]["declination"];
+  const double azimuth = std::stod(last["texts"]["az"].get<std::string>());
+  const double bearing = std::stod(last["pointing"]["magneticAzimuth"].get<std::string>());
+  EXPECT_NEAR(bearing, azimuth - declination, 0.01);
+  EXPECT_NEAR(declination, 5.0, 0.5);  // Berlin, about 5 degrees east
+  EXPECT_EQ(last["texts"]["el"], "30.25");
+  EXPECT_EQ(last["pointing"]["faceTilt"], "7.75° leans back");
+}
+
+TEST(Cli, DatesOutsideTheModelAndBadOptions) {
+  const json state = json::parse(runCli({"--date", "2031-06-01"}).out);
+  EXPECT_EQ(state["pointing"]["warnings"].size(), 1U);
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"--date", "2026-13-01"},
+                                               {"--date", "yesterday"},
+                                               {"--offset-angle", "45.1"},
+                                               {"--offset-angle", "-1"}}) {
+    const CliRun run = runCli(args);
+    EXPECT_EQ(run.status, 2) << args[1];
+    EXPECT_EQ(lines(run.err).size(), 1U) << run.err;
+  }
+}
+
+TEST(Cli, SatellitesListsNamesAndPositions) {
+  const CliRun run = runCli({"--satellites"});
+  ASSERT_EQ(run.status, 0);
+  const json list = json::parse(run.out);
+  ASSERT_TRUE(list.is_array());
+  const auto astra = std::find_if(list.begin(), list.end(),
+                                  [](const json& s) { return s["name"] == "Astra 19.2E"; });
+  ASSERT_NE(astra, list.end());
+  EXPECT_EQ((*astra)["position"], 19.2);
 }
 
 }  // namespace

@@ -1,0 +1,363 @@
+#include "engine/angle_text.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace kestrion {
+
+namespace {
+
+// The texts users see, in one place for translation.
+constexpr std::array<const char*, 10> kProblemTexts = {
+    "Nothing was typed.",
+    "That is not an angle.",
+    "A minus or plus sign cannot be used with a hemisphere letter.",
+    "Only one hemisphere letter is allowed.",
+    "That hemisphere letter does not fit here.",
+    "Only the last of degrees, minutes and seconds may have decimals.",
+    "Minutes must be below 60.",
+    "Seconds must be below 60.",
+    "That is out of range.",
+    "That is neither a position nor the name of a listed satellite.",
+};
+constexpr std::array<const char*, 3> kAcceptedTexts = {
+    "Latitude: -90 to 90 degrees, N or S, e.g. 52.52, -33.9247, 33.9247S, "
+    "33°55'29\"S, 33 55 29 S or 33°55.48'S.",
+    "Longitude: -180 to 180 degrees, E or W, e.g. 13.405, -5, 5W, W5, "
+    "13°24'18\"E or 13 24 18 E.",
+    "Satellite position: -180 to 180 degrees, E or W, e.g. 19.2E, 19,2, -5, "
+    "5W or 30°0'W, or a satellite name such as Astra 19.2E.",
+};
+
+// Decimals of the last part typed that are kept; later ones are dropped.
+// That is exact: the rounding boundaries have at most 5 decimals in degrees,
+// 3 in minutes, 2 in seconds, so dropping digits moves no value below a
+// boundary it was on or above, and ties go up anyway.
+constexpr int kDecimals = 24;
+__extension__ using Wide = unsigned __int128;  // 3.6e9 * 10^28 fits
+
+enum class Tok { Number, Deg, Min, Sec, Letter, Sign, Blank };
+
+struct Token {
+  Tok tok;
+  std::string_view text;  // the digits of a Number
+  char letter = 0;        // a Letter, or the sign character
+  bool adjacent = false;  // directly after a Number
+};
+
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// The UTF-8 marks and blanks accepted besides ASCII.
+struct Multibyte {
+  std::string_view bytes;
+  Tok tok;
+};
+constexpr std::array<Multibyte, 10> kMultibyte = {{
+    {"\xC2\xA0", Tok::Blank},     // no-break space
+    {"\xC2\xB0", Tok::Deg},       // °
+    {"\xC2\xBA", Tok::Deg},       // º, often typed for °
+    {"\xE2\x80\x99", Tok::Min},   // ’
+    {"\xE2\x80\x98", Tok::Min},   // ‘
+    {"\xE2\x80\xB2", Tok::Min},   // ′
+    {"\xE2\x80\x9D", Tok::Sec},   // ”
+    {"\xE2\x80\x9C", Tok::Sec},   // “
+    {"\xE2\x80\xB3", Tok::Sec},   // ″
+    {"\xE2\x88\x92", Tok::Sign},  // − minus sign
+}};
+
+std::optional<std::vector<Token>> tokenize(std::string_view s) {
+  std::vector<Token> out;
+  bool afterNumber = false;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const char c = s[i];
+    const bool adjacent = afterNumber;
+    afterNumber = false;
+    if (isDigit(c) || c == '.' || c == ',') {
+      const std::size_t start = i;
+      while (i < s.size() && (isDigit(s[i]) || s[i] == '.' || s[i] == ',')) {
+        ++i;
+      }
+      out.push_back({Tok::Number, s.substr(start, i - start)});
+      afterNumber = true;
+      continue;
+    }
+    if (c == ' ' || c == '\t') {
+      ++i;
+      continue;
+    }
+    if (c == '\'' && i + 1 < s.size() && s[i + 1] == '\'') {
+      out.push_back({Tok::Sec, {}, 0, adjacent});
+      i += 2;
+      continue;
+    }
+    if (c == '\'' || c == '"') {
+      out.push_back({c == '\'' ? Tok::Min : Tok::Sec, {}, 0, adjacent});
+      ++i;
+      continue;
+    }
+    if (c == '-' || c == '+') {
+      out.push_back({Tok::Sign, {}, c});
+      ++i;
+      continue;
+    }
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
+      out.push_back({Tok::Letter, {}, c, adjacent});
+      ++i;
+      continue;
+    }
+    bool known = false;
+    for (const auto& m : kMultibyte) {
+      if (s.substr(i).starts_with(m.bytes)) {
+        i += m.bytes.size();
+        known = true;
+        if (m.tok == Tok::Sign) {
+          out.push_back({Tok::Sign, {}, '-'});
+        } else if (m.tok != Tok::Blank) {
+          out.push_back({m.tok, {}, 0, adjacent});
+        }
+        break;
+      }
+    }
+    if (!known) {
+      return std::nullopt;
+    }
+  }
+  return out;
+}
+
+char upper(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+bool isHemisphere(char c) {
+  const char u = upper(c);
+  return u == 'N' || u == 'S' || u == 'E' || u == 'W';
+}
+
+// One number as typed: integer digits without leading zeros, decimals
+// without trailing zeros.
+struct Decimal {
+  std::string_view whole;
+  std::string_view fraction;
+};
+
+std::optional<Decimal> decimalFrom(std::string_view text) {
+  std::size_t marks = 0;
+  std::size_t digits = 0;
+  std::size_t point = text.size();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (isDigit(text[i])) {
+      ++digits;
+    } else {
+      ++marks;
+      point = i;
+    }
+  }
+  if (digits == 0 || marks > 1) {
+    return std::nullopt;
+  }
+  std::string_view whole = text.substr(0, point);
+  std::string_view fraction = point < text.size() ? text.substr(point + 1) : std::string_view();
+  while (!whole.empty() && whole.front() == '0') {
+    whole.remove_prefix(1);
+  }
+  while (!fraction.empty() && fraction.back() == '0') {
+    fraction.remove_suffix(1);
+  }
+  return Decimal{whole, fraction};
+}
+
+Wide wholeValue(std::string_view digits) {
+  Wide v = 0;
+  for (const char c : digits) {
+    v = v * 10 + static_cast<unsigned>(c - '0');
+  }
+  return v;
+}
+
+Wide power10(int n) {
+  Wide v = 1;
+  while (n-- > 0) {
+    v *= 10;
+  }
+  return v;
+}
+
+AngleReading problem(AngleProblem p) {
+  return {std::nullopt, p};
+}
+
+AngleEntry entryFrom(std::int32_t tt, std::string satellite = {}) {
+  const bool negative = tt < 0;
+  const std::int32_t magnitude = negative ? -tt : tt;
+  std::string label = negative ? "-" : "";
+  label += std::to_string(magnitude / 10000);
+  if (const int frac = magnitude % 10000; frac != 0) {
+    std::string digits = std::to_string(10000 + frac).substr(1);
+    while (digits.back() == '0') {
+      digits.pop_back();
+    }
+    label += "." + digits;
+  }
+  const int thumb = (magnitude + 5000) / 10000;
+  return {tt, static_cast<double>(tt) / 10000.0, label, negative ? -thumb : thumb,
+          std::move(satellite)};
+}
+
+std::int32_t limitOf(AngleKind kind) {
+  return kind == AngleKind::Latitude ? 90 : 180;
+}
+
+AngleReading parseAngle(std::string_view text, AngleKind kind) {
+  const auto tokens = tokenize(text);
+  if (!tokens) {
+    return problem(AngleProblem::NotAnAngle);
+  }
+  const auto& t = *tokens;
+  if (t.empty()) {
+    return problem(AngleProblem::Empty);
+  }
+  std::size_t pos = 0;
+  auto at = [&](Tok k) { return pos < t.size() && t[pos].tok == k; };
+
+  char hemisphere = 0;
+  bool leadingHemisphere = false;
+  if (at(Tok::Letter) && isHemisphere(t[pos].letter)) {
+    hemisphere = upper(t[pos++].letter);
+    leadingHemisphere = true;
+  }
+  char sign = 0;
+  if (at(Tok::Sign)) {
+    sign = t[pos++].letter;
+  }
+
+  // Degrees, then optionally minutes, then optionally seconds, each with the
+  // marks of its own place only.
+  std::vector<Decimal> parts;
+  for (int place = 0; place < 3 && at(Tok::Number); ++place) {
+    const auto d = decimalFrom(t[pos++].text);
+    if (!d) {
+      return problem(AngleProblem::NotAnAngle);
+    }
+    parts.push_back(*d);
+    static constexpr std::array<Tok, 3> kMark = {Tok::Deg, Tok::Min, Tok::Sec};
+    static constexpr std::array<char, 3> kLetterMark = {'d', 'm', 's'};
+    const auto i = static_cast<std::size_t>(place);
+    const bool letterMark =
+        at(Tok::Letter) && t[pos].adjacent &&
+        (t[pos].letter == kLetterMark[i] || (place < 2 && t[pos].letter == upper(kLetterMark[i])));
+    if (at(kMark[i]) || letterMark) {
+      ++pos;
+    }
+  }
+  if (parts.empty()) {
+    return problem(AngleProblem::NotAnAngle);
+  }
+  if (at(Tok::Letter) && isHemisphere(t[pos].letter)) {
+    if (leadingHemisphere) {
+      return problem(AngleProblem::TwoHemispheres);
+    }
+    hemisphere = upper(t[pos++].letter);
+  }
+  if (pos != t.size()) {
+    return problem(AngleProblem::NotAnAngle);
+  }
+  if (hemisphere != 0 && sign != 0) {
+    return problem(AngleProblem::SignWithHemisphere);
+  }
+  const bool latitude = kind == AngleKind::Latitude;
+  if (hemisphere != 0 && (hemisphere == 'N' || hemisphere == 'S') != latitude) {
+    return problem(AngleProblem::WrongHemisphere);
+  }
+  for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
+    if (!parts[i].fraction.empty()) {
+      return problem(AngleProblem::FractionNotLast);
+    }
+  }
+  // Whole parts longer than these are out of range (degrees) or at least 60.
+  if (parts[0].whole.size() > 6) {
+    return problem(AngleProblem::OutOfRange);
+  }
+  for (std::size_t i = 1; i < parts.size(); ++i) {
+    if (parts[i].whole.size() > 2 || wholeValue(parts[i].whole) >= 60) {
+      return problem(i == 1 ? AngleProblem::MinutesTooLarge : AngleProblem::SecondsTooLarge);
+    }
+  }
+
+  // Exactly: n / 10^kDecimals in units of the last part (degrees, minutes or
+  // seconds).
+  Wide units = 0;
+  Wide perDegree = 1;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) {
+      units *= 60;
+      perDegree *= 60;
+    }
+    units += wholeValue(parts[i].whole);
+  }
+  const std::string_view fraction = parts.back().fraction;
+  Wide n = units * power10(kDecimals);
+  const std::size_t kept = std::min<std::size_t>(fraction.size(), kDecimals);
+  n += wholeValue(fraction.substr(0, kept)) * power10(kDecimals - static_cast<int>(kept));
+
+  const Wide scale = perDegree * power10(kDecimals);
+  const Wide limit = static_cast<Wide>(limitOf(kind)) * scale;
+  if (n > limit || (n == limit && fraction.size() > kept)) {  // 90.000...0001 is out
+    return problem(AngleProblem::OutOfRange);
+  }
+  const Wide numerator = n * 10000;
+  Wide tt = numerator / scale;
+  if ((numerator % scale) * 2 >= scale) {
+    ++tt;  // ties away from zero on the magnitude
+  }
+  const bool negative = sign == '-' || hemisphere == 'S' || hemisphere == 'W';
+  const auto magnitude = static_cast<std::int32_t>(tt);
+  return {entryFrom(negative ? -magnitude : magnitude)};
+}
+
+std::string_view trimmed(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+    s.remove_prefix(1);
+  }
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
+    s.remove_suffix(1);
+  }
+  return s;
+}
+
+}  // namespace
+
+AngleReading readAngle(std::string_view text, AngleKind kind, const SatelliteLookup& lookup) {
+  constexpr std::size_t kMaxLength = 200;
+  if (text.size() > kMaxLength) {
+    return problem(AngleProblem::NotAnAngle);
+  }
+  AngleReading reading = parseAngle(text, kind);
+  if (reading.entry || kind != AngleKind::Satellite) {
+    return reading;
+  }
+  // Any text that is no position may be a name.
+  const std::string_view name = trimmed(text);
+  const auto position = lookup ? lookup(name) : std::nullopt;
+  if (!position) {
+    return reading.problem == AngleProblem::NotAnAngle ? problem(AngleProblem::UnknownSatellite)
+                                                       : reading;
+  }
+  if (!(std::abs(*position) <= 180.0)) {
+    return problem(AngleProblem::OutOfRange);
+  }
+  // Listed positions have at most four decimals, so this is the exact value.
+  return {
+      entryFrom(static_cast<std::int32_t>(std::llround(*position * 10000.0)), std::string(name))};
+}
+
+std::string angleProblemText(AngleProblem problem, AngleKind kind) {
+  return std::string(kProblemTexts[static_cast<std::size_t>(problem)]) + " " +
+         kAcceptedTexts[static_cast<std::size_t>(kind)];
+}
+
+}  // namespace kestrion
