@@ -45,6 +45,7 @@ Pointing PointingAid::at(const Window& w, calc::CalendarDate date, int offsetTen
   const calc::MagneticResult r = model_->at(latitude, longitude, date);
   if (!r.field) {
     p.warnings.push_back("No magnetic bearing: " + r.error);
+    p.noModel = true;
     return p;
   }
   const calc::MagneticField& f = *r.field;
@@ -60,6 +61,8 @@ Pointing PointingAid::at(const Window& w, calc::CalendarDate date, int offsetTen
   if (p.magneticAzimuth == "360") {
     p.magneticAzimuth = "0";
   }
+  p.outsideModel = !f.inValidity;
+  p.weakField = f.weak();
   if (!f.inValidity) {
     p.warnings.push_back("The date " + dateText(date) +
                          " lies outside the World Magnetic Model 2025 (2025-01-01 to "

@@ -23,6 +23,10 @@ struct Pointing {
   std::string magneticAzimuth;        // as the azimuth: 2 decimals, cut down; 0 <= b < 360
   std::string faceTilt;               // "20.75° leans back"
   std::vector<std::string> warnings;  // plain sentences, never empty strings
+  // The same warnings as flags, for a view with room for a word or two.
+  bool noModel = false;
+  bool outsideModel = false;
+  bool weakField = false;
 };
 
 inline constexpr const char* kMagneticModelName = "WMM2025";

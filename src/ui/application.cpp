@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QIcon>
 #include <cstdio>
+#include <optional>
 
 #include "mainwindow.h"
 #include "product.h"
@@ -13,6 +14,7 @@
 namespace kestrion::ui {
 
 int run(QApplication& app, const std::function<void(MainWindow&)>& attach) {
+  QApplication::setOrganizationName(QStringLiteral("Kestrion"));
   QApplication::setApplicationName(QStringLiteral("Kestrion"));
   QApplication::setApplicationVersion(toQString(kVersion));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/artwork/icon.svg")));
@@ -29,13 +31,31 @@ int run(QApplication& app, const std::function<void(MainWindow&)>& attach) {
       QStringLiteral("screenshot"),
       QStringLiteral("Write an image of each page into <dir> and exit."), QStringLiteral("dir"));
   parser.addOption(screenshot);
+  const QCommandLineOption date(
+      QStringLiteral("date"),
+      QStringLiteral("Work out the magnetic declination for <date> (YYYY-MM-DD), not today."),
+      QStringLiteral("date"));
+  parser.addOption(date);
   parser.process(app);
   if (parser.isSet(version)) {
     std::printf("kestrion %.*s\n", static_cast<int>(kVersion.size()), kVersion.data());
     return 0;
   }
 
+  std::optional<calc::CalendarDate> onDate;
+  if (parser.isSet(date)) {
+    onDate = parseDate(parser.value(date).toStdString());
+    if (!onDate) {
+      std::fprintf(stderr, "kestrion: --date \"%s\" is not a date; allowed: YYYY-MM-DD\n",
+                   qPrintable(parser.value(date)));
+      return 2;
+    }
+  }
+
   MainWindow window;
+  if (onDate) {
+    window.setDate(*onDate);
+  }
   if (attach) {
     attach(window);
   }

@@ -1,6 +1,7 @@
 #include "controlfactory.h"
 
 #include <QButtonGroup>
+#include <QDoubleSpinBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -97,6 +98,22 @@ QWidget* ControlFactory::build(const ControlSpec& control, QWidget* parent) {
     }
     case Kind::HiddenText:
       return nullptr;
+    case Kind::Aid: {
+      auto* label = new TextLabel(parent);
+      label->setAccessibleName(toQString(control.caption));
+      label->setAccessibleDescription(toQString(control.tooltip));
+      bound_.aids[static_cast<std::size_t>(control.aid())] = label;
+      return label;
+    }
+    case Kind::OffsetAngle: {
+      auto* box = new QDoubleSpinBox(parent);
+      box->setRange(0.0, 45.0);
+      box->setDecimals(1);
+      box->setSingleStep(0.1);
+      box->setAccessibleName(toQString(control.caption));
+      bound_.offsetAngle = box;
+      return box;
+    }
   }
   return nullptr;
 }

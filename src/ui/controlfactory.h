@@ -9,6 +9,8 @@
 #include "model/controls.h"
 
 class QButtonGroup;
+class QDoubleSpinBox;
+class QLabel;
 class QRadioButton;
 class QScrollBar;
 class QWidget;
@@ -28,6 +30,8 @@ struct BoundControls {
   std::array<QScrollBar*, kInputCount> sliders{};
   std::array<QRadioButton*, kRainCount> options{};
   std::array<QWidget*, kCommandCount> commands{};
+  std::array<TextLabel*, kAidCount> aids{};
+  QDoubleSpinBox* offsetAngle = nullptr;
 };
 
 class ControlFactory {

@@ -35,6 +35,11 @@ constexpr ControlSpec link(Command id, std::string_view name, TwipsRect rect, Lo
 constexpr ControlSpec picture(std::string_view name, std::string_view resource, TwipsRect rect) {
   return {Kind::Picture, 0, name, resource, rect};
 }
+// `name` is what a screen reader calls it.
+constexpr ControlSpec aid(Aid id, std::string_view object, std::string_view name, TwipsRect rect,
+                          Look look, std::string_view tooltip) {
+  return {Kind::Aid, static_cast<std::uint8_t>(id), object, name, rect, look, tooltip};
+}
 
 constexpr std::string_view kNoIfAmplifier = "When not using an IF amplifier, apply 0 dB";
 constexpr std::string_view kNoiseEitherWay =
@@ -151,6 +156,20 @@ constexpr auto kAlignment = std::to_array<ControlSpec>({
     label("Label28", "W", {960, 4200, 255, 255},  Plain),
     label("Label29", "E", {2640, 4200, 255, 255}, Plain),
     label("Label25", "S", {1920, 5160, 255, 255}, Plain),
+    // The pointing aids, in space the page leaves free.
+    label("magneticLabel", "Magnetic bearing, declination", {120, 2520, 1335, 495}, Plain),
+    aid(Aid::magneticBearing, "magneticBearing", "Magnetic bearing (deg)",
+        {360, 3000, 855, 255}, ResultBox,
+        "Set this on a magnetic compass: the azimuth less the magnetic declination"),
+    aid(Aid::declination, "declination", "Magnetic declination", {360, 3300, 855, 255},
+        ResultBox, "Magnetic declination at the site on the date (World Magnetic Model 2025)"),
+    aid(Aid::warnings, "pointingWarnings", "Compass warnings", {5640, 3300, 3555, 480}, Warning, {}),
+    label("offsetLabel", "Dish offset angle (deg)", {5640, 4965, 1695, 255}, Plain),
+    {Kind::OffsetAngle, 0, "offsetAngle", "Dish offset angle (deg)", {7440, 4935, 855, 285},
+     None, "0 for a prime-focus dish; offset dishes are typically 20 to 28 degrees"},
+    label("tiltLabel", "Face tilt", {5640, 5265, 735, 255}, Plain),
+    aid(Aid::faceTilt, "faceTilt", "Face tilt", {6480, 5265, 2295, 255}, ResultBox,
+        "Tilt of the dish face from vertical: the elevation less the offset angle"),
 });
 
 constexpr auto kCarrierToNoise = std::to_array<ControlSpec>({
@@ -244,6 +263,7 @@ constexpr auto kFocusOrder = std::to_array<FocusStop>({
     stop(Input::latitude),
     stop(Input::longitude),
     stop(Input::satellite),
+    {FocusStop::Kind::OffsetAngle},
     stop(Rain::clearSky),
     stop(Input::eirp),
     stop(Input::dishDiameter),

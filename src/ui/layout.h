@@ -21,9 +21,11 @@ enum class Kind : std::uint8_t {
   Slider,
   Option,
   Button,
-  Picture,     // caption is the artwork's resource path
-  Link,        // a label the user clicks to open a web page
-  HiddenText,  // storage the model keeps; never shown
+  Picture,      // caption is the artwork's resource path
+  Link,         // a label the user clicks to open a web page
+  HiddenText,   // storage the model keeps; never shown
+  Aid,          // a label showing one of the pointing aids
+  OffsetAngle,  // the setting of the dish's offset angle
 };
 
 enum class Look : std::uint8_t {
@@ -34,9 +36,14 @@ enum class Look : std::uint8_t {
   InputBoxWhite,
   ResultBox,  // border, centred, the palette's light bevel colour
   ResultBoxGrey,
+  Warning,  // as Plain, in red
 };
 
 enum class FontSize : std::uint8_t { Normal, Large };
+
+// The pointing aids the alignment page shows beside the model's results.
+enum class Aid : std::uint8_t { magneticBearing, declination, faceTilt, warnings };
+inline constexpr std::size_t kAidCount = 4;
 
 // What the window's buttons and links ask for.
 enum class Command : std::uint8_t { quit, footprints, homePage };
@@ -56,6 +63,7 @@ struct ControlSpec {
   [[nodiscard]] constexpr Input input() const { return static_cast<Input>(id); }
   [[nodiscard]] constexpr Rain rain() const { return static_cast<Rain>(id); }
   [[nodiscard]] constexpr Command command() const { return static_cast<Command>(id); }
+  [[nodiscard]] constexpr Aid aid() const { return static_cast<Aid>(id); }
   // The Qt object name: the model's name for its controls, else the row's.
   [[nodiscard]] constexpr std::string_view objectName() const {
     switch (kind) {
@@ -75,7 +83,7 @@ struct ControlSpec {
 // A stop of the keyboard focus: the tab strip, or a control of the model or
 // a command, named by its typed id so that no stop can name a missing control.
 struct FocusStop {
-  enum class Kind : std::uint8_t { Tabs, Slider, Option, Command } kind;
+  enum class Kind : std::uint8_t { Tabs, Slider, Option, Command, OffsetAngle } kind;
   std::uint8_t id = 0;
 };
 

@@ -58,6 +58,11 @@ void applyLook(QLabel& label, Look look) {
     case Look::ResultBoxGrey:
       box(QColor(224, 224, 224));
       break;
+    case Look::Warning:
+      label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      label.setWordWrap(true);
+      palette.setColor(QPalette::WindowText, QColor(192, 0, 0));
+      break;
   }
   label.setPalette(palette);
 }

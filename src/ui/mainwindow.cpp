@@ -2,16 +2,21 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDate>
+#include <QDoubleSpinBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStringList>
 #include <QtDebug>
 #include <algorithm>
 #include <vector>
 
+#include "angleeditor.h"
 #include "looks.h"
 #include "pointerlayer.h"
 #include "product.h"
@@ -24,6 +29,21 @@ namespace kestrion::ui {
 
 namespace {
 
+// The inputs a user may type, and how their texts are read.
+constexpr std::array<std::pair<Input, AngleKind>, 3> kTypedInputs{{
+    {Input::latitude, AngleKind::Latitude},
+    {Input::longitude, AngleKind::Longitude},
+    {Input::satellite, AngleKind::Satellite},
+}};
+
+// Where the offset angle is kept between runs.
+const QString kOffsetKey = QStringLiteral("dish/offsetAngleTenths");
+
+calc::CalendarDate today() {
+  const QDate d = QDate::currentDate();
+  return {d.year(), d.month(), d.day()};
+}
+
 // The slider ranges keep every formula defined; a fault here is a bug.
 void report(const Outcome& outcome) {
   if (outcome) {
@@ -33,7 +53,8 @@ void report(const Outcome& outcome) {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), options_(new QButtonGroup(this)) {
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), date_(today()), options_(new QButtonGroup(this)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(toQString(kTitle));
   setWindowIcon(QIcon(QStringLiteral(":/artwork/icon.svg")));
@@ -113,7 +134,115 @@ void MainWindow::buildPage(int page) {
     pointers_ = new PointerLayer(calculator_.window(), parent);
     pointers_->setObjectName(QStringLiteral("pointers"));
     pointers_->setGeometry(QRect(QPoint(), tabs_->size()));
+    buildPointing(parent);
   }
+}
+
+// The pointing aids are worked out only once their page is shown, so the
+// magnetic model is read then, not at start-up.
+void MainWindow::buildPointing(QWidget* page) {
+  Q_UNUSED(page);
+  for (const auto& [id, kind] : kTypedInputs) {
+    connect(bound_.texts[index(valueLabel(id))], &TextLabel::doubleClicked, this,
+            [this, id = id] { editAngle(id); });
+    bound_.sliders[index(id)]->installEventFilter(this);
+  }
+  QDoubleSpinBox* offset = bound_.offsetAngle;
+  const int stored = QSettings().value(kOffsetKey, 0).toInt();
+  offsetTenths_ = std::clamp(stored, 0, kMaxOffsetTenths);
+  offset->setValue(offsetTenths_ / 10.0);
+  connect(offset, &QDoubleSpinBox::valueChanged, this, [this](double degrees) {
+    offsetTenths_ = static_cast<int>(std::lround(degrees * 10));
+    QSettings().setValue(kOffsetKey, offsetTenths_);
+    showPointing();
+  });
+  showPointing();
+}
+
+void MainWindow::showPointing() {
+  if (!built_.test(kAlignmentPage)) {
+    return;
+  }
+  const Pointing p = aid_.at(calculator_.window(), date_, offsetTenths_);
+  bound_.aids[static_cast<std::size_t>(Aid::magneticBearing)]->setText(
+      toQString(p.magneticAzimuth));
+  bound_.aids[static_cast<std::size_t>(Aid::declination)]->setText(toQString(p.declinationText));
+  bound_.aids[static_cast<std::size_t>(Aid::faceTilt)]->setText(toQString(p.faceTilt));
+  // A word or two on the page; the whole sentences in the tooltip.
+  QStringList shortForms;
+  if (p.noModel) {
+    shortForms << QStringLiteral("No magnetic model: no magnetic bearing.");
+  }
+  if (p.outsideModel) {
+    shortForms << QStringLiteral("Date outside the magnetic model (2025 to 2029).");
+  }
+  if (p.weakField) {
+    shortForms << QStringLiteral("Weak magnetic field: a compass is unreliable here.");
+  }
+  TextLabel* warnings = bound_.aids[static_cast<std::size_t>(Aid::warnings)];
+  warnings->setText(shortForms.join(QLatin1Char(' ')));
+  QStringList sentences;
+  for (const std::string& w : p.warnings) {
+    sentences << toQString(w);
+  }
+  warnings->setToolTip(sentences.join(QLatin1Char('\n')));
+  warnings->setAccessibleDescription(sentences.join(QLatin1Char(' ')));
+  pointers_->setMagneticNorth(p.declination);
+}
+
+void MainWindow::setDate(calc::CalendarDate date) {
+  date_ = date;
+  showPointing();
+}
+
+void MainWindow::editAngle(Input id) {
+  if (!built_.test(kAlignmentPage) || !editor_.isNull()) {
+    return;
+  }
+  const auto* typed = std::find_if(kTypedInputs.begin(), kTypedInputs.end(),
+                                   [id](const auto& t) { return t.first == id; });
+  if (typed == kTypedInputs.end()) {
+    return;
+  }
+  if (typed->second == AngleKind::Satellite && !satellites_) {
+    satellites_ = readSatelliteDirectory();
+  }
+  static const std::vector<Satellite> kNone;
+  editor_ = new AngleEditor(typed->second, bound_.texts[index(valueLabel(id))],
+                            typed->second == AngleKind::Satellite ? *satellites_ : kNone);
+  connect(editor_, &AngleEditor::committed, this,
+          [this, id](const AngleEntry& entry) { angleEntered(id, entry); });
+  connect(editor_, &AngleEditor::closed, this, [this, id] {
+    if (QScrollBar* bar = bound_.sliders[index(id)]; bar != nullptr && bar->isVisible()) {
+      bar->setFocus(Qt::OtherFocusReason);
+    }
+  });
+}
+
+void MainWindow::angleEntered(Input id, const AngleEntry& entry) {
+  report(calculator_.enter(id, entry));
+  // The thumb follows to the nearest whole degree without raising its events.
+  {
+    const QSignalBlocker quiet(bound_.sliders[index(id)]);
+    bound_.sliders[index(id)]->setValue(calculator_.window().slider(id).position);
+  }
+  showChanges();
+}
+
+// Enter or F2 on the latitude, longitude or satellite slider opens its editor.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) {
+      for (const auto& [id, kind] : kTypedInputs) {
+        if (watched == bound_.sliders[index(id)]) {
+          editAngle(id);
+          return true;
+        }
+      }
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::run(Command command) {
@@ -141,6 +270,8 @@ QWidget* MainWindow::widget(const FocusStop& stop) const {
       return bound_.options.at(stop.id);
     case FocusStop::Kind::Command:
       return bound_.commands.at(stop.id);
+    case FocusStop::Kind::OffsetAngle:
+      return bound_.offsetAngle;
   }
   return nullptr;
 }
@@ -195,6 +326,12 @@ void MainWindow::showChanges() {
   }
   if (model.takeChangedLines().any() && pointers_ != nullptr) {
     pointers_->linesChanged();
+  }
+  constexpr std::array kPointingInputs{Value::latitude, Value::longitude, Value::azimuth,
+                                       Value::elevation};
+  if (std::any_of(kPointingInputs.begin(), kPointingInputs.end(),
+                  [&texts](Value v) { return texts.test(index(v)); })) {
+    showPointing();
   }
 }
 

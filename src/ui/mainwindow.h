@@ -4,15 +4,21 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <bitset>
+#include <optional>
+#include <vector>
 
 #include "controlfactory.h"
 #include "engine/calculator.h"
+#include "engine/pointing.h"
+#include "engine/satellites.h"
 
 class QButtonGroup;
 
 namespace kestrion::ui {
 
+class AngleEditor;
 class PointerLayer;
 class TabControl;
 
@@ -25,6 +31,11 @@ class MainWindow : public QMainWindow {
   [[nodiscard]] const Window& model() const { return calculator_.window(); }
   [[nodiscard]] TabControl* tabControl() const { return tabs_; }
 
+  // The date the magnetic declination is worked out for; today by default.
+  void setDate(calc::CalendarDate date);
+  // Opens the editor of a typed latitude, longitude or satellite position.
+  void editAngle(Input id);
+
  Q_SIGNALS:
   // Left for the desktop services to answer.
   void aboutRequested();
@@ -33,6 +44,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   bool focusNextPrevChild(bool next) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildMenu();
@@ -43,8 +55,16 @@ class MainWindow : public QMainWindow {
   void sliderMoved(Input id, int position);
   void optionClicked(int option);
   void showChanges();
+  void buildPointing(QWidget* page);
+  void showPointing();
+  void angleEntered(Input id, const AngleEntry& entry);
 
   Calculator calculator_;
+  PointingAid aid_;
+  calc::CalendarDate date_;
+  int offsetTenths_ = 0;
+  std::optional<std::vector<Satellite>> satellites_;  // read when first needed
+  QPointer<AngleEditor> editor_;
   BoundControls bound_;
   QButtonGroup* options_;
   TabControl* tabs_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <cmath>
+#include <numbers>
 
 #include "model/window.h"
 #include "twips.h"
@@ -15,6 +16,8 @@ PointerLayer::PointerLayer(const Window& model, QWidget* parent) : QWidget(paren
 namespace {
 
 constexpr double kPenWidth = 1.5;
+// The magnetic north mark: from the compass pointer's pivot, towards the rim.
+constexpr double kMagneticReach = 620;  // twips
 
 }  // namespace
 
@@ -31,9 +34,30 @@ void PointerLayer::linesChanged() {
   update(swept);
 }
 
+void PointerLayer::setMagneticNorth(std::optional<double> declination) {
+  if (declination != magneticNorth_) {
+    magneticNorth_ = declination;
+    update();
+  }
+}
+
 void PointerLayer::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
+  if (magneticNorth_) {
+    const Line& compass = model_.line(Pointer::azimuth);
+    const double a = *magneticNorth_ * std::numbers::pi / 180;
+    const QPointF pivot = toPixels(compass.x1, compass.y1);
+    const QPointF tip = toPixels(compass.x1 + std::sin(a) * kMagneticReach,
+                                 compass.y1 - std::cos(a) * kMagneticReach);
+    painter.setPen(QPen(QColor(0, 90, 200), kPenWidth, Qt::DashLine, Qt::RoundCap));
+    painter.drawLine(pivot, tip);
+    QFont small = font();
+    small.setPointSizeF(6.5);
+    painter.setFont(small);
+    painter.drawText(QRectF(tip.x() - 12, tip.y() - 14, 24, 12), Qt::AlignCenter,
+                     QStringLiteral("MN"));
+  }
   for (std::size_t i = 0; i < kPointerCount; ++i) {
     const auto id = static_cast<Pointer>(i);
     const Line& line = model_.line(id);

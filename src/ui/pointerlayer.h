@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 namespace kestrion {
 class Window;
@@ -20,11 +21,16 @@ class PointerLayer : public QWidget {
   // The model moved a pointer: repaint the circles the pointers sweep.
   void linesChanged();
 
+  // Magnetic north on the compass rose, degrees east of true north; none
+  // without a magnetic model.
+  void setMagneticNorth(std::optional<double> declination);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   const Window& model_;
+  std::optional<double> magneticNorth_;
 };
 
 }  // namespace kestrion::ui

@@ -27,6 +27,11 @@ QAccessibleInterface* textLabelFactory(const QString& className, QObject* object
 
 }  // namespace
 
+void TextLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+  QLabel::mouseDoubleClickEvent(event);
+  Q_EMIT doubleClicked();
+}
+
 void TextLabel::installAccessibility() {
   static const bool installed = [] {
     QAccessible::installFactory(textLabelFactory);

@@ -14,6 +14,12 @@ class TextLabel : public QLabel {
 
   // Registers the accessibility interface; once per application.
   static void installAccessibility();
+
+ Q_SIGNALS:
+  void doubleClicked();
+
+ protected:
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
 }  // namespace kestrion::ui

@@ -35,7 +35,9 @@ inline QString labelText(const MainWindow& w, const QString& name) {
 inline QMap<QString, QString> shownTexts(const MainWindow& w) {
   QMap<QString, QString> texts;
   for (auto* label : w.findChildren<kestrion::ui::TextLabel*>()) {
-    texts.insert(label->objectName(), label->text());
+    if (kestrion::valueNamed(label->objectName().toStdString())) {
+      texts.insert(label->objectName(), label->text());
+    }
   }
   return texts;
 }

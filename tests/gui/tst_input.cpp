@@ -1,4 +1,5 @@
 // The window driven as a user drives it: mouse and keyboard on real widgets.
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -77,6 +78,7 @@ class InputTest : public QObject {
   void focusOrder_data();
   void focusOrder();
   void buttonsSignal();
+  void typedSite();
 
  private:
   std::unique_ptr<MainWindow> window_;
@@ -375,7 +377,7 @@ void InputTest::focusOrder_data() {
   QTest::newRow("Antenna Gain") << 2 << head + QStringList{"HScroll8", "HScroll10", "HScroll9"};
   QTest::newRow("G/T") << 3 << head + QStringList{"HScroll15", "HScroll16"};
   QTest::newRow("Antenna Alignment")
-      << 4 << head + QStringList{"HScroll17", "HScroll18", "HScroll19"};
+      << 4 << head + QStringList{"HScroll17", "HScroll18", "HScroll19", "offsetAngle"};
   // Of the option group only the selected button is a stop, at its own place.
   const QStringList cn{"HScroll20", "HScroll21", "HScroll22",
                        "HScroll23", "HScroll24", "HScroll25"};
@@ -423,6 +425,46 @@ void InputTest::buttonsSignal() {
   // Quit ends the program: every window closes.
   QTest::mouseClick(control(*window_, "quit"), Qt::LeftButton);
   QVERIFY(!window_->isVisible());
+}
+
+// A site typed in degrees, minutes and seconds: the label keeps the typed
+// precision, the thumb goes to the nearest degree, the pointers and the
+// C/N follow; a text that cannot be read keeps the editor open.
+void InputTest::typedSite() {
+  showPage(*window_, 4);
+  QScrollBar* latitude = slider(*window_, "HScroll17");
+  latitude->setFocus();
+  QTest::keyClick(latitude, Qt::Key_F2);
+  auto* editor = window_->findChild<QLineEdit*>("angleEditor");
+  QVERIFY(editor);
+  QVERIFY(!editor->accessibleName().isEmpty());
+  editor->selectAll();
+  QTest::keyClicks(editor, "95 00 00 N");
+  QTest::keyClick(editor, Qt::Key_Return);
+  QVERIFY(editor->isVisible());
+  QCOMPARE(labelText(*window_, "Latitud"), QStringLiteral("60"));
+  editor->selectAll();
+  QTest::keyClicks(editor, QString::fromUtf8("33°55'29\"S"));
+  QTest::keyClick(editor, Qt::Key_Return);
+  QTRY_VERIFY(window_->findChild<QLineEdit*>("angleEditor") == nullptr);
+  QCOMPARE(labelText(*window_, "Latitud"), QStringLiteral("-33.9247"));
+  QCOMPARE(latitude->value(), -34);
+  // The same state as kestrion-cli reaches with the same typed entry.
+  kestrion::Calculator expected;
+  QVERIFY(!expected.load());
+  QVERIFY(!expected.enter(kestrion::Input::latitude,
+                          *kestrion::readAngle("-33.9247", kestrion::AngleKind::Latitude).entry));
+  for (const char* text : {"el", "az", "offset", "rsat", "cnres"}) {
+    QCOMPARE(labelText(*window_, text),
+             QString::fromStdString(expected.window().text(*kestrion::valueNamed(text))));
+  }
+  for (const Pointer id : {Pointer::skew, Pointer::azimuth, Pointer::elevation}) {
+    QCOMPARE(window_->model().line(id).x2, expected.window().line(id).x2);
+    QCOMPARE(window_->model().line(id).y2, expected.window().line(id).y2);
+  }
+  // A slider step afterwards writes its whole-number text again.
+  QTest::keyClick(latitude, Qt::Key_Right);
+  QCOMPARE(labelText(*window_, "Latitud"), QStringLiteral("-33"));
 }
 
 QTEST_MAIN(InputTest)

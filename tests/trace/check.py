@@ -40,9 +40,11 @@ def screenshot_digests(kestrion):
     env.pop("LANGUAGE", None)
     env.pop("LC_ALL", None)
     env.pop("LC_MESSAGES", None)
-    with tempfile.TemporaryDirectory() as shots:
-        subprocess.run([kestrion, "--screenshot", shots], env=env, check=True,
-                       stderr=subprocess.DEVNULL)
+    with tempfile.TemporaryDirectory() as shots, tempfile.TemporaryDirectory() as config:
+        # A fixed date for the declination, and no settings of the user's.
+        env["XDG_CONFIG_HOME"] = config
+        subprocess.run([kestrion, "--screenshot", shots, "--date", "2026-01-01"], env=env,
+                       check=True, stderr=subprocess.DEVNULL)
         result = {}
         for page in range(6):
             with open(os.path.join(shots, f"page-{page}.png"), "rb") as f:

@@ -1,0 +1,147 @@
+#include "angleeditor.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QStandardItemModel>
+
+#include "qtext.h"
+
+namespace kestrion::ui {
+namespace {
+
+QString examples(AngleKind kind) {
+  switch (kind) {
+    case AngleKind::Latitude:
+      return QStringLiteral("Latitude, e.g. 52.52, -33.9247, 33.9247S, 33°55'29\"S or 33 55 29 S");
+    case AngleKind::Longitude:
+      return QStringLiteral("Longitude, e.g. 13.405, 13.405E, 5W, 0°7'39\"W or 0 7 39 W");
+    case AngleKind::Satellite:
+      return QStringLiteral(
+          "Satellite position or name, e.g. 19.2, 19.2E, 5W, Astra 19.2E or Hotbird 13.0E");
+  }
+  return {};
+}
+
+QString editorName(AngleKind kind) {
+  switch (kind) {
+    case AngleKind::Latitude:
+      return QStringLiteral("Type the latitude");
+    case AngleKind::Longitude:
+      return QStringLiteral("Type the longitude");
+    case AngleKind::Satellite:
+      return QStringLiteral("Type the satellite position or name");
+  }
+  return {};
+}
+
+// Names match what is typed; the list shows each name's position.
+QCompleter* satelliteCompleter(const std::vector<Satellite>& satellites, QObject* parent) {
+  auto* model = new QStandardItemModel(parent);
+  for (const Satellite& s : satellites) {
+    auto* item = new QStandardItem;
+    const QString position =
+        QString::number(std::abs(s.position), 'f', 1) + (s.position < 0 ? "° W" : "° E");
+    item->setData(toQString(s.name) + QStringLiteral("   ") + position, Qt::DisplayRole);
+    item->setData(toQString(s.name), Qt::EditRole);
+    model->appendRow(item);
+  }
+  auto* completer = new QCompleter(model, parent);
+  completer->setCompletionRole(Qt::EditRole);
+  completer->setCaseSensitivity(Qt::CaseInsensitive);
+  completer->setFilterMode(Qt::MatchContains);
+  return completer;
+}
+
+}  // namespace
+
+AngleEditor::AngleEditor(AngleKind kind, QWidget* box, const std::vector<Satellite>& satellites)
+    : QLineEdit(box->parentWidget()),
+      kind_(kind),
+      satellites_(satellites),
+      message_(new QLabel(box->parentWidget())) {
+  setObjectName(QStringLiteral("angleEditor"));
+  // Wide enough for a satellite's name, left edge on the box's.
+  setGeometry(box->x(), box->y() - 2, std::max(box->width(), 140), box->height() + 4);
+  setText(static_cast<QLabel*>(box)->text());
+  selectAll();
+  setAccessibleName(editorName(kind));
+  setToolTip(examples(kind));
+  if (kind == AngleKind::Satellite && !satellites_.empty()) {
+    setCompleter(satelliteCompleter(satellites_, this));
+  }
+  message_->setObjectName(QStringLiteral("angleEditorMessage"));
+  message_->setWordWrap(true);
+  message_->setAutoFillBackground(true);
+  message_->setFrameStyle(QFrame::Box);
+  QPalette p = message_->palette();
+  p.setColor(QPalette::Window, QColor(255, 255, 225));
+  p.setColor(QPalette::WindowText, QColor(160, 0, 0));
+  message_->setPalette(p);
+  message_->hide();
+  show();
+  raise();
+  setFocus(Qt::OtherFocusReason);
+}
+
+void AngleEditor::keyPressEvent(QKeyEvent* event) {
+  const bool popupOpen = completer() != nullptr && completer()->popup()->isVisible();
+  if (!popupOpen && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    commit();
+    return;
+  }
+  if (!popupOpen && event->key() == Qt::Key_Escape) {
+    finish();
+    return;
+  }
+  QLineEdit::keyPressEvent(event);
+}
+
+void AngleEditor::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  // The completer's list takes the focus for a moment; that is no leaving.
+  if (completer() != nullptr && completer()->popup()->isVisible()) {
+    return;
+  }
+  finish();
+}
+
+void AngleEditor::commit() {
+  const std::string typed = text().toStdString();
+  const AngleReading reading = readAngle(typed, kind_, [this](std::string_view name) {
+    const Satellite* s = findSatellite(satellites_, name);
+    return s != nullptr ? std::optional<double>(s->position) : std::nullopt;
+  });
+  if (!reading.entry) {
+    refuse(toQString(angleProblemText(reading.problem, kind_)));
+    return;
+  }
+  const AngleEntry entry = *reading.entry;
+  finish();
+  Q_EMIT committed(entry);
+}
+
+void AngleEditor::refuse(const QString& message) {
+  setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid rgb(220, 0, 0); }"));
+  setAccessibleDescription(message);
+  message_->setText(message);
+  const int width = 260;
+  const int left = std::min(x(), message_->parentWidget()->width() - width - 4);
+  message_->setGeometry(left, y() + height() + 2, width, message_->heightForWidth(width) + 4);
+  message_->show();
+  message_->raise();
+}
+
+void AngleEditor::finish() {
+  if (done_) {
+    return;
+  }
+  done_ = true;
+  message_->deleteLater();
+  hide();
+  deleteLater();
+  Q_EMIT closed();
+}
+
+}  // namespace kestrion::ui
