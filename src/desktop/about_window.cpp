@@ -25,8 +25,9 @@ const QRect kCommand1 = ui::toPixels({3360, 2520, 975, 375});
 const QRect kLabel4 = ui::toPixels({600, 3480, 1095, 255});
 
 constexpr const char* kNotice =
-    "Kestrion is free: you may copy it and pass it on to anyone you like. "
-    "The latest version can always be downloaded from :";
+    QT_TRANSLATE_NOOP("kestrion::desktop::AboutWindow",
+                      "Kestrion is free: you may copy it and pass it on to anyone you like. "
+                      "The latest version can always be downloaded from :");
 
 QLabel* plainLabel(const char* name, const QString& text, const QRect& where, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -43,7 +44,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("About"));
-  setWindowTitle(QStringLiteral("About Kestrion"));
+  setWindowTitle(tr("About Kestrion"));
   setWindowIcon(QIcon(QStringLiteral(":/artwork/icon.svg")));
   setFixedSize(kClientArea);
   QFont standard = font();
@@ -59,7 +60,7 @@ AboutWindow::AboutWindow(QWidget* parent)
   logo->setObjectName(QStringLiteral("Image1"));
   logo->setGeometry(kImage1);
 
-  auto* notice = plainLabel("Label1", QString::fromLatin1(kNotice), kLabel1, this);
+  auto* notice = plainLabel("Label1", tr(kNotice), kLabel1, this);
   notice->setWordWrap(true);
 
   auto* link = new ui::LinkLabel(ui::toQString(kHomePage), this);
@@ -75,7 +76,7 @@ AboutWindow::AboutWindow(QWidget* parent)
   link->setGeometry(linkArea);
   connect(link, &ui::LinkLabel::clicked, this, &AboutWindow::homePageRequested);
 
-  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  auto* close = new QPushButton(tr("Close"), this);
   close->setObjectName(QStringLiteral("Command1"));
   close->setGeometry(kCommand1);
   close->setFocus();

@@ -12,21 +12,37 @@
 
 namespace kestrion::desktop {
 
+namespace {
+
+// One piece of a message, in the user's language.
+std::string piece(const char* text) {
+  return QCoreApplication::translate("Browser", text).toStdString();
+}
+
+}  // namespace
+
 std::string browserFailureMessage(const OpenResult& result, const std::string& address) {
   // The pieces follow each other with nothing in between.
   switch (result.outcome) {
     case OpenOutcome::Opened:
       return {};
     case OpenOutcome::NoAssociation:
-      return std::string(kTitle) + " could not find a file association for " + address +
-             " on your system. You should check that your browser" +
-             "is correctly installed and associated with this type of file.";
+      return std::string(kTitle) +
+             piece(QT_TRANSLATE_NOOP("Browser", " could not find a file association for ")) +
+             address +
+             piece(QT_TRANSLATE_NOOP("Browser",
+                                     " on your system. You should check that your browser")) +
+             piece(QT_TRANSLATE_NOOP(
+                 "Browser", "is correctly installed and associated with this type of file."));
     case OpenOutcome::Failed:
       break;
   }
-  return std::string(kTitle) + " had a problem running your web browser." +
-         "You should check that your browser is correctly installed." + "(Error" +
-         std::to_string(result.code) + ")";
+  return std::string(kTitle) +
+         piece(QT_TRANSLATE_NOOP("Browser", " had a problem running your web browser.")) +
+         piece(QT_TRANSLATE_NOOP("Browser",
+                                 "You should check that your browser is correctly installed.")) +
+         piece(QT_TRANSLATE_NOOP("Browser", "(Error")) + std::to_string(result.code) +
+         piece(QT_TRANSLATE_NOOP("Browser", ")"));
 }
 
 bool ShellToBrowser(DesktopService& desktop, QWidget* owner, std::string address,
@@ -44,9 +60,9 @@ bool ShellToBrowser(DesktopService& desktop, QWidget* owner, std::string address
     return true;
   }
 
-  QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kBrowserUnavailableTitle),
-                  QString::fromLocal8Bit(browserFailureMessage(result, request.file)),
-                  QMessageBox::Ok, owner);
+  QMessageBox box(
+      QMessageBox::Warning, QCoreApplication::translate("Browser", kBrowserUnavailableTitle),
+      QString::fromUtf8(browserFailureMessage(result, request.file)), QMessageBox::Ok, owner);
   // The address is shown as it is, never interpreted as markup.
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);

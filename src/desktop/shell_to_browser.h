@@ -2,6 +2,7 @@
 // desktop cannot do it. Shared by the main window and the About window.
 #pragma once
 
+#include <QtGlobal>
 #include <cstdint>
 #include <string>
 
@@ -12,7 +13,8 @@ namespace kestrion::desktop {
 class DesktopService;
 struct OpenResult;
 
-inline constexpr const char* kBrowserUnavailableTitle = "Browser Unavailable";
+inline constexpr const char* kBrowserUnavailableTitle =
+    QT_TRANSLATE_NOOP("Browser", "Browser Unavailable");
 
 // The text of the failure message for `result`; empty when the address was
 // opened.

@@ -1,5 +1,7 @@
 #include "engine/angle_text.h"
 
+#include "model/translatable.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -11,24 +13,29 @@ namespace {
 
 // The texts users see, in one place for translation.
 constexpr std::array<const char*, 10> kProblemTexts = {
-    "Nothing was typed.",
-    "That is not an angle.",
-    "A minus or plus sign cannot be used with a hemisphere letter.",
-    "Only one hemisphere letter is allowed.",
-    "That hemisphere letter does not fit here.",
-    "Only the last of degrees, minutes and seconds may have decimals.",
-    "Minutes must be below 60.",
-    "Seconds must be below 60.",
-    "That is out of range.",
-    "That is neither a position nor the name of a listed satellite.",
+    QT_TRANSLATE_NOOP("AngleText", "Nothing was typed."),
+    QT_TRANSLATE_NOOP("AngleText", "That is not an angle."),
+    QT_TRANSLATE_NOOP("AngleText", "A minus or plus sign cannot be used with a hemisphere letter."),
+    QT_TRANSLATE_NOOP("AngleText", "Only one hemisphere letter is allowed."),
+    QT_TRANSLATE_NOOP("AngleText", "That hemisphere letter does not fit here."),
+    QT_TRANSLATE_NOOP("AngleText",
+                      "Only the last of degrees, minutes and seconds may have decimals."),
+    QT_TRANSLATE_NOOP("AngleText", "Minutes must be below 60."),
+    QT_TRANSLATE_NOOP("AngleText", "Seconds must be below 60."),
+    QT_TRANSLATE_NOOP("AngleText", "That is out of range."),
+    QT_TRANSLATE_NOOP("AngleText",
+                      "That is neither a position nor the name of a listed satellite."),
 };
 constexpr std::array<const char*, 3> kAcceptedTexts = {
-    "Latitude: -90 to 90 degrees, N or S, e.g. 52.52, -33.9247, 33.9247S, "
-    "33°55'29\"S, 33 55 29 S or 33°55.48'S.",
-    "Longitude: -180 to 180 degrees, E or W, e.g. 13.405, -5, 5W, W5, "
-    "13°24'18\"E or 13 24 18 E.",
-    "Satellite position: -180 to 180 degrees, E or W, e.g. 19.2E, 19,2, -5, "
-    "5W or 30°0'W, or a satellite name such as Astra 19.2E.",
+    QT_TRANSLATE_NOOP("AngleText",
+                      "Latitude: -90 to 90 degrees, N or S, e.g. 52.52, -33.9247, 33.9247S, "
+                      "33°55'29\"S, 33 55 29 S or 33°55.48'S."),
+    QT_TRANSLATE_NOOP("AngleText",
+                      "Longitude: -180 to 180 degrees, E or W, e.g. 13.405, -5, 5W, W5, "
+                      "13°24'18\"E or 13 24 18 E."),
+    QT_TRANSLATE_NOOP("AngleText",
+                      "Satellite position: -180 to 180 degrees, E or W, e.g. 19.2E, 19,2, -5, "
+                      "5W or 30°0'W, or a satellite name such as Astra 19.2E."),
 };
 
 // Decimals of the last part typed that are kept; later ones are dropped.
@@ -353,6 +360,14 @@ AngleReading readAngle(std::string_view text, AngleKind kind, const SatelliteLoo
   // Listed positions have at most four decimals, so this is the exact value.
   return {
       entryFrom(static_cast<std::int32_t>(std::llround(*position * 10000.0)), std::string(name))};
+}
+
+std::string_view problemText(AngleProblem problem) {
+  return kProblemTexts[static_cast<std::size_t>(problem)];
+}
+
+std::string_view acceptedText(AngleKind kind) {
+  return kAcceptedTexts[static_cast<std::size_t>(kind)];
 }
 
 std::string angleProblemText(AngleProblem problem, AngleKind kind) {

@@ -59,5 +59,8 @@ AngleReading readAngle(std::string_view text, AngleKind kind,
 
 // One line of plain English: what was wrong, then what is accepted.
 std::string angleProblemText(AngleProblem problem, AngleKind kind);
+// Its two sentences, for a view that translates them (context "AngleText").
+std::string_view problemText(AngleProblem problem);
+std::string_view acceptedText(AngleKind kind);
 
 }  // namespace kestrion

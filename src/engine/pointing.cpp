@@ -17,11 +17,14 @@ std::string fixed2(double v) {
   return {buf.data(), res.ptr};
 }
 
-std::string faceTiltText(const Window& w, int offsetTenths) {
-  // Hundredths of a degree in integers: the elevation is shown with two
-  // decimals, the offset angle with one, so the difference is exact.
+// Hundredths of a degree in integers: the elevation is shown with two
+// decimals, the offset angle with one, so the difference is exact.
+long long tiltHundredths(const Window& w, int offsetTenths) {
   const auto elevation = std::llround(leadingNumber(w.text(Value::elevation)) * 100);
-  const long long tilt = elevation - 10LL * offsetTenths;
+  return elevation - 10LL * offsetTenths;
+}
+
+std::string faceTiltText(long long tilt) {
   const std::string degrees = doubleText(static_cast<double>(std::llabs(tilt)) / 100) + "°";
   if (tilt > 0) {
     return degrees + " leans back";
@@ -39,7 +42,8 @@ PointingAid::PointingAid(std::string magneticDirectory)
 
 Pointing PointingAid::at(const Window& w, calc::CalendarDate date, int offsetTenths) const {
   Pointing p;
-  p.faceTilt = faceTiltText(w, offsetTenths);
+  p.tiltHundredths = tiltHundredths(w, offsetTenths);
+  p.faceTilt = faceTiltText(p.tiltHundredths);
   const double latitude = leadingNumber(w.text(Value::latitude));
   const double longitude = leadingNumber(w.text(Value::longitude));
   const calc::MagneticResult r = model_->at(latitude, longitude, date);

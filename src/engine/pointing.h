@@ -22,6 +22,7 @@ struct Pointing {
   std::string declinationText;        // "3.78° E"
   std::string magneticAzimuth;        // as the azimuth: 2 decimals, cut down; 0 <= b < 360
   std::string faceTilt;               // "20.75° leans back"
+  long long tiltHundredths = 0;       // the same, signed, in hundredths of a degree
   std::vector<std::string> warnings;  // plain sentences, never empty strings
   // The same warnings as flags, for a view with room for a word or two.
   bool noModel = false;

@@ -11,11 +11,7 @@
 #include <optional>
 #include <string_view>
 
-// Captions are marked for translation where they stand; outside Qt the mark
-// is only the text.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(scope, text) text
-#endif
+#include "translatable.h"
 
 namespace kestrion {
 

@@ -11,27 +11,19 @@
 namespace kestrion::ui {
 namespace {
 
+// The tooltip: what the editor accepts, with examples.
 QString examples(AngleKind kind) {
-  switch (kind) {
-    case AngleKind::Latitude:
-      return QStringLiteral("Latitude, e.g. 52.52, -33.9247, 33.9247S, 33°55'29\"S or 33 55 29 S");
-    case AngleKind::Longitude:
-      return QStringLiteral("Longitude, e.g. 13.405, 13.405E, 5W, 0°7'39\"W or 0 7 39 W");
-    case AngleKind::Satellite:
-      return QStringLiteral(
-          "Satellite position or name, e.g. 19.2, 19.2E, 5W, Astra 19.2E or Hotbird 13.0E");
-  }
-  return {};
+  return translated("AngleText", acceptedText(kind));
 }
 
 QString editorName(AngleKind kind) {
   switch (kind) {
     case AngleKind::Latitude:
-      return QStringLiteral("Type the latitude");
+      return AngleEditor::tr("Type the latitude");
     case AngleKind::Longitude:
-      return QStringLiteral("Type the longitude");
+      return AngleEditor::tr("Type the longitude");
     case AngleKind::Satellite:
-      return QStringLiteral("Type the satellite position or name");
+      return AngleEditor::tr("Type the satellite position or name");
   }
   return {};
 }
@@ -41,8 +33,9 @@ QCompleter* satelliteCompleter(const std::vector<Satellite>& satellites, QObject
   auto* model = new QStandardItemModel(parent);
   for (const Satellite& s : satellites) {
     auto* item = new QStandardItem;
-    const QString position =
-        QString::number(std::abs(s.position), 'f', 1) + (s.position < 0 ? "° W" : "° E");
+    const QString degrees = QString::number(std::abs(s.position), 'f', 1);
+    const QString position = s.position < 0 ? AngleEditor::tr("%1° W").arg(degrees)
+                                            : AngleEditor::tr("%1° E").arg(degrees);
     item->setData(toQString(s.name) + QStringLiteral("   ") + position, Qt::DisplayRole);
     item->setData(toQString(s.name), Qt::EditRole);
     model->appendRow(item);
@@ -114,7 +107,8 @@ void AngleEditor::commit() {
     return s != nullptr ? std::optional<double>(s->position) : std::nullopt;
   });
   if (!reading.entry) {
-    refuse(toQString(angleProblemText(reading.problem, kind_)));
+    refuse(translated("AngleText", problemText(reading.problem)) + QLatin1Char(' ') +
+           translated("AngleText", acceptedText(kind_)));
     return;
   }
   const AngleEntry entry = *reading.entry;

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "language.h"
 #include "mainwindow.h"
 #include "product.h"
 #include "qtext.h"
@@ -36,6 +37,12 @@ int run(QApplication& app, const std::function<void(MainWindow&)>& attach) {
       QStringLiteral("Work out the magnetic declination for <date> (YYYY-MM-DD), not today."),
       QStringLiteral("date"));
   parser.addOption(date);
+  const QCommandLineOption language(
+      QStringLiteral("lang"),
+      QStringLiteral("Show the window in language <code> (en, %1) instead of the desktop's.")
+          .arg(translatedLanguages().join(QStringLiteral(", "))),
+      QStringLiteral("code"));
+  parser.addOption(language);
   parser.process(app);
   if (parser.isSet(version)) {
     std::printf("kestrion %.*s\n", static_cast<int>(kVersion.size()), kVersion.data());
@@ -50,6 +57,13 @@ int run(QApplication& app, const std::function<void(MainWindow&)>& attach) {
                    qPrintable(parser.value(date)));
       return 2;
     }
+  }
+
+  const QString code = parser.value(language);
+  if (!installLanguage(app, code)) {
+    std::fprintf(stderr,
+                 "kestrion: no translation for language \"%s\"; showing English (known: en, %s)\n",
+                 qPrintable(code), qPrintable(translatedLanguages().join(QStringLiteral(", "))));
   }
 
   MainWindow window;

@@ -25,7 +25,7 @@ void ControlFactory::buildAll(std::span<const ControlSpec> table, QWidget* paren
     w->setObjectName(toQString(control.objectName()));
     w->setGeometry(toPixels(control.rect));
     if (!control.tooltip.empty()) {
-      w->setToolTip(toQString(control.tooltip));
+      w->setToolTip(translated("Tooltip", control.tooltip));
     }
     if (control.font == FontSize::Large) {
       w->setFont(controlFont(FontSize::Large));
@@ -46,13 +46,13 @@ void ControlFactory::buildAll(std::span<const ControlSpec> table, QWidget* paren
 QWidget* ControlFactory::build(const ControlSpec& control, QWidget* parent) {
   switch (control.kind) {
     case Kind::Label:
-      return new QLabel(toQString(control.caption), parent);
+      return new QLabel(translated("Caption", control.caption), parent);
     case Kind::Text: {
       const Value id = control.value();
       auto* label = new TextLabel(QString::fromStdString(model_.text(id)), parent);
       // A screen reader calls a value or result label by its quantity.
-      label->setAccessibleName(toQString(caption(id)));
-      label->setAccessibleDescription(toQString(control.tooltip));
+      label->setAccessibleName(translated("Caption", caption(id)));
+      label->setAccessibleDescription(translated("Tooltip", control.tooltip));
       bound_.texts[index(id)] = label;
       return label;
     }
@@ -68,20 +68,20 @@ QWidget* ControlFactory::build(const ControlSpec& control, QWidget* parent) {
       // Qt inverts a scroll bar's keys by default; here Right means more.
       bar->setInvertedControls(false);
       bar->setFocusPolicy(Qt::StrongFocus);
-      bar->setAccessibleName(toQString(caption(id)));
+      bar->setAccessibleName(translated("Caption", caption(id)));
       bound_.sliders[index(id)] = bar;
       return bar;
     }
     case Kind::Option: {
       const Rain id = control.rain();
-      auto* button = new QRadioButton(toQString(control.caption), parent);
+      auto* button = new QRadioButton(translated("Caption", control.caption), parent);
       options_.addButton(button, static_cast<int>(index(id)));
       button->setChecked(model_.isSelected(id));
       bound_.options[index(id)] = button;
       return button;
     }
     case Kind::Button: {
-      auto* button = new QPushButton(toQString(control.caption), parent);
+      auto* button = new QPushButton(translated("Caption", control.caption), parent);
       QObject::connect(button, &QPushButton::clicked, button,
                        [command = command_, id = control.command()] { command(id); });
       bound_.commands[static_cast<std::size_t>(control.command())] = button;
@@ -100,8 +100,8 @@ QWidget* ControlFactory::build(const ControlSpec& control, QWidget* parent) {
       return nullptr;
     case Kind::Aid: {
       auto* label = new TextLabel(parent);
-      label->setAccessibleName(toQString(control.caption));
-      label->setAccessibleDescription(toQString(control.tooltip));
+      label->setAccessibleName(translated("Caption", control.caption));
+      label->setAccessibleDescription(translated("Tooltip", control.tooltip));
       bound_.aids[static_cast<std::size_t>(control.aid())] = label;
       return label;
     }
@@ -110,7 +110,10 @@ QWidget* ControlFactory::build(const ControlSpec& control, QWidget* parent) {
       box->setRange(0.0, 45.0);
       box->setDecimals(1);
       box->setSingleStep(0.1);
-      box->setAccessibleName(toQString(control.caption));
+      box->setAccessibleName(translated("Caption", control.caption));
+      // A setting of the calculator: written with a decimal point in every
+      // language, as the value boxes are.
+      box->setLocale(QLocale::c());
       bound_.offsetAngle = box;
       return box;
     }

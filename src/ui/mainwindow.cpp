@@ -18,6 +18,7 @@
 
 #include "angleeditor.h"
 #include "looks.h"
+#include "model/numtext.h"
 #include "pointerlayer.h"
 #include "product.h"
 #include "qtext.h"
@@ -79,7 +80,7 @@ MainWindow::MainWindow(QWidget* parent)
 }
 
 void MainWindow::buildMenu() {
-  QAction* about = menuBar()->addAction(QStringLiteral("About"));
+  QAction* about = menuBar()->addAction(tr("About"));
   about->setObjectName(QStringLiteral("Ab"));
   connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
 }
@@ -93,7 +94,7 @@ void MainWindow::buildWindow() {
 
   QStringList captions;
   for (std::string_view caption : kPageCaptions) {
-    captions << toQString(caption);
+    captions << translated("Caption", caption);
   }
   tabs_ = new TabControl(captions, client);
   tabs_->setObjectName(QStringLiteral("SSTab1"));
@@ -166,18 +167,28 @@ void MainWindow::showPointing() {
   const Pointing p = aid_.at(calculator_.window(), date_, offsetTenths_);
   bound_.aids[static_cast<std::size_t>(Aid::magneticBearing)]->setText(
       toQString(p.magneticAzimuth));
-  bound_.aids[static_cast<std::size_t>(Aid::declination)]->setText(toQString(p.declinationText));
-  bound_.aids[static_cast<std::size_t>(Aid::faceTilt)]->setText(toQString(p.faceTilt));
+  QString declination;
+  if (p.declination) {
+    const QString degrees = QString::number(std::fabs(*p.declination), 'f', 2);
+    declination = *p.declination < 0 ? tr("%1° W").arg(degrees) : tr("%1° E").arg(degrees);
+  }
+  bound_.aids[static_cast<std::size_t>(Aid::declination)]->setText(declination);
+  const QString tilt =
+      toQString(doubleText(static_cast<double>(std::llabs(p.tiltHundredths)) / 100));
+  bound_.aids[static_cast<std::size_t>(Aid::faceTilt)]->setText(
+      p.tiltHundredths > 0   ? tr("%1° leans back").arg(tilt)
+      : p.tiltHundredths < 0 ? tr("%1° leans forward").arg(tilt)
+                             : tr("%1° upright").arg(tilt));
   // A word or two on the page; the whole sentences in the tooltip.
   QStringList shortForms;
   if (p.noModel) {
-    shortForms << QStringLiteral("No magnetic model: no magnetic bearing.");
+    shortForms << tr("No magnetic model: no magnetic bearing.");
   }
   if (p.outsideModel) {
-    shortForms << QStringLiteral("Date outside the magnetic model (2025 to 2029).");
+    shortForms << tr("Date outside the magnetic model (2025 to 2029).");
   }
   if (p.weakField) {
-    shortForms << QStringLiteral("Weak magnetic field: a compass is unreliable here.");
+    shortForms << tr("Weak magnetic field: a compass is unreliable here.");
   }
   TextLabel* warnings = bound_.aids[static_cast<std::size_t>(Aid::warnings)];
   warnings->setText(shortForms.join(QLatin1Char(' ')));
