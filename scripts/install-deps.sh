@@ -13,6 +13,8 @@ packages=(
   libgeographiclib-dev dtv-scan-tables
   # tests and benchmarks (python3: the behaviour pins and the start-up benchmark)
   libgtest-dev libgmock-dev libbenchmark-dev python3
+  # translations (Qt Linguist) and Qt's own catalogues for its dialogs
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # the locale tests (two locales that write a decimal comma)
   locales
   # packaging and its checks
