@@ -13,6 +13,9 @@ packages=(
   libgeographiclib-dev dtv-scan-tables
   # tests and benchmarks (python3: the behaviour pins and the start-up benchmark)
   libgtest-dev libgmock-dev libbenchmark-dev python3
+  # the accessibility test: a real X server, a session bus, AT-SPI and its
+  # Python bindings
+  xvfb xauth dbus-daemon at-spi2-core python3-pyatspi
   # translations (Qt Linguist) and Qt's own catalogues for its dialogs
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # the locale tests (two locales that write a decimal comma)

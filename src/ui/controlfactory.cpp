@@ -12,6 +12,7 @@
 #include "picture.h"
 #include "product.h"
 #include "qtext.h"
+#include "sliderbar.h"
 #include "textlabel.h"
 
 namespace kestrion::ui {
@@ -45,8 +46,13 @@ void ControlFactory::buildAll(std::span<const ControlSpec> table, QWidget* paren
 
 QWidget* ControlFactory::build(const ControlSpec& control, QWidget* parent) {
   switch (control.kind) {
-    case Kind::Label:
-      return new QLabel(translated("Caption", control.caption), parent);
+    case Kind::Label: {
+      auto* label = new QLabel(translated("Caption", control.caption), parent);
+      if (control.captionsInput) {
+        bound_.captions[static_cast<std::size_t>(control.id)] = label;
+      }
+      return label;
+    }
     case Kind::Text: {
       const Value id = control.value();
       auto* label = new TextLabel(QString::fromStdString(model_.text(id)), parent);
@@ -59,7 +65,7 @@ QWidget* ControlFactory::build(const ControlSpec& control, QWidget* parent) {
     case Kind::Slider: {
       const Input id = control.input();
       const Slider& s = model_.slider(id);
-      auto* bar = new QScrollBar(Qt::Horizontal, parent);
+      auto* bar = new SliderBar(id, parent);
       bar->setRange(s.min, s.max);
       bar->setValue(s.position);
       bar->setSingleStep(1);

@@ -31,6 +31,7 @@ struct BoundControls {
   std::array<QRadioButton*, kRainCount> options{};
   std::array<QWidget*, kCommandCount> commands{};
   std::array<TextLabel*, kAidCount> aids{};
+  std::array<QLabel*, kInputCount> captions{};
   QDoubleSpinBox* offsetAngle = nullptr;
 };
 

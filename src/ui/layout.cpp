@@ -12,6 +12,13 @@ constexpr ControlSpec label(std::string_view name, std::string_view caption, Twi
                             Look look, std::string_view tooltip = {}, FontSize font = Normal) {
   return {Kind::Label, 0, name, caption, rect, look, tooltip, font};
 }
+// The caption of an input, named so that a screen reader ties it to the slider.
+constexpr ControlSpec label(std::string_view name, Input id, TwipsRect rect, Look look,
+                            std::string_view tooltip = {}) {
+  return {
+      Kind::Label, static_cast<std::uint8_t>(id), name, caption(id), rect, look, tooltip, Normal,
+      true};
+}
 constexpr ControlSpec text(Value id, TwipsRect rect, Look look, std::string_view tooltip,
                            FontSize font = Normal) {
   return {Kind::Text, static_cast<std::uint8_t>(id), {}, {}, rect, look, tooltip, font};
@@ -50,12 +57,12 @@ constexpr std::string_view kRainAndElevation =
 
 // clang-format off
 constexpr auto kSystemNoiseFigure = std::to_array<ControlSpec>({
-    label("Label5",    caption(Input::ifNoiseFigure),       {7440, 1380, 1215, 495}, Plain),
-    label("Label12",   caption(Input::antennaTemperature),  {360, 1440, 1215, 495},  PlainCentred),
-    label("Label8",    caption(Input::feedLoss),            {1800, 1500, 1095, 375}, PlainCentred),
-    label("Label2",    caption(Input::lnbNoiseFigure),      {3000, 1500, 1335, 375}, PlainCentred),
-    label("Label3",    caption(Input::lnbGain),             {4560, 1500, 1215, 255}, Plain),
-    label("Label4(0)", caption(Input::cableLoss),           {6000, 1500, 1215, 255}, Plain),
+    label("Label5",    Input::ifNoiseFigure,       {7440, 1380, 1215, 495}, Plain),
+    label("Label12",   Input::antennaTemperature,  {360, 1440, 1215, 495},  PlainCentred),
+    label("Label8",    Input::feedLoss,            {1800, 1500, 1095, 375}, PlainCentred),
+    label("Label2",    Input::lnbNoiseFigure,      {3000, 1500, 1335, 375}, PlainCentred),
+    label("Label3",    Input::lnbGain,             {4560, 1500, 1215, 255}, Plain),
+    label("Label4(0)", Input::cableLoss,           {6000, 1500, 1215, 255}, Plain),
     text(Value::antennaTemperature, {600, 2040, 855, 255},  InputBox,
          QT_TRANSLATE_NOOP("Tooltip", "Normally between  0 - 50 K. See specification of your dish.")),
     text(Value::feedLoss,           {1920, 2040, 855, 255}, InputBox, QT_TRANSLATE_NOOP("Tooltip", "Normally between 0 - 0.5 dB")),
@@ -72,9 +79,9 @@ constexpr auto kSystemNoiseFigure = std::to_array<ControlSpec>({
     slider(Input::lnbGain,            {4680, 2520, 975, 255}),
     slider(Input::cableLoss,          {6240, 2520, 855, 255}),
     slider(Input::ifNoiseFigure,      {7560, 2520, 855, 255}),
-    label("Label14",   caption(Input::ifGain),              {240, 3180, 1455, 375},  PlainCentred),
-    label("Label4(1)", caption(Input::ifCableLoss),         {1800, 3180, 1215, 255}, Plain),
-    label("Label13",   caption(Input::receiverNoiseFigure), {3240, 3180, 1335, 495}, Plain),
+    label("Label14",   Input::ifGain,              {240, 3180, 1455, 375},  PlainCentred),
+    label("Label4(1)", Input::ifCableLoss,         {1800, 3180, 1215, 255}, Plain),
+    label("Label13",   Input::receiverNoiseFigure, {3240, 3180, 1335, 495}, Plain),
     label("Label6",    caption(Value::systemNoiseFigure),   {5520, 3360, 1815, 735}, PlainCentred,
           {}, Large),
     text(Value::systemNoiseFigure,  {7440, 3480, 975, 375}, ResultBoxGrey, QT_TRANSLATE_NOOP("Tooltip", "The result"), Large),
@@ -88,8 +95,8 @@ constexpr auto kSystemNoiseFigure = std::to_array<ControlSpec>({
 });
 
 constexpr auto kNfToNoiseTemperature = std::to_array<ControlSpec>({
-    label("Label1", caption(Input::converterNoiseFigure), {2520, 2220, 1455, 255}, Plain),
-    label("Label7", caption(Input::converterTemperature), {4800, 2220, 1695, 255}, Plain),
+    label("Label1", Input::converterNoiseFigure, {2520, 2220, 1455, 255}, Plain),
+    label("Label7", Input::converterTemperature, {4800, 2220, 1695, 255}, Plain),
     text(Value::converterNoiseFigure, {2640, 2580, 855, 255}, InputBox, kNoiseEitherWay),
     text(Value::converterTemperature, {5280, 2580, 735, 255}, InputBox, kNoiseEitherWay),
     slider(Input::converterNoiseFigure, {2640, 3120, 855, 255}),
@@ -97,9 +104,9 @@ constexpr auto kNfToNoiseTemperature = std::to_array<ControlSpec>({
 });
 
 constexpr auto kAntennaGain = std::to_array<ControlSpec>({
-    label("Label9",  caption(Input::gainDiameter),   {1320, 2400, 1335, 255}, Plain),
-    label("Label10", caption(Input::gainEfficiency), {2880, 2400, 1215, 255}, Plain),
-    label("f",       caption(Input::frequency),      {4200, 2400, 1215, 255}, Plain),
+    label("Label9",  Input::gainDiameter,   {1320, 2400, 1335, 255}, Plain),
+    label("Label10", Input::gainEfficiency, {2880, 2400, 1215, 255}, Plain),
+    label("f",       Input::frequency,      {4200, 2400, 1215, 255}, Plain),
     label("Label11", caption(Value::antennaGain),    {5640, 2400, 1335, 255}, Plain),
     text(Value::gainDiameter,   {1680, 2760, 615, 255}, InputBox,
          QT_TRANSLATE_NOOP("Tooltip", "Apply minor diameter when using an offset dish")),
@@ -115,8 +122,8 @@ constexpr auto kAntennaGain = std::to_array<ControlSpec>({
 });
 
 constexpr auto kFigureOfMerit = std::to_array<ControlSpec>({
-    label("Label15", caption(Input::gtNoiseFigure), {3120, 1680, 1215, 615}, PlainCentred),
-    label("Label16", caption(Input::gtAntennaGain), {4680, 1680, 735, 375},  Plain),
+    label("Label15", Input::gtNoiseFigure, {3120, 1680, 1215, 615}, PlainCentred),
+    label("Label16", Input::gtAntennaGain, {4680, 1680, 735, 375},  Plain),
     label("Label17", caption(Value::figureOfMerit), {6240, 1920, 975, 255},  Plain),
     text(Value::gtNoiseFigure, {3360, 2280, 615, 255}, InputBox,
          QT_TRANSLATE_NOOP("Tooltip", "Can be calculated in the System Noise Figure section")),
@@ -130,9 +137,9 @@ constexpr auto kFigureOfMerit = std::to_array<ControlSpec>({
 });
 
 constexpr auto kAlignment = std::to_array<ControlSpec>({
-    label("Label19", caption(Input::latitude),  {2160, 960, 735, 255},   Plain),
-    label("Label20", caption(Input::longitude), {4080, 960, 735, 255},   Plain),
-    label("Label21", caption(Input::satellite), {6000, 960, 1215, 255},  Plain),
+    label("Label19", Input::latitude,  {2160, 960, 735, 255},   Plain),
+    label("Label20", Input::longitude, {4080, 960, 735, 255},   Plain),
+    label("Label21", Input::satellite, {6000, 960, 1215, 255},  Plain),
     label("Label40", QT_TRANSLATE_NOOP("Caption", "(west = neg.  east = pos.)"), {5760, 1200, 1932, 252}, Plain),
     text(Value::latitude,  {2160, 1440, 735, 255}, InputBox, QT_TRANSLATE_NOOP("Tooltip", "Latitude of dish  location")),
     text(Value::longitude, {4080, 1440, 735, 255}, InputBox, QT_TRANSLATE_NOOP("Tooltip", "Longitude of dish location")),
@@ -174,11 +181,11 @@ constexpr auto kAlignment = std::to_array<ControlSpec>({
 });
 
 constexpr auto kCarrierToNoise = std::to_array<ControlSpec>({
-    label("Label18", caption(Input::eirp),            {1080, 1080, 855, 255},  Plain,
+    label("Label18", Input::eirp,            {1080, 1080, 855, 255},  Plain,
           QT_TRANSLATE_NOOP("Tooltip", "Equivalent Isotropic Radiated Power")),
-    label("Label26", caption(Input::dishDiameter),    {3000, 1080, 1575, 255}, Plain),
-    label("Label30", caption(Input::dishEfficiency),  {4920, 1080, 1815, 255}, Plain),
-    label("Label31", caption(Input::dishTemperature), {6960, 1080, 1815, 255}, Plain),
+    label("Label26", Input::dishDiameter,    {3000, 1080, 1575, 255}, Plain),
+    label("Label30", Input::dishEfficiency,  {4920, 1080, 1815, 255}, Plain),
+    label("Label31", Input::dishTemperature, {6960, 1080, 1815, 255}, Plain),
     text(Value::eirp,            {1080, 1560, 855, 255}, InputBoxWhite,
          QT_TRANSLATE_NOOP("Tooltip", "Get the Eirp from the footprint of the satellite")),
     text(Value::dishDiameter,    {3120, 1560, 855, 255}, InputBoxWhite,
@@ -193,8 +200,8 @@ constexpr auto kCarrierToNoise = std::to_array<ControlSpec>({
     slider(Input::dishEfficiency,  {5160, 2040, 855, 255}),
     slider(Input::dishTemperature, {7200, 2040, 855, 255}),
     button(Command::footprints, "Command2", QT_TRANSLATE_NOOP("Caption", "Footprints on the web"), {600, 2520, 1935, 255}),
-    label("Label32", caption(Input::linkNoiseFigure), {1440, 3000, 1575, 255}, Plain),
-    label("Label33", caption(Input::bandwidth),       {3360, 3000, 1335, 255}, Plain),
+    label("Label32", Input::linkNoiseFigure, {1440, 3000, 1575, 255}, Plain),
+    label("Label33", Input::bandwidth,       {3360, 3000, 1335, 255}, Plain),
     label("Label35", caption(Value::distance),        {5040, 3000, 2175, 255}, Plain),
     option(Rain::clearSky, {7440, 3000, 975, 615}),
     text(Value::linkNoiseFigure, {1800, 3480, 855, 255}, InputBoxWhite,

@@ -58,6 +58,7 @@ struct ControlSpec {
   Look look = Look::None;
   std::string_view tooltip = {};
   FontSize font = FontSize::Normal;
+  bool captionsInput = false;  // a label showing the caption of Input `id`
 
   [[nodiscard]] constexpr Value value() const { return static_cast<Value>(id); }
   [[nodiscard]] constexpr Input input() const { return static_cast<Input>(id); }

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "accessibility.h"
 #include "angleeditor.h"
 #include "looks.h"
 #include "model/numtext.h"
@@ -61,7 +62,7 @@ MainWindow::MainWindow(QWidget* parent)
   setWindowIcon(QIcon(QStringLiteral(":/artwork/icon.svg")));
   setPalette(windowPalette());
   setFont(controlFont());
-  TextLabel::installAccessibility();
+  installAccessibility();
 
   buildMenu();
   buildWindow();
@@ -125,8 +126,14 @@ void MainWindow::buildPage(int page) {
       continue;
     }
     QScrollBar* bar = bound_.sliders[i];
-    // The slider tells what it sets in the words of its value label.
-    bar->setAccessibleDescription(bound_.texts[index(valueLabel(id))]->toolTip());
+    // The slider tells what it sets in the words of its value label; its
+    // caption and value box label it for a screen reader.
+    TextLabel* box = bound_.texts[index(valueLabel(id))];
+    bar->setAccessibleDescription(box->toolTip());
+    box->setBuddy(bar);
+    if (QLabel* caption = bound_.captions[i]) {
+      caption->setBuddy(bar);
+    }
     connect(bar, &QScrollBar::valueChanged, this,
             [this, id](int value) { sliderMoved(id, value); });
   }

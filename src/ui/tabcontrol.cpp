@@ -18,6 +18,7 @@ TabControl::TabControl(const QStringList& captions, QWidget* parent)
     stack_->addWidget(new QWidget);
   }
   strip_->raise();
+  strip_->setAccessibleName(tr("Pages"));
   setFocusProxy(strip_);
   connect(strip_, &TabStrip::currentChanged, this, [this](int index) {
     Q_EMIT pageAboutToShow(index);

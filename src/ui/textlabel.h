@@ -1,5 +1,6 @@
 // A label that shows one of the model's texts. A screen reader hears its
-// quantity as the name and the text as the value.
+// quantity as the name and the text as the value (see accessibility.cpp).
+// A double-click asks for the value to be typed.
 #pragma once
 
 #include <QLabel>
@@ -11,9 +12,6 @@ class TextLabel : public QLabel {
 
  public:
   using QLabel::QLabel;
-
-  // Registers the accessibility interface; once per application.
-  static void installAccessibility();
 
  Q_SIGNALS:
   void doubleClicked();

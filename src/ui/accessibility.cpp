@@ -1,0 +1,217 @@
+#include "accessibility.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <map>
+#include <memory>
+
+#include "linklabel.h"
+#include "sliderbar.h"
+#include "tabstrip.h"
+#include "textlabel.h"
+
+namespace kestrion::ui {
+namespace {
+
+// A value or result box: its caption as the name, its text readable through
+// the text interface.
+class AccessibleText : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit AccessibleText(QWidget* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
+
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    return t == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                           : QAccessibleWidget::interface_cast(t);
+  }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Value ? shown() : QAccessibleWidget::text(t);
+  }
+
+  // Read-only text: no selection, no cursor to move.
+  void selection(int, int* start, int* end) const override { *start = *end = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QString text(int start, int end) const override { return shown().mid(start, end - start); }
+  int characterCount() const override { return static_cast<int>(shown().size()); }
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+
+ private:
+  QString shown() const { return static_cast<const QLabel*>(widget())->text(); }
+};
+
+// A slider: named by its quantity, valued in the quantity's unit.
+class AccessibleSlider : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  explicit AccessibleSlider(QWidget* w) : QAccessibleWidget(w, QAccessible::ScrollBar) {}
+
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    return t == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                            : QAccessibleWidget::interface_cast(t);
+  }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Value ? bar()->quantityText() : QAccessibleWidget::text(t);
+  }
+
+  QVariant currentValue() const override { return bar()->quantity(bar()->value()); }
+  void setCurrentValue(const QVariant& value) override {
+    bar()->setValue(bar()->position(value.toDouble()));
+  }
+  QVariant maximumValue() const override { return bar()->quantity(bar()->maximum()); }
+  QVariant minimumValue() const override { return bar()->quantity(bar()->minimum()); }
+  QVariant minimumStepSize() const override { return bar()->quantity(1); }
+
+ private:
+  SliderBar* bar() const { return static_cast<SliderBar*>(widget()); }
+};
+
+class AccessibleTabStrip;
+
+// One tab of the strip: selected when its page shows; pressing shows it.
+class AccessibleTab : public QAccessibleInterface, public QAccessibleActionInterface {
+ public:
+  AccessibleTab(TabStrip* strip, int index) : strip_(strip), index_(index) {}
+
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                             : nullptr;
+  }
+  bool isValid() const override { return !strip_.isNull(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return strip_->window()->windowHandle(); }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(strip_);
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? strip_->tabText(index_) : QString();
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    const QRect r = strip_->tabRect(index_);
+    return {strip_->mapToGlobal(r.topLeft()), r.size()};
+  }
+  QAccessible::Role role() const override { return QAccessible::PageTab; }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    s.selectable = true;
+    s.selected = strip_->currentIndex() == index_;
+    s.focusable = true;
+    s.focused = s.selected && strip_->hasFocus();
+    s.invisible = !strip_->isVisible();
+    return s;
+  }
+
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& name) override {
+    if (name == pressAction()) {
+      strip_->setCurrentIndex(index_);
+    }
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ private:
+  QPointer<TabStrip> strip_;
+  int index_;
+};
+
+class AccessibleTabStrip : public QAccessibleWidget {
+ public:
+  explicit AccessibleTabStrip(QWidget* w) : QAccessibleWidget(w, QAccessible::PageTabList) {}
+  ~AccessibleTabStrip() override {
+    for (const auto& [index, id] : tabs_) {
+      QAccessible::deleteAccessibleInterface(id);
+    }
+  }
+
+  int childCount() const override { return strip()->count(); }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= childCount()) {
+      return nullptr;
+    }
+    // Kept, so a screen reader meets the same tab object each time.
+    auto it = tabs_.find(index);
+    if (it == tabs_.end()) {
+      auto* tab = new AccessibleTab(strip(), index);
+      it = tabs_.emplace(index, QAccessible::registerAccessibleInterface(tab)).first;
+    }
+    return QAccessible::accessibleInterface(it->second);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    for (int i = 0; i < childCount(); ++i) {
+      if (this->child(i) == child) {
+        return i;
+      }
+    }
+    return -1;
+  }
+
+ private:
+  TabStrip* strip() const { return static_cast<TabStrip*>(widget()); }
+  mutable std::map<int, QAccessible::Id> tabs_;
+};
+
+// The web link: a link with one action, to open it.
+class AccessibleLink : public QAccessibleWidget {
+ public:
+  explicit AccessibleLink(QWidget* w) : QAccessibleWidget(w, QAccessible::Link) {
+    addControllingSignal(QStringLiteral("clicked()"));
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) {
+      return static_cast<const QLabel*>(widget())->text();
+    }
+    return QAccessibleWidget::text(t);
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& name) override {
+    if (name == pressAction()) {
+      static_cast<LinkLabel*>(widget())->activate();
+    }
+  }
+};
+
+QAccessibleInterface* factory(const QString& className, QObject* object) {
+  if (object == nullptr || !object->isWidgetType()) {
+    return nullptr;
+  }
+  auto* w = static_cast<QWidget*>(object);
+  if (className == QLatin1String(TextLabel::staticMetaObject.className())) {
+    return new AccessibleText(w);
+  }
+  if (className == QLatin1String(SliderBar::staticMetaObject.className())) {
+    return new AccessibleSlider(w);
+  }
+  if (className == QLatin1String(TabStrip::staticMetaObject.className())) {
+    return new AccessibleTabStrip(w);
+  }
+  if (className == QLatin1String(LinkLabel::staticMetaObject.className())) {
+    return new AccessibleLink(w);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void installAccessibility() {
+  static const bool installed = [] {
+    QAccessible::installFactory(factory);
+    return true;
+  }();
+  Q_UNUSED(installed);
+}
+
+}  // namespace kestrion::ui
