@@ -7,7 +7,7 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config
   # libraries
-  libcli11-dev nlohmann-json3-dev libglib2.0-dev
+  libcli11-dev nlohmann-json3-dev libfast-float-dev libglib2.0-dev
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
