@@ -20,9 +20,11 @@ packages=(
 )
 
 # CI also builds with clang under sanitizers, fuzzes with libFuzzer and checks
-# format and tidiness.
+# format and tidiness; builds the core and kestrion-cli with LLVM's libc++, and
+# for Windows with mingw-w64, whose executables it runs under Wine.
 if [ "${1:-}" = "--ci" ]; then
   packages+=(clang libclang-rt-14-dev clang-format clang-tidy git)
+  packages+=(libc++-dev libc++abi-dev g++-mingw-w64-x86-64-posix wine64)
 fi
 
 missing=()

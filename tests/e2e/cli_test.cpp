@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fast_float/fast_float.h>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -159,7 +160,7 @@ TEST(Cli, LineCoordinatesAreShortestSinglePrecisionTexts) {
       continue;  // the digit in a line's name
     }
     float value = 0;
-    std::from_chars(token.data(), token.data() + token.size(), value);
+    fast_float::from_chars(token.data(), token.data() + token.size(), value);
     char shortest[32];
     const auto res = std::to_chars(shortest, shortest + sizeof shortest, value);
     EXPECT_EQ(token, std::string(shortest, res.ptr));
