@@ -10,7 +10,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev libfast-float-dev libglib2.0-dev
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev python3
   # the locale tests (two locales that write a decimal comma)
   locales
   # packaging and its checks
