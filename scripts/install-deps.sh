@@ -24,7 +24,7 @@ packages=(
 # for Windows with mingw-w64, whose executables it runs under Wine.
 if [ "${1:-}" = "--ci" ]; then
   packages+=(clang libclang-rt-14-dev clang-format clang-tidy git)
-  packages+=(libc++-dev libc++abi-dev g++-mingw-w64-x86-64-posix wine64)
+  packages+=(libc++-dev libc++abi-dev googletest g++-mingw-w64-x86-64-posix wine64)
 fi
 
 missing=()
