@@ -7,7 +7,7 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config
   # libraries
-  libcli11-dev nlohmann-json3-dev libglib2.0-dev
+  libcli11-dev nlohmann-json3-dev libfast-float-dev libglib2.0-dev
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   # the magnetic model (GeographicLib) and the satellites' names (DVB-S scan tables)
   libgeographiclib-dev dtv-scan-tables
@@ -28,9 +28,11 @@ packages=(
 )
 
 # CI also builds with clang under sanitizers, fuzzes with libFuzzer and checks
-# format and tidiness.
+# format and tidiness; builds the core and kestrion-cli with LLVM's libc++, and
+# for Windows with mingw-w64, whose executables it runs under Wine.
 if [ "${1:-}" = "--ci" ]; then
   packages+=(clang libclang-rt-14-dev clang-format clang-tidy git)
+  packages+=(libc++-dev libc++abi-dev googletest g++-mingw-w64-x86-64-posix wine64)
 fi
 
 missing=()

@@ -1,6 +1,8 @@
 #include "calc/magnetic.h"
 
+#if KESTRION_MAGNETIC_MODEL
 #include <GeographicLib/MagneticModel.hpp>
+#endif
 
 #include <array>
 #include <cmath>
@@ -84,7 +86,9 @@ std::string magneticDataDirectory(std::string_view explicitDir) {
 
 struct WorldMagneticModel::Loaded {
   std::once_flag once;
+#if KESTRION_MAGNETIC_MODEL
   std::unique_ptr<GeographicLib::MagneticModel> model;
+#endif
   std::string error;
 };
 
@@ -110,12 +114,17 @@ const std::string& WorldMagneticModel::loadError() const {
                        " is too large for WMM2025 coefficients." + help;
       return;
     }
+#if KESTRION_MAGNETIC_MODEL
     try {
       loaded_->model = std::make_unique<GeographicLib::MagneticModel>(kWmmName, directory_);
     } catch (const std::exception& e) {
       loaded_->error =
           "The magnetic model in " + directory_ + " cannot be read: " + e.what() + "." + help;
     }
+#else
+    // Built where GeographicLib is missing (the Windows cross build).
+    loaded_->error = "This build of Kestrion has no magnetic model.";
+#endif
   });
   return loaded_->error;
 }
@@ -137,6 +146,7 @@ MagneticResult WorldMagneticModel::atDecimalYear(double latitude, double longitu
   if (const std::string& error = loadError(); !error.empty()) {
     return {std::nullopt, error};
   }
+#if KESTRION_MAGNETIC_MODEL
   double east = 0;
   double north = 0;
   double up = 0;
@@ -147,6 +157,9 @@ MagneticResult WorldMagneticModel::atDecimalYear(double latitude, double longitu
   double i = 0;
   GeographicLib::MagneticModel::FieldComponents(east, north, up, h, f, d, i);
   return {MagneticField{d, h, year >= kWmmFirstYear && year < kWmmEndYear}, {}};
+#else
+  return {std::nullopt, loadError()};
+#endif
 }
 
 MagneticResult WorldMagneticModel::at(double latitude, double longitude, CalendarDate date,

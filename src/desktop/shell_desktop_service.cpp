@@ -4,30 +4,18 @@
 
 #include "desktop/shell_desktop_service.h"
 
-// windows.h first: shellapi.h depends on it.
-#include <windows.h>
-
-#include <shellapi.h>
-
 #include <QWidget>
+
+#include <cstdint>
+
+#include "desktop/shell_open.h"
 
 namespace kestrion::desktop {
 
 OpenResult ShellDesktopService::open(const OpenRequest& request) {
-  HWND owner = request.owner != nullptr ? reinterpret_cast<HWND>(request.owner->winId()) : nullptr;
-  const HINSTANCE answer =
-      ShellExecuteA(owner, request.verb.c_str(), request.file.c_str(), request.parameters.c_str(),
-                    request.directory.c_str(), request.showCommand);
-  // The answer is an integer code in the shape of a handle: above 32 means
-  // the address was handed to an application.
-  const auto code = static_cast<long long>(reinterpret_cast<INT_PTR>(answer));
-  if (code > 32) {
-    return {OpenOutcome::Opened, code};
-  }
-  if (code == SE_ERR_NOASSOC) {
-    return {OpenOutcome::NoAssociation, code};
-  }
-  return {OpenOutcome::Failed, code};
+  const std::uintptr_t owner =
+      request.owner != nullptr ? static_cast<std::uintptr_t>(request.owner->winId()) : 0;
+  return shellOpen(owner, request);
 }
 
 std::unique_ptr<DesktopService> makeSystemDesktopService() {

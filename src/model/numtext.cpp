@@ -8,6 +8,8 @@
 #include <string_view>
 #include <type_traits>
 
+#include <fast_float/fast_float.h>
+
 namespace kestrion {
 namespace {
 
@@ -168,43 +170,6 @@ Scan scanNumber(std::string_view text) {
   return scan;
 }
 
-// Decimal exponent of the number's first significant digit, saturated; only
-// needed to tell overflow from underflow when from_chars reports a range error.
-long magnitude(std::string_view number) {
-  long lead = 0;
-  bool seenNonZero = false;
-  bool afterPoint = false;
-  std::size_t i = 0;
-  for (; i < number.size() && number[i] != 'e' && number[i] != 'E'; ++i) {
-    const char c = number[i];
-    if (c == '.') {
-      afterPoint = true;
-    } else if (isDigit(c)) {
-      if (!seenNonZero && c != '0') {
-        seenNonZero = true;
-      }
-      if (seenNonZero && !afterPoint) {
-        ++lead;
-      } else if (!seenNonZero && afterPoint) {
-        --lead;
-      }
-    }
-  }
-  long exp = 0;
-  if (i < number.size()) {
-    ++i;
-    const bool neg = i < number.size() && number[i] == '-';
-    if (i < number.size() && (number[i] == '+' || number[i] == '-')) {
-      ++i;
-    }
-    for (; i < number.size(); ++i) {
-      exp = std::min(exp * 10 + (number[i] - '0'), 100000L);
-    }
-    exp = neg ? -exp : exp;
-  }
-  return lead + exp;
-}
-
 // Exact powers of ten in double precision.
 constexpr std::array<double, 23> kPowersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
@@ -275,11 +240,11 @@ double toDouble(std::string_view number) {
   if (const auto fast = shortDecimal(number)) {
     value = *fast;
   } else {
-    const auto res = std::from_chars(number.data(), number.data() + number.size(), value,
-                                     std::chars_format::general);
-    if (res.ec == std::errc::result_out_of_range) {
-      value = magnitude(number) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    }
+    // fast_float rounds correctly, as libstdc++'s from_chars (built on it)
+    // does, and also where libc++ has no floating-point from_chars. Beyond the
+    // range of a double it gives infinity, below it zero.
+    fast_float::from_chars(number.data(), number.data() + number.size(), value,
+                           fast_float::chars_format::general);
   }
   return negative ? -value : value;
 }

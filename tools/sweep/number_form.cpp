@@ -1,5 +1,9 @@
 #include "number_form.h"
 
+#include <bit>
+#include <charconv>
+#include <cstdint>
+
 #include "model/numtext.h"
 
 namespace kestrion::sweep {
@@ -92,6 +96,15 @@ std::optional<std::string> numberTextProblem(std::string_view text, int digits) 
   if (!value) {
     return "the whole-text reading refuses it";
   }
+#if defined(__cpp_lib_to_chars)
+  // The reader is fast_float; libstdc++'s from_chars must read the same double.
+  double reference = 0;
+  const auto res = std::from_chars(text.data(), text.data() + text.size(), reference);
+  if (res.ptr != text.data() + text.size() ||
+      std::bit_cast<std::uint64_t>(reference) != std::bit_cast<std::uint64_t>(*value)) {
+    return "reads as a double other than std::from_chars reads";
+  }
+#endif
   const std::string again =
       digits <= 7 ? singleText(static_cast<float>(*value)) : doubleText(*value);
   if (again != text) {

@@ -1,0 +1,4 @@
+# The build machine's header-only nlohmann-json, for the Windows build.
+include(${CMAKE_CURRENT_LIST_DIR}/../host_headers.cmake)
+kestrion_host_header_target(nlohmann_json::nlohmann_json nlohmann)
+set(nlohmann_json_FOUND TRUE)
