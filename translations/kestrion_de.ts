@@ -95,15 +95,15 @@
     <name>Caption</name>
     <message>
         <source>LNB Noise Figure (dB)</source>
-        <translation>LNB-Rauschmaß (dB)</translation>
+        <translation>LNB-Rauschzahl (dB)</translation>
     </message>
     <message>
         <source>Gain LNB (dB)</source>
-        <translation>LNB-Verstärkung (dB)</translation>
+        <translation>LNB-Verst. (dB)</translation>
     </message>
     <message>
         <source>Cable Loss (dB)</source>
-        <translation>Kabeldämpfung (dB)</translation>
+        <translation>Kabeldämpf. (dB)</translation>
     </message>
     <message>
         <source>IF amplifier noise figure (dB)</source>
@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>Feed Losses (dB)</source>
-        <translation>Feed-Verluste (dB)</translation>
+        <translation>Feedverlust (dB)</translation>
     </message>
     <message>
         <source>Dish Diameter (m)</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>Antenna noise temperature (K)</source>
-        <translation>Antennen-Rauschtemperatur (K)</translation>
+        <translation>Antennen-Rauschtemp. (K)</translation>
     </message>
     <message>
         <source>Receiver Noise Figure (dB)</source>
@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>Antenna Gain (dB)</source>
-        <translation>Antennengewinn (dB)</translation>
+        <translation>Gain (dB)</translation>
     </message>
     <message>
         <source>Latitude</source>
@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>Rain 5 mm/h</source>
-        <translation>Regen 5 mm/h</translation>
+        <translation>5 mm/h</translation>
     </message>
     <message>
         <source>Rain 10 mm/h</source>
-        <translation>Regen 10 mm/h</translation>
+        <translation>10 mm/h</translation>
     </message>
     <message>
         <source>Rain 50 mm/h</source>
-        <translation>Regen 50 mm/h</translation>
+        <translation>50 mm/h</translation>
     </message>
     <message>
         <source>NF to Noise Temperature</source>

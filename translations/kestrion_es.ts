@@ -95,7 +95,7 @@
     <name>Caption</name>
     <message>
         <source>LNB Noise Figure (dB)</source>
-        <translation>Figura de ruido LNB (dB)</translation>
+        <translation>F. ruido LNB (dB)</translation>
     </message>
     <message>
         <source>Gain LNB (dB)</source>
@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>Feed Losses (dB)</source>
-        <translation>Pérdidas feed (dB)</translation>
+        <translation>Pérd. feed (dB)</translation>
     </message>
     <message>
         <source>Dish Diameter (m)</source>
@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>IF Amplifier Gain (dB)</source>
-        <translation>Ganancia amplif. FI (dB)</translation>
+        <translation>Ganancia FI (dB)</translation>
     </message>
     <message>
         <source>System Noise Figure (dB)</source>
@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>Antenna Gain (dB)</source>
-        <translation>Ganancia antena (dB)</translation>
+        <translation>Gan. (dB)</translation>
     </message>
     <message>
         <source>Latitude</source>
@@ -183,11 +183,11 @@
     </message>
     <message>
         <source>System Noise Figure</source>
-        <translation>Figura de ruido del sistema</translation>
+        <translation>F. ruido del sistema</translation>
     </message>
     <message>
         <source>Bandwidth (MHz)</source>
-        <translation>Ancho de banda (MHz)</translation>
+        <translation>Ancho banda (MHz)</translation>
     </message>
     <message>
         <source>G/T (dB/K)</source>
@@ -219,19 +219,19 @@
     </message>
     <message>
         <source>Clear sky</source>
-        <translation>Despejado</translation>
+        <translation>Sin lluvia</translation>
     </message>
     <message>
         <source>Rain 5 mm/h</source>
-        <translation>Lluvia 5 mm/h</translation>
+        <translation>5 mm/h</translation>
     </message>
     <message>
         <source>Rain 10 mm/h</source>
-        <translation>Lluvia 10 mm/h</translation>
+        <translation>10 mm/h</translation>
     </message>
     <message>
         <source>Rain 50 mm/h</source>
-        <translation>Lluvia 50 mm/h</translation>
+        <translation>50 mm/h</translation>
     </message>
     <message>
         <source>NF to Noise Temperature</source>

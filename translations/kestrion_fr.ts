@@ -95,7 +95,7 @@
     <name>Caption</name>
     <message>
         <source>LNB Noise Figure (dB)</source>
-        <translation>Facteur de bruit LNB (dB)</translation>
+        <translation>Fact. bruit LNB (dB)</translation>
     </message>
     <message>
         <source>Gain LNB (dB)</source>
@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Feed Losses (dB)</source>
-        <translation>Pertes source (dB)</translation>
+        <translation>Pertes feed (dB)</translation>
     </message>
     <message>
         <source>Dish Diameter (m)</source>
-        <translation>Diamètre parabole (m)</translation>
+        <translation>Diam. parabole (m)</translation>
     </message>
     <message>
         <source>Efficiency (%)</source>
@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>Antenna Gain (dB)</source>
-        <translation>Gain antenne (dB)</translation>
+        <translation>Gain (dB)</translation>
     </message>
     <message>
         <source>Latitude</source>
@@ -183,11 +183,11 @@
     </message>
     <message>
         <source>System Noise Figure</source>
-        <translation>Facteur de bruit du système</translation>
+        <translation>Fact. bruit système</translation>
     </message>
     <message>
         <source>Bandwidth (MHz)</source>
-        <translation>Bande passante (MHz)</translation>
+        <translation>Bande pass. (MHz)</translation>
     </message>
     <message>
         <source>G/T (dB/K)</source>
@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>Rain 5 mm/h</source>
-        <translation>Pluie 5 mm/h</translation>
+        <translation>5 mm/h</translation>
     </message>
     <message>
         <source>Rain 10 mm/h</source>
-        <translation>Pluie 10 mm/h</translation>
+        <translation>10 mm/h</translation>
     </message>
     <message>
         <source>Rain 50 mm/h</source>
-        <translation>Pluie 50 mm/h</translation>
+        <translation>50 mm/h</translation>
     </message>
     <message>
         <source>NF to Noise Temperature</source>

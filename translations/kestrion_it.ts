@@ -95,11 +95,11 @@
     <name>Caption</name>
     <message>
         <source>LNB Noise Figure (dB)</source>
-        <translation>Cifra di rumore LNB (dB)</translation>
+        <translation>Rumore LNB (dB)</translation>
     </message>
     <message>
         <source>Gain LNB (dB)</source>
-        <translation>Guadagno LNB (dB)</translation>
+        <translation>Guad. LNB (dB)</translation>
     </message>
     <message>
         <source>Cable Loss (dB)</source>
@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>Dish Diameter (m)</source>
-        <translation>Diametro parabola (m)</translation>
+        <translation>Diam. parabola (m)</translation>
     </message>
     <message>
         <source>Efficiency (%)</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>Antenna noise temperature (K)</source>
-        <translation>Temperatura di rumore antenna (K)</translation>
+        <translation>Temp. rumore antenna (K)</translation>
     </message>
     <message>
         <source>Receiver Noise Figure (dB)</source>
@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>IF Amplifier Gain (dB)</source>
-        <translation>Guadagno ampl. FI (dB)</translation>
+        <translation>Guadagno FI (dB)</translation>
     </message>
     <message>
         <source>System Noise Figure (dB)</source>
@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>Antenna Gain (dB)</source>
-        <translation>Guadagno antenna (dB)</translation>
+        <translation>Guad. (dB)</translation>
     </message>
     <message>
         <source>Latitude</source>
@@ -183,11 +183,11 @@
     </message>
     <message>
         <source>System Noise Figure</source>
-        <translation>Cifra di rumore del sistema</translation>
+        <translation>Cifra rumore sistema</translation>
     </message>
     <message>
         <source>Bandwidth (MHz)</source>
-        <translation>Larghezza banda (MHz)</translation>
+        <translation>Largh. banda (MHz)</translation>
     </message>
     <message>
         <source>G/T (dB/K)</source>
@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Polarization angle (deg)</source>
-        <translation>Angolo di polarizzazione (°)</translation>
+        <translation>Angolo polariz. (°)</translation>
     </message>
     <message>
         <source>Distance to satellite (km)</source>
@@ -223,15 +223,15 @@
     </message>
     <message>
         <source>Rain 5 mm/h</source>
-        <translation>Pioggia 5 mm/h</translation>
+        <translation>5 mm/h</translation>
     </message>
     <message>
         <source>Rain 10 mm/h</source>
-        <translation>Pioggia 10 mm/h</translation>
+        <translation>10 mm/h</translation>
     </message>
     <message>
         <source>Rain 50 mm/h</source>
-        <translation>Pioggia 50 mm/h</translation>
+        <translation>50 mm/h</translation>
     </message>
     <message>
         <source>NF to Noise Temperature</source>

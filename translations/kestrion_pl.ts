@@ -107,11 +107,11 @@
     </message>
     <message>
         <source>IF amplifier noise figure (dB)</source>
-        <translation>Szumy wzmacniacza p.cz. (dB)</translation>
+        <translation>Szumy wzm. p.cz. (dB)</translation>
     </message>
     <message>
         <source>Noise Figure (dB)</source>
-        <translation>Współczynnik szumów (dB)</translation>
+        <translation>Wsp. szumów (dB)</translation>
     </message>
     <message>
         <source>Noise Temperature (K)</source>
@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>Feed Losses (dB)</source>
-        <translation>Straty feedu (dB)</translation>
+        <translation>Tłum. feedu (dB)</translation>
     </message>
     <message>
         <source>Dish Diameter (m)</source>
@@ -131,11 +131,11 @@
     </message>
     <message>
         <source>Frequency (GHz)</source>
-        <translation>Częstotliwość (GHz)</translation>
+        <translation>Częstotl. (GHz)</translation>
     </message>
     <message>
         <source>Antenna noise temperature (K)</source>
-        <translation>Temperatura szumowa anteny (K)</translation>
+        <translation>Temp. szumowa anteny (K)</translation>
     </message>
     <message>
         <source>Receiver Noise Figure (dB)</source>
@@ -143,15 +143,15 @@
     </message>
     <message>
         <source>IF Amplifier Gain (dB)</source>
-        <translation>Wzmocnienie p.cz. (dB)</translation>
+        <translation>Wzmocn. p.cz. (dB)</translation>
     </message>
     <message>
         <source>System Noise Figure (dB)</source>
-        <translation>Współczynnik szumów systemu (dB)</translation>
+        <translation>Wsp. szumów systemu (dB)</translation>
     </message>
     <message>
         <source>Antenna Gain (dB)</source>
-        <translation>Zysk anteny (dB)</translation>
+        <translation>Zysk (dB)</translation>
     </message>
     <message>
         <source>Latitude</source>
@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>System Noise Figure</source>
-        <translation>Współczynnik szumów systemu</translation>
+        <translation>Wsp. szumów systemu</translation>
     </message>
     <message>
         <source>Bandwidth (MHz)</source>
@@ -219,19 +219,19 @@
     </message>
     <message>
         <source>Clear sky</source>
-        <translation>Bez opadów</translation>
+        <translation>Pogodnie</translation>
     </message>
     <message>
         <source>Rain 5 mm/h</source>
-        <translation>Deszcz 5 mm/h</translation>
+        <translation>5 mm/h</translation>
     </message>
     <message>
         <source>Rain 10 mm/h</source>
-        <translation>Deszcz 10 mm/h</translation>
+        <translation>10 mm/h</translation>
     </message>
     <message>
         <source>Rain 50 mm/h</source>
-        <translation>Deszcz 50 mm/h</translation>
+        <translation>50 mm/h</translation>
     </message>
     <message>
         <source>NF to Noise Temperature</source>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>Visit:</source>
-        <translation>WWW:</translation>
+        <translation>Web:</translation>
     </message>
 </context>
 <context>
