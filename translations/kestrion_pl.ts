@@ -155,11 +155,11 @@
     </message>
     <message>
         <source>Latitude</source>
-        <translation>Szer.</translation>
+        <translation>Szerokość</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation>Dług.</translation>
+        <translation>Długość</translation>
     </message>
     <message>
         <source>Satellite position</source>
