@@ -5,545 +5,545 @@
     <name>AngleText</name>
     <message>
         <source>Nothing was typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato scritto nulla.</translation>
     </message>
     <message>
         <source>That is not an angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è un angolo.</translation>
     </message>
     <message>
         <source>A minus or plus sign cannot be used with a hemisphere letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un segno meno o più non può essere usato con una lettera di emisfero.</translation>
     </message>
     <message>
         <source>Only one hemisphere letter is allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>È ammessa una sola lettera di emisfero.</translation>
     </message>
     <message>
         <source>That hemisphere letter does not fit here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa lettera di emisfero non è valida qui.</translation>
     </message>
     <message>
         <source>Only the last of degrees, minutes and seconds may have decimals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo l&apos;ultimo valore tra gradi, minuti e secondi può avere decimali.</translation>
     </message>
     <message>
         <source>Minutes must be below 60.</source>
-        <translation type="unfinished"></translation>
+        <translation>I minuti devono essere inferiori a 60.</translation>
     </message>
     <message>
         <source>Seconds must be below 60.</source>
-        <translation type="unfinished"></translation>
+        <translation>I secondi devono essere inferiori a 60.</translation>
     </message>
     <message>
         <source>That is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il valore è fuori dall&apos;intervallo ammesso.</translation>
     </message>
     <message>
         <source>That is neither a position nor the name of a listed satellite.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è né una posizione né il nome di un satellite in elenco.</translation>
     </message>
     <message>
         <source>Latitude: -90 to 90 degrees, N or S, e.g. 52.52, -33.9247, 33.9247S, 33°55&apos;29&quot;S, 33 55 29 S or 33°55.48&apos;S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine: da -90 a 90 gradi, N o S, ad es. 52.52, -33.9247, 33.9247S, 33°55&apos;29&quot;S, 33 55 29 S o 33°55.48&apos;S.</translation>
     </message>
     <message>
         <source>Longitude: -180 to 180 degrees, E or W, e.g. 13.405, -5, 5W, W5, 13°24&apos;18&quot;E or 13 24 18 E.</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine: da -180 a 180 gradi, E o W (ovest), ad es. 13.405, -5, 5W, W5, 13°24&apos;18&quot;E o 13 24 18 E.</translation>
     </message>
     <message>
         <source>Satellite position: -180 to 180 degrees, E or W, e.g. 19.2E, 19,2, -5, 5W or 30°0&apos;W, or a satellite name such as Astra 19.2E.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione del satellite: da -180 a 180 gradi, E o W (ovest), ad es. 19.2E, 19,2, -5, 5W o 30°0&apos;W, oppure un nome di satellite come Astra 19.2E.</translation>
     </message>
 </context>
 <context>
     <name>Browser</name>
     <message>
         <source> could not find a file association for </source>
-        <translation type="unfinished"></translation>
+        <translation> non ha trovato un&apos;associazione di file per </translation>
     </message>
     <message>
         <source> on your system. You should check that your browser</source>
-        <translation type="unfinished"></translation>
+        <translation> sul sistema. Verificare che il browser</translation>
     </message>
     <message>
         <source>is correctly installed and associated with this type of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>sia installato correttamente e associato a questo tipo di file.</translation>
     </message>
     <message>
         <source> had a problem running your web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation> ha avuto un problema nell&apos;avviare il browser web.</translation>
     </message>
     <message>
         <source>You should check that your browser is correctly installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificare che il browser sia installato correttamente.</translation>
     </message>
     <message>
         <source>(Error</source>
-        <translation type="unfinished"></translation>
+        <translation>(Errore</translation>
     </message>
     <message>
         <source>)</source>
-        <translation type="unfinished"></translation>
+        <translation>)</translation>
     </message>
     <message>
         <source>Browser Unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser non disponibile</translation>
     </message>
 </context>
 <context>
     <name>Caption</name>
     <message>
         <source>LNB Noise Figure (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumore LNB (dB)</translation>
     </message>
     <message>
         <source>Gain LNB (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Guad. LNB (dB)</translation>
     </message>
     <message>
         <source>Cable Loss (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdita cavo (dB)</translation>
     </message>
     <message>
         <source>IF amplifier noise figure (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifra di rumore ampl. FI (dB)</translation>
     </message>
     <message>
         <source>Noise Figure (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifra di rumore (dB)</translation>
     </message>
     <message>
         <source>Noise Temperature (K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura di rumore (K)</translation>
     </message>
     <message>
         <source>Feed Losses (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdite feed (dB)</translation>
     </message>
     <message>
         <source>Dish Diameter (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diam. parabola (m)</translation>
     </message>
     <message>
         <source>Efficiency (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Efficienza (%)</translation>
     </message>
     <message>
         <source>Frequency (GHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza (GHz)</translation>
     </message>
     <message>
         <source>Antenna noise temperature (K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. rumore antenna (K)</translation>
     </message>
     <message>
         <source>Receiver Noise Figure (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifra di rumore ricevitore (dB)</translation>
     </message>
     <message>
         <source>IF Amplifier Gain (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno FI (dB)</translation>
     </message>
     <message>
         <source>System Noise Figure (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifra di rumore del sistema (dB)</translation>
     </message>
     <message>
         <source>Antenna Gain (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Guad. (dB)</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud.</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud.</translation>
     </message>
     <message>
         <source>Satellite position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione satellite</translation>
     </message>
     <message>
         <source>Eirp (dBW)</source>
-        <translation type="unfinished"></translation>
+        <translation>EIRP (dBW)</translation>
     </message>
     <message>
         <source>Dish Diameter (cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diametro parabola (cm)</translation>
     </message>
     <message>
         <source>Antenna Efficiency  (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Efficienza antenna (%)</translation>
     </message>
     <message>
         <source>Antenna Noise Temp. (K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. rumore antenna (K)</translation>
     </message>
     <message>
         <source>System Noise Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifra rumore sistema</translation>
     </message>
     <message>
         <source>Bandwidth (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Largh. banda (MHz)</translation>
     </message>
     <message>
         <source>G/T (dB/K)</source>
-        <translation type="unfinished"></translation>
+        <translation>G/T (dB/K)</translation>
     </message>
     <message>
         <source>Elevation angle (deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elevazione (°)</translation>
     </message>
     <message>
         <source>Azimuth angle (deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut (°)</translation>
     </message>
     <message>
         <source>Polarization angle (deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo polariz. (°)</translation>
     </message>
     <message>
         <source>Distance to satellite (km)</source>
-        <translation type="unfinished"></translation>
+        <translation>Distanza dal satellite (km)</translation>
     </message>
     <message>
         <source>Carrier to Noise (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Portante/rumore (dB)</translation>
     </message>
     <message>
         <source>Elevation</source>
-        <translation type="unfinished"></translation>
+        <translation>Elevazione</translation>
     </message>
     <message>
         <source>Clear sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Sereno</translation>
     </message>
     <message>
         <source>Rain 5 mm/h</source>
-        <translation type="unfinished"></translation>
+        <translation>5 mm/h</translation>
     </message>
     <message>
         <source>Rain 10 mm/h</source>
-        <translation type="unfinished"></translation>
+        <translation>10 mm/h</translation>
     </message>
     <message>
         <source>Rain 50 mm/h</source>
-        <translation type="unfinished"></translation>
+        <translation>50 mm/h</translation>
     </message>
     <message>
         <source>NF to Noise Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifra di rumore in temperatura</translation>
     </message>
     <message>
         <source>Antenna Gain Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno d&apos;antenna</translation>
     </message>
     <message>
         <source>G/T Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcolo G/T</translation>
     </message>
     <message>
         <source>Antenna Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntamento dell&apos;antenna</translation>
     </message>
     <message>
         <source>C/N</source>
-        <translation type="unfinished"></translation>
+        <translation>C/N</translation>
     </message>
     <message>
         <source>(west = neg.  east = pos.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ovest = neg.  est = pos.)</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>O</translation>
     </message>
     <message>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Magnetic bearing, declination</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut magn., declinazione</translation>
     </message>
     <message>
         <source>Magnetic bearing (deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut magnetico (°)</translation>
     </message>
     <message>
         <source>Magnetic declination</source>
-        <translation type="unfinished"></translation>
+        <translation>Declinazione magnetica</translation>
     </message>
     <message>
         <source>Compass warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvisi bussola</translation>
     </message>
     <message>
         <source>Dish offset angle (deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo offset (°)</translation>
     </message>
     <message>
         <source>Face tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinaz.</translation>
     </message>
     <message>
         <source>Footprints on the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Footprint sul web</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Visit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Web:</translation>
     </message>
 </context>
 <context>
     <name>Tooltip</name>
     <message>
         <source>When not using an IF amplifier, apply 0 dB</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza amplificatore FI, impostare 0 dB</translation>
     </message>
     <message>
         <source>The noise can be described in Noise Figure or Noise Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Il rumore può essere espresso come cifra di rumore o come temperatura di rumore</translation>
     </message>
     <message>
         <source>Rain attenuation is affected by the elevation of the antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;attenuazione da pioggia dipende dall&apos;elevazione dell&apos;antenna</translation>
     </message>
     <message>
         <source>Normally between  0 - 50 K. See specification of your dish.</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalmente tra 0 e 50 K. Vedere i dati tecnici della parabola.</translation>
     </message>
     <message>
         <source>Normally between 0 - 0.5 dB</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalmente tra 0 e 0,5 dB</translation>
     </message>
     <message>
         <source>Normally between 0.7 to 1.2 dB</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalmente tra 0,7 e 1,2 dB</translation>
     </message>
     <message>
         <source>Normally between 40 and 60 dB. To avoid intermodulation products, use as low gain as possible without raising the system NF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalmente tra 40 e 60 dB. Per evitare prodotti di intermodulazione, usare il guadagno più basso possibile senza aumentare la cifra di rumore del sistema.</translation>
     </message>
     <message>
         <source>Cable Loss between the LNB and IF amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdita del cavo tra LNB e amplificatore FI</translation>
     </message>
     <message>
         <source>The result</source>
-        <translation type="unfinished"></translation>
+        <translation>Il risultato</translation>
     </message>
     <message>
         <source>See specifications of your receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Vedere i dati tecnici del ricevitore</translation>
     </message>
     <message>
         <source>Apply minor diameter when using an offset dish</source>
-        <translation type="unfinished"></translation>
+        <translation>Con una parabola offset, usare il diametro minore</translation>
     </message>
     <message>
         <source>Normally 40 to 70 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Normalmente dal 40 al 70 %</translation>
     </message>
     <message>
         <source>The gain of the antenna depends of frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Il guadagno dell&apos;antenna dipende dalla frequenza</translation>
     </message>
     <message>
         <source>If you know the gain but not the efficiency, vary the efficiency until you get the correct gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Se si conosce il guadagno ma non l&apos;efficienza, variare l&apos;efficienza fino a ottenere il guadagno corretto</translation>
     </message>
     <message>
         <source>Can be calculated in the System Noise Figure section</source>
-        <translation type="unfinished"></translation>
+        <translation>Si può calcolare nella sezione Cifra di rumore del sistema</translation>
     </message>
     <message>
         <source>The gain can be calculated from antenna size and efficiency in the Antenna Gain Calculations section</source>
-        <translation type="unfinished"></translation>
+        <translation>Il guadagno si può calcolare da dimensioni ed efficienza dell&apos;antenna nella sezione Guadagno d&apos;antenna</translation>
     </message>
     <message>
         <source>G/T is a measure of the performance of your system</source>
-        <translation type="unfinished"></translation>
+        <translation>G/T è una misura delle prestazioni dell&apos;impianto</translation>
     </message>
     <message>
         <source>Latitude of dish  location</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine del luogo della parabola</translation>
     </message>
     <message>
         <source>Longitude of dish location</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine del luogo della parabola</translation>
     </message>
     <message>
         <source>Satellite position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione del satellite</translation>
     </message>
     <message>
         <source>How to align the dish by the compass</source>
-        <translation type="unfinished"></translation>
+        <translation>Come orientare la parabola con la bussola</translation>
     </message>
     <message>
         <source>Note that Astra satellites differ from standard polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione: i satelliti Astra differiscono dalla polarizzazione standard</translation>
     </message>
     <message>
         <source>Angle of inclination</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo di inclinazione</translation>
     </message>
     <message>
         <source>Needed for C/N calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Necessaria per il calcolo del C/N</translation>
     </message>
     <message>
         <source>Set this on a magnetic compass: the azimuth less the magnetic declination</source>
-        <translation type="unfinished"></translation>
+        <translation>Da impostare su una bussola magnetica: l&apos;azimut meno la declinazione magnetica</translation>
     </message>
     <message>
         <source>Magnetic declination at the site on the date (World Magnetic Model 2025)</source>
-        <translation type="unfinished"></translation>
+        <translation>Declinazione magnetica nel luogo e alla data (World Magnetic Model 2025)</translation>
     </message>
     <message>
         <source>0 for a prime-focus dish; offset dishes are typically 20 to 28 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>0 per una parabola a fuoco primario; le parabole offset hanno di solito da 20 a 28 gradi</translation>
     </message>
     <message>
         <source>Tilt of the dish face from vertical: the elevation less the offset angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclinazione della faccia della parabola rispetto alla verticale: l&apos;elevazione meno l&apos;angolo offset</translation>
     </message>
     <message>
         <source>Equivalent Isotropic Radiated Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza isotropica irradiata equivalente</translation>
     </message>
     <message>
         <source>Get the Eirp from the footprint of the satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricavare l&apos;EIRP dal footprint del satellite</translation>
     </message>
     <message>
         <source>Use the minor diameter for an offset dish</source>
-        <translation type="unfinished"></translation>
+        <translation>Per una parabola offset, usare il diametro minore</translation>
     </message>
     <message>
         <source>If you only know the gain, you can calculate the efficiency in the Antenna Gain Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Se si conosce solo il guadagno, si può calcolare l&apos;efficienza in Guadagno d&apos;antenna</translation>
     </message>
     <message>
         <source>See specifications of your antenna. Normally between 0 to 50 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vedere i dati tecnici dell&apos;antenna. Normalmente tra 0 e 50 K.</translation>
     </message>
     <message>
         <source> Use System Noise Figure calculations and manually apply correct value.</source>
-        <translation type="unfinished"></translation>
+        <translation> Calcolarla in Cifra di rumore del sistema e impostare il valore a mano.</translation>
     </message>
     <message>
         <source>Bandwidth of the receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza di banda del ricevitore</translation>
     </message>
     <message>
         <source>Imported from Antenna Alignment Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripresa da Puntamento dell&apos;antenna</translation>
     </message>
     <message>
         <source>The rain attenuation is usable in the 10 to 13 GHz band only</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;attenuazione da pioggia vale solo nella banda da 10 a 13 GHz</translation>
     </message>
     <message>
         <source>The answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Il risultato</translation>
     </message>
     <message>
         <source>The elevation is imported from Antenna alignment calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elevazione è ripresa da Puntamento dell&apos;antenna</translation>
     </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>
     <message>
         <source>Kestrion is free: you may copy it and pass it on to anyone you like. The latest version can always be downloaded from :</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrion è libero: potete copiarlo e passarlo a chiunque. L&apos;ultima versione si può sempre scaricare da:</translation>
     </message>
     <message>
         <source>About Kestrion</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Kestrion</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>kestrion::ui::AngleEditor</name>
     <message>
         <source>Type the latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivere la latitudine</translation>
     </message>
     <message>
         <source>Type the longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivere la longitudine</translation>
     </message>
     <message>
         <source>Type the satellite position or name</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivere la posizione o il nome del satellite</translation>
     </message>
     <message>
         <source>%1° W</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° O</translation>
     </message>
     <message>
         <source>%1° E</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° E</translation>
     </message>
 </context>
 <context>
     <name>kestrion::ui::MainWindow</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>%1° W</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° O</translation>
     </message>
     <message>
         <source>%1° E</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° E</translation>
     </message>
     <message>
         <source>%1° leans back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° inclinata all&apos;indietro</translation>
     </message>
     <message>
         <source>%1° leans forward</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° inclinata in avanti</translation>
     </message>
     <message>
         <source>%1° upright</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° verticale</translation>
     </message>
     <message>
         <source>No magnetic model: no magnetic bearing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun modello magnetico: nessun azimut magnetico.</translation>
     </message>
     <message>
         <source>Date outside the magnetic model (2025 to 2029).</source>
-        <translation type="unfinished"></translation>
+        <translation>Data fuori dal modello magnetico (2025-2029).</translation>
     </message>
     <message>
         <source>Weak magnetic field: a compass is unreliable here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo magnetico debole: qui la bussola non è affidabile.</translation>
     </message>
 </context>
 </TS>

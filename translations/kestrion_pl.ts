@@ -5,545 +5,545 @@
     <name>AngleText</name>
     <message>
         <source>Nothing was typed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nic nie wpisano.</translation>
     </message>
     <message>
         <source>That is not an angle.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest kąt.</translation>
     </message>
     <message>
         <source>A minus or plus sign cannot be used with a hemisphere letter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Znaku minus ani plus nie można używać razem z literą półkuli.</translation>
     </message>
     <message>
         <source>Only one hemisphere letter is allowed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dozwolona jest tylko jedna litera półkuli.</translation>
     </message>
     <message>
         <source>That hemisphere letter does not fit here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta litera półkuli nie pasuje tutaj.</translation>
     </message>
     <message>
         <source>Only the last of degrees, minutes and seconds may have decimals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko ostatnia z wartości: stopnie, minuty, sekundy może mieć część dziesiętną.</translation>
     </message>
     <message>
         <source>Minutes must be below 60.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuty muszą być mniejsze niż 60.</translation>
     </message>
     <message>
         <source>Seconds must be below 60.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundy muszą być mniejsze niż 60.</translation>
     </message>
     <message>
         <source>That is out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta wartość jest poza zakresem.</translation>
     </message>
     <message>
         <source>That is neither a position nor the name of a listed satellite.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest ani pozycja, ani nazwa satelity z listy.</translation>
     </message>
     <message>
         <source>Latitude: -90 to 90 degrees, N or S, e.g. 52.52, -33.9247, 33.9247S, 33°55&apos;29&quot;S, 33 55 29 S or 33°55.48&apos;S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość: od -90 do 90 stopni, N lub S, np. 52.52, -33.9247, 33.9247S, 33°55&apos;29&quot;S, 33 55 29 S lub 33°55.48&apos;S.</translation>
     </message>
     <message>
         <source>Longitude: -180 to 180 degrees, E or W, e.g. 13.405, -5, 5W, W5, 13°24&apos;18&quot;E or 13 24 18 E.</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość: od -180 do 180 stopni, E lub W, np. 13.405, -5, 5W, W5, 13°24&apos;18&quot;E lub 13 24 18 E.</translation>
     </message>
     <message>
         <source>Satellite position: -180 to 180 degrees, E or W, e.g. 19.2E, 19,2, -5, 5W or 30°0&apos;W, or a satellite name such as Astra 19.2E.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja satelity: od -180 do 180 stopni, E lub W, np. 19.2E, 19,2, -5, 5W lub 30°0&apos;W, albo nazwa satelity, np. Astra 19.2E.</translation>
     </message>
 </context>
 <context>
     <name>Browser</name>
     <message>
         <source> could not find a file association for </source>
-        <translation type="unfinished"></translation>
+        <translation> nie znalazł skojarzenia plików dla </translation>
     </message>
     <message>
         <source> on your system. You should check that your browser</source>
-        <translation type="unfinished"></translation>
+        <translation> w systemie. Sprawdź, czy przeglądarka</translation>
     </message>
     <message>
         <source>is correctly installed and associated with this type of file.</source>
-        <translation type="unfinished"></translation>
+        <translation>jest poprawnie zainstalowana i skojarzona z tym typem plików.</translation>
     </message>
     <message>
         <source> had a problem running your web browser.</source>
-        <translation type="unfinished"></translation>
+        <translation> miał problem z uruchomieniem przeglądarki.</translation>
     </message>
     <message>
         <source>You should check that your browser is correctly installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdź, czy przeglądarka jest poprawnie zainstalowana.</translation>
     </message>
     <message>
         <source>(Error</source>
-        <translation type="unfinished"></translation>
+        <translation>(Błąd</translation>
     </message>
     <message>
         <source>)</source>
-        <translation type="unfinished"></translation>
+        <translation>)</translation>
     </message>
     <message>
         <source>Browser Unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeglądarka niedostępna</translation>
     </message>
 </context>
 <context>
     <name>Caption</name>
     <message>
         <source>LNB Noise Figure (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Szumy LNB (dB)</translation>
     </message>
     <message>
         <source>Gain LNB (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wzm. LNB (dB)</translation>
     </message>
     <message>
         <source>Cable Loss (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tłum. kabla (dB)</translation>
     </message>
     <message>
         <source>IF amplifier noise figure (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Szumy wzm. p.cz. (dB)</translation>
     </message>
     <message>
         <source>Noise Figure (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wsp. szumów (dB)</translation>
     </message>
     <message>
         <source>Noise Temperature (K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura szumowa (K)</translation>
     </message>
     <message>
         <source>Feed Losses (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tłum. feedu (dB)</translation>
     </message>
     <message>
         <source>Dish Diameter (m)</source>
-        <translation type="unfinished"></translation>
+        <translation>Średnica czaszy (m)</translation>
     </message>
     <message>
         <source>Efficiency (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawność (%)</translation>
     </message>
     <message>
         <source>Frequency (GHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotl. (GHz)</translation>
     </message>
     <message>
         <source>Antenna noise temperature (K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. szumowa anteny (K)</translation>
     </message>
     <message>
         <source>Receiver Noise Figure (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Szumy odbiornika (dB)</translation>
     </message>
     <message>
         <source>IF Amplifier Gain (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wzmocn. p.cz. (dB)</translation>
     </message>
     <message>
         <source>System Noise Figure (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wsp. szumów systemu (dB)</translation>
     </message>
     <message>
         <source>Antenna Gain (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zysk (dB)</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość</translation>
     </message>
     <message>
         <source>Satellite position</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja satelity</translation>
     </message>
     <message>
         <source>Eirp (dBW)</source>
-        <translation type="unfinished"></translation>
+        <translation>EIRP (dBW)</translation>
     </message>
     <message>
         <source>Dish Diameter (cm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Średnica czaszy (cm)</translation>
     </message>
     <message>
         <source>Antenna Efficiency  (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawność anteny (%)</translation>
     </message>
     <message>
         <source>Antenna Noise Temp. (K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp. szum. anteny (K)</translation>
     </message>
     <message>
         <source>System Noise Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Wsp. szumów systemu</translation>
     </message>
     <message>
         <source>Bandwidth (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasmo (MHz)</translation>
     </message>
     <message>
         <source>G/T (dB/K)</source>
-        <translation type="unfinished"></translation>
+        <translation>G/T (dB/K)</translation>
     </message>
     <message>
         <source>Elevation angle (deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elewacja (°)</translation>
     </message>
     <message>
         <source>Azimuth angle (deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Azymut (°)</translation>
     </message>
     <message>
         <source>Polarization angle (deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kąt polaryzacji (°)</translation>
     </message>
     <message>
         <source>Distance to satellite (km)</source>
-        <translation type="unfinished"></translation>
+        <translation>Odległość do satelity (km)</translation>
     </message>
     <message>
         <source>Carrier to Noise (dB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nośna/szum (dB)</translation>
     </message>
     <message>
         <source>Elevation</source>
-        <translation type="unfinished"></translation>
+        <translation>Elewacja</translation>
     </message>
     <message>
         <source>Clear sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Pogodnie</translation>
     </message>
     <message>
         <source>Rain 5 mm/h</source>
-        <translation type="unfinished"></translation>
+        <translation>5 mm/h</translation>
     </message>
     <message>
         <source>Rain 10 mm/h</source>
-        <translation type="unfinished"></translation>
+        <translation>10 mm/h</translation>
     </message>
     <message>
         <source>Rain 50 mm/h</source>
-        <translation type="unfinished"></translation>
+        <translation>50 mm/h</translation>
     </message>
     <message>
         <source>NF to Noise Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Szumy na temperaturę szumową</translation>
     </message>
     <message>
         <source>Antenna Gain Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Zysk anteny</translation>
     </message>
     <message>
         <source>G/T Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Obliczenie G/T</translation>
     </message>
     <message>
         <source>Antenna Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienie anteny</translation>
     </message>
     <message>
         <source>C/N</source>
-        <translation type="unfinished"></translation>
+        <translation>C/N</translation>
     </message>
     <message>
         <source>(west = neg.  east = pos.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(zach. = ujem.  wsch. = dod.)</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Magnetic bearing, declination</source>
-        <translation type="unfinished"></translation>
+        <translation>Azymut magn., deklinacja</translation>
     </message>
     <message>
         <source>Magnetic bearing (deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Azymut magnetyczny (°)</translation>
     </message>
     <message>
         <source>Magnetic declination</source>
-        <translation type="unfinished"></translation>
+        <translation>Deklinacja magnetyczna</translation>
     </message>
     <message>
         <source>Compass warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrzeżenia kompasu</translation>
     </message>
     <message>
         <source>Dish offset angle (deg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kąt offsetu (°)</translation>
     </message>
     <message>
         <source>Face tilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Pochylenie</translation>
     </message>
     <message>
         <source>Footprints on the web</source>
-        <translation type="unfinished"></translation>
+        <translation>Footprinty w sieci</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>Visit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Web:</translation>
     </message>
 </context>
 <context>
     <name>Tooltip</name>
     <message>
         <source>When not using an IF amplifier, apply 0 dB</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez wzmacniacza p.cz. ustaw 0 dB</translation>
     </message>
     <message>
         <source>The noise can be described in Noise Figure or Noise Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Szumy można opisać współczynnikiem szumów lub temperaturą szumową</translation>
     </message>
     <message>
         <source>Rain attenuation is affected by the elevation of the antenna</source>
-        <translation type="unfinished"></translation>
+        <translation>Tłumienie deszczowe zależy od elewacji anteny</translation>
     </message>
     <message>
         <source>Normally between  0 - 50 K. See specification of your dish.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwykle od 0 do 50 K. Zobacz dane techniczne czaszy.</translation>
     </message>
     <message>
         <source>Normally between 0 - 0.5 dB</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwykle od 0 do 0,5 dB</translation>
     </message>
     <message>
         <source>Normally between 0.7 to 1.2 dB</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwykle od 0,7 do 1,2 dB</translation>
     </message>
     <message>
         <source>Normally between 40 and 60 dB. To avoid intermodulation products, use as low gain as possible without raising the system NF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwykle od 40 do 60 dB. Aby uniknąć produktów intermodulacji, ustaw jak najmniejsze wzmocnienie, które nie podnosi współczynnika szumów systemu.</translation>
     </message>
     <message>
         <source>Cable Loss between the LNB and IF amplifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Tłumienie kabla między LNB a wzmacniaczem p.cz.</translation>
     </message>
     <message>
         <source>The result</source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik</translation>
     </message>
     <message>
         <source>See specifications of your receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobacz dane techniczne odbiornika</translation>
     </message>
     <message>
         <source>Apply minor diameter when using an offset dish</source>
-        <translation type="unfinished"></translation>
+        <translation>Dla czaszy offsetowej podaj mniejszą średnicę</translation>
     </message>
     <message>
         <source>Normally 40 to 70 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwykle od 40 do 70 %</translation>
     </message>
     <message>
         <source>The gain of the antenna depends of frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Zysk anteny zależy od częstotliwości</translation>
     </message>
     <message>
         <source>If you know the gain but not the efficiency, vary the efficiency until you get the correct gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeśli znasz zysk, ale nie sprawność, zmieniaj sprawność, aż uzyskasz właściwy zysk</translation>
     </message>
     <message>
         <source>Can be calculated in the System Noise Figure section</source>
-        <translation type="unfinished"></translation>
+        <translation>Można go obliczyć w części Współczynnik szumów systemu</translation>
     </message>
     <message>
         <source>The gain can be calculated from antenna size and efficiency in the Antenna Gain Calculations section</source>
-        <translation type="unfinished"></translation>
+        <translation>Zysk można obliczyć z rozmiaru i sprawności anteny w części Zysk anteny</translation>
     </message>
     <message>
         <source>G/T is a measure of the performance of your system</source>
-        <translation type="unfinished"></translation>
+        <translation>G/T jest miarą jakości całej instalacji</translation>
     </message>
     <message>
         <source>Latitude of dish  location</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość geograficzna miejsca anteny</translation>
     </message>
     <message>
         <source>Longitude of dish location</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość geograficzna miejsca anteny</translation>
     </message>
     <message>
         <source>Satellite position</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozycja satelity</translation>
     </message>
     <message>
         <source>How to align the dish by the compass</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak ustawić antenę według kompasu</translation>
     </message>
     <message>
         <source>Note that Astra satellites differ from standard polarisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwaga: satelity Astra różnią się od standardowej polaryzacji</translation>
     </message>
     <message>
         <source>Angle of inclination</source>
-        <translation type="unfinished"></translation>
+        <translation>Kąt nachylenia</translation>
     </message>
     <message>
         <source>Needed for C/N calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Potrzebna do obliczenia C/N</translation>
     </message>
     <message>
         <source>Set this on a magnetic compass: the azimuth less the magnetic declination</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw to na kompasie magnetycznym: azymut minus deklinacja magnetyczna</translation>
     </message>
     <message>
         <source>Magnetic declination at the site on the date (World Magnetic Model 2025)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deklinacja magnetyczna w miejscu i dniu (World Magnetic Model 2025)</translation>
     </message>
     <message>
         <source>0 for a prime-focus dish; offset dishes are typically 20 to 28 degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>0 dla czaszy z ogniskiem pierwotnym; czasze offsetowe mają zwykle od 20 do 28 stopni</translation>
     </message>
     <message>
         <source>Tilt of the dish face from vertical: the elevation less the offset angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Pochylenie czoła czaszy od pionu: elewacja minus kąt offsetu</translation>
     </message>
     <message>
         <source>Equivalent Isotropic Radiated Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Równoważna moc promieniowana izotropowo</translation>
     </message>
     <message>
         <source>Get the Eirp from the footprint of the satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytaj EIRP z mapy footprintu satelity</translation>
     </message>
     <message>
         <source>Use the minor diameter for an offset dish</source>
-        <translation type="unfinished"></translation>
+        <translation>Dla czaszy offsetowej podaj mniejszą średnicę</translation>
     </message>
     <message>
         <source>If you only know the gain, you can calculate the efficiency in the Antenna Gain Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeśli znasz tylko zysk, sprawność obliczysz w części Zysk anteny</translation>
     </message>
     <message>
         <source>See specifications of your antenna. Normally between 0 to 50 K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobacz dane techniczne anteny. Zwykle od 0 do 50 K.</translation>
     </message>
     <message>
         <source> Use System Noise Figure calculations and manually apply correct value.</source>
-        <translation type="unfinished"></translation>
+        <translation> Oblicz go w części Współczynnik szumów systemu i ustaw wartość ręcznie.</translation>
     </message>
     <message>
         <source>Bandwidth of the receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasmo odbiornika</translation>
     </message>
     <message>
         <source>Imported from Antenna Alignment Calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeniesiona z części Ustawienie anteny</translation>
     </message>
     <message>
         <source>The rain attenuation is usable in the 10 to 13 GHz band only</source>
-        <translation type="unfinished"></translation>
+        <translation>Tłumienie deszczowe dotyczy tylko pasma od 10 do 13 GHz</translation>
     </message>
     <message>
         <source>The answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik</translation>
     </message>
     <message>
         <source>The elevation is imported from Antenna alignment calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Elewacja jest przeniesiona z części Ustawienie anteny</translation>
     </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>
     <message>
         <source>Kestrion is free: you may copy it and pass it on to anyone you like. The latest version can always be downloaded from :</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrion jest wolny: możesz go kopiować i przekazywać komu chcesz. Najnowszą wersję zawsze pobierzesz z:</translation>
     </message>
     <message>
         <source>About Kestrion</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Kestrion</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>
     <name>kestrion::ui::AngleEditor</name>
     <message>
         <source>Type the latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz szerokość geograficzną</translation>
     </message>
     <message>
         <source>Type the longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz długość geograficzną</translation>
     </message>
     <message>
         <source>Type the satellite position or name</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz pozycję lub nazwę satelity</translation>
     </message>
     <message>
         <source>%1° W</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° W</translation>
     </message>
     <message>
         <source>%1° E</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° E</translation>
     </message>
 </context>
 <context>
     <name>kestrion::ui::MainWindow</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie</translation>
     </message>
     <message>
         <source>%1° W</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° W</translation>
     </message>
     <message>
         <source>%1° E</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° E</translation>
     </message>
     <message>
         <source>%1° leans back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° pochylona do tyłu</translation>
     </message>
     <message>
         <source>%1° leans forward</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° pochylona do przodu</translation>
     </message>
     <message>
         <source>%1° upright</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° pionowo</translation>
     </message>
     <message>
         <source>No magnetic model: no magnetic bearing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak modelu magnetycznego: brak azymutu magnetycznego.</translation>
     </message>
     <message>
         <source>Date outside the magnetic model (2025 to 2029).</source>
-        <translation type="unfinished"></translation>
+        <translation>Data poza modelem magnetycznym (2025–2029).</translation>
     </message>
     <message>
         <source>Weak magnetic field: a compass is unreliable here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Słabe pole magnetyczne: kompas jest tu zawodny.</translation>
     </message>
 </context>
 </TS>
