@@ -546,4 +546,11 @@
         <translation>Schwaches Magnetfeld: Ein Kompass ist hier unzuverlässig.</translation>
     </message>
 </context>
+<context>
+    <name>kestrion::ui::TabControl</name>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+</context>
 </TS>

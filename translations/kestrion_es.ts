@@ -546,4 +546,11 @@
         <translation>Campo magnético débil: aquí una brújula no es fiable.</translation>
     </message>
 </context>
+<context>
+    <name>kestrion::ui::TabControl</name>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+</context>
 </TS>

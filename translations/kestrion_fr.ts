@@ -546,4 +546,11 @@
         <translation>Champ magnétique faible : une boussole n&apos;est pas fiable ici.</translation>
     </message>
 </context>
+<context>
+    <name>kestrion::ui::TabControl</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+</context>
 </TS>

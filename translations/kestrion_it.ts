@@ -546,4 +546,11 @@
         <translation>Campo magnetico debole: qui la bussola non è affidabile.</translation>
     </message>
 </context>
+<context>
+    <name>kestrion::ui::TabControl</name>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+</context>
 </TS>

@@ -546,4 +546,11 @@
         <translation>Słabe pole magnetyczne: kompas jest tu zawodny.</translation>
     </message>
 </context>
+<context>
+    <name>kestrion::ui::TabControl</name>
+    <message>
+        <source>Pages</source>
+        <translation>Strony</translation>
+    </message>
+</context>
 </TS>
