@@ -70,7 +70,7 @@ std::variant<Event, EventError> parseEvent(std::string_view text) {
   if (!input) {
     return refuse(text, "unknown control " + quoted(control), kAllowedEvents);
   }
-  const InputSpec& s = spec(*input);
+  const InputSpec& s = inputSpec(*input);
   const std::string range = std::to_string(s.min) + ".." + std::to_string(s.max);
   const std::string_view number = text.substr(sep + 1);
   long value = 0;

@@ -113,7 +113,7 @@ Outcome Calculator::sliderMoved(Input id) {
       break;
   }
   const std::int16_t p = window_.slider(id).position;
-  window_.setText(valueLabel(id), spec(id).scale == Scale::Tenth
+  window_.setText(valueLabel(id), inputSpec(id).scale == Scale::Tenth
                                       ? singleText(static_cast<float>(p) / 10.0F)
                                       : intText(p));
   if (id == Input::satellite) {

@@ -212,7 +212,7 @@ constexpr std::size_t index(Pointer id) {
 constexpr Value valueLabel(Input id) {
   return static_cast<Value>(index(id));
 }
-constexpr const InputSpec& spec(Input id) {
+constexpr const InputSpec& inputSpec(Input id) {
   return kInputs[index(id)];
 }
 constexpr std::string_view name(Input id) {

@@ -122,7 +122,7 @@ void MainWindow::buildPage(int page) {
 
   for (std::size_t i = 0; i < kInputCount; ++i) {
     const auto id = static_cast<Input>(i);
-    if (spec(id).page != page) {
+    if (inputSpec(id).page != page) {
       continue;
     }
     QScrollBar* bar = bound_.sliders[i];

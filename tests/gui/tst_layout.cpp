@@ -155,18 +155,18 @@ void LayoutTest::geometry() {
   QFETCH(int, page);
   QFETCH(int, row);
   using kestrion::ui::Kind;
-  const auto& spec = (page < 0 ? kestrion::ui::windowControls()
+  const auto& row = (page < 0 ? kestrion::ui::windowControls()
                                : kestrion::ui::pageControls(page))[static_cast<std::size_t>(row)];
   const QString name =
-      QString::fromUtf8(spec.objectName().data(), static_cast<qsizetype>(spec.objectName().size()));
+      QString::fromUtf8(row.objectName().data(), static_cast<qsizetype>(row.objectName().size()));
   QWidget* c = control(*window_, name);
   QVERIFY2(c, qPrintable(name));
   QCOMPARE(pageOf(*window_, c), page);
   // Page controls count from SSTab1's corner, the others from the client area.
   QWidget* origin = page < 0 ? window_->centralWidget() : window_->tabControl();
   const QRect px(c->mapTo(origin, QPoint(0, 0)), c->size());
-  const QRect expected = kestrion::ui::toPixels(spec.rect);
-  if (spec.kind == Kind::Link) {  // grows to its address
+  const QRect expected = kestrion::ui::toPixels(row.rect);
+  if (row.kind == Kind::Link) {  // grows to its address
     QCOMPARE(px.topLeft(), expected.topLeft());
   } else {
     QCOMPARE(px, expected);
@@ -176,15 +176,15 @@ void LayoutTest::geometry() {
                          : QRect(0, kestrion::ui::toPixels(kestrion::ui::kPageContentTop),
                                  window_->tabControl()->width(), window_->tabControl()->height());
   QVERIFY2(area.contains(px), qPrintable(name));
-  if (spec.kind == Kind::Label) {
+  if (row.kind == Kind::Label) {
     QCOMPARE(static_cast<QLabel*>(c)->text(),
-             QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size())));
-  } else if (spec.kind == Kind::Text) {
+             QString::fromUtf8(row.caption.data(), static_cast<qsizetype>(row.caption.size())));
+  } else if (row.kind == Kind::Text) {
     QCOMPARE(static_cast<QLabel*>(c)->text(),
-             QString::fromStdString(window_->model().text(spec.value())));
-  } else if (spec.kind == Kind::Button || spec.kind == Kind::Option) {
+             QString::fromStdString(window_->model().text(row.value())));
+  } else if (row.kind == Kind::Button || row.kind == Kind::Option) {
     QCOMPARE(static_cast<QAbstractButton*>(c)->text(),
-             QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size())));
+             QString::fromUtf8(row.caption.data(), static_cast<qsizetype>(row.caption.size())));
   }
 }
 
@@ -213,18 +213,18 @@ void LayoutTest::tooltips() {
 
 void LayoutTest::sliders() {
   for (std::size_t i = 0; i < kestrion::kInputCount; ++i) {
-    const kestrion::InputSpec& spec = kestrion::kInputs[i];
-    QScrollBar* bar = slider(*window_, QString::fromUtf8(spec.name.data()));
-    QVERIFY2(bar, spec.name.data());
+    const kestrion::InputSpec& row = kestrion::kInputs[i];
+    QScrollBar* bar = slider(*window_, QString::fromUtf8(row.name.data()));
+    QVERIFY2(bar, row.name.data());
     QCOMPARE(bar->orientation(), Qt::Horizontal);
-    QCOMPARE(bar->minimum(), spec.min);
-    QCOMPARE(bar->maximum(), spec.max);
-    QCOMPARE(bar->value(), spec.initial);
+    QCOMPARE(bar->minimum(), row.min);
+    QCOMPARE(bar->maximum(), row.max);
+    QCOMPARE(bar->value(), row.initial);
     QCOMPARE(bar->singleStep(), 1);
     QCOMPARE(bar->pageStep(), 1);
     QVERIFY(bar->hasTracking());
     QCOMPARE(bar->accessibleName(),
-             QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size())));
+             QString::fromUtf8(row.caption.data(), static_cast<qsizetype>(row.caption.size())));
     QVERIFY(!bar->accessibleDescription().isEmpty());
   }
 }

@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ProbeFindings, SliderSweepOfAPageIsClean) {
   Probe probe;
-  for (int p = spec(Input::gtAntennaGain).min; p <= spec(Input::gtAntennaGain).max; ++p) {
+  for (int p = inputSpec(Input::gtAntennaGain).min; p <= inputSpec(Input::gtAntennaGain).max; ++p) {
     probe.move(Input::gtAntennaGain, p, p % 2 == 0 ? SliderEvent::Change : SliderEvent::Scroll);
   }
   EXPECT_EQ(probe.findings().events, 791U);

@@ -77,7 +77,7 @@ struct EventRow {
 EventRow sliderRow(const char* name, S slider, TextSet results, O before = O::clearSky) {
   TextSet w = results;
   w.set(index(valueLabel(slider)));
-  const bool alignment = spec(slider).page == 4;
+  const bool alignment = inputSpec(slider).page == 4;
   return {name, before, slider, O::clearSky, w, alignment};
 }
 

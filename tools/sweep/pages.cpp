@@ -60,7 +60,7 @@ Findings parallel(int threads, std::size_t n,
 
 std::vector<int> positions(S id, int step = 1) {
   std::vector<int> out;
-  for (int p = spec(id).min; p <= spec(id).max; p += step) {
+  for (int p = inputSpec(id).min; p <= inputSpec(id).max; p += step) {
     out.push_back(p);
   }
   return out;
@@ -155,7 +155,7 @@ PageResult sweepNoiseFigure(const Plan& plan) {
       for (const int pos : positions(id)) {
         p.move(id, pos, (pos & 1) != 0 ? SliderEvent::Scroll : SliderEvent::Change);
       }
-      p.move(id, spec(id).initial);
+      p.move(id, inputSpec(id).initial);
     });
     all.merge(parallel(plan.threads, pairs.size(), [&](Probe& p, std::size_t i) {
       const auto [a, b] = pairs[i];
@@ -165,13 +165,13 @@ PageResult sweepNoiseFigure(const Plan& plan) {
           p.move(b, pb, SliderEvent::Scroll);
         }
       }
-      p.move(a, spec(a).initial);
-      p.move(b, spec(b).initial);
+      p.move(a, inputSpec(a).initial);
+      p.move(b, inputSpec(b).initial);
     }));
     all.merge(parallel(plan.threads, plan.randomNoiseFigure, [&](Probe& p, std::size_t i) {
       Random r(plan.seed, 1, i);
       for (const S id : kNoiseFigureSliders) {
-        p.move(id, r.in(spec(id).min, spec(id).max), r.event());
+        p.move(id, r.in(inputSpec(id).min, inputSpec(id).max), r.event());
       }
     }));
     return all;
@@ -270,7 +270,7 @@ PageResult sweepCarrierToNoise(const Plan& plan, double maxDistance) {
           setUp(p, option, distance, elevation);
           for (unsigned corner = 0; corner < 64; ++corner) {
             for (std::size_t k = 0; k < kCarrierToNoiseSliders.size(); ++k) {
-              const InputSpec& s = spec(kCarrierToNoiseSliders[k]);
+              const InputSpec& s = inputSpec(kCarrierToNoiseSliders[k]);
               p.move(kCarrierToNoiseSliders[k], (corner >> k & 1U) != 0 ? s.max : s.min);
             }
           }
@@ -284,7 +284,7 @@ PageResult sweepCarrierToNoise(const Plan& plan, double maxDistance) {
         setUp(q, option, static_cast<int>(kNearestDistance) + 10 * r.in(0, steps),
               r.in(-9000, 9000));
         for (const S id : kCarrierToNoiseSliders) {
-          q.move(id, r.in(spec(id).min, spec(id).max), r.event());
+          q.move(id, r.in(inputSpec(id).min, inputSpec(id).max), r.event());
         }
       }));
     }

@@ -19,7 +19,7 @@ double valueOf(const std::string& text) {
 }
 
 std::string labelFor(Input id, int position) {
-  return spec(id).scale == Scale::Tenth ? singleText(static_cast<float>(position) / 10.0F)
+  return inputSpec(id).scale == Scale::Tenth ? singleText(static_cast<float>(position) / 10.0F)
                                         : intText(static_cast<std::int16_t>(position));
 }
 
@@ -29,7 +29,7 @@ constexpr int kAlignmentPage = 4;
 constexpr int kCarrierToNoisePage = 5;
 
 bool isConverter(Input id) {
-  return spec(id).page == kConverterPage;
+  return inputSpec(id).page == kConverterPage;
 }
 
 // Pointer lengths, twips: compass 700, elevation 1200, polarization 200.
@@ -154,7 +154,7 @@ void Probe::checkTexts(std::uint64_t changed, Input const* moved) {
           report("value label differs from its position");
         }
         if (const auto problem =
-                numberTextProblem(text, spec(owner).scale == Scale::Tenth ? 7 : 15)) {
+                numberTextProblem(text, inputSpec(owner).scale == Scale::Tenth ? 7 : 15)) {
           report(*problem);
         }
         continue;
@@ -228,7 +228,7 @@ void Probe::checkLines(std::uint64_t changed) {
 // The intermediate steps of the procedures the event ran, recomputed from
 // the inputs they read.
 void Probe::checkSteps(Input const* moved, Rain const* clicked) {
-  const int page = moved != nullptr ? spec(*moved).page : kCarrierToNoisePage;
+  const int page = moved != nullptr ? inputSpec(*moved).page : kCarrierToNoisePage;
   if (page == kNoiseFigurePage) {
     // t3 and u3 are at least 1: neither stage's noise figure is negative.
     const calc::ChainSteps chain = calc::cascade(calc::chainOf(w_));
@@ -268,7 +268,7 @@ std::string Probe::state() const {
   std::string s;
   for (std::size_t i = 0; i < kInputCount; ++i) {
     const auto id = static_cast<Input>(i);
-    if (w_.slider(id).position != spec(id).initial) {
+    if (w_.slider(id).position != inputSpec(id).initial) {
       s.append(name(id)).append("=").append(std::to_string(w_.slider(id).position)).append(" ");
     }
   }
