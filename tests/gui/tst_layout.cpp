@@ -139,7 +139,7 @@ void LayoutTest::tabCaptions() {
 // lies inside its page below the tab strip, or inside the client area.
 void LayoutTest::geometry_data() {
   QTest::addColumn<int>("page");
-  QTest::addColumn<int>("row");
+  QTest::addColumn<int>("rowIndex");
   for (int page = -1; page < kestrion::kPageCount; ++page) {
     const auto rows = page < 0 ? kestrion::ui::windowControls() : kestrion::ui::pageControls(page);
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -153,10 +153,10 @@ void LayoutTest::geometry_data() {
 
 void LayoutTest::geometry() {
   QFETCH(int, page);
-  QFETCH(int, row);
+  QFETCH(int, rowIndex);
   using kestrion::ui::Kind;
   const auto& row = (page < 0 ? kestrion::ui::windowControls()
-                               : kestrion::ui::pageControls(page))[static_cast<std::size_t>(row)];
+                               : kestrion::ui::pageControls(page))[static_cast<std::size_t>(rowIndex)];
   const QString name =
       QString::fromUtf8(row.objectName().data(), static_cast<qsizetype>(row.objectName().size()));
   QWidget* c = control(*window_, name);
