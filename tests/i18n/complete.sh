@@ -3,10 +3,14 @@
 # the catalogues, leaves no unfinished message in any language.
 set -euo pipefail
 lupdate=$1
-project=$2  # the lupdate project CMake writes: sources and include paths
-shift 2
+cmake=$2
+generate=$3  # Qt's script that turns CMake's lupdate project into lupdate's
+project=$4   # sources and include paths, as CMake wrote them
+shift 4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+"$cmake" -DIN_FILE="$project" -DOUT_FILE="$work/project.json" -P "$generate"
+project="$work/project.json"
 failed=0
 for ts in "$@"; do
   copy="$work/$(basename "$ts")"
