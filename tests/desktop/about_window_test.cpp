@@ -5,7 +5,7 @@
 #include "desktop/main_window_hookup.h"
 
 #include "fake_desktop_service.h"
-#include "model/web_addresses.h"
+#include "product.h"
 #include "ui/mainwindow.h"
 #include "ui/picture.h"
 #include "ui/tabcontrol.h"
@@ -111,7 +111,7 @@ void AboutWindowTest::looksAndTexts() {
   // The link shows the whole address that it opens, blue and underlined,
   // starting where designed and clear of the button.
   auto* link = about.findChild<QLabel*>(QStringLiteral("Label2"));
-  QCOMPARE(link->text(), QString::fromLatin1(kestrion::kHomePage));
+  QCOMPARE(link->text(), QString::fromUtf8(kestrion::kHomePage.data(), kestrion::kHomePage.size()));
   QCOMPARE(link->pos(), QPoint(80, 152));
   QVERIFY(link->width() >= link->sizeHint().width());
   QVERIFY(!link->geometry().intersects(
@@ -174,8 +174,8 @@ void AboutWindowTest::linksOpenTheirPages_data() {
   QTest::addColumn<bool>("onAbout");
   QTest::addColumn<bool>("fails");
   QTest::addColumn<QString>("address");
-  const QString home = QString::fromLatin1(kestrion::kHomePage);
-  const QString footprint = QString::fromLatin1(kestrion::kFootprintPage);
+  const QString home = QString::fromUtf8(kestrion::kHomePage.data(), kestrion::kHomePage.size());
+  const QString footprint = QString::fromStdString(kestrion::footprintPage());
   QTest::newRow("Command2") << "Command2" << false << false << footprint;
   QTest::newRow("Label37") << "Label37" << false << false << home;
   QTest::newRow("About's Label2") << "Label2" << true << false << home;

@@ -11,7 +11,7 @@
 #include "desktop/main_window_hookup.h"
 
 #include "fake_desktop_service.h"
-#include "model/web_addresses.h"
+#include "product.h"
 #include "ui/mainwindow.h"
 #include "ui/tabcontrol.h"
 
@@ -111,8 +111,8 @@ struct Program {
 void addClickRows() {
   QTest::addColumn<QString>("control");
   QTest::addColumn<QString>("address");
-  const QString home = QString::fromLatin1(kestrion::kHomePage);
-  QTest::newRow("Command2") << "Command2" << QString::fromLatin1(kestrion::kFootprintPage);
+  const QString home = QString::fromUtf8(kestrion::kHomePage.data(), kestrion::kHomePage.size());
+  QTest::newRow("Command2") << "Command2" << QString::fromStdString(kestrion::footprintPage());
   QTest::newRow("Label37") << "Label37" << home;
   QTest::newRow("About's Label2") << "Label2" << home;
 }

@@ -3,7 +3,7 @@
 #include "desktop/shell_to_browser.h"
 
 #include "fake_desktop_service.h"
-#include "model/web_addresses.h"
+#include "product.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -28,8 +28,10 @@ class ShellToBrowserTest : public QObject {
 void ShellToBrowserTest::asksTheDesktopToOpenTheAddress_data() {
   QTest::addColumn<QString>("address");
   QTest::addColumn<int>("showCommand");
-  QTest::newRow("home page") << QString::fromLatin1(kestrion::kHomePage) << 0;
-  QTest::newRow("footprint page") << QString::fromLatin1(kestrion::kFootprintPage) << 0;
+  QTest::newRow("home page") << QString::fromUtf8(kestrion::kHomePage.data(),
+                                                  kestrion::kHomePage.size())
+                             << 0;
+  QTest::newRow("footprint page") << QString::fromStdString(kestrion::footprintPage()) << 0;
   QTest::newRow("show command passed on") << QStringLiteral("http://x.example/") << -3;
 }
 
@@ -63,8 +65,8 @@ void ShellToBrowserTest::reportsFailures_data() {
   QTest::addColumn<QString>("address");
   QTest::addColumn<QString>("message");
 
-  const QString home = QString::fromLatin1(kestrion::kHomePage);
-  const QString footprint = QString::fromLatin1(kestrion::kFootprintPage);
+  const QString home = QString::fromUtf8(kestrion::kHomePage.data(), kestrion::kHomePage.size());
+  const QString footprint = QString::fromStdString(kestrion::footprintPage());
   const QString general = QStringLiteral(
       "Kestrion3.0 had a problem running your web browser."
       "You should check that your browser is correctly installed.(Error");
