@@ -13,6 +13,8 @@ packages=(
   libgeographiclib-dev dtv-scan-tables
   # tests and benchmarks (python3: the behaviour pins and the start-up benchmark)
   libgtest-dev libgmock-dev libbenchmark-dev python3
+  # the job sheet tests read the PDF back (pdftotext, pdftoppm, pdfinfo)
+  poppler-utils
   # the locale tests (two locales that write a decimal comma)
   locales
   # packaging and its checks

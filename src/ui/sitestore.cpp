@@ -109,7 +109,11 @@ std::optional<QString> SiteStore::problem(const Site& site) {
 SiteStore::Contents SiteStore::load() const {
   QSettings settings(path_, QSettings::IniFormat);
   Contents contents;
-  if (settings.status() != QSettings::NoError) {
+  // QSettings reads what it can of a damaged file; the rest is lost with the
+  // next save, the sites themselves are kept.
+  if (settings.status() == QSettings::FormatError) {
+    contents.warnings << tr("Some lines of %1 cannot be read and are left out.").arg(path_);
+  } else if (settings.status() != QSettings::NoError) {
     contents.warnings << tr("The saved sites in %1 cannot be read.").arg(path_);
     return contents;
   }
@@ -153,7 +157,7 @@ bool SiteStore::change(Edit edit, QString* error) {
     return false;
   }
   QSettings settings(path_, QSettings::IniFormat);
-  if (settings.status() != QSettings::NoError) {
+  if (settings.status() == QSettings::AccessError) {
     *error = tr("The saved sites in %1 cannot be read, so they are left as they are.").arg(path_);
     return false;
   }
@@ -161,7 +165,7 @@ bool SiteStore::change(Edit edit, QString* error) {
     return false;
   }
   settings.sync();
-  if (settings.status() != QSettings::NoError) {
+  if (settings.status() == QSettings::AccessError) {
     *error = tr("Cannot write the saved sites to %1.").arg(path_);
     return false;
   }
