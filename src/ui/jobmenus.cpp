@@ -192,14 +192,19 @@ void JobMenus::exportPdf() {
                             QStringLiteral(".pdf");
   const QString path =
       QFileDialog::getSaveFileName(&window_, tr("Export PDF"), suggested, tr("PDF files (*.pdf)"));
-  if (path.isEmpty()) {
-    return;
+  if (!path.isEmpty()) {
+    exportPdfTo(path);
   }
+}
+
+bool JobMenus::exportPdfTo(const QString& path) {
   QString error;
   const JobState state = window_.jobState();
   if (!JobSheet(state).writePdf(path, JobSheet::paperFor(QLocale()), &error)) {
     showError(tr("Export PDF"), error);
+    return false;
   }
+  return true;
 }
 
 void JobMenus::showError(const QString& title, const QString& message) {

@@ -28,6 +28,8 @@ class JobMenus : public QObject {
   void saveSite();
   void printSheet();
   void exportPdf();
+  // Writes the job sheet to `path`; a message box says why when it cannot.
+  bool exportPdfTo(const QString& path);
 
  private:
   void fillSites();

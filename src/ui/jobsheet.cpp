@@ -57,7 +57,9 @@ double drawTable(QPainter& p, QPointF at, double width, const QString& heading,
   for (const Quantity& q : rows) {
     p.drawText(QRectF(at.x(), y, captionWidth - 4, kRow), Qt::AlignLeft | Qt::AlignVCenter,
                q.caption);
-    const QString value = q.unit.isEmpty() ? q.value : q.value + QLatin1Char(' ') + q.unit;
+    const QString value = q.value.isEmpty()  ? QStringLiteral("\u2014")
+                          : q.unit.isEmpty() ? q.value
+                                             : q.value + QLatin1Char(' ') + q.unit;
     p.drawText(QRectF(at.x() + captionWidth, y, width - captionWidth, kRow),
                Qt::AlignLeft | Qt::AlignVCenter, value);
     y += kRow;

@@ -31,7 +31,9 @@ Quantity PageText::quantity(const Window& window, Value id) {
   } else if (id == Value::rainElevation) {
     unit = QStringLiteral("deg");
   }
-  return {caption, toQString(window.text(id)), unit};
+  // A box the page leaves empty has no unit either.
+  const QString value = toQString(window.text(id));
+  return {caption, value, value.isEmpty() ? QString() : unit};
 }
 
 Quantity PageText::rainOption(const Window& window) {
@@ -97,6 +99,9 @@ std::vector<Quantity> PageText::quantities(int page, const JobState& state) {
 QString PageText::copyText(int page, const JobState& state) {
   QString text;
   for (const Quantity& q : quantities(page, state)) {
+    if (q.value.isEmpty()) {
+      continue;
+    }
     text += q.caption + QLatin1Char('\t') + q.value;
     if (!q.unit.isEmpty()) {
       text += QLatin1Char(' ') + q.unit;

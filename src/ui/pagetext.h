@@ -34,6 +34,7 @@ class PageText {
   static Quantity rainOption(const Window& window);
 
   // "caption<TAB>value unit", a line each: two columns in a spreadsheet.
+  // Boxes the page leaves empty are left out.
   static QString copyText(int page, const JobState& state);
 };
 

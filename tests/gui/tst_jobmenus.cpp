@@ -4,17 +4,22 @@
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QCompleter>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "gui_helpers.h"
 #include "ui/jobmenus.h"
+#include "ui/jobsheet.h"
 
 using namespace gui;
 using kestrion::ui::JobMenus;
@@ -70,6 +75,7 @@ class JobMenusTest : public QObject {
   void corruptStore();
   void twoWriters();
   void chooseSiteAsTyped();
+  void exportAndPrint();
 
  private:
   JobMenus* menus() const { return window_->findChild<JobMenus*>(); }
@@ -253,6 +259,34 @@ void JobMenusTest::chooseSiteAsTyped() {
     QCOMPARE(slider(*window_, name)->value(), slider(typed, name)->value());
   }
   QCOMPARE(window_->jobState().offsetTenths, 225);
+}
+
+// The window's job sheet: written, printed to a PDF printer, and a path that
+// cannot be written answered with a message box and no file.
+void JobMenusTest::exportAndPrint() {
+  QTemporaryDir dir;
+  QVERIFY(menus()->exportPdfTo(dir.filePath("sheet.pdf")));
+  QVERIFY(QFileInfo(dir.filePath("sheet.pdf")).size() > 1000);
+
+  QPrinter printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(dir.filePath("printed.pdf"));
+  QString error;
+  const kestrion::ui::JobState state = window_->jobState();
+  QVERIFY2(kestrion::ui::JobSheet(state).print(printer, &error), qPrintable(error));
+  QVERIFY(QFileInfo(dir.filePath("printed.pdf")).size() > 1000);
+
+  QString shown;
+  QTimer::singleShot(0, [&shown] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      shown = box->text();
+      box->accept();
+    }
+  });
+  QVERIFY(!menus()->exportPdfTo(dir.filePath("missing/sheet.pdf")));
+  QVERIFY2(shown.contains("missing/sheet.pdf"), qPrintable(shown));
+  QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+           (QStringList{"printed.pdf", "sheet.pdf"}));
 }
 
 int main(int argc, char* argv[]) {
