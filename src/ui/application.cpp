@@ -73,7 +73,11 @@ int run(QApplication& app, const std::function<void(MainWindow&)>& attach,
     }
   }
 
-  if (parser.isSet(jobSheet) && events) {
+  if (parser.isSet(jobSheet) && !events) {
+    std::fprintf(stderr, "kestrion: this build cannot run EVENTs, so --job-sheet is refused\n");
+    return 2;
+  }
+  if (parser.isSet(jobSheet)) {
     const QDate now = QDate::currentDate();
     return writeJobSheetHeadless(
         {parser.value(jobSheet),

@@ -42,10 +42,9 @@ JobMenus::JobMenus(MainWindow& window, QMenuBar& bar)
 
   sites_->setObjectName(QStringLiteral("sitesMenu"));
   bar.addMenu(sites_);
+  // Filled each time it opens, from the file as it is then: another window
+  // may have saved a site meanwhile, and start-up reads nothing.
   connect(sites_, &QMenu::aboutToShow, this, &JobMenus::fillSites);
-  // Filled when opened, from the file as it is then; filled once now so the
-  // menu is not empty before.
-  fillSites();
 }
 
 void JobMenus::copyPage() {

@@ -108,7 +108,7 @@ QPageSize JobSheet::paperFor(const QLocale& locale) {
                                       QLocale::Venezuela,    QLocale::PuertoRico};
   const bool letter =
       std::find(kLetter.begin(), kLetter.end(), locale.territory()) != kLetter.end();
-  return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
+  return {letter ? QPageSize::Letter : QPageSize::A4};
 }
 
 void JobSheet::paint(QPainter& p, const QRectF& paper, const QSizeF& paperPoints) const {
@@ -196,8 +196,10 @@ void JobSheet::paint(QPainter& p, const QRectF& paper, const QSizeF& paperPoints
   p.drawText(QRectF(kMargin, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter, tr("Notes"));
   p.setPen(QPen(Qt::gray, 0.5));
   const double notesEnd = paperPoints.height() - kMargin - 40;
-  for (double line = y + 40; line < notesEnd; line += 24) {
-    p.drawLine(QPointF(kMargin, line), QPointF(kMargin + width, line));
+  const int lines = static_cast<int>((notesEnd - y - 40) / 24) + 1;
+  for (int i = 0; i < lines; ++i) {
+    const double at = y + 40 + i * 24;
+    p.drawLine(QPointF(kMargin, at), QPointF(kMargin + width, at));
   }
   p.setPen(Qt::black);
   p.setFont(sheetFont(kBody));

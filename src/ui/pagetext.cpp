@@ -83,6 +83,7 @@ std::vector<Quantity> PageText::quantities(int page, const JobState& state) {
   // The layout runs row by row across the page; inputs read best first.
   std::stable_partition(shown.begin(), shown.end(), [](Value v) { return index(v) < kInputCount; });
   std::vector<Quantity> rows;
+  rows.reserve(shown.size() + 10);
   for (const Value v : shown) {
     rows.push_back(quantity(state.window, v));
   }
