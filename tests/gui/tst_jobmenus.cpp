@@ -7,11 +7,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -76,6 +78,7 @@ class JobMenusTest : public QObject {
   void twoWriters();
   void chooseSiteAsTyped();
   void exportAndPrint();
+  void saveAsksBeforeReplacing();
 
  private:
   JobMenus* menus() const { return window_->findChild<JobMenus*>(); }
@@ -287,6 +290,31 @@ void JobMenusTest::exportAndPrint() {
   QVERIFY2(shown.contains("missing/sheet.pdf"), qPrintable(shown));
   QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
            (QStringList{"printed.pdf", "sheet.pdf"}));
+}
+
+// Save site… under a name already saved asks first; No keeps the old site.
+void JobMenusTest::saveAsksBeforeReplacing() {
+  QString error;
+  QVERIFY(menus()->store().save(kRoof, &error));
+  for (const auto& [answer, latitude] :
+       {std::pair{QMessageBox::No, "-33.9247"}, std::pair{QMessageBox::Yes, "60"}}) {
+    QStringList asked;
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, [&, answer = answer] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+        input->setTextValue("Roof 7");
+        input->accept();
+      } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        asked << box->text();
+        box->button(answer)->click();
+      }
+    });
+    answering.start(10);
+    menus()->saveSite();
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(menus()->store().load().sites.front().latitude, QString(latitude));
+  }
 }
 
 int main(int argc, char* argv[]) {
