@@ -62,6 +62,14 @@ void chooseHeadlessPlatform(int argc, const char* const* argv) {
       if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
       }
+      // A script reads one line on stderr when something is wrong; Qt's
+      // notes on the environment (no runtime folder, no session bus) would
+      // get in its way. Critical messages still show.
+      qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+          std::fprintf(stderr, "%s\n", qPrintable(text));
+        }
+      });
       return;
     }
   }
