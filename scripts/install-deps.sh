@@ -18,6 +18,8 @@ packages=(
   xvfb xauth dbus-daemon at-spi2-core python3-pyatspi
   # translations (Qt Linguist) and Qt's own catalogues for its dialogs
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+  # the job sheet tests read the PDF back (pdftotext, pdftoppm, pdfinfo)
+  poppler-utils
   # the locale tests (two locales that write a decimal comma)
   locales
   # packaging and its checks

@@ -311,6 +311,191 @@
     </message>
 </context>
 <context>
+    <name>JobSheet</name>
+    <message>
+        <source>Azimuth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation type="unfinished">Elevación</translation>
+    </message>
+    <message>
+        <source>Kestrion job sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(not saved)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>True azimuth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site and satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pointing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link budget (C/N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System noise figure chain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installer: ______________________    Customer: ______________________</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kestrion %1 — every figure as the window shows it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the job sheet to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot draw the job sheet for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot print the job sheet on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageText</name>
+    <message>
+        <source>Rain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude (DMS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude (DMS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magnetic bearing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magnetic declination</source>
+        <translation type="unfinished">Declinación magnética</translation>
+    </message>
+    <message>
+        <source>Declination model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dish offset angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Face tilt</source>
+        <translation type="unfinished">Inclinación</translation>
+    </message>
+</context>
+<context>
+    <name>SiteStore</name>
+    <message>
+        <source>it has no name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>satellite position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its %1 &quot;%2&quot; is refused: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some lines of %1 cannot be read and are left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved sites in %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its offset angle &quot;%1&quot; is not 0 to 45 degrees with at most one decimal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its last use is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved site &quot;%1&quot; (entry %2) skipped: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved sites are busy in another window; try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved sites in %1 cannot be read, so they are left as they are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the saved sites to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no saved site &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty or the name of another saved site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Tooltip</name>
     <message>
         <source>When not using an IF amplifier, apply 0 dB</source>
@@ -505,6 +690,116 @@
     <message>
         <source>%1° E</source>
         <translation>%1° E</translation>
+    </message>
+</context>
+<context>
+    <name>kestrion::ui::JobMenus</name>
+    <message>
+        <source>&amp;Sites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save site…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No saved sites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rename site…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete site…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n saved site(s) could not be read…</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved sites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the site:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A site needs a name; nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A site named &quot;%1&quot; is saved already. Replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved site:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the saved site &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>job sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

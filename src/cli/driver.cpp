@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 
+#include "apply.h"
 #include "engine/calculator.h"
 #include "engine/pointing.h"
 #include "engine/satellites.h"
@@ -54,12 +55,6 @@ calc::CalendarDate today() {
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-AngleKind angleKind(Input input) {
-  return input == Input::latitude    ? AngleKind::Latitude
-         : input == Input::longitude ? AngleKind::Longitude
-                                     : AngleKind::Satellite;
-}
-
 class Session {
  public:
   Session(bool trace, calc::CalendarDate date, int offsetTenths, std::ostream& out,
@@ -81,24 +76,14 @@ class Session {
       err_ << kProgram << ": " << error->message << '\n';
       return kExitBadInput;
     }
-    const auto& event = std::get<Event>(parsed);
-    Outcome outcome;
-    if (const auto* move = std::get_if<SliderMove>(&event)) {
-      calculator_.window().moveSlider(move->input, move->position);
-      outcome = calculator_.sliderMoved(move->input);
-    } else if (const auto* typed = std::get_if<TypedEntry>(&event)) {
-      const AngleKind kind = angleKind(typed->input);
-      const AngleReading reading = readAngle(
-          typed->text, kind, [this](std::string_view name) { return satellitePosition(name); });
-      if (!reading.entry) {
-        err_ << kProgram << ": event \"" << text
-             << "\": " << angleProblemText(reading.problem, kind) << '\n';
-        return kExitBadInput;
-      }
-      outcome = calculator_.enter(typed->input, *reading.entry);
-    } else {
-      outcome = calculator_.selectRain(std::get<RainClick>(event).option);
+    const EventResult result =
+        applyEvent(calculator_, std::get<Event>(parsed),
+                   [this](std::string_view name) { return satellitePosition(name); });
+    if (result.refusal) {
+      err_ << kProgram << ": event \"" << text << "\": " << *result.refusal << '\n';
+      return kExitBadInput;
     }
+    const Outcome& outcome = result.outcome;
     if (outcome) {
       return reportFault(text, *outcome);
     }

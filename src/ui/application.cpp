@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDate>
 #include <QIcon>
 #include <cstdio>
 #include <optional>
 
+#include "jobsheetcommand.h"
 #include "language.h"
 #include "mainwindow.h"
 #include "product.h"
@@ -14,7 +16,8 @@
 
 namespace kestrion::ui {
 
-int run(QApplication& app, const std::function<void(MainWindow&)>& attach) {
+int run(QApplication& app, const std::function<void(MainWindow&)>& attach,
+        const EventRunner& events) {
   QApplication::setOrganizationName(QStringLiteral("Kestrion"));
   QApplication::setApplicationName(QStringLiteral("Kestrion"));
   QApplication::setApplicationVersion(toQString(kVersion));
@@ -43,6 +46,24 @@ int run(QApplication& app, const std::function<void(MainWindow&)>& attach) {
           .arg(translatedLanguages().join(QStringLiteral(", "))),
       QStringLiteral("code"));
   parser.addOption(language);
+  const QCommandLineOption jobSheet(
+      QStringLiteral("job-sheet"),
+      QStringLiteral("Write the job sheet of the state the EVENTs give (as kestrion-cli's) into "
+                     "<file> as PDF, without a display, and exit."),
+      QStringLiteral("file"));
+  parser.addOption(jobSheet);
+  const QCommandLineOption offsetAngle(
+      QStringLiteral("offset-angle"),
+      QStringLiteral("With --job-sheet: the dish's offset angle, 0 to 45 degrees (default 0)."),
+      QStringLiteral("deg"), QStringLiteral("0"));
+  parser.addOption(offsetAngle);
+  const QCommandLineOption site(QStringLiteral("site"),
+                                QStringLiteral("With --job-sheet: the site's name on the sheet."),
+                                QStringLiteral("name"));
+  parser.addOption(site);
+  parser.addPositionalArgument(QStringLiteral("events"),
+                               QStringLiteral("With --job-sheet: kestrion-cli's EVENTs."),
+                               QStringLiteral("[EVENT...]"));
   parser.process(app);
   if (parser.isSet(version)) {
     std::printf("kestrion %.*s\n", static_cast<int>(kVersion.size()), kVersion.data());
@@ -64,6 +85,24 @@ int run(QApplication& app, const std::function<void(MainWindow&)>& attach) {
     std::fprintf(stderr,
                  "kestrion: no translation for language \"%s\"; showing English (known: en, %s)\n",
                  qPrintable(code), qPrintable(translatedLanguages().join(QStringLiteral(", "))));
+  }
+  if (parser.isSet(jobSheet) && !events) {
+    std::fprintf(stderr, "kestrion: this build cannot run EVENTs, so --job-sheet is refused\n");
+    return 2;
+  }
+  if (parser.isSet(jobSheet)) {
+    const QDate now = QDate::currentDate();
+    return writeJobSheetHeadless(
+        {parser.value(jobSheet),
+         onDate.value_or(calc::CalendarDate{now.year(), now.month(), now.day()}),
+         parser.value(offsetAngle), parser.value(site), parser.positionalArguments()},
+        events);
+  }
+  if (!parser.positionalArguments().isEmpty() || parser.isSet(offsetAngle) || parser.isSet(site)) {
+    std::fprintf(stderr,
+                 "kestrion: EVENTs, --offset-angle and --site go with --job-sheet only; see "
+                 "--help\n");
+    return 2;
   }
 
   MainWindow window;

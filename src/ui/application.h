@@ -3,6 +3,8 @@
 
 #include <functional>
 
+#include "jobsheetcommand.h"
+
 class QApplication;
 
 namespace kestrion::ui {
@@ -11,7 +13,9 @@ class MainWindow;
 
 // Parses the command line, shows the main window and runs the event loop.
 // `attach` hooks the program's other windows and services to the main window
-// before it is shown.
-int run(QApplication& app, const std::function<void(MainWindow&)>& attach = {});
+// before it is shown. `events` runs --job-sheet's EVENTs; without it there is
+// no headless job sheet.
+int run(QApplication& app, const std::function<void(MainWindow&)>& attach = {},
+        const EventRunner& events = {});
 
 }  // namespace kestrion::ui

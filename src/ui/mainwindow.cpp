@@ -18,6 +18,7 @@
 
 #include "accessibility.h"
 #include "angleeditor.h"
+#include "jobmenus.h"
 #include "looks.h"
 #include "model/numtext.h"
 #include "pointerlayer.h"
@@ -84,6 +85,8 @@ void MainWindow::buildMenu() {
   QAction* about = menuBar()->addAction(tr("About"));
   about->setObjectName(QStringLiteral("Ab"));
   connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
+  // After About, so that nothing already on the bar moves.
+  jobMenus_ = new JobMenus(*this, *menuBar());
 }
 
 void MainWindow::buildWindow() {
@@ -235,6 +238,58 @@ void MainWindow::editAngle(Input id) {
       bar->setFocus(Qt::OtherFocusReason);
     }
   });
+}
+
+int MainWindow::offsetTenths() const {
+  // Read from the settings when the alignment page is built.
+  return built_.test(kAlignmentPage)
+             ? offsetTenths_
+             : std::clamp(QSettings().value(kOffsetKey, 0).toInt(), 0, kMaxOffsetTenths);
+}
+
+JobState MainWindow::jobState() const {
+  const int offset = offsetTenths();
+  return {calculator_.window(),
+          aid_.at(calculator_.window(), date_, offset),
+          date_,
+          offset,
+          calculator_.satelliteName(),
+          siteName_};
+}
+
+int MainWindow::currentPage() const {
+  return tabs_->currentIndex();
+}
+
+Site MainWindow::site(const QString& name) const {
+  const Window& w = calculator_.window();
+  return {name,
+          toQString(w.text(Value::latitude)),
+          toQString(w.text(Value::longitude)),
+          toQString(w.text(Value::satellite)),
+          toQString(calculator_.satelliteName()),
+          offsetTenths(),
+          0};
+}
+
+// The page the site's values belong to comes to the front, built if need be.
+void MainWindow::enterSite(const Site& site) {
+  tabs_->setCurrentIndex(kAlignmentPage);
+  for (const auto& [id, kind] : kTypedInputs) {
+    const QString& text = id == Input::latitude    ? site.latitude
+                          : id == Input::longitude ? site.longitude
+                                                   : site.satellite;
+    auto reading = readAngle(text.toStdString(), kind);
+    if (!reading.entry) {
+      continue;  // the store refuses such a site when it reads it
+    }
+    if (kind == AngleKind::Satellite) {
+      reading.entry->satellite = site.satelliteName.toStdString();
+    }
+    angleEntered(id, *reading.entry);
+  }
+  bound_.offsetAngle->setValue(site.offsetTenths / 10.0);
+  siteName_ = site.name;
 }
 
 void MainWindow::angleEntered(Input id, const AngleEntry& entry) {

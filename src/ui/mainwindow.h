@@ -13,12 +13,15 @@
 #include "engine/calculator.h"
 #include "engine/pointing.h"
 #include "engine/satellites.h"
+#include "jobstate.h"
+#include "sitestore.h"
 
 class QButtonGroup;
 
 namespace kestrion::ui {
 
 class AngleEditor;
+class JobMenus;
 class PointerLayer;
 class TabControl;
 
@@ -35,6 +38,16 @@ class MainWindow : public QMainWindow {
   void setDate(calc::CalendarDate date);
   // Opens the editor of a typed latitude, longitude or satellite position.
   void editAngle(Input id);
+
+  // For the job's menus (copy, saved sites, the job sheet): what the window
+  // shows now, and entering a saved site as typed entry would.
+  [[nodiscard]] JobState jobState() const;
+  [[nodiscard]] int currentPage() const;
+  [[nodiscard]] Site site(const QString& name) const;
+  void enterSite(const Site& site);
+  void setSiteName(const QString& name) { siteName_ = name; }
+  [[nodiscard]] const QString& siteName() const { return siteName_; }
+  void quit() { run(Command::quit); }
 
  Q_SIGNALS:
   // Left for the desktop services to answer.
@@ -58,6 +71,7 @@ class MainWindow : public QMainWindow {
   void buildPointing(QWidget* page);
   void showPointing();
   void angleEntered(Input id, const AngleEntry& entry);
+  [[nodiscard]] int offsetTenths() const;
 
   Calculator calculator_;
   PointingAid aid_;
@@ -70,6 +84,8 @@ class MainWindow : public QMainWindow {
   TabControl* tabs_ = nullptr;
   PointerLayer* pointers_ = nullptr;
   std::bitset<kPageCount> built_;
+  QString siteName_;  // the saved site last chosen or saved
+  JobMenus* jobMenus_ = nullptr;
 };
 
 }  // namespace kestrion::ui

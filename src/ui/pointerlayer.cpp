@@ -43,26 +43,31 @@ void PointerLayer::setMagneticNorth(std::optional<double> declination) {
 
 void PointerLayer::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
+  QFont small = font();
+  small.setPointSizeF(6.5);
+  paint(painter, model_, magneticNorth_, palette().color(QPalette::WindowText), small);
+}
+
+void PointerLayer::paint(QPainter& painter, const Window& model,
+                         std::optional<double> magneticNorth, const QColor& pointerColour,
+                         const QFont& markFont) {
   painter.setRenderHint(QPainter::Antialiasing);
-  if (magneticNorth_) {
-    const Line& compass = model_.line(Pointer::azimuth);
-    const double a = *magneticNorth_ * std::numbers::pi / 180;
+  if (magneticNorth) {
+    const Line& compass = model.line(Pointer::azimuth);
+    const double a = *magneticNorth * std::numbers::pi / 180;
     const QPointF pivot = toPixels(compass.x1, compass.y1);
     const QPointF tip = toPixels(compass.x1 + std::sin(a) * kMagneticReach,
                                  compass.y1 - std::cos(a) * kMagneticReach);
     painter.setPen(QPen(QColor(0, 90, 200), kPenWidth, Qt::DashLine, Qt::RoundCap));
     painter.drawLine(pivot, tip);
-    QFont small = font();
-    small.setPointSizeF(6.5);
-    painter.setFont(small);
+    painter.setFont(markFont);
     painter.drawText(QRectF(tip.x() - 12, tip.y() - 14, 24, 12), Qt::AlignCenter,
                      QStringLiteral("MN"));
   }
   for (std::size_t i = 0; i < kPointerCount; ++i) {
     const auto id = static_cast<Pointer>(i);
-    const Line& line = model_.line(id);
-    const QColor colour =
-        id == Pointer::skew ? QColor(255, 0, 0) : palette().color(QPalette::WindowText);
+    const Line& line = model.line(id);
+    const QColor colour = id == Pointer::skew ? QColor(255, 0, 0) : pointerColour;
     painter.setPen(QPen(colour, kPenWidth, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(toPixels(line.x1, line.y1), toPixels(line.x2, line.y2));
   }

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <optional>
 
+class QPainter;
+
 namespace kestrion {
 class Window;
 }
@@ -24,6 +26,11 @@ class PointerLayer : public QWidget {
   // Magnetic north on the compass rose, degrees east of true north; none
   // without a magnetic model.
   void setMagneticNorth(std::optional<double> declination);
+
+  // The pointers and the magnetic north mark in page pixels, for this layer
+  // and for the job sheet, which draws them onto paper.
+  static void paint(QPainter& painter, const Window& model, std::optional<double> magneticNorth,
+                    const QColor& pointerColour, const QFont& markFont);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -20,7 +20,7 @@ double valueOf(const std::string& text) {
 
 std::string labelFor(Input id, int position) {
   return inputSpec(id).scale == Scale::Tenth ? singleText(static_cast<float>(position) / 10.0F)
-                                        : intText(static_cast<std::int16_t>(position));
+                                             : intText(static_cast<std::int16_t>(position));
 }
 
 constexpr int kNoiseFigurePage = 0;

@@ -1,0 +1,49 @@
+#include "apply.h"
+
+#include <variant>
+
+namespace kestrion::cli {
+namespace {
+
+AngleKind angleKind(Input input) {
+  return input == Input::latitude    ? AngleKind::Latitude
+         : input == Input::longitude ? AngleKind::Longitude
+                                     : AngleKind::Satellite;
+}
+
+}  // namespace
+
+EventResult applyEvent(Calculator& calculator, const Event& event, const SatelliteLookup& lookup) {
+  if (const auto* move = std::get_if<SliderMove>(&event)) {
+    calculator.window().moveSlider(move->input, move->position);
+    return {std::nullopt, calculator.sliderMoved(move->input)};
+  }
+  if (const auto* typed = std::get_if<TypedEntry>(&event)) {
+    const AngleKind kind = angleKind(typed->input);
+    const AngleReading reading = readAngle(typed->text, kind, lookup);
+    if (!reading.entry) {
+      return {angleProblemText(reading.problem, kind), std::nullopt};
+    }
+    return {std::nullopt, calculator.enter(typed->input, *reading.entry)};
+  }
+  return {std::nullopt, calculator.selectRain(std::get<RainClick>(event).option)};
+}
+
+std::optional<std::string> runEventText(Calculator& calculator, std::string_view text,
+                                        const SatelliteLookup& lookup) {
+  const auto parsed = parseEvent(text);
+  if (const auto* error = std::get_if<EventError>(&parsed)) {
+    return error->message;
+  }
+  const EventResult result = applyEvent(calculator, std::get<Event>(parsed), lookup);
+  const std::string event = "event \"" + std::string(text) + "\": ";
+  if (result.refusal) {
+    return event + *result.refusal;
+  }
+  if (result.outcome) {
+    return event + describe(*result.outcome);
+  }
+  return std::nullopt;
+}
+
+}  // namespace kestrion::cli

@@ -1,0 +1,213 @@
+#include "jobmenus.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+
+#include "jobsheet.h"
+#include "mainwindow.h"
+#include "pagetext.h"
+
+namespace kestrion::ui {
+
+JobMenus::JobMenus(MainWindow& window, QMenuBar& bar)
+    : QObject(&window), window_(window), sites_(new QMenu(tr("&Sites"), &window)) {
+  const auto add = [this](QMenu* menu, const QString& text, const char* name,
+                          const QKeySequence& keys, void (JobMenus::*slot)()) {
+    QAction* action = menu->addAction(text, this, slot);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(keys);
+    return action;
+  };
+  QMenu* file = bar.addMenu(tr("&File"));
+  file->setObjectName(QStringLiteral("fileMenu"));
+  add(file, tr("&Save site\u2026"), "saveSite", QKeySequence::Save, &JobMenus::saveSite);
+  add(file, tr("&Print\u2026"), "print", QKeySequence::Print, &JobMenus::printSheet);
+  add(file, tr("&Export PDF\u2026"), "exportPdf", QKeySequence(), &JobMenus::exportPdf);
+  file->addSeparator();
+  QAction* quit = file->addAction(tr("&Quit"), &window_, &MainWindow::quit);
+  quit->setShortcut(QKeySequence::Quit);
+
+  QMenu* edit = bar.addMenu(tr("&Edit"));
+  edit->setObjectName(QStringLiteral("editMenu"));
+  add(edit, tr("&Copy"), "copy", QKeySequence::Copy, &JobMenus::copyPage);
+
+  sites_->setObjectName(QStringLiteral("sitesMenu"));
+  bar.addMenu(sites_);
+  // Filled each time it opens, from the file as it is then: another window
+  // may have saved a site meanwhile, and start-up reads nothing.
+  connect(sites_, &QMenu::aboutToShow, this, &JobMenus::fillSites);
+}
+
+void JobMenus::copyPage() {
+  QGuiApplication::clipboard()->setText(
+      PageText::copyText(window_.currentPage(), window_.jobState()));
+}
+
+void JobMenus::fillSites() {
+  sites_->clear();
+  const SiteStore::Contents contents = store_.load();
+  int n = 0;
+  for (const Site& site : contents.sites) {
+    // The first nine get a digit as their access key.
+    QString text = site.name;
+    text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    if (++n <= 9) {
+      text = QStringLiteral("&%1 %2").arg(n).arg(text);
+    }
+    sites_->addAction(text, this, [this, site] { chooseSite(site); });
+  }
+  if (contents.sites.empty()) {
+    sites_->addAction(tr("No saved sites"))->setEnabled(false);
+  }
+  sites_->addSeparator();
+  sites_->addAction(tr("&Save site\u2026"), this, &JobMenus::saveSite);
+  sites_->addAction(tr("&Rename site\u2026"), this, &JobMenus::renameSite)
+      ->setEnabled(!contents.sites.empty());
+  sites_->addAction(tr("&Delete site\u2026"), this, &JobMenus::deleteSite)
+      ->setEnabled(!contents.sites.empty());
+  if (!contents.warnings.isEmpty()) {
+    sites_->addSeparator();
+    const QStringList warnings = contents.warnings;
+    QAction* skipped = sites_->addAction(
+        tr("%n saved site(s) could not be read\u2026", nullptr, int(warnings.size())), this,
+        [this, warnings] {
+          QMessageBox::warning(&window_, tr("Saved sites"), warnings.join(QLatin1Char('\n')));
+        });
+    skipped->setObjectName(QStringLiteral("skippedSites"));
+  }
+}
+
+void JobMenus::chooseSite(const Site& site) {
+  window_.enterSite(site);
+  QString error;
+  if (!store_.markUsed(site.name, &error)) {
+    showError(tr("Saved sites"), error);
+  }
+}
+
+void JobMenus::saveSite() {
+  bool ok = false;
+  const QString name = QInputDialog::getText(&window_, tr("Save site"), tr("Name of the site:"),
+                                             QLineEdit::Normal, window_.siteName(), &ok)
+                           .trimmed();
+  if (!ok) {
+    return;
+  }
+  if (name.isEmpty()) {
+    showError(tr("Save site"), tr("A site needs a name; nothing was saved."));
+    return;
+  }
+  const auto& sites = store_.load().sites;
+  const bool exists =
+      std::any_of(sites.begin(), sites.end(), [&name](const Site& s) { return s.name == name; });
+  if (exists &&
+      QMessageBox::question(&window_, tr("Save site"),
+                            tr("A site named \"%1\" is saved already. Replace it?").arg(name)) !=
+          QMessageBox::Yes) {
+    return;
+  }
+  QString error;
+  if (!store_.save(window_.site(name), &error)) {
+    showError(tr("Save site"), error);
+    return;
+  }
+  window_.setSiteName(name);
+}
+
+QString JobMenus::askSite(const QString& title) {
+  QStringList names;
+  for (const Site& site : store_.load().sites) {
+    names << site.name;
+  }
+  if (names.isEmpty()) {
+    return {};
+  }
+  bool ok = false;
+  const QString name =
+      QInputDialog::getItem(&window_, title, tr("Saved site:"), names, 0, false, &ok);
+  return ok ? name : QString();
+}
+
+void JobMenus::renameSite() {
+  const QString from = askSite(tr("Rename site"));
+  if (from.isEmpty()) {
+    return;
+  }
+  bool ok = false;
+  const QString to = QInputDialog::getText(&window_, tr("Rename site"), tr("New name:"),
+                                           QLineEdit::Normal, from, &ok)
+                         .trimmed();
+  if (!ok || to == from) {
+    return;
+  }
+  QString error;
+  if (!store_.rename(from, to, &error)) {
+    showError(tr("Rename site"), error);
+  } else if (window_.siteName() == from) {
+    window_.setSiteName(to);
+  }
+}
+
+void JobMenus::deleteSite() {
+  const QString name = askSite(tr("Delete site"));
+  if (name.isEmpty() ||
+      QMessageBox::question(&window_, tr("Delete site"),
+                            tr("Delete the saved site \"%1\"?").arg(name)) != QMessageBox::Yes) {
+    return;
+  }
+  QString error;
+  if (!store_.remove(name, &error)) {
+    showError(tr("Delete site"), error);
+  }
+}
+
+void JobMenus::printSheet() {
+  QPrinter printer;
+  printer.setPageSize(JobSheet::paperFor(QLocale()));
+  QPrintDialog dialog(&printer, &window_);
+  if (dialog.exec() != QDialog::Accepted) {
+    return;
+  }
+  QString error;
+  const JobState state = window_.jobState();
+  if (!JobSheet(state).print(printer, &error)) {
+    showError(tr("Print"), error);
+  }
+}
+
+void JobMenus::exportPdf() {
+  const QString suggested = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                            QLatin1Char('/') +
+                            (window_.siteName().isEmpty() ? tr("job sheet") : window_.siteName()) +
+                            QStringLiteral(".pdf");
+  const QString path =
+      QFileDialog::getSaveFileName(&window_, tr("Export PDF"), suggested, tr("PDF files (*.pdf)"));
+  if (!path.isEmpty()) {
+    exportPdfTo(path);
+  }
+}
+
+bool JobMenus::exportPdfTo(const QString& path) {
+  QString error;
+  const JobState state = window_.jobState();
+  if (!JobSheet(state).writePdf(path, JobSheet::paperFor(QLocale()), &error)) {
+    showError(tr("Export PDF"), error);
+    return false;
+  }
+  return true;
+}
+
+void JobMenus::showError(const QString& title, const QString& message) {
+  QMessageBox::warning(&window_, title, message);
+}
+
+}  // namespace kestrion::ui

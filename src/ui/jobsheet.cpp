@@ -1,0 +1,254 @@
+#include "jobsheet.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSvgRenderer>
+#include <algorithm>
+#include <array>
+
+#include "layout.h"
+#include "pagetext.h"
+#include "pointerlayer.h"
+#include "product.h"
+#include "qtext.h"
+
+namespace kestrion::ui {
+namespace {
+
+// Measures in points.
+constexpr double kMargin = 42;
+constexpr double kGap = 24;
+constexpr double kRow = 13;
+constexpr int kBody = 9;
+constexpr int kHeading = 11;
+constexpr int kTitle = 20;
+
+// The part of the alignment page with its pictures, in twips.
+constexpr TwipsRect kPictures{900, 3330, 7050, 2310};
+
+QFont sheetFont(int points, bool bold = false) {
+  // Pixel sizes: the painter's units are points, whatever the device.
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(points);
+  font.setBold(bold);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  // No ligatures: "ffi" stays three letters for whoever searches the PDF.
+  font.setStyleStrategy(QFont::PreferNoShaping);
+  return font;
+}
+
+// A heading and its rows, caption left and value beside it; returns the
+// height used.
+double drawTable(QPainter& p, QPointF at, double width, const QString& heading,
+                 const std::vector<Quantity>& rows, double captionShare) {
+  p.setFont(sheetFont(kHeading, true));
+  p.drawText(QRectF(at.x(), at.y(), width, 16), Qt::AlignLeft | Qt::AlignVCenter, heading);
+  double y = at.y() + 17;
+  p.setPen(QPen(Qt::gray, 0.5));
+  p.drawLine(QPointF(at.x(), y), QPointF(at.x() + width, y));
+  p.setPen(Qt::black);
+  y += 3;
+  p.setFont(sheetFont(kBody));
+  const double captionWidth = width * captionShare;
+  for (const Quantity& q : rows) {
+    p.drawText(QRectF(at.x(), y, captionWidth - 4, kRow), Qt::AlignLeft | Qt::AlignVCenter,
+               q.caption);
+    const QString value = q.value.isEmpty()  ? QStringLiteral("\u2014")
+                          : q.unit.isEmpty() ? q.value
+                                             : q.value + QLatin1Char(' ') + q.unit;
+    p.drawText(QRectF(at.x() + captionWidth, y, width - captionWidth, kRow),
+               Qt::AlignLeft | Qt::AlignVCenter, value);
+    y += kRow;
+  }
+  return y - at.y();
+}
+
+// The three pictures with their compass points and pointers, scaled from
+// page pixels into `box`.
+void drawPictures(QPainter& p, const QRectF& box, const JobState& state) {
+  const QRect area = toPixels(kPictures);
+  const double scale = box.width() / area.width();
+  p.save();
+  p.translate(box.topLeft());
+  p.scale(scale, scale);
+  p.translate(-area.topLeft());
+  for (const ControlSpec& row : pageControls(kAlignmentPage)) {
+    if (row.kind == Kind::Picture) {
+      QSvgRenderer(toQString(row.caption)).render(&p, QRectF(toPixels(row.rect)));
+    } else if (row.kind == Kind::Label && row.caption.size() == 1) {  // N, W, E, S
+      p.setFont(sheetFont(11));
+      p.drawText(QRectF(toPixels(row.rect)), Qt::AlignLeft | Qt::AlignTop, toQString(row.caption));
+    }
+  }
+  PointerLayer::paint(p, state.window, state.pointing.declination, Qt::black, sheetFont(8));
+  // What each picture shows, under it.
+  p.setPen(Qt::black);
+  p.setFont(sheetFont(9));
+  const std::array<std::pair<TwipsRect, QString>, 3> captions{{
+      {{1185, 5415, 1500, 255}, JobSheet::tr("Azimuth")},
+      {{3240, 5415, 1500, 255}, JobSheet::tr("Skew")},
+      {{5625, 4980, 2250, 255}, JobSheet::tr("Elevation")},
+  }};
+  for (const auto& [rect, text] : captions) {
+    p.drawText(QRectF(toPixels(rect)).adjusted(-20, 0, 20, 0), Qt::AlignCenter, text);
+  }
+  p.restore();
+}
+
+}  // namespace
+
+QPageSize JobSheet::paperFor(const QLocale& locale) {
+  // Where Letter is the usual paper; everywhere else A4.
+  static constexpr std::array kLetter{QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,
+                                      QLocale::Philippines,  QLocale::Chile,     QLocale::Colombia,
+                                      QLocale::Venezuela,    QLocale::PuertoRico};
+  const bool letter =
+      std::find(kLetter.begin(), kLetter.end(), locale.territory()) != kLetter.end();
+  return {letter ? QPageSize::Letter : QPageSize::A4};
+}
+
+void JobSheet::paint(QPainter& p, const QRectF& paper, const QSizeF& paperPoints) const {
+  p.save();
+  p.translate(paper.topLeft());
+  p.scale(paper.width() / paperPoints.width(), paper.height() / paperPoints.height());
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::black);
+  const Window& w = state_.window;
+  const double width = paperPoints.width() - 2 * kMargin;
+  double y = kMargin;
+
+  p.setFont(sheetFont(kTitle, true));
+  p.drawText(QRectF(kMargin, y, width, 26), Qt::AlignLeft | Qt::AlignVCenter,
+             tr("Kestrion job sheet"));
+  p.setFont(sheetFont(kHeading));
+  p.drawText(QRectF(kMargin, y, width, 26), Qt::AlignRight | Qt::AlignVCenter,
+             tr("Date: %1").arg(toQString(dateText(state_.date))));
+  y += 28;
+  p.drawText(QRectF(kMargin, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter,
+             tr("Site: %1").arg(state_.siteName.isEmpty() ? tr("(not saved)") : state_.siteName));
+  y += 20;
+  p.setPen(QPen(Qt::black, 1));
+  p.drawLine(QPointF(kMargin, y), QPointF(kMargin + width, y));
+  y += 10;
+
+  // Left: the site and the pointing; right: the link budget and the chain.
+  const double column = (width - kGap) / 2;
+  const std::vector<Quantity> site = [&] {
+    std::vector<Quantity> rows{PageText::quantity(w, Value::latitude),
+                               PageText::quantity(w, Value::longitude)};
+    const auto aids = PageText::siteAids(state_);
+    rows.insert(rows.end(), aids.begin(), aids.end());
+    rows.push_back(PageText::quantity(w, Value::satellite));
+    return rows;
+  }();
+  std::vector<Quantity> pointing;
+  for (const Value v : {Value::elevation, Value::azimuth}) {
+    pointing.push_back(PageText::quantity(w, v));
+  }
+  pointing.back().caption = tr("True azimuth");
+  for (const Quantity& q : PageText::pointingAids(state_)) {
+    pointing.push_back(q);
+  }
+  for (const Value v : {Value::skew, Value::shownDistance}) {
+    pointing.push_back(PageText::quantity(w, v));
+  }
+  std::vector<Quantity> budget;
+  for (const Value v : {Value::eirp, Value::dishDiameter, Value::dishEfficiency,
+                        Value::dishTemperature, Value::linkNoiseFigure, Value::bandwidth}) {
+    budget.push_back(PageText::quantity(w, v));
+  }
+  budget.push_back(PageText::rainOption(w));
+  for (const Value v : {Value::distance, Value::rainElevation, Value::carrierToNoise}) {
+    budget.push_back(PageText::quantity(w, v));
+  }
+  const std::vector<Quantity> chain = PageText::quantities(0, state_);
+
+  double left = y;
+  left += drawTable(p, {kMargin, left}, column, tr("Site and satellite"), site, 0.45) + 10;
+  left += drawTable(p, {kMargin, left}, column, tr("Pointing"), pointing, 0.45);
+  const double x = kMargin + column + kGap;
+  double right = y;
+  right += drawTable(p, {x, right}, column, tr("Link budget (C/N)"), budget, 0.55) + 10;
+  right += drawTable(p, {x, right}, column, tr("System noise figure chain"), chain, 0.55);
+  y = std::max(left, right) + 14;
+
+  const QRect area = toPixels(kPictures);
+  const QRectF box(kMargin, y, width, width * area.height() / area.width());
+  drawPictures(p, box, state_);
+  y = box.bottom() + 24;
+
+  p.setFont(sheetFont(kBody));
+  for (const std::string& warning : state_.pointing.warnings) {
+    const QRectF room(kMargin, y, width, 40);
+    const QRectF used = p.boundingRect(room, Qt::TextWordWrap, toQString(warning));
+    p.setPen(QColor(180, 0, 0));
+    p.drawText(room, Qt::TextWordWrap, toQString(warning));
+    y += used.height() + 3;
+  }
+  // Room for the installer's notes and the customer's signature.
+  y += 6;
+  p.setPen(Qt::black);
+  p.setFont(sheetFont(kHeading, true));
+  p.drawText(QRectF(kMargin, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter, tr("Notes"));
+  p.setPen(QPen(Qt::gray, 0.5));
+  const double notesEnd = paperPoints.height() - kMargin - 40;
+  const int lines = static_cast<int>((notesEnd - y - 40) / 24) + 1;
+  for (int i = 0; i < lines; ++i) {
+    const double at = y + 40 + i * 24;
+    p.drawLine(QPointF(kMargin, at), QPointF(kMargin + width, at));
+  }
+  p.setPen(Qt::black);
+  p.setFont(sheetFont(kBody));
+  p.drawText(QRectF(kMargin, notesEnd + 8, width, 14), Qt::AlignLeft | Qt::AlignVCenter,
+             tr("Installer: ______________________    Customer: ______________________"));
+  p.setPen(Qt::gray);
+  p.setFont(sheetFont(8));
+  p.drawText(QRectF(kMargin, paperPoints.height() - kMargin, width, 12),
+             Qt::AlignLeft | Qt::AlignVCenter,
+             tr("Kestrion %1 \u2014 every figure as the window shows it").arg(toQString(kVersion)));
+  p.restore();
+}
+
+bool JobSheet::writePdf(const QString& path, const QPageSize& paper, QString* error) const {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    *error = tr("Cannot write the job sheet to %1: %2").arg(path, file.errorString());
+    return false;
+  }
+  QPdfWriter writer(&file);
+  writer.setPageSize(paper);
+  writer.setPageMargins(QMarginsF());
+  writer.setResolution(300);
+  writer.setTitle(tr("Kestrion job sheet"));
+  writer.setCreator(QStringLiteral("Kestrion ") + toQString(kVersion));
+  QPainter painter;
+  if (!painter.begin(&writer)) {
+    *error = tr("Cannot draw the job sheet for %1").arg(path);
+    return false;  // the temporary file goes with `file`
+  }
+  paint(painter, QRectF(0, 0, writer.width(), writer.height()), paper.size(QPageSize::Point));
+  painter.end();
+  if (!file.commit()) {
+    *error = tr("Cannot write the job sheet to %1: %2").arg(path, file.errorString());
+    return false;
+  }
+  return true;
+}
+
+bool JobSheet::print(QPrinter& printer, QString* error) const {
+  printer.setFullPage(true);
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    *error = tr("Cannot print the job sheet on %1").arg(printer.printerName());
+    return false;
+  }
+  paint(painter, printer.paperRect(QPrinter::DevicePixel),
+        printer.pageLayout().fullRect(QPageLayout::Point).size());
+  return painter.end();
+}
+
+}  // namespace kestrion::ui

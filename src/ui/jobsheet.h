@@ -1,0 +1,40 @@
+// The job sheet: one page with the site, the pointing, the alignment
+// pictures and the link budget, for the customer or the next visit. Drawn
+// in points onto any paint device, so the printer and the PDF get vectors.
+#pragma once
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QPageSize>
+#include <QString>
+
+#include "jobstate.h"
+
+class QPainter;
+class QPrinter;
+
+namespace kestrion::ui {
+
+class JobSheet {
+  Q_DECLARE_TR_FUNCTIONS(JobSheet)
+
+ public:
+  explicit JobSheet(const JobState& state) : state_(state) {}
+
+  // A4, or Letter where Letter is the usual paper.
+  static QPageSize paperFor(const QLocale& locale);
+
+  // Draws the sheet onto the painter's device: `paper` is the whole sheet in
+  // device units, `paperPoints` its size in points.
+  void paint(QPainter& painter, const QRectF& paper, const QSizeF& paperPoints) const;
+
+  // Writes the PDF through a temporary file, so a failure leaves nothing
+  // behind; on failure `error` says what went wrong.
+  bool writePdf(const QString& path, const QPageSize& paper, QString* error) const;
+  bool print(QPrinter& printer, QString* error) const;
+
+ private:
+  const JobState& state_;
+};
+
+}  // namespace kestrion::ui

@@ -1,0 +1,78 @@
+#include "jobsheetcommand.h"
+
+#include <QLocale>
+#include <cstdio>
+#include <cstring>
+
+#include "engine/pointing.h"
+#include "engine/satellites.h"
+#include "jobsheet.h"
+
+namespace kestrion::ui {
+namespace {
+
+int refuse(const QString& message) {
+  std::fprintf(stderr, "kestrion: %s\n", qPrintable(message));
+  return 2;
+}
+
+}  // namespace
+
+int writeJobSheetHeadless(const JobSheetRequest& request, const EventRunner& runner) {
+  const auto offsetTenths = parseOffsetTenths(request.offsetAngle.toStdString());
+  if (!offsetTenths) {
+    return refuse(QStringLiteral("--offset-angle \"%1\" is not an offset angle; allowed: 0 to 45 "
+                                 "degrees with at most one decimal")
+                      .arg(request.offsetAngle));
+  }
+  Calculator calculator;
+  if (const auto fault = calculator.load()) {
+    return refuse(QString::fromStdString(describe(*fault)));
+  }
+  std::optional<std::vector<Satellite>> satellites;  // read when a name is typed
+  const SatelliteLookup lookup = [&satellites](std::string_view name) -> std::optional<double> {
+    if (!satellites) {
+      satellites = readSatelliteDirectory();
+    }
+    const Satellite* found = findSatellite(*satellites, name);
+    return found != nullptr ? std::optional<double>(found->position) : std::nullopt;
+  };
+  for (const QString& event : request.events) {
+    if (const auto error = runner(calculator, event.toStdString(), lookup)) {
+      return refuse(QString::fromStdString(*error));
+    }
+  }
+  const JobState state{calculator.window(),
+                       PointingAid().at(calculator.window(), request.date, *offsetTenths),
+                       request.date,
+                       *offsetTenths,
+                       calculator.satelliteName(),
+                       request.siteName};
+  QString error;
+  if (!JobSheet(state).writePdf(request.path, JobSheet::paperFor(QLocale::system()), &error)) {
+    return refuse(error);
+  }
+  return 0;
+}
+
+void chooseHeadlessPlatform(int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--job-sheet") == 0 ||
+        std::strncmp(argv[i], "--job-sheet=", 12) == 0) {
+      if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+      }
+      // A script reads one line on stderr when something is wrong; Qt's
+      // notes on the environment (no runtime folder, no session bus) would
+      // get in its way. Critical messages still show.
+      qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+          std::fprintf(stderr, "%s\n", qPrintable(text));
+        }
+      });
+      return;
+    }
+  }
+}
+
+}  // namespace kestrion::ui

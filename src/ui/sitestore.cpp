@@ -1,0 +1,228 @@
+#include "sitestore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSettings>
+#include <QUuid>
+#include <algorithm>
+
+#include "engine/angle_text.h"
+#include "engine/pointing.h"
+#include "qtext.h"
+
+namespace kestrion::ui {
+namespace {
+
+const QString kGroup = QStringLiteral("sites");
+const QString kName = QStringLiteral("name");
+const QString kLatitude = QStringLiteral("latitude");
+const QString kLongitude = QStringLiteral("longitude");
+const QString kSatellite = QStringLiteral("satellite");
+const QString kSatelliteName = QStringLiteral("satelliteName");
+const QString kOffset = QStringLiteral("offsetAngle");
+const QString kUsed = QStringLiteral("lastUsed");
+
+// A site as read, before it is checked; `offset` stays text until then.
+struct Entry {
+  QString key;
+  Site site;
+  QString offset;
+  bool usedIsNumber = true;
+};
+
+std::vector<Entry> readEntries(QSettings& settings) {
+  std::vector<Entry> entries;
+  settings.beginGroup(kGroup);
+  for (const QString& key : settings.childGroups()) {
+    settings.beginGroup(key);
+    Entry e;
+    e.key = key;
+    e.site.name = settings.value(kName).toString();
+    e.site.latitude = settings.value(kLatitude).toString();
+    e.site.longitude = settings.value(kLongitude).toString();
+    e.site.satellite = settings.value(kSatellite).toString();
+    e.site.satelliteName = settings.value(kSatelliteName).toString();
+    e.offset = settings.value(kOffset, QStringLiteral("0")).toString();
+    e.site.lastUsed = settings.value(kUsed, 0).toLongLong(&e.usedIsNumber);
+    settings.endGroup();
+    entries.push_back(e);
+  }
+  settings.endGroup();
+  return entries;
+}
+
+void writeEntry(QSettings& settings, const QString& key, const Site& site) {
+  settings.beginGroup(kGroup + QLatin1Char('/') + key);
+  settings.setValue(kName, site.name);
+  settings.setValue(kLatitude, site.latitude);
+  settings.setValue(kLongitude, site.longitude);
+  settings.setValue(kSatellite, site.satellite);
+  settings.setValue(kSatelliteName, site.satelliteName);
+  settings.setValue(kOffset, toQString(offsetText(site.offsetTenths)));
+  settings.setValue(kUsed, site.lastUsed);
+  settings.endGroup();
+}
+
+const Entry* findEntry(const std::vector<Entry>& entries, const QString& name) {
+  const auto found = std::find_if(entries.begin(), entries.end(),
+                                  [&name](const Entry& e) { return e.site.name == name; });
+  return found == entries.end() ? nullptr : &*found;
+}
+
+qint64 nextUse(const std::vector<Entry>& entries) {
+  qint64 last = 0;
+  for (const Entry& e : entries) {
+    last = std::max(last, e.site.lastUsed);
+  }
+  return last + 1;
+}
+
+}  // namespace
+
+SiteStore::SiteStore()
+    : SiteStore(QSettings(QSettings::IniFormat, QSettings::UserScope,
+                          QCoreApplication::organizationName(), QStringLiteral("sites"))
+                    .fileName()) {}
+
+SiteStore::SiteStore(QString path) : path_(std::move(path)) {}
+
+std::optional<QString> SiteStore::problem(const Site& site) {
+  if (site.name.trimmed().isEmpty()) {
+    return tr("it has no name");
+  }
+  const std::array<std::tuple<const QString&, AngleKind, QString>, 3> angles{{
+      {site.latitude, AngleKind::Latitude, tr("latitude")},
+      {site.longitude, AngleKind::Longitude, tr("longitude")},
+      {site.satellite, AngleKind::Satellite, tr("satellite position")},
+  }};
+  for (const auto& [text, kind, what] : angles) {
+    const AngleReading reading = readAngle(text.toStdString(), kind);
+    if (!reading.entry) {
+      return tr("its %1 \"%2\" is refused: %3")
+          .arg(what, text, toQString(angleProblemText(reading.problem, kind)));
+    }
+  }
+  return std::nullopt;
+}
+
+SiteStore::Contents SiteStore::load() const {
+  QSettings settings(path_, QSettings::IniFormat);
+  Contents contents;
+  // QSettings reads what it can of a damaged file; the rest is lost with the
+  // next save, the sites themselves are kept.
+  if (settings.status() == QSettings::FormatError) {
+    contents.warnings << tr("Some lines of %1 cannot be read and are left out.").arg(path_);
+  } else if (settings.status() != QSettings::NoError) {
+    contents.warnings << tr("The saved sites in %1 cannot be read.").arg(path_);
+    return contents;
+  }
+  for (Entry& e : readEntries(settings)) {
+    std::optional<QString> why = problem(e.site);
+    const auto tenths = parseOffsetTenths(e.offset.toStdString());
+    if (!why && !tenths) {
+      why = tr("its offset angle \"%1\" is not 0 to 45 degrees with at most one decimal")
+                .arg(e.offset);
+    }
+    if (!why && !e.usedIsNumber) {
+      why = tr("its last use is not a number");
+    }
+    if (why) {
+      contents.warnings
+          << tr("Saved site \"%1\" (entry %2) skipped: %3.").arg(e.site.name, e.key, *why);
+      continue;
+    }
+    e.site.offsetTenths = *tenths;
+    contents.sites.push_back(e.site);
+  }
+  std::stable_sort(contents.sites.begin(), contents.sites.end(),
+                   [](const Site& a, const Site& b) { return a.lastUsed > b.lastUsed; });
+  return contents;
+}
+
+// Each change takes the lock, reads the file as it is now, edits it and
+// writes it back (QSettings writes through a temporary file and a rename),
+// so a site another window saved meanwhile is kept.
+template <typename Edit>
+bool SiteStore::change(Edit edit, QString* error) {
+  const QFileInfo file(path_);
+  if (!QDir().mkpath(file.absolutePath())) {
+    *error = tr("Cannot create the folder %1.").arg(file.absolutePath());
+    return false;
+  }
+  QLockFile lock(file.absolutePath() + QLatin1Char('/') + file.completeBaseName() +
+                 QStringLiteral(".writer.lock"));
+  if (!lock.tryLock(5000)) {
+    *error = tr("The saved sites are busy in another window; try again.");
+    return false;
+  }
+  QSettings settings(path_, QSettings::IniFormat);
+  if (settings.status() == QSettings::AccessError) {
+    *error = tr("The saved sites in %1 cannot be read, so they are left as they are.").arg(path_);
+    return false;
+  }
+  if (!edit(settings, readEntries(settings), error)) {
+    return false;
+  }
+  settings.sync();
+  if (settings.status() == QSettings::AccessError) {
+    *error = tr("Cannot write the saved sites to %1.").arg(path_);
+    return false;
+  }
+  return true;
+}
+
+bool SiteStore::save(Site site, QString* error) {
+  return change(
+      [&site](QSettings& settings, const std::vector<Entry>& entries, QString*) {
+        const Entry* old = findEntry(entries, site.name);
+        site.lastUsed = nextUse(entries);
+        writeEntry(settings, old != nullptr ? old->key : QUuid::createUuid().toString(QUuid::Id128),
+                   site);
+        return true;
+      },
+      error);
+}
+
+bool SiteStore::markUsed(const QString& name, QString* error) {
+  return change(
+      [&name](QSettings& settings, const std::vector<Entry>& entries, QString*) {
+        if (const Entry* e = findEntry(entries, name)) {
+          settings.setValue(kGroup + QLatin1Char('/') + e->key + QLatin1Char('/') + kUsed,
+                            nextUse(entries));
+        }
+        return true;
+      },
+      error);
+}
+
+bool SiteStore::rename(const QString& from, const QString& to, QString* error) {
+  return change(
+      [&](QSettings& settings, const std::vector<Entry>& entries, QString* why) {
+        const Entry* e = findEntry(entries, from);
+        if (e == nullptr) {
+          *why = tr("There is no saved site \"%1\".").arg(from);
+          return false;
+        }
+        if (to.trimmed().isEmpty() || (to != from && findEntry(entries, to) != nullptr)) {
+          *why = tr("\"%1\" is empty or the name of another saved site.").arg(to);
+          return false;
+        }
+        settings.setValue(kGroup + QLatin1Char('/') + e->key + QLatin1Char('/') + kName, to);
+        return true;
+      },
+      error);
+}
+
+bool SiteStore::remove(const QString& name, QString* error) {
+  return change(
+      [&name](QSettings& settings, const std::vector<Entry>& entries, QString*) {
+        if (const Entry* e = findEntry(entries, name)) {
+          settings.remove(kGroup + QLatin1Char('/') + e->key);
+        }
+        return true;
+      },
+      error);
+}
+
+}  // namespace kestrion::ui
