@@ -62,7 +62,7 @@ int run(QApplication& app, const std::function<void(MainWindow&)>& attach,
                                 QStringLiteral("name"));
   parser.addOption(site);
   parser.addPositionalArgument(QStringLiteral("events"),
-                               QStringLiteral("With --job-sheet: kestrion-cli's EVENTs."),
+                               QStringLiteral("With --job-sheet or --screenshot: kestrion-cli's EVENTs."),
                                QStringLiteral("[EVENT...]"));
   parser.process(app);
   if (parser.isSet(version)) {
@@ -98,10 +98,12 @@ int run(QApplication& app, const std::function<void(MainWindow&)>& attach,
          parser.value(offsetAngle), parser.value(site), parser.positionalArguments()},
         events);
   }
-  if (!parser.positionalArguments().isEmpty() || parser.isSet(offsetAngle) || parser.isSet(site)) {
-    std::fprintf(stderr,
-                 "kestrion: EVENTs, --offset-angle and --site go with --job-sheet only; see "
-                 "--help\n");
+  if (parser.isSet(offsetAngle) || parser.isSet(site)) {
+    std::fprintf(stderr, "kestrion: --offset-angle and --site go with --job-sheet only; see --help\n");
+    return 2;
+  }
+  if (!parser.positionalArguments().isEmpty() && (!parser.isSet(screenshot) || !events)) {
+    std::fprintf(stderr, "kestrion: EVENTs go with --job-sheet or --screenshot only; see --help\n");
     return 2;
   }
 
@@ -115,6 +117,10 @@ int run(QApplication& app, const std::function<void(MainWindow&)>& attach,
   window.show();
   if (parser.isSet(screenshot)) {
     QString error;
+    if (!window.runEvents(parser.positionalArguments(), events, &error)) {
+      std::fprintf(stderr, "kestrion: %s\n", qPrintable(error));
+      return 2;
+    }
     if (!writeScreenshots(window, parser.value(screenshot), &error)) {
       std::fprintf(stderr, "kestrion: %s\n", qPrintable(error));
       return 1;

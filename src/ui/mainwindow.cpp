@@ -292,6 +292,36 @@ void MainWindow::enterSite(const Site& site) {
   siteName_ = site.name;
 }
 
+bool MainWindow::runEvents(const QStringList& events, const EventRunner& runner,
+                           QString* error) {
+  const SatelliteLookup lookup = [this](std::string_view name) -> std::optional<double> {
+    if (!satellites_) {
+      satellites_ = readSatelliteDirectory();
+    }
+    const Satellite* found = findSatellite(*satellites_, name);
+    return found != nullptr ? std::optional<double>(found->position) : std::nullopt;
+  };
+  for (const QString& event : events) {
+    if (const auto problem = runner(calculator_, event.toStdString(), lookup)) {
+      *error = toQString(*problem);
+      return false;
+    }
+  }
+  // The thumbs and the option follow the model without raising their events.
+  for (std::size_t i = 0; i < kInputCount; ++i) {
+    if (QScrollBar* bar = bound_.sliders[i]) {
+      const QSignalBlocker quiet(bar);
+      bar->setValue(calculator_.window().slider(static_cast<Input>(i)).position);
+    }
+  }
+  if (QRadioButton* option = bound_.options[index(calculator_.window().rain())]) {
+    option->setChecked(true);
+  }
+  showChanges();
+  showPointing();
+  return true;
+}
+
 void MainWindow::angleEntered(Input id, const AngleEntry& entry) {
   report(calculator_.enter(id, entry));
   // The thumb follows to the nearest whole degree without raising its events.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controlfactory.h"
+#include "jobsheetcommand.h"
 #include "engine/calculator.h"
 #include "engine/pointing.h"
 #include "engine/satellites.h"
@@ -45,6 +46,9 @@ class MainWindow : public QMainWindow {
   [[nodiscard]] int currentPage() const;
   [[nodiscard]] Site site(const QString& name) const;
   void enterSite(const Site& site);
+  // Runs kestrion-cli's EVENTs on the window, as if the user had done them;
+  // false with a one-line message at the first bad one.
+  bool runEvents(const QStringList& events, const EventRunner& runner, QString* error);
   void setSiteName(const QString& name) { siteName_ = name; }
   [[nodiscard]] const QString& siteName() const { return siteName_; }
   void quit() { run(Command::quit); }
