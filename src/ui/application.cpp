@@ -61,9 +61,10 @@ int run(QApplication& app, const std::function<void(MainWindow&)>& attach,
                                 QStringLiteral("With --job-sheet: the site's name on the sheet."),
                                 QStringLiteral("name"));
   parser.addOption(site);
-  parser.addPositionalArgument(QStringLiteral("events"),
-                               QStringLiteral("With --job-sheet or --screenshot: kestrion-cli's EVENTs."),
-                               QStringLiteral("[EVENT...]"));
+  parser.addPositionalArgument(
+      QStringLiteral("events"),
+      QStringLiteral("With --job-sheet or --screenshot: kestrion-cli's EVENTs."),
+      QStringLiteral("[EVENT...]"));
   parser.process(app);
   if (parser.isSet(version)) {
     std::printf("kestrion %.*s\n", static_cast<int>(kVersion.size()), kVersion.data());
@@ -99,7 +100,8 @@ int run(QApplication& app, const std::function<void(MainWindow&)>& attach,
         events);
   }
   if (parser.isSet(offsetAngle) || parser.isSet(site)) {
-    std::fprintf(stderr, "kestrion: --offset-angle and --site go with --job-sheet only; see --help\n");
+    std::fprintf(stderr,
+                 "kestrion: --offset-angle and --site go with --job-sheet only; see --help\n");
     return 2;
   }
   if (!parser.positionalArguments().isEmpty() && (!parser.isSet(screenshot) || !events)) {

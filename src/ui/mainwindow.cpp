@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QShortcut>
 #include <QStringList>
 #include <QtDebug>
 #include <algorithm>
@@ -87,6 +88,14 @@ void MainWindow::buildMenu() {
   connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
   // After About, so that nothing already on the bar moves.
   jobMenus_ = new JobMenus(*this, *menuBar());
+  // F10 opens the menu bar from anywhere in the window, as on other desktops;
+  // the arrow keys then walk it and Enter chooses.
+  auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+  f10->setContext(Qt::WindowShortcut);
+  connect(f10, &QShortcut::activated, this, [this] {
+    menuBar()->setFocus(Qt::ShortcutFocusReason);
+    menuBar()->setActiveAction(menuBar()->actions().constFirst());
+  });
 }
 
 void MainWindow::buildWindow() {
@@ -292,8 +301,7 @@ void MainWindow::enterSite(const Site& site) {
   siteName_ = site.name;
 }
 
-bool MainWindow::runEvents(const QStringList& events, const EventRunner& runner,
-                           QString* error) {
+bool MainWindow::runEvents(const QStringList& events, const EventRunner& runner, QString* error) {
   const SatelliteLookup lookup = [this](std::string_view name) -> std::optional<double> {
     if (!satellites_) {
       satellites_ = readSatelliteDirectory();

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "controlfactory.h"
-#include "jobsheetcommand.h"
 #include "engine/calculator.h"
 #include "engine/pointing.h"
 #include "engine/satellites.h"
+#include "jobsheetcommand.h"
 #include "jobstate.h"
 #include "sitestore.h"
 

@@ -1,5 +1,7 @@
 // The window driven as a user drives it: mouse and keyboard on real widgets.
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -79,6 +81,7 @@ class InputTest : public QObject {
   void focusOrder();
   void buttonsSignal();
   void typedSite();
+  void menusByKeyboard();
 
  private:
   std::unique_ptr<MainWindow> window_;
@@ -465,6 +468,20 @@ void InputTest::typedSite() {
   // A slider step afterwards writes its whole-number text again.
   QTest::keyClick(latitude, Qt::Key_Right);
   QCOMPARE(labelText(*window_, "Latitud"), QStringLiteral("-33"));
+}
+
+// F10 opens the menu bar; Right walks it; Alt and an access key open a menu.
+void InputTest::menusByKeyboard() {
+  showWindow(*window_);
+  QMenuBar* bar = window_->menuBar();
+  QTest::keyClick(window_.get(), Qt::Key_F10);
+  QTRY_COMPARE(bar->activeAction(), bar->actions().constFirst());
+  QTest::keyClick(bar, Qt::Key_Right);
+  QTRY_COMPARE(bar->activeAction(), bar->actions().at(1));
+  QTest::keyClick(bar, Qt::Key_Escape);
+  QTest::keyClick(window_.get(), Qt::Key_F, Qt::AltModifier);
+  QTRY_VERIFY(bar->actions().at(1)->menu()->isVisible());
+  bar->actions().at(1)->menu()->close();
 }
 
 QTEST_MAIN(InputTest)
