@@ -78,7 +78,7 @@ class Session {
     }
     const EventResult result =
         applyEvent(calculator_, std::get<Event>(parsed),
-                   [this](std::string_view name) { return satellitePosition(name); });
+                   [this](std::string_view name) { return satellites_.position(name); });
     if (result.refusal) {
       err_ << kProgram << ": event \"" << text << "\": " << *result.refusal << '\n';
       return kExitBadInput;
@@ -111,15 +111,6 @@ class Session {
     return stateJson(calculator_.window(), event, {pointing, date_, offsetTenths_});
   }
 
-  // The satellites' names are read when a name is first typed.
-  std::optional<double> satellitePosition(std::string_view name) {
-    if (!satellites_) {
-      satellites_ = readSatelliteDirectory();
-    }
-    const Satellite* found = findSatellite(*satellites_, name);
-    return found != nullptr ? std::optional<double>(found->position) : std::nullopt;
-  }
-
   int reportFault(std::string_view event, const Fault& fault) {
     out_.flush();
     err_ << kProgram << ": event \"" << event << "\": " << describe(fault) << '\n';
@@ -133,7 +124,7 @@ class Session {
   std::ostream& err_;
   Calculator calculator_;
   PointingAid aid_;
-  std::optional<std::vector<Satellite>> satellites_;
+  SatelliteNames satellites_;
   std::string last_ = "load";
 };
 

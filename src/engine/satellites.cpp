@@ -201,4 +201,16 @@ std::vector<const Satellite*> completeSatellite(const std::vector<Satellite>& sa
   return out;
 }
 
+const std::vector<Satellite>& SatelliteNames::all() {
+  if (!list_) {
+    list_ = readSatelliteDirectory(directory_);
+  }
+  return *list_;
+}
+
+std::optional<double> SatelliteNames::position(std::string_view name) {
+  const Satellite* found = findSatellite(all(), name);
+  return found != nullptr ? std::optional<double>(found->position) : std::nullopt;
+}
+
 }  // namespace kestrion

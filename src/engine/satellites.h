@@ -48,4 +48,20 @@ const Satellite* findSatellite(const std::vector<Satellite>& satellites, std::st
 std::vector<const Satellite*> completeSatellite(const std::vector<Satellite>& satellites,
                                                 std::string_view prefix);
 
+// The satellites known by name, read from the scan tables the first time
+// they are asked for, so that nothing is read at start-up.
+class SatelliteNames {
+ public:
+  explicit SatelliteNames(std::string directory = kScanTableDirectory)
+      : directory_(std::move(directory)) {}
+
+  const std::vector<Satellite>& all();
+  // The position of the satellite of that name, as typed entry looks it up.
+  std::optional<double> position(std::string_view name);
+
+ private:
+  std::string directory_;
+  std::optional<std::vector<Satellite>> list_;
+};
+
 }  // namespace kestrion

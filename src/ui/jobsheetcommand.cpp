@@ -29,13 +29,9 @@ int writeJobSheetHeadless(const JobSheetRequest& request, const EventRunner& run
   if (const auto fault = calculator.load()) {
     return refuse(QString::fromStdString(describe(*fault)));
   }
-  std::optional<std::vector<Satellite>> satellites;  // read when a name is typed
-  const SatelliteLookup lookup = [&satellites](std::string_view name) -> std::optional<double> {
-    if (!satellites) {
-      satellites = readSatelliteDirectory();
-    }
-    const Satellite* found = findSatellite(*satellites, name);
-    return found != nullptr ? std::optional<double>(found->position) : std::nullopt;
+  SatelliteNames satellites;
+  const SatelliteLookup lookup = [&satellites](std::string_view name) {
+    return satellites.position(name);
   };
   for (const QString& event : request.events) {
     if (const auto error = runner(calculator, event.toStdString(), lookup)) {

@@ -234,12 +234,9 @@ void MainWindow::editAngle(Input id) {
   if (typed == kTypedInputs.end()) {
     return;
   }
-  if (typed->second == AngleKind::Satellite && !satellites_) {
-    satellites_ = readSatelliteDirectory();
-  }
   static const std::vector<Satellite> kNone;
   editor_ = new AngleEditor(typed->second, bound_.texts[index(valueLabel(id))],
-                            typed->second == AngleKind::Satellite ? *satellites_ : kNone);
+                            typed->second == AngleKind::Satellite ? satellites_.all() : kNone);
   connect(editor_, &AngleEditor::committed, this,
           [this, id](const AngleEntry& entry) { angleEntered(id, entry); });
   connect(editor_, &AngleEditor::closed, this, [this, id] {
@@ -302,12 +299,8 @@ void MainWindow::enterSite(const Site& site) {
 }
 
 bool MainWindow::runEvents(const QStringList& events, const EventRunner& runner, QString* error) {
-  const SatelliteLookup lookup = [this](std::string_view name) -> std::optional<double> {
-    if (!satellites_) {
-      satellites_ = readSatelliteDirectory();
-    }
-    const Satellite* found = findSatellite(*satellites_, name);
-    return found != nullptr ? std::optional<double>(found->position) : std::nullopt;
+  const SatelliteLookup lookup = [this](std::string_view name) {
+    return satellites_.position(name);
   };
   for (const QString& event : events) {
     if (const auto problem = runner(calculator_, event.toStdString(), lookup)) {

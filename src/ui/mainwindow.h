@@ -81,7 +81,7 @@ class MainWindow : public QMainWindow {
   PointingAid aid_;
   calc::CalendarDate date_;
   int offsetTenths_ = 0;
-  std::optional<std::vector<Satellite>> satellites_;  // read when first needed
+  SatelliteNames satellites_;
   QPointer<AngleEditor> editor_;
   BoundControls bound_;
   QButtonGroup* options_;

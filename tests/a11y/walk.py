@@ -20,7 +20,7 @@ def check(ok, what):
         failures.append(what)
 
 
-def wait_for(predicate, seconds=5.0):
+def wait_for(predicate, seconds=15.0):
     end = time.time() + seconds
     while time.time() < end:
         value = predicate()

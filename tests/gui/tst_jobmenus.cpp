@@ -200,6 +200,7 @@ void JobMenusTest::corruptStore() {
 
   // The window says so in its Sites menu.
   QFile::remove(menus()->store().path());
+  QVERIFY(QDir().mkpath(QFileInfo(menus()->store().path()).absolutePath()));
   QVERIFY(QFile::copy(path, menus()->store().path()));
   auto* sites = window_->findChild<QMenu*>("sitesMenu");
   Q_EMIT sites->aboutToShow();
