@@ -318,7 +318,7 @@
     </message>
     <message>
         <source>Skew</source>
-        <translation>Skew</translation>
+        <translation>Polarizzazione</translation>
     </message>
     <message>
         <source>Elevation</source>

@@ -318,7 +318,7 @@
     </message>
     <message>
         <source>Skew</source>
-        <translation>Skew</translation>
+        <translation>Polaryzacja</translation>
     </message>
     <message>
         <source>Elevation</source>
@@ -492,7 +492,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is empty or the name of another saved site.</source>
-        <translation>„%1” jest pusta lub jest nazwą innej zapisanej lokalizacji.</translation>
+        <translation>Nazwa „%1” jest pusta lub należy już do innej zapisanej lokalizacji.</translation>
     </message>
 </context>
 <context>
