@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>Magnetic declination</source>
-        <translation>Magnetische Deklination</translation>
+        <translation>Magn. Deklination</translation>
     </message>
     <message>
         <source>Declination model</source>

@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>System noise figure chain</source>
-        <translation>Cadena de figura de ruido del sistema</translation>
+        <translation>Cadena de ruido del sistema</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>Magnetic declination</source>
-        <translation>Declinación magnética</translation>
+        <translation>Declin. magnética</translation>
     </message>
     <message>
         <source>Declination model</source>

@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>Magnetic declination</source>
-        <translation>Déclinaison magnétique</translation>
+        <translation>Déclin. magnétique</translation>
     </message>
     <message>
         <source>Declination model</source>

@@ -358,7 +358,7 @@
     </message>
     <message>
         <source>System noise figure chain</source>
-        <translation>Catena della cifra di rumore del sistema</translation>
+        <translation>Catena cifra di rumore</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -409,11 +409,11 @@
     </message>
     <message>
         <source>Magnetic declination</source>
-        <translation>Declinazione magnetica</translation>
+        <translation>Declinaz. magnetica</translation>
     </message>
     <message>
         <source>Declination model</source>
-        <translation>Modello di declinazione</translation>
+        <translation>Modello declinaz.</translation>
     </message>
     <message>
         <source>%1, %2</source>

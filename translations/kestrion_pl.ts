@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>Magnetic declination</source>
-        <translation>Deklinacja magnetyczna</translation>
+        <translation>Deklinacja magn.</translation>
     </message>
     <message>
         <source>Declination model</source>
