@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>Antenna noise temperature (K)</source>
-        <translation>Temperatura de ruido antena (K)</translation>
+        <translation>Temp. ruido antena (K)</translation>
     </message>
     <message>
         <source>Receiver Noise Figure (dB)</source>

@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>Antenna noise temperature (K)</source>
-        <translation>Température de bruit antenne (K)</translation>
+        <translation>Temp. bruit antenne (K)</translation>
     </message>
     <message>
         <source>Receiver Noise Figure (dB)</source>
