@@ -314,185 +314,185 @@
     <name>JobSheet</name>
     <message>
         <source>Azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut</translation>
     </message>
     <message>
         <source>Skew</source>
-        <translation type="unfinished"></translation>
+        <translation>Skew</translation>
     </message>
     <message>
         <source>Elevation</source>
-        <translation type="unfinished">Elevation</translation>
+        <translation>Elevation</translation>
     </message>
     <message>
         <source>Kestrion job sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrion-Auftragsblatt</translation>
     </message>
     <message>
         <source>Date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum: %1</translation>
     </message>
     <message>
         <source>Site: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort: %1</translation>
     </message>
     <message>
         <source>(not saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nicht gespeichert)</translation>
     </message>
     <message>
         <source>True azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Geogr. Azimut</translation>
     </message>
     <message>
         <source>Site and satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort und Satellit</translation>
     </message>
     <message>
         <source>Pointing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausrichtung</translation>
     </message>
     <message>
         <source>Link budget (C/N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Streckenbilanz (C/N)</translation>
     </message>
     <message>
         <source>System noise figure chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschmaß der Empfangskette</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Installer: ______________________    Customer: ______________________</source>
-        <translation type="unfinished"></translation>
+        <translation>Installateur: ______________________    Kunde: ______________________</translation>
     </message>
     <message>
         <source>Kestrion %1 — every figure as the window shows it</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrion %1 — alle Werte wie im Programmfenster</translation>
     </message>
     <message>
         <source>Cannot write the job sheet to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Auftragsblatt kann nicht nach %1 geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Cannot draw the job sheet for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Auftragsblatt für %1 kann nicht erstellt werden</translation>
     </message>
     <message>
         <source>Cannot print the job sheet on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Auftragsblatt kann nicht auf %1 gedruckt werden</translation>
     </message>
 </context>
 <context>
     <name>PageText</name>
     <message>
         <source>Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Regen</translation>
     </message>
     <message>
         <source>Latitude (DMS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite (GMS)</translation>
     </message>
     <message>
         <source>Longitude (DMS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge (GMS)</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellit</translation>
     </message>
     <message>
         <source>Magnetic bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Magnetischer Azimut</translation>
     </message>
     <message>
         <source>Magnetic declination</source>
-        <translation type="unfinished">Magnetische Deklination</translation>
+        <translation>Magn. Deklination</translation>
     </message>
     <message>
         <source>Declination model</source>
-        <translation type="unfinished"></translation>
+        <translation>Deklinationsmodell</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Dish offset angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Offsetwinkel</translation>
     </message>
     <message>
         <source>Face tilt</source>
-        <translation type="unfinished">Neigung</translation>
+        <translation>Neigung</translation>
     </message>
 </context>
 <context>
     <name>SiteStore</name>
     <message>
         <source>it has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Name angegeben</translation>
     </message>
     <message>
         <source>latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>satellite position</source>
-        <translation type="unfinished"></translation>
+        <translation>Sat-Position</translation>
     </message>
     <message>
         <source>its %1 &quot;%2&quot; is refused: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 „%2“ abgelehnt: %3</translation>
     </message>
     <message>
         <source>Some lines of %1 cannot be read and are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Zeilen von %1 sind nicht lesbar und werden ausgelassen.</translation>
     </message>
     <message>
         <source>The saved sites in %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gespeicherten Standorte in %1 sind nicht lesbar.</translation>
     </message>
     <message>
         <source>its offset angle &quot;%1&quot; is not 0 to 45 degrees with at most one decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>Offsetwinkel „%1“ liegt nicht zwischen 0 und 45 Grad mit höchstens einer Nachkommastelle</translation>
     </message>
     <message>
         <source>its last use is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>letzte Verwendung ist keine Zahl</translation>
     </message>
     <message>
         <source>Saved site &quot;%1&quot; (entry %2) skipped: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherter Standort „%1“ (Eintrag %2) übersprungen: %3.</translation>
     </message>
     <message>
         <source>Cannot create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The saved sites are busy in another window; try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gespeicherten Standorte werden gerade in einem anderen Fenster bearbeitet; bitte erneut versuchen.</translation>
     </message>
     <message>
         <source>The saved sites in %1 cannot be read, so they are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gespeicherten Standorte in %1 sind nicht lesbar und bleiben daher unverändert.</translation>
     </message>
     <message>
         <source>Cannot write the saved sites to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Standorte können nicht in %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>There is no saved site &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen gespeicherten Standort „%1“.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is empty or the name of another saved site.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist leer oder der Name eines anderen gespeicherten Standorts.</translation>
     </message>
 </context>
 <context>
@@ -696,110 +696,110 @@
     <name>kestrion::ui::JobMenus</name>
     <message>
         <source>&amp;Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standorte</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Save site…</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort &amp;speichern…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>&amp;Export PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF &amp;exportieren…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>No saved sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine gespeicherten Standorte</translation>
     </message>
     <message>
         <source>&amp;Rename site…</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort &amp;umbenennen…</translation>
     </message>
     <message>
         <source>&amp;Delete site…</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort &amp;löschen…</translation>
     </message>
     <message numerus="yes">
         <source>%n saved site(s) could not be read…</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n gespeicherter Standort ist nicht lesbar…</numerusform>
+            <numerusform>%n gespeicherte Standorte sind nicht lesbar…</numerusform>
         </translation>
     </message>
     <message>
         <source>Saved sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Standorte</translation>
     </message>
     <message>
         <source>Save site</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort speichern</translation>
     </message>
     <message>
         <source>Name of the site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Standorts:</translation>
     </message>
     <message>
         <source>A site needs a name; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Standort braucht einen Namen; es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>A site named &quot;%1&quot; is saved already. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Standort namens „%1“ ist bereits gespeichert. Ersetzen?</translation>
     </message>
     <message>
         <source>Saved site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherter Standort:</translation>
     </message>
     <message>
         <source>Rename site</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort umbenennen</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name:</translation>
     </message>
     <message>
         <source>Delete site</source>
-        <translation type="unfinished"></translation>
+        <translation>Standort löschen</translation>
     </message>
     <message>
         <source>Delete the saved site &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherten Standort „%1“ löschen?</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>job sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftragsblatt</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF exportieren</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 <context>

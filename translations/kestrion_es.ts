@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>Antenna noise temperature (K)</source>
-        <translation>Temperatura de ruido antena (K)</translation>
+        <translation>Temp. ruido antena (K)</translation>
     </message>
     <message>
         <source>Receiver Noise Figure (dB)</source>
@@ -314,185 +314,185 @@
     <name>JobSheet</name>
     <message>
         <source>Azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Acimut</translation>
     </message>
     <message>
         <source>Skew</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarización</translation>
     </message>
     <message>
         <source>Elevation</source>
-        <translation type="unfinished">Elevación</translation>
+        <translation>Elevación</translation>
     </message>
     <message>
         <source>Kestrion job sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de trabajo de Kestrion</translation>
     </message>
     <message>
         <source>Date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha: %1</translation>
     </message>
     <message>
         <source>Site: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación: %1</translation>
     </message>
     <message>
         <source>(not saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no guardada)</translation>
     </message>
     <message>
         <source>True azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Acimut geográfico</translation>
     </message>
     <message>
         <source>Site and satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación y satélite</translation>
     </message>
     <message>
         <source>Pointing</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientación</translation>
     </message>
     <message>
         <source>Link budget (C/N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance del enlace (C/N)</translation>
     </message>
     <message>
         <source>System noise figure chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadena de ruido del sistema</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Installer: ______________________    Customer: ______________________</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalador: ______________________    Cliente: ______________________</translation>
     </message>
     <message>
         <source>Kestrion %1 — every figure as the window shows it</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrion %1 — todos los valores tal como los muestra la ventana</translation>
     </message>
     <message>
         <source>Cannot write the job sheet to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir la hoja de trabajo en %1: %2</translation>
     </message>
     <message>
         <source>Cannot draw the job sheet for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede generar la hoja de trabajo para %1</translation>
     </message>
     <message>
         <source>Cannot print the job sheet on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir la hoja de trabajo en %1</translation>
     </message>
 </context>
 <context>
     <name>PageText</name>
     <message>
         <source>Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Lluvia</translation>
     </message>
     <message>
         <source>Latitude (DMS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitud (GMS)</translation>
     </message>
     <message>
         <source>Longitude (DMS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud (GMS)</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satélite</translation>
     </message>
     <message>
         <source>Magnetic bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Rumbo magnético</translation>
     </message>
     <message>
         <source>Magnetic declination</source>
-        <translation type="unfinished">Declinación magnética</translation>
+        <translation>Declin. magnética</translation>
     </message>
     <message>
         <source>Declination model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo de declinación</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Dish offset angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo offset</translation>
     </message>
     <message>
         <source>Face tilt</source>
-        <translation type="unfinished">Inclinación</translation>
+        <translation>Inclinación</translation>
     </message>
 </context>
 <context>
     <name>SiteStore</name>
     <message>
         <source>it has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene nombre</translation>
     </message>
     <message>
         <source>latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>latitud</translation>
     </message>
     <message>
         <source>longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>longitud</translation>
     </message>
     <message>
         <source>satellite position</source>
-        <translation type="unfinished"></translation>
+        <translation>posición del satélite</translation>
     </message>
     <message>
         <source>its %1 &quot;%2&quot; is refused: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>se rechaza su %1 «%2»: %3</translation>
     </message>
     <message>
         <source>Some lines of %1 cannot be read and are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunas líneas de %1 no se pueden leer y se omiten.</translation>
     </message>
     <message>
         <source>The saved sites in %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden leer las ubicaciones guardadas en %1.</translation>
     </message>
     <message>
         <source>its offset angle &quot;%1&quot; is not 0 to 45 degrees with at most one decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>su ángulo offset «%1» no está entre 0 y 45 grados con un decimal como máximo</translation>
     </message>
     <message>
         <source>its last use is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>su último uso no es un número</translation>
     </message>
     <message>
         <source>Saved site &quot;%1&quot; (entry %2) skipped: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación guardada «%1» (entrada %2) omitida: %3.</translation>
     </message>
     <message>
         <source>Cannot create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1.</translation>
     </message>
     <message>
         <source>The saved sites are busy in another window; try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las ubicaciones guardadas están en uso en otra ventana; inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>The saved sites in %1 cannot be read, so they are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden leer las ubicaciones guardadas en %1, así que se dejan como están.</translation>
     </message>
     <message>
         <source>Cannot write the saved sites to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden escribir las ubicaciones guardadas en %1.</translation>
     </message>
     <message>
         <source>There is no saved site &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna ubicación guardada «%1».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is empty or the name of another saved site.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» está vacío o es el nombre de otra ubicación guardada.</translation>
     </message>
 </context>
 <context>
@@ -696,110 +696,110 @@
     <name>kestrion::ui::JobMenus</name>
     <message>
         <source>&amp;Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ubicaciones</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Save site…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar ubicación…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>&amp;Export PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar PDF…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>No saved sites</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ubicaciones guardadas</translation>
     </message>
     <message>
         <source>&amp;Rename site…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renombrar ubicación…</translation>
     </message>
     <message>
         <source>&amp;Delete site…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar ubicación…</translation>
     </message>
     <message numerus="yes">
         <source>%n saved site(s) could not be read…</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se pudo leer %n ubicación guardada…</numerusform>
+            <numerusform>No se pudieron leer %n ubicaciones guardadas…</numerusform>
         </translation>
     </message>
     <message>
         <source>Saved sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicaciones guardadas</translation>
     </message>
     <message>
         <source>Save site</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar ubicación</translation>
     </message>
     <message>
         <source>Name of the site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la ubicación:</translation>
     </message>
     <message>
         <source>A site needs a name; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una ubicación necesita un nombre; no se ha guardado nada.</translation>
     </message>
     <message>
         <source>A site named &quot;%1&quot; is saved already. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay una ubicación guardada con el nombre «%1». ¿Reemplazarla?</translation>
     </message>
     <message>
         <source>Saved site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación guardada:</translation>
     </message>
     <message>
         <source>Rename site</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar ubicación</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre nuevo:</translation>
     </message>
     <message>
         <source>Delete site</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar ubicación</translation>
     </message>
     <message>
         <source>Delete the saved site &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la ubicación guardada «%1»?</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>job sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>hoja de trabajo</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
 </context>
 <context>

@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>Antenna noise temperature (K)</source>
-        <translation>Température de bruit antenne (K)</translation>
+        <translation>Temp. bruit antenne (K)</translation>
     </message>
     <message>
         <source>Receiver Noise Figure (dB)</source>
@@ -314,185 +314,185 @@
     <name>JobSheet</name>
     <message>
         <source>Azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut</translation>
     </message>
     <message>
         <source>Skew</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarisation</translation>
     </message>
     <message>
         <source>Elevation</source>
-        <translation type="unfinished">Élévation</translation>
+        <translation>Élévation</translation>
     </message>
     <message>
         <source>Kestrion job sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche d&apos;intervention Kestrion</translation>
     </message>
     <message>
         <source>Date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Date : %1</translation>
     </message>
     <message>
         <source>Site: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Site : %1</translation>
     </message>
     <message>
         <source>(not saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>(non enregistré)</translation>
     </message>
     <message>
         <source>True azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut géographique</translation>
     </message>
     <message>
         <source>Site and satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Site et satellite</translation>
     </message>
     <message>
         <source>Pointing</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointage</translation>
     </message>
     <message>
         <source>Link budget (C/N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan de liaison (C/N)</translation>
     </message>
     <message>
         <source>System noise figure chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne du facteur de bruit système</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarques</translation>
     </message>
     <message>
         <source>Installer: ______________________    Customer: ______________________</source>
-        <translation type="unfinished"></translation>
+        <translation>Installateur : ______________________    Client : ______________________</translation>
     </message>
     <message>
         <source>Kestrion %1 — every figure as the window shows it</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrion %1 — toutes les valeurs telles que la fenêtre les affiche</translation>
     </message>
     <message>
         <source>Cannot write the job sheet to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire la fiche d&apos;intervention dans %1 : %2</translation>
     </message>
     <message>
         <source>Cannot draw the job sheet for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de générer la fiche d&apos;intervention pour %1</translation>
     </message>
     <message>
         <source>Cannot print the job sheet on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;imprimer la fiche d&apos;intervention sur %1</translation>
     </message>
 </context>
 <context>
     <name>PageText</name>
     <message>
         <source>Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Pluie</translation>
     </message>
     <message>
         <source>Latitude (DMS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude (DMS)</translation>
     </message>
     <message>
         <source>Longitude (DMS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude (DMS)</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>Magnetic bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut magnétique</translation>
     </message>
     <message>
         <source>Magnetic declination</source>
-        <translation type="unfinished">Déclinaison magnétique</translation>
+        <translation>Déclin. magnétique</translation>
     </message>
     <message>
         <source>Declination model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle de déclinaison</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Dish offset angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle d&apos;offset</translation>
     </message>
     <message>
         <source>Face tilt</source>
-        <translation type="unfinished">Inclinaison</translation>
+        <translation>Inclinaison</translation>
     </message>
 </context>
 <context>
     <name>SiteStore</name>
     <message>
         <source>it has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas de nom</translation>
     </message>
     <message>
         <source>latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>latitude</translation>
     </message>
     <message>
         <source>longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>longitude</translation>
     </message>
     <message>
         <source>satellite position</source>
-        <translation type="unfinished"></translation>
+        <translation>position du satellite</translation>
     </message>
     <message>
         <source>its %1 &quot;%2&quot; is refused: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>valeur de %1 « %2 » refusée : %3</translation>
     </message>
     <message>
         <source>Some lines of %1 cannot be read and are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines lignes de %1 sont illisibles et sont ignorées.</translation>
     </message>
     <message>
         <source>The saved sites in %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sites enregistrés dans %1 sont illisibles.</translation>
     </message>
     <message>
         <source>its offset angle &quot;%1&quot; is not 0 to 45 degrees with at most one decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>son angle d&apos;offset « %1 » n&apos;est pas compris entre 0 et 45 degrés avec au plus une décimale</translation>
     </message>
     <message>
         <source>its last use is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>sa dernière utilisation n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>Saved site &quot;%1&quot; (entry %2) skipped: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Site enregistré « %1 » (entrée %2) ignoré : %3.</translation>
     </message>
     <message>
         <source>Cannot create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1.</translation>
     </message>
     <message>
         <source>The saved sites are busy in another window; try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sites enregistrés sont en cours d&apos;utilisation dans une autre fenêtre ; réessayez.</translation>
     </message>
     <message>
         <source>The saved sites in %1 cannot be read, so they are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sites enregistrés dans %1 sont illisibles ; ils restent donc inchangés.</translation>
     </message>
     <message>
         <source>Cannot write the saved sites to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire les sites enregistrés dans %1.</translation>
     </message>
     <message>
         <source>There is no saved site &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe aucun site enregistré « %1 ».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is empty or the name of another saved site.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est vide ou est le nom d&apos;un autre site enregistré.</translation>
     </message>
 </context>
 <context>
@@ -696,110 +696,110 @@
     <name>kestrion::ui::JobMenus</name>
     <message>
         <source>&amp;Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sites</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Save site…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer le site…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>&amp;Export PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter en PDF…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>No saved sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun site enregistré</translation>
     </message>
     <message>
         <source>&amp;Rename site…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renommer le site…</translation>
     </message>
     <message>
         <source>&amp;Delete site…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer le site…</translation>
     </message>
     <message numerus="yes">
         <source>%n saved site(s) could not be read…</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Impossible de lire %n site enregistré…</numerusform>
+            <numerusform>Impossible de lire %n sites enregistrés…</numerusform>
         </translation>
     </message>
     <message>
         <source>Saved sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Sites enregistrés</translation>
     </message>
     <message>
         <source>Save site</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le site</translation>
     </message>
     <message>
         <source>Name of the site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du site :</translation>
     </message>
     <message>
         <source>A site needs a name; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un site doit avoir un nom ; rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>A site named &quot;%1&quot; is saved already. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un site nommé « %1 » est déjà enregistré. Le remplacer ?</translation>
     </message>
     <message>
         <source>Saved site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site enregistré :</translation>
     </message>
     <message>
         <source>Rename site</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer le site</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom :</translation>
     </message>
     <message>
         <source>Delete site</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le site</translation>
     </message>
     <message>
         <source>Delete the saved site &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le site enregistré « %1 » ?</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>job sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>fiche d&apos;intervention</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>

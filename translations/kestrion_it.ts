@@ -314,185 +314,185 @@
     <name>JobSheet</name>
     <message>
         <source>Azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut</translation>
     </message>
     <message>
         <source>Skew</source>
-        <translation type="unfinished"></translation>
+        <translation>Polarizzazione</translation>
     </message>
     <message>
         <source>Elevation</source>
-        <translation type="unfinished">Elevazione</translation>
+        <translation>Elevazione</translation>
     </message>
     <message>
         <source>Kestrion job sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheda di intervento Kestrion</translation>
     </message>
     <message>
         <source>Date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Data: %1</translation>
     </message>
     <message>
         <source>Site: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito: %1</translation>
     </message>
     <message>
         <source>(not saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>(non salvato)</translation>
     </message>
     <message>
         <source>True azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut geografico</translation>
     </message>
     <message>
         <source>Site and satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito e satellite</translation>
     </message>
     <message>
         <source>Pointing</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntamento</translation>
     </message>
     <message>
         <source>Link budget (C/N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilancio di collegamento (C/N)</translation>
     </message>
     <message>
         <source>System noise figure chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Catena cifra di rumore</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Installer: ______________________    Customer: ______________________</source>
-        <translation type="unfinished"></translation>
+        <translation>Installatore: ______________________    Cliente: ______________________</translation>
     </message>
     <message>
         <source>Kestrion %1 — every figure as the window shows it</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrion %1 — tutti i valori come li mostra la finestra</translation>
     </message>
     <message>
         <source>Cannot write the job sheet to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere la scheda di intervento in %1: %2</translation>
     </message>
     <message>
         <source>Cannot draw the job sheet for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile generare la scheda di intervento per %1</translation>
     </message>
     <message>
         <source>Cannot print the job sheet on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile stampare la scheda di intervento su %1</translation>
     </message>
 </context>
 <context>
     <name>PageText</name>
     <message>
         <source>Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Pioggia</translation>
     </message>
     <message>
         <source>Latitude (DMS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine (GMS)</translation>
     </message>
     <message>
         <source>Longitude (DMS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine (GMS)</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>Magnetic bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut magnetico</translation>
     </message>
     <message>
         <source>Magnetic declination</source>
-        <translation type="unfinished">Declinazione magnetica</translation>
+        <translation>Declinaz. magnetica</translation>
     </message>
     <message>
         <source>Declination model</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello declinaz.</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Dish offset angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Angolo offset</translation>
     </message>
     <message>
         <source>Face tilt</source>
-        <translation type="unfinished">Inclinaz.</translation>
+        <translation>Inclinazione</translation>
     </message>
 </context>
 <context>
     <name>SiteStore</name>
     <message>
         <source>it has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>non ha un nome</translation>
     </message>
     <message>
         <source>latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>latitudine</translation>
     </message>
     <message>
         <source>longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>longitudine</translation>
     </message>
     <message>
         <source>satellite position</source>
-        <translation type="unfinished"></translation>
+        <translation>posizione del satellite</translation>
     </message>
     <message>
         <source>its %1 &quot;%2&quot; is refused: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>valore di %1 «%2» rifiutato: %3</translation>
     </message>
     <message>
         <source>Some lines of %1 cannot be read and are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcune righe di %1 non sono leggibili e vengono tralasciate.</translation>
     </message>
     <message>
         <source>The saved sites in %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>I siti salvati in %1 non sono leggibili.</translation>
     </message>
     <message>
         <source>its offset angle &quot;%1&quot; is not 0 to 45 degrees with at most one decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo angolo offset «%1» non è compreso tra 0 e 45 gradi con al massimo un decimale</translation>
     </message>
     <message>
         <source>its last use is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo ultimo utilizzo non è un numero</translation>
     </message>
     <message>
         <source>Saved site &quot;%1&quot; (entry %2) skipped: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito salvato «%1» (voce %2) saltato: %3.</translation>
     </message>
     <message>
         <source>Cannot create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare la cartella %1.</translation>
     </message>
     <message>
         <source>The saved sites are busy in another window; try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>I siti salvati sono in uso in un&apos;altra finestra; riprovare.</translation>
     </message>
     <message>
         <source>The saved sites in %1 cannot be read, so they are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>I siti salvati in %1 non sono leggibili, quindi restano invariati.</translation>
     </message>
     <message>
         <source>Cannot write the saved sites to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere i siti salvati in %1.</translation>
     </message>
     <message>
         <source>There is no saved site &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste un sito salvato «%1».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is empty or the name of another saved site.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è vuoto o è il nome di un altro sito salvato.</translation>
     </message>
 </context>
 <context>
@@ -696,110 +696,110 @@
     <name>kestrion::ui::JobMenus</name>
     <message>
         <source>&amp;Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siti</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Save site…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sal&amp;va sito…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stampa…</translation>
     </message>
     <message>
         <source>&amp;Export PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta &amp;PDF…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>No saved sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun sito salvato</translation>
     </message>
     <message>
         <source>&amp;Rename site…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rinomina sito…</translation>
     </message>
     <message>
         <source>&amp;Delete site…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina sito…</translation>
     </message>
     <message numerus="yes">
         <source>%n saved site(s) could not be read…</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Impossibile leggere %n sito salvato…</numerusform>
+            <numerusform>Impossibile leggere %n siti salvati…</numerusform>
         </translation>
     </message>
     <message>
         <source>Saved sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Siti salvati</translation>
     </message>
     <message>
         <source>Save site</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva sito</translation>
     </message>
     <message>
         <source>Name of the site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del sito:</translation>
     </message>
     <message>
         <source>A site needs a name; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un sito deve avere un nome; non è stato salvato nulla.</translation>
     </message>
     <message>
         <source>A site named &quot;%1&quot; is saved already. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un sito di nome «%1» è già salvato. Sostituirlo?</translation>
     </message>
     <message>
         <source>Saved site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito salvato:</translation>
     </message>
     <message>
         <source>Rename site</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina sito</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo nome:</translation>
     </message>
     <message>
         <source>Delete site</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina sito</translation>
     </message>
     <message>
         <source>Delete the saved site &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare il sito salvato «%1»?</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <source>job sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>scheda di intervento</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>File PDF (*.pdf)</translation>
     </message>
 </context>
 <context>

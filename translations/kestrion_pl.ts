@@ -314,185 +314,185 @@
     <name>JobSheet</name>
     <message>
         <source>Azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azymut</translation>
     </message>
     <message>
         <source>Skew</source>
-        <translation type="unfinished"></translation>
+        <translation>Polaryzacja</translation>
     </message>
     <message>
         <source>Elevation</source>
-        <translation type="unfinished">Elewacja</translation>
+        <translation>Elewacja</translation>
     </message>
     <message>
         <source>Kestrion job sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Karta montażu Kestrion</translation>
     </message>
     <message>
         <source>Date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Data: %1</translation>
     </message>
     <message>
         <source>Site: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokalizacja: %1</translation>
     </message>
     <message>
         <source>(not saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>(niezapisana)</translation>
     </message>
     <message>
         <source>True azimuth</source>
-        <translation type="unfinished"></translation>
+        <translation>Azymut geograficzny</translation>
     </message>
     <message>
         <source>Site and satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokalizacja i satelita</translation>
     </message>
     <message>
         <source>Pointing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienie anteny</translation>
     </message>
     <message>
         <source>Link budget (C/N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilans łącza (C/N)</translation>
     </message>
     <message>
         <source>System noise figure chain</source>
-        <translation type="unfinished"></translation>
+        <translation>Łańcuch szumów systemu</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwagi</translation>
     </message>
     <message>
         <source>Installer: ______________________    Customer: ______________________</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalator: ______________________    Klient: ______________________</translation>
     </message>
     <message>
         <source>Kestrion %1 — every figure as the window shows it</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrion %1 — wszystkie wartości jak w oknie programu</translation>
     </message>
     <message>
         <source>Cannot write the job sheet to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać karty montażu do %1: %2</translation>
     </message>
     <message>
         <source>Cannot draw the job sheet for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć karty montażu dla %1</translation>
     </message>
     <message>
         <source>Cannot print the job sheet on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można wydrukować karty montażu na %1</translation>
     </message>
 </context>
 <context>
     <name>PageText</name>
     <message>
         <source>Rain</source>
-        <translation type="unfinished"></translation>
+        <translation>Deszcz</translation>
     </message>
     <message>
         <source>Latitude (DMS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość (st. min. s)</translation>
     </message>
     <message>
         <source>Longitude (DMS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość (st. min. s)</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satelita</translation>
     </message>
     <message>
         <source>Magnetic bearing</source>
-        <translation type="unfinished"></translation>
+        <translation>Azymut magnetyczny</translation>
     </message>
     <message>
         <source>Magnetic declination</source>
-        <translation type="unfinished">Deklinacja magnetyczna</translation>
+        <translation>Deklinacja magn.</translation>
     </message>
     <message>
         <source>Declination model</source>
-        <translation type="unfinished"></translation>
+        <translation>Model deklinacji</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Dish offset angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kąt offsetu</translation>
     </message>
     <message>
         <source>Face tilt</source>
-        <translation type="unfinished">Pochylenie</translation>
+        <translation>Pochylenie</translation>
     </message>
 </context>
 <context>
     <name>SiteStore</name>
     <message>
         <source>it has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>brak nazwy</translation>
     </message>
     <message>
         <source>latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>szerokość</translation>
     </message>
     <message>
         <source>longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>długość</translation>
     </message>
     <message>
         <source>satellite position</source>
-        <translation type="unfinished"></translation>
+        <translation>pozycja satelity</translation>
     </message>
     <message>
         <source>its %1 &quot;%2&quot; is refused: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>odrzucono wartość „%2” (%1): %3</translation>
     </message>
     <message>
         <source>Some lines of %1 cannot be read and are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niektórych wierszy pliku %1 nie można odczytać; zostały pominięte.</translation>
     </message>
     <message>
         <source>The saved sites in %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać zapisanych lokalizacji z %1.</translation>
     </message>
     <message>
         <source>its offset angle &quot;%1&quot; is not 0 to 45 degrees with at most one decimal</source>
-        <translation type="unfinished"></translation>
+        <translation>kąt offsetu „%1” nie mieści się w zakresie od 0 do 45 stopni lub ma więcej niż jedno miejsce po przecinku</translation>
     </message>
     <message>
         <source>its last use is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>czas ostatniego użycia nie jest liczbą</translation>
     </message>
     <message>
         <source>Saved site &quot;%1&quot; (entry %2) skipped: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pominięto zapisaną lokalizację „%1” (wpis %2): %3.</translation>
     </message>
     <message>
         <source>Cannot create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć folderu %1.</translation>
     </message>
     <message>
         <source>The saved sites are busy in another window; try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisane lokalizacje są używane w innym oknie; spróbuj ponownie.</translation>
     </message>
     <message>
         <source>The saved sites in %1 cannot be read, so they are left as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać zapisanych lokalizacji z %1, więc pozostają bez zmian.</translation>
     </message>
     <message>
         <source>Cannot write the saved sites to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać lokalizacji do %1.</translation>
     </message>
     <message>
         <source>There is no saved site &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma zapisanej lokalizacji „%1”.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is empty or the name of another saved site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa „%1” jest pusta lub należy już do innej zapisanej lokalizacji.</translation>
     </message>
 </context>
 <context>
@@ -696,111 +696,111 @@
     <name>kestrion::ui::JobMenus</name>
     <message>
         <source>&amp;Sites</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lokalizacje</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plik</translation>
     </message>
     <message>
         <source>&amp;Save site…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zapisz lokalizację…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drukuj…</translation>
     </message>
     <message>
         <source>&amp;Export PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eksportuj do PDF…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;kończ</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edycja</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiuj</translation>
     </message>
     <message>
         <source>No saved sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak zapisanych lokalizacji</translation>
     </message>
     <message>
         <source>&amp;Rename site…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień &amp;nazwę lokalizacji…</translation>
     </message>
     <message>
         <source>&amp;Delete site…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuń lokalizację…</translation>
     </message>
     <message numerus="yes">
         <source>%n saved site(s) could not be read…</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nie można odczytać %n zapisanej lokalizacji…</numerusform>
+            <numerusform>Nie można odczytać %n zapisanych lokalizacji…</numerusform>
+            <numerusform>Nie można odczytać %n zapisanych lokalizacji…</numerusform>
         </translation>
     </message>
     <message>
         <source>Saved sites</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisane lokalizacje</translation>
     </message>
     <message>
         <source>Save site</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz lokalizację</translation>
     </message>
     <message>
         <source>Name of the site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa lokalizacji:</translation>
     </message>
     <message>
         <source>A site needs a name; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokalizacja musi mieć nazwę; nic nie zapisano.</translation>
     </message>
     <message>
         <source>A site named &quot;%1&quot; is saved already. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokalizacja o nazwie „%1” jest już zapisana. Zastąpić ją?</translation>
     </message>
     <message>
         <source>Saved site:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisana lokalizacja:</translation>
     </message>
     <message>
         <source>Rename site</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień nazwę lokalizacji</translation>
     </message>
     <message>
         <source>New name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa nazwa:</translation>
     </message>
     <message>
         <source>Delete site</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń lokalizację</translation>
     </message>
     <message>
         <source>Delete the saved site &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunąć zapisaną lokalizację „%1”?</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drukuj</translation>
     </message>
     <message>
         <source>job sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>karta montażu</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj do PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
