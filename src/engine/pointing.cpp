@@ -54,7 +54,6 @@ Pointing PointingAid::at(const Window& w, calc::CalendarDate date, int offsetTen
   }
   const calc::MagneticField& f = *r.field;
   p.declination = f.declination;
-  p.declinationText = fixed2(std::fabs(f.declination)) + (f.declination < 0 ? "° W" : "° E");
   // The bearing a compass shows: the azimuth as shown, less the declination.
   double bearing = leadingNumber(w.text(Value::azimuth)) - f.declination;
   bearing = std::fmod(bearing, 360.0);

@@ -19,7 +19,6 @@ inline constexpr int kMaxOffsetTenths = 450;
 
 struct Pointing {
   std::optional<double> declination;  // degrees, east positive; empty without the model
-  std::string declinationText;        // "3.78° E"
   std::string magneticAzimuth;        // as the azimuth: 2 decimals, cut down; 0 <= b < 360
   std::string faceTilt;               // "20.75° leans back"
   long long tiltHundredths = 0;       // the same, signed, in hundredths of a degree

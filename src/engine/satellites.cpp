@@ -1,7 +1,8 @@
 #include "engine/satellites.h"
 
+#include "model/numtext.h"
+
 #include <algorithm>
-#include <charconv>
 #include <filesystem>
 #include <system_error>
 #include <tuple>
@@ -66,9 +67,10 @@ std::optional<double> positionFrom(std::string_view text) {
       return std::nullopt;
     }
   }
-  double value = 0;
-  const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (ec != std::errc() || end != number.data() + number.size() || value > 180.0) {
+  // Checked above to be plain digits with at most one point: the label
+  // reading gives the nearest double.
+  const double value = leadingNumber(number);
+  if (value > 180.0) {
     return std::nullopt;
   }
   switch (hemisphere) {

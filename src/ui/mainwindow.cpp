@@ -22,6 +22,7 @@
 #include "jobmenus.h"
 #include "looks.h"
 #include "model/numtext.h"
+#include "pagetext.h"
 #include "pointerlayer.h"
 #include "product.h"
 #include "qtext.h"
@@ -186,18 +187,8 @@ void MainWindow::showPointing() {
   const Pointing p = aid_.at(calculator_.window(), date_, offsetTenths_);
   bound_.aids[static_cast<std::size_t>(Aid::magneticBearing)]->setText(
       toQString(p.magneticAzimuth));
-  QString declination;
-  if (p.declination) {
-    const QString degrees = QString::number(std::fabs(*p.declination), 'f', 2);
-    declination = *p.declination < 0 ? tr("%1° W").arg(degrees) : tr("%1° E").arg(degrees);
-  }
-  bound_.aids[static_cast<std::size_t>(Aid::declination)]->setText(declination);
-  const QString tilt =
-      toQString(doubleText(static_cast<double>(std::llabs(p.tiltHundredths)) / 100));
-  bound_.aids[static_cast<std::size_t>(Aid::faceTilt)]->setText(
-      p.tiltHundredths > 0   ? tr("%1° leans back").arg(tilt)
-      : p.tiltHundredths < 0 ? tr("%1° leans forward").arg(tilt)
-                             : tr("%1° upright").arg(tilt));
+  bound_.aids[static_cast<std::size_t>(Aid::declination)]->setText(PageText::declination(p));
+  bound_.aids[static_cast<std::size_t>(Aid::faceTilt)]->setText(PageText::faceTilt(p));
   // A word or two on the page; the whole sentences in the tooltip.
   QStringList shortForms;
   if (p.noModel) {

@@ -1,9 +1,12 @@
 #include "pagetext.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 #include "engine/dms_text.h"
 #include "layout.h"
+#include "model/numtext.h"
 #include "qtext.h"
 
 namespace kestrion::ui {
@@ -32,6 +35,29 @@ Quantity PageText::quantity(const Window& window, Value id) {
   return {caption, value, value.isEmpty() ? QString() : unit};
 }
 
+// The window's translations of these texts serve the sheet too.
+QString PageText::declination(const Pointing& p) {
+  if (!p.declination) {
+    return {};
+  }
+  const QString degrees = QString::number(std::fabs(*p.declination), 'f', 2);
+  return *p.declination < 0
+             ? QCoreApplication::translate("kestrion::ui::MainWindow", "%1° W").arg(degrees)
+             : QCoreApplication::translate("kestrion::ui::MainWindow", "%1° E").arg(degrees);
+}
+
+QString PageText::faceTilt(const Pointing& p) {
+  const QString tilt =
+      toQString(doubleText(static_cast<double>(std::llabs(p.tiltHundredths)) / 100));
+  if (p.tiltHundredths > 0) {
+    return QCoreApplication::translate("kestrion::ui::MainWindow", "%1° leans back").arg(tilt);
+  }
+  if (p.tiltHundredths < 0) {
+    return QCoreApplication::translate("kestrion::ui::MainWindow", "%1° leans forward").arg(tilt);
+  }
+  return QCoreApplication::translate("kestrion::ui::MainWindow", "%1° upright").arg(tilt);
+}
+
 Quantity PageText::rainOption(const Window& window) {
   return {tr("Rain"), translated("Caption", caption(window.rain())), {}};
 }
@@ -56,8 +82,8 @@ std::vector<Quantity> PageText::pointingAids(const JobState& state) {
   if (!p.magneticAzimuth.empty()) {
     rows.push_back({tr("Magnetic bearing"), toQString(p.magneticAzimuth), QStringLiteral("deg")});
   }
-  if (!p.declinationText.empty()) {
-    rows.push_back({tr("Magnetic declination"), toQString(p.declinationText), {}});
+  if (p.declination) {
+    rows.push_back({tr("Magnetic declination"), declination(p), {}});
     rows.push_back(
         {tr("Declination model"),
          tr("%1, %2").arg(QLatin1String(kMagneticModelName), toQString(dateText(state.date))),
@@ -65,7 +91,7 @@ std::vector<Quantity> PageText::pointingAids(const JobState& state) {
   }
   rows.push_back(
       {tr("Dish offset angle"), toQString(offsetText(state.offsetTenths)), QStringLiteral("deg")});
-  rows.push_back({tr("Face tilt"), toQString(p.faceTilt), {}});
+  rows.push_back({tr("Face tilt"), faceTilt(p), {}});
   return rows;
 }
 

@@ -2,6 +2,8 @@
 // and the rows of the job sheet, so both say the same as the window.
 #pragma once
 
+#include "engine/pointing.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <vector>
@@ -32,6 +34,11 @@ class PageText {
   static std::vector<Quantity> siteAids(const JobState& state);
   static std::vector<Quantity> pointingAids(const JobState& state);
   static Quantity rainOption(const Window& window);
+
+  // The declination ("3.78° E") and the face tilt ("20.75° leans back") in
+  // the user's language, as the window and the sheet show them.
+  static QString declination(const Pointing& p);
+  static QString faceTilt(const Pointing& p);
 
   // "caption<TAB>value unit", a line each: two columns in a spreadsheet.
   // Boxes the page leaves empty are left out.
