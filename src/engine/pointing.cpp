@@ -10,13 +10,6 @@
 namespace kestrion {
 namespace {
 
-std::string fixed2(double v) {
-  std::array<char, 32> buf{};
-  const auto res =
-      std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed, 2);
-  return {buf.data(), res.ptr};
-}
-
 // Hundredths of a degree in integers: the elevation is shown with two
 // decimals, the offset angle with one, so the difference is exact.
 long long tiltHundredths(const Window& w, int offsetTenths) {
