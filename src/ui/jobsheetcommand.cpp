@@ -53,6 +53,12 @@ int writeJobSheetHeadless(const JobSheetRequest& request, const EventRunner& run
 
 void chooseHeadlessPlatform(int argc, const char* const* argv) {
   for (int i = 1; i < argc; ++i) {
+    // Printing the version or the help needs no display either.
+    if ((std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "--help") == 0 ||
+         std::strcmp(argv[i], "-h") == 0) &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     if (std::strcmp(argv[i], "--job-sheet") == 0 ||
         std::strncmp(argv[i], "--job-sheet=", 12) == 0) {
       if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

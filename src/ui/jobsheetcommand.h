@@ -33,8 +33,8 @@ struct JobSheetRequest {
 // one line on stderr.
 int writeJobSheetHeadless(const JobSheetRequest& request, const EventRunner& runner);
 
-// Before the application starts: with --job-sheet no display is needed, so
-// take the offscreen platform unless one was chosen.
+// Before the application starts: with --job-sheet, --version or --help no
+// display is needed, so take the offscreen platform unless one was chosen.
 void chooseHeadlessPlatform(int argc, const char* const* argv);
 
 }  // namespace kestrion::ui
