@@ -28,19 +28,19 @@ class AccessibleText : public QAccessibleWidget, public QAccessibleTextInterface
   }
 
   // Read-only text: no selection, no cursor to move.
-  void selection(int, int* start, int* end) const override { *start = *end = 0; }
+  void selection(int /*selectionIndex*/, int* start, int* end) const override { *start = *end = 0; }
   int selectionCount() const override { return 0; }
-  void addSelection(int, int) override {}
-  void removeSelection(int) override {}
-  void setSelection(int, int, int) override {}
+  void addSelection(int /*start*/, int /*end*/) override {}
+  void removeSelection(int /*selectionIndex*/) override {}
+  void setSelection(int /*selectionIndex*/, int /*start*/, int /*end*/) override {}
   int cursorPosition() const override { return 0; }
-  void setCursorPosition(int) override {}
+  void setCursorPosition(int /*position*/) override {}
   QString text(int start, int end) const override { return shown().mid(start, end - start); }
   int characterCount() const override { return static_cast<int>(shown().size()); }
-  QRect characterRect(int) const override { return {}; }
-  int offsetAtPoint(const QPoint&) const override { return -1; }
-  void scrollToSubstring(int, int) override {}
-  QString attributes(int, int* start, int* end) const override {
+  QRect characterRect(int /*offset*/) const override { return {}; }
+  int offsetAtPoint(const QPoint& /*point*/) const override { return -1; }
+  void scrollToSubstring(int /*start*/, int /*end*/) override {}
+  QString attributes(int /*offset*/, int* start, int* end) const override {
     *start = 0;
     *end = characterCount();
     return {};
@@ -92,14 +92,14 @@ class AccessibleTab : public QAccessibleInterface, public QAccessibleActionInter
   QAccessibleInterface* parent() const override {
     return QAccessible::queryAccessibleInterface(strip_);
   }
-  QAccessibleInterface* child(int) const override { return nullptr; }
+  QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
   int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+  QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
   QString text(QAccessible::Text t) const override {
     return t == QAccessible::Name ? strip_->tabText(index_) : QString();
   }
-  void setText(QAccessible::Text, const QString&) override {}
+  void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
   QRect rect() const override {
     const QRect r = strip_->tabRect(index_);
     return {strip_->mapToGlobal(r.topLeft()), r.size()};
@@ -121,7 +121,7 @@ class AccessibleTab : public QAccessibleInterface, public QAccessibleActionInter
       strip_->setCurrentIndex(index_);
     }
   }
-  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+  QStringList keyBindingsForAction(const QString& /*actionName*/) const override { return {}; }
 
  private:
   QPointer<TabStrip> strip_;
@@ -145,8 +145,12 @@ class AccessibleTabStrip : public QAccessibleWidget {
     // Kept, so a screen reader meets the same tab object each time.
     auto it = tabs_.find(index);
     if (it == tabs_.end()) {
-      auto* tab = new AccessibleTab(strip(), index);
-      it = tabs_.emplace(index, QAccessible::registerAccessibleInterface(tab)).first;
+      // The registry owns the tab; the strip's interface deletes it.
+      // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
+      const QAccessible::Id id =
+          QAccessible::registerAccessibleInterface(new AccessibleTab(strip(), index));
+      // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks)
+      it = tabs_.emplace(index, id).first;
     }
     return QAccessible::accessibleInterface(it->second);
   }

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QStandardItemModel>
+#include <utility>
 
 #include "qtext.h"
 
@@ -49,10 +50,10 @@ QCompleter* satelliteCompleter(const std::vector<Satellite>& satellites, QObject
 
 }  // namespace
 
-AngleEditor::AngleEditor(AngleKind kind, QWidget* box, const std::vector<Satellite>& satellites)
+AngleEditor::AngleEditor(AngleKind kind, QWidget* box, std::vector<Satellite> satellites)
     : QLineEdit(box->parentWidget()),
       kind_(kind),
-      satellites_(satellites),
+      satellites_(std::move(satellites)),
       message_(new QLabel(box->parentWidget())) {
   setObjectName(QStringLiteral("angleEditor"));
   // Wide enough for a satellite's name, left edge on the box's.

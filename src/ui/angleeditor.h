@@ -21,7 +21,7 @@ class AngleEditor : public QLineEdit {
  public:
   // Placed over `box`, with its text; `satellites` offers names to complete
   // (empty for latitude and longitude).
-  AngleEditor(AngleKind kind, QWidget* box, const std::vector<Satellite>& satellites);
+  AngleEditor(AngleKind kind, QWidget* box, std::vector<Satellite> satellites);
 
  Q_SIGNALS:
   void committed(const kestrion::AngleEntry& entry);
