@@ -1,6 +1,7 @@
-// kestrion-cli's event parser accepts exactly an option name or
+// kestrion-cli's event parser accepts exactly an option name,
 // "HScrollN=P" / "HScrollN~P" with P a whole number inside the slider's range,
-// and refuses the rest with a one-line message.
+// or a typed entry "latitude:=TEXT", and refuses the rest with a one-line
+// message.
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
@@ -17,8 +18,14 @@ using kestrion::cli::EventError;
 
 // The accepted form, matched here without the parser.
 bool acceptable(std::string_view s) {
-  for (const auto option : kestrion::kOptionNames) {
-    if (s == option) {
+  for (const auto& option : kestrion::kRainOptions) {
+    if (s == option.name) {
+      return true;
+    }
+  }
+  // Typed entries take any text; it is read when the event runs.
+  for (const std::string_view typed : {"latitude:=", "longitude:=", "satellite:="}) {
+    if (s.starts_with(typed)) {
       return true;
     }
   }
