@@ -309,8 +309,8 @@ bool MainWindow::runEvents(const QStringList& events, const EventRunner& runner,
   if (QRadioButton* option = bound_.options[index(calculator_.window().rain())]) {
     option->setChecked(true);
   }
+  // Refreshes the pointing aids too when the events moved the site.
   showChanges();
-  showPointing();
   return true;
 }
 
