@@ -2,10 +2,10 @@
 #include <QApplication>
 #include <memory>
 
-#include "cli/apply.h"
 #include "desktop/desktop_actions.h"
 #include "desktop/desktop_service.h"
 #include "desktop/main_window_hookup.h"
+#include "session/apply.h"
 #include "ui/application.h"
 #include "ui/mainwindow.h"
 
@@ -20,5 +20,5 @@ int main(int argc, char* argv[]) {
         actions = std::make_unique<kestrion::desktop::DesktopActions>(&window, *desktop);
         kestrion::desktop::connectMainWindow(window, *actions);
       },
-      kestrion::cli::runEventText);
+      kestrion::runEventText);
 }

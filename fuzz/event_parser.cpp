@@ -9,12 +9,12 @@
 #include <string_view>
 #include <variant>
 
-#include "cli/event.h"
+#include "session/event.h"
 
 namespace {
 
-using kestrion::cli::Event;
-using kestrion::cli::EventError;
+using kestrion::Event;
+using kestrion::EventError;
 
 // The accepted form, matched here without the parser.
 bool acceptable(std::string_view s) {
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::copy(data, data + size, copy.get());
   const std::string_view text(copy.get(), size);
 
-  const auto parsed = kestrion::cli::parseEvent(text);
+  const auto parsed = kestrion::parseEvent(text);
   if (std::holds_alternative<Event>(parsed) != acceptable(text)) {
     std::abort();
   }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The layers depend one way: model -> calc -> engine -> cli, ui -> desktop.
-# A file may include its own layer and the ones before it, never one after;
-# the first four layers and the CLI never include Qt.
+# The layers depend one way: model -> calc -> engine -> session -> cli, ui,
+# api -> desktop. A file may include its own layer and the ones before it,
+# never one after; cli, ui and api never include one another; the first four
+# layers, the CLI and the API never include Qt.
 set -u
 src="${1:?usage: layers.sh SOURCE_DIR}/src"
 failed=0
@@ -18,12 +19,14 @@ check() {  # layer, the layers it must not include
     failed=1
   fi
 }
-check model calc engine cli ui desktop
-check calc engine cli ui desktop
-check engine cli ui desktop
-check cli ui desktop
-check ui cli desktop
-for layer in model calc engine cli; do
+check model calc engine session cli ui api desktop
+check calc engine session cli ui api desktop
+check engine session cli ui api desktop
+check session cli ui api desktop
+check cli ui api desktop
+check ui cli api desktop
+check api cli ui desktop
+for layer in model calc engine session cli api; do
   hits=$(grep -rnE '^\s*#\s*include\s+<Q' "$src/$layer")
   if [ -n "$hits" ]; then
     echo "$layer includes Qt:"

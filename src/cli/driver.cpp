@@ -7,17 +7,13 @@
 #include <string>
 #include <vector>
 
-#include <ctime>
 #include <nlohmann/json.hpp>
 #include <optional>
 
-#include "apply.h"
-#include "engine/calculator.h"
 #include "engine/pointing.h"
 #include "engine/satellites.h"
-#include "event.h"
 #include "product.h"
-#include "state_json.h"
+#include "session/session.h"
 
 namespace kestrion::cli {
 namespace {
@@ -43,89 +39,41 @@ std::string sliderTable() {
   return s.str();
 }
 
-// Today's date on the local calendar.
-calc::CalendarDate today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
-}
-
-class Session {
+// kestrion-cli's output around a session: the states as JSON lines, the
+// messages on stderr.
+class Printer {
  public:
-  Session(bool trace, calc::CalendarDate date, int offsetTenths, std::ostream& out,
-          std::ostream& err)
-      : trace_(trace), date_(date), offsetTenths_(offsetTenths), out_(out), err_(err) {}
-
-  int load() {
-    if (const auto fault = calculator_.load()) {
-      return reportFault("load", *fault);
-    }
-    emit("load");
-    return 0;
-  }
+  Printer(Session& session, bool trace, std::ostream& out, std::ostream& err)
+      : session_(session), trace_(trace), out_(out), err_(err) {}
 
   // Returns 0 to go on, or the exit status that ends the run.
-  int handle(std::string_view text) {
-    const auto parsed = parseEvent(text);
-    if (const auto* error = std::get_if<EventError>(&parsed)) {
-      err_ << kProgram << ": " << error->message << '\n';
-      return kExitBadInput;
-    }
-    const EventResult result =
-        applyEvent(calculator_, std::get<Event>(parsed),
-                   [this](std::string_view name) { return satellites_.position(name); });
-    if (result.refusal) {
-      err_ << kProgram << ": event \"" << text << "\": " << *result.refusal << '\n';
-      return kExitBadInput;
-    }
-    const Outcome& outcome = result.outcome;
-    if (outcome) {
-      return reportFault(text, *outcome);
-    }
-    last_ = text;
-    emit(text);
-    return 0;
-  }
+  int load() { return report(session_.load(), "load"); }
+  int handle(std::string_view text) { return report(session_.run(text), text); }
 
   void finish() {
     if (!trace_) {
-      out_ << json(last_) << '\n';
+      out_ << session_.stateJson(session_.lastEvent()) << '\n';
     }
     out_.flush();
   }
 
  private:
-  void emit(std::string_view event) {
-    if (trace_) {
-      out_ << json(event) << '\n';
+  int report(const RunResult& result, std::string_view event) {
+    if (result.status != RunStatus::ran) {
+      out_.flush();
+      err_ << kProgram << ": " << result.message << '\n';
+      return static_cast<int>(result.status);
     }
+    if (trace_) {
+      out_ << session_.stateJson(event) << '\n';
+    }
+    return 0;
   }
 
-  std::string json(std::string_view event) const {
-    const Pointing pointing = aid_.at(calculator_.window(), date_, offsetTenths_);
-    return stateJson(calculator_.window(), event, {pointing, date_, offsetTenths_});
-  }
-
-  int reportFault(std::string_view event, const Fault& fault) {
-    out_.flush();
-    err_ << kProgram << ": event \"" << event << "\": " << describe(fault) << '\n';
-    return kExitFault;
-  }
-
+  Session& session_;
   bool trace_;
-  calc::CalendarDate date_;
-  int offsetTenths_;
   std::ostream& out_;
   std::ostream& err_;
-  Calculator calculator_;
-  PointingAid aid_;
-  SatelliteNames satellites_;
-  std::string last_ = "load";
 };
 
 }  // namespace
@@ -189,8 +137,9 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
     return kExitBadInput;
   }
 
-  Session session(trace, date, *offsetTenths, out, err);
-  if (const int status = session.load()) {
+  Session session(date, *offsetTenths);
+  Printer printer(session, trace, out, err);
+  if (const int status = printer.load()) {
     return status;
   }
   if (events.size() == 1 && events.front() == "-") {
@@ -199,18 +148,18 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
       if (!line.empty() && line.back() == '\r') {
         line.pop_back();
       }
-      if (const int status = session.handle(line)) {
+      if (const int status = printer.handle(line)) {
         return status;
       }
     }
   } else {
     for (const std::string& event : events) {
-      if (const int status = session.handle(event)) {
+      if (const int status = printer.handle(event)) {
         return status;
       }
     }
   }
-  session.finish();
+  printer.finish();
   return 0;
 }
 

@@ -7,7 +7,6 @@
 namespace kestrion::cli {
 
 inline constexpr int kExitBadInput = 2;
-inline constexpr int kExitFault = 3;
 
 int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err);
 

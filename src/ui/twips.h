@@ -5,18 +5,15 @@
 #include <QPointF>
 #include <QRect>
 
+#include "model/layout.h"
+
 namespace kestrion::ui {
+
+using layout::TwipsRect;
 
 // 1440 twips an inch at 96 pixels an inch. Qt scales logical pixels for
 // high-DPI screens itself, so the ratio stays fixed.
 inline constexpr double kTwipsPerPixel = 15.0;
-
-struct TwipsRect {
-  int left;
-  int top;
-  int width;
-  int height;
-};
 
 inline int toPixels(int twips) {
   return qRound(twips / kTwipsPerPixel);

@@ -10,8 +10,8 @@
 #include "ui/layout.h"
 
 using namespace gui;
-using kestrion::ui::ControlSpec;
-using kestrion::ui::Kind;
+using kestrion::layout::ControlSpec;
+using kestrion::layout::Kind;
 
 namespace {
 
@@ -103,9 +103,9 @@ void FitTest::fits_data() {
     };
     for (int page = 0; page < 6; ++page) {
       add(QStringLiteral("tab%1").arg(page));
-      addTable(kestrion::ui::pageControls(page));
+      addTable(kestrion::layout::pageControls(page));
     }
-    addTable(kestrion::ui::windowControls());
+    addTable(kestrion::layout::windowControls());
   }
 }
 

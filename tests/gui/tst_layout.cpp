@@ -145,9 +145,10 @@ void LayoutTest::geometry_data() {
   QTest::addColumn<int>("page");
   QTest::addColumn<int>("rowIndex");
   for (int page = -1; page < kestrion::kPageCount; ++page) {
-    const auto rows = page < 0 ? kestrion::ui::windowControls() : kestrion::ui::pageControls(page);
+    const auto rows =
+        page < 0 ? kestrion::layout::windowControls() : kestrion::layout::pageControls(page);
     for (std::size_t i = 0; i < rows.size(); ++i) {
-      if (rows[i].kind != kestrion::ui::Kind::HiddenText) {
+      if (rows[i].kind != kestrion::layout::Kind::HiddenText) {
         QTest::addRow("p%d/%s", page, std::string(rows[i].objectName()).c_str())
             << page << static_cast<int>(i);
       }
@@ -158,10 +159,10 @@ void LayoutTest::geometry_data() {
 void LayoutTest::geometry() {
   QFETCH(int, page);
   QFETCH(int, rowIndex);
-  using kestrion::ui::Kind;
+  using kestrion::layout::Kind;
   const auto& row =
-      (page < 0 ? kestrion::ui::windowControls()
-                : kestrion::ui::pageControls(page))[static_cast<std::size_t>(rowIndex)];
+      (page < 0 ? kestrion::layout::windowControls()
+                : kestrion::layout::pageControls(page))[static_cast<std::size_t>(rowIndex)];
   const QString name =
       QString::fromUtf8(row.objectName().data(), static_cast<qsizetype>(row.objectName().size()));
   QWidget* c = control(*window_, name);

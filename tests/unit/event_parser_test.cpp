@@ -4,9 +4,9 @@
 #include <string>
 #include <variant>
 
-#include "cli/event.h"
+#include "session/event.h"
 
-namespace kestrion::cli {
+namespace kestrion {
 namespace {
 
 TEST(EventParser, AcceptsSliderMovesAndOptionClicks) {
@@ -79,4 +79,4 @@ TEST(EventParser, ControlCharactersAreEscapedInRefusals) {
 }
 
 }  // namespace
-}  // namespace kestrion::cli
+}  // namespace kestrion

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
-namespace kestrion::cli {
+namespace kestrion {
 namespace {
 
 // Single-precision numbers so that line coordinates print as the shortest
@@ -63,4 +63,4 @@ std::string stateJson(const Window& w, std::string_view event, const PointingSta
   return text.append(",\"pointing\":").append(pointingJson(pointing).dump()).append("}");
 }
 
-}  // namespace kestrion::cli
+}  // namespace kestrion

@@ -10,7 +10,7 @@
 
 #include "engine/calculator.h"
 
-namespace kestrion::cli {
+namespace kestrion {
 
 struct SliderMove {
   Input input;
@@ -39,4 +39,4 @@ struct EventError {
 
 std::variant<Event, EventError> parseEvent(std::string_view text);
 
-}  // namespace kestrion::cli
+}  // namespace kestrion

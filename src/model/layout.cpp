@@ -1,6 +1,6 @@
-#include "layout.h"
+#include "model/layout.h"
 
-namespace kestrion::ui {
+namespace kestrion::layout {
 namespace {
 
 using enum Look;
@@ -299,4 +299,4 @@ std::span<const FocusStop> focusOrder() {
   return kFocusOrder;
 }
 
-}  // namespace kestrion::ui
+}  // namespace kestrion::layout

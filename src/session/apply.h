@@ -9,9 +9,9 @@
 
 #include "engine/angle_text.h"
 #include "engine/calculator.h"
-#include "event.h"
+#include "session/event.h"
 
-namespace kestrion::cli {
+namespace kestrion {
 
 struct EventResult {
   // A typed text that is no angle of its kind: what was wrong and what is
@@ -22,9 +22,23 @@ struct EventResult {
 
 EventResult applyEvent(Calculator& calculator, const Event& event, const SatelliteLookup& lookup);
 
-// Parses and runs one event text; on failure one line saying what was wrong
-// and what is allowed.
+// What running an event text ended with; the numbers are kestrion-cli's exit
+// statuses.
+enum class RunStatus : int { ran = 0, refused = 2, fault = 3 };
+
+struct RunResult {
+  RunStatus status = RunStatus::ran;
+  // One line naming the event, what was wrong and what is allowed; empty
+  // when the event ran.
+  std::string message;
+};
+
+// Parses and runs one event text. A refused event changes nothing; a
+// faulting one leaves the texts its procedures wrote before the fault.
+RunResult runEvent(Calculator& calculator, std::string_view text, const SatelliteLookup& lookup);
+
+// The same, with only the message on failure.
 std::optional<std::string> runEventText(Calculator& calculator, std::string_view text,
                                         const SatelliteLookup& lookup);
 
-}  // namespace kestrion::cli
+}  // namespace kestrion

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <string>
 
-namespace kestrion::cli {
+namespace kestrion {
 namespace {
 
 std::string quoted(std::string_view text) {
@@ -91,4 +91,4 @@ std::variant<Event, EventError> parseEvent(std::string_view text) {
                           static_cast<std::int16_t>(value)}};
 }
 
-}  // namespace kestrion::cli
+}  // namespace kestrion

@@ -8,7 +8,7 @@
 #include "engine/pointing.h"
 #include "model/window.h"
 
-namespace kestrion::cli {
+namespace kestrion {
 
 // The pointing aids and what they were worked out for.
 struct PointingState {
@@ -20,4 +20,4 @@ struct PointingState {
 // One line of JSON, without the line break.
 std::string stateJson(const Window& w, std::string_view event, const PointingState& pointing);
 
-}  // namespace kestrion::cli
+}  // namespace kestrion

@@ -1,8 +1,9 @@
 #include "apply.h"
 
+#include <utility>
 #include <variant>
 
-namespace kestrion::cli {
+namespace kestrion {
 namespace {
 
 AngleKind angleKind(Input input) {
@@ -29,21 +30,29 @@ EventResult applyEvent(Calculator& calculator, const Event& event, const Satelli
   return {std::nullopt, calculator.selectRain(std::get<RainClick>(event).option)};
 }
 
-std::optional<std::string> runEventText(Calculator& calculator, std::string_view text,
-                                        const SatelliteLookup& lookup) {
+RunResult runEvent(Calculator& calculator, std::string_view text, const SatelliteLookup& lookup) {
   const auto parsed = parseEvent(text);
   if (const auto* error = std::get_if<EventError>(&parsed)) {
-    return error->message;
+    return {RunStatus::refused, error->message};
   }
   const EventResult result = applyEvent(calculator, std::get<Event>(parsed), lookup);
   const std::string event = "event \"" + std::string(text) + "\": ";
   if (result.refusal) {
-    return event + *result.refusal;
+    return {RunStatus::refused, event + *result.refusal};
   }
   if (result.outcome) {
-    return event + describe(*result.outcome);
+    return {RunStatus::fault, event + describe(*result.outcome)};
   }
-  return std::nullopt;
+  return {};
 }
 
-}  // namespace kestrion::cli
+std::optional<std::string> runEventText(Calculator& calculator, std::string_view text,
+                                        const SatelliteLookup& lookup) {
+  RunResult result = runEvent(calculator, text, lookup);
+  if (result.status == RunStatus::ran) {
+    return std::nullopt;
+  }
+  return std::move(result.message);
+}
+
+}  // namespace kestrion

@@ -1,0 +1,50 @@
+#include "session/session.h"
+
+#include <ctime>
+#include <utility>
+
+#include "session/state_json.h"
+
+namespace kestrion {
+
+Session::Session(calc::CalendarDate date, int offsetTenths, SatelliteNames satellites)
+    : date_(date), offsetTenths_(offsetTenths), satellites_(std::move(satellites)) {}
+
+RunResult Session::load() {
+  lastEvent_ = "load";
+  if (const auto fault = calculator_.load()) {
+    return {RunStatus::fault, "event \"load\": " + describe(*fault)};
+  }
+  return {};
+}
+
+RunResult Session::run(std::string_view eventText) {
+  RunResult result = runEvent(calculator_, eventText,
+                              [this](std::string_view name) { return satellites_.position(name); });
+  if (result.status == RunStatus::ran) {
+    lastEvent_ = eventText;
+  }
+  return result;
+}
+
+Pointing Session::pointing() const {
+  return aid_.at(calculator_.window(), date_, offsetTenths_);
+}
+
+std::string Session::stateJson(std::string_view event) const {
+  const Pointing p = pointing();
+  return kestrion::stateJson(calculator_.window(), event, {p, date_, offsetTenths_});
+}
+
+calc::CalendarDate today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
+  localtime_r(&now, &local);
+#endif
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+}  // namespace kestrion

@@ -1,0 +1,54 @@
+// One calculator as a script drives it: events in kestrion-cli's grammar in,
+// the state as kestrion-cli's JSON out, with the pointing aids' date and the
+// dish's offset angle. kestrion-cli, the headless job sheet and the browser's
+// engine all run their events through this class, so one event text gives
+// one state and one message in every front-end.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "calc/magnetic.h"
+#include "engine/calculator.h"
+#include "engine/pointing.h"
+#include "engine/satellites.h"
+#include "session/apply.h"
+
+namespace kestrion {
+
+class Session {
+ public:
+  Session(calc::CalendarDate date, int offsetTenths, SatelliteNames satellites = SatelliteNames());
+
+  // Start-up; every session runs it once before its first event.
+  RunResult load();
+  // As runEvent; the event becomes the last one when it ran.
+  RunResult run(std::string_view eventText);
+
+  // The state after the event named, as one line of JSON.
+  [[nodiscard]] std::string stateJson(std::string_view event) const;
+  // The last event that ran ("load" before any).
+  [[nodiscard]] const std::string& lastEvent() const { return lastEvent_; }
+  [[nodiscard]] Pointing pointing() const;
+
+  [[nodiscard]] const Calculator& calculator() const { return calculator_; }
+  Calculator& calculator() { return calculator_; }
+  SatelliteNames& satellites() { return satellites_; }
+  [[nodiscard]] calc::CalendarDate date() const { return date_; }
+  [[nodiscard]] int offsetTenths() const { return offsetTenths_; }
+  void setDate(calc::CalendarDate date) { date_ = date; }
+  void setOffsetTenths(int tenths) { offsetTenths_ = tenths; }
+
+ private:
+  calc::CalendarDate date_;
+  int offsetTenths_;
+  Calculator calculator_;
+  PointingAid aid_;
+  SatelliteNames satellites_;
+  std::string lastEvent_ = "load";
+};
+
+// Today's date on the local calendar: the pointing aids' default.
+calc::CalendarDate today();
+
+}  // namespace kestrion
