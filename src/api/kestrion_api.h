@@ -1,0 +1,70 @@
+/* The calculator behind a flat C interface: a handle and a fixed list of
+ * functions taking and returning UTF-8 texts. The browser's WebAssembly
+ * build exports exactly these; nothing else crosses into JavaScript.
+ *
+ * Texts a function returns belong to the engine and stay valid until the
+ * next call on the same engine. Texts passed in are copied. */
+#ifndef KESTRION_API_H
+#define KESTRION_API_H
+
+#include <stddef.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef struct kestrion_engine kestrion_engine;
+
+/* kestrion-cli's exit statuses: what a call ended with. */
+enum {
+  KESTRION_OK = 0,
+  KESTRION_REFUSED = 2, /* bad input: nothing changed; kestrion_message says why */
+  KESTRION_FAULT = 3    /* a floating-point fault ended the event */
+};
+
+/* A calculator after its start-up, dated today, offset angle 0. Returns
+ * null only when memory runs out. */
+kestrion_engine* kestrion_open(void);
+void kestrion_close(kestrion_engine* engine);
+
+/* Runs one event in kestrion-cli's grammar: "HScroll17=50", "HScroll17~50",
+ * "Option2", "latitude:=33°55'29\"S", "satellite:=Astra 19.2E". */
+int kestrion_run(kestrion_engine* engine, const char* event);
+
+/* The pointing aids' date, "YYYY-MM-DD", and the dish's offset angle in
+ * degrees ("26.5"), as kestrion-cli's --date and --offset-angle take them. */
+int kestrion_set_date(kestrion_engine* engine, const char* date);
+int kestrion_set_offset_angle(kestrion_engine* engine, const char* degrees);
+
+/* The message of the last call that did not return KESTRION_OK: one line
+ * naming what was wrong and what is allowed; "" after a call that ran. */
+const char* kestrion_message(kestrion_engine* engine);
+
+/* The state after the last event that ran, as kestrion-cli prints it (one
+ * JSON object); "event" names that event ("load" before any). */
+const char* kestrion_state(kestrion_engine* engine);
+
+/* The satellites known by name, as kestrion-cli --satellites prints them,
+ * and those whose name starts with the prefix: [{"name", "position"}]. */
+const char* kestrion_satellites(kestrion_engine* engine);
+const char* kestrion_complete(kestrion_engine* engine, const char* prefix);
+
+/* The controls, from the model's own tables, as one JSON object: pages,
+ * inputs (captions, units, ranges, scale, start), the 37 value names with
+ * their captions, rain options, pointers and each page's controls with their
+ * places in twips, looks and tooltips. */
+const char* kestrion_describe(kestrion_engine* engine);
+
+/* For tests of the fault path: writes a value's text directly ("Latitud",
+ * "abc"), as no event can. */
+int kestrion_set_text(kestrion_engine* engine, const char* value, const char* text);
+
+/* Memory for the texts JavaScript passes in. */
+void* kestrion_alloc(size_t size);
+void kestrion_free(void* block);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,98 @@
+// The C interface the browser's engine exports: the same states and messages
+// as kestrion-cli, refusals that change nothing, faults reported, not thrown.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "api/kestrion_api.h"
+#include "session/session.h"
+
+namespace {
+
+using Engine = std::unique_ptr<kestrion_engine, decltype(&kestrion_close)>;
+
+Engine open() {
+  Engine engine(kestrion_open(), &kestrion_close);
+  EXPECT_EQ(kestrion_set_date(engine.get(), "2026-01-01"), KESTRION_OK);
+  return engine;
+}
+
+struct Call {
+  const char* name;
+  const char* event;
+  int status;
+  const char* messageStart;  // "" when the event ran
+};
+
+class ApiEvents : public testing::TestWithParam<Call> {};
+
+TEST_P(ApiEvents, AnswersAsTheSessionDoes) {
+  const Call& c = GetParam();
+  Engine engine = open();
+  kestrion::Session session({2026, 1, 1}, 0);
+  ASSERT_EQ(session.load().status, kestrion::RunStatus::ran);
+  const std::string before = kestrion_state(engine.get());
+
+  EXPECT_EQ(kestrion_run(engine.get(), c.event), c.status);
+  EXPECT_EQ(std::string(kestrion_message(engine.get())).rfind(c.messageStart, 0), 0U)
+      << kestrion_message(engine.get());
+  session.run(c.event);
+  EXPECT_EQ(kestrion_state(engine.get()), session.stateJson(session.lastEvent()));
+  if (c.status == KESTRION_REFUSED) {
+    EXPECT_EQ(kestrion_state(engine.get()), before);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Events, ApiEvents,
+    testing::Values(
+        Call{"Slider", "HScroll17=50", KESTRION_OK, ""}, Call{"Option", "Option2", KESTRION_OK, ""},
+        Call{"Typed", "latitude:=33°55'29\"S", KESTRION_OK, ""},
+        Call{"UnknownControl", "HScroll99=1", KESTRION_REFUSED, "event \"HScroll99=1\""},
+        Call{"OutOfRange", "HScroll17=91", KESTRION_REFUSED, "event \"HScroll17=91\""},
+        Call{"BadTypedAngle", "latitude:=95", KESTRION_REFUSED, "event \"latitude:=95\""}),
+    [](const testing::TestParamInfo<Call>& info) { return info.param.name; });
+
+TEST(Api, AFaultIsReportedWithTheTextsWrittenBeforeIt) {
+  Engine engine = open();
+  ASSERT_EQ(kestrion_set_text(engine.get(), "rsat", "0"), KESTRION_OK);
+  EXPECT_EQ(kestrion_run(engine.get(), "HScroll20=41"), KESTRION_FAULT);
+  EXPECT_STREQ(kestrion_message(engine.get()),
+               "event \"HScroll20=41\": floating-point fault in CarrierToNoiseCalc: division by "
+               "zero");
+  const auto state = nlohmann::json::parse(kestrion_state(engine.get()));
+  EXPECT_EQ(state["texts"]["eirp"], "41");
+}
+
+TEST(Api, RefusesNullAndBadOptions) {
+  Engine engine = open();
+  EXPECT_EQ(kestrion_run(engine.get(), nullptr), KESTRION_REFUSED);
+  EXPECT_EQ(kestrion_set_date(engine.get(), "2026-02-30"), KESTRION_REFUSED);
+  EXPECT_EQ(kestrion_set_date(engine.get(), nullptr), KESTRION_REFUSED);
+  EXPECT_EQ(kestrion_set_offset_angle(engine.get(), "46"), KESTRION_REFUSED);
+  EXPECT_EQ(kestrion_set_text(engine.get(), "nosuch", "1"), KESTRION_REFUSED);
+  EXPECT_NE(std::string(kestrion_message(engine.get())).find("nosuch"), std::string::npos);
+  EXPECT_EQ(kestrion_set_offset_angle(engine.get(), "26.5"), KESTRION_OK);
+  EXPECT_STREQ(kestrion_message(engine.get()), "");
+  EXPECT_EQ(nlohmann::json::parse(kestrion_state(engine.get()))["pointing"]["offsetAngle"], 26.5);
+}
+
+TEST(Api, DescribesEveryControlOfTheTables) {
+  Engine engine = open();
+  const auto d = nlohmann::json::parse(kestrion_describe(engine.get()));
+  EXPECT_EQ(d["pages"].size(), 6U);
+  EXPECT_EQ(d["inputs"].size(), 25U);
+  EXPECT_EQ(d["values"].size(), 37U);
+  EXPECT_EQ(d["rainOptions"].size(), 4U);
+  int sliders = 0;
+  for (const auto& page : d["pages"]) {
+    for (const auto& control : page["controls"]) {
+      sliders += control["kind"] == "slider" ? 1 : 0;
+    }
+  }
+  EXPECT_EQ(sliders, 25);
+}
+
+}  // namespace
