@@ -161,6 +161,14 @@ namespace {
 // The entries of a folder, read with POSIX dirent, which glibc, mingw-w64 and
 // wasi-libc all have (the browser's C++ library has no <filesystem>).
 std::vector<std::string> fileNames(const std::string& directory) {
+#if KESTRION_BUILT_IN_SCAN_TABLES
+  // The browser has no such folder: the web build wrote its names in.
+  if (directory == kScanTableDirectory) {
+    return {
+#include "scan_table_names.inc"
+    };
+  }
+#endif
   constexpr std::size_t kMaxEntries = 10000;  // the real folder has a few hundred
   std::vector<std::string> names;
   const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(directory.c_str()), &::closedir);
