@@ -60,6 +60,9 @@ target_link_libraries(kestrion PRIVATE kestrion_api)
 target_link_options(kestrion PRIVATE -mexec-model=reactor ${export_flags}
   # Room for the stack beyond wasm-ld's 64 KiB default; memory grows on demand.
   -Wl,-z,stack-size=1048576)
+# Relinked when scripts/web-runtime.sh rebuilds the C++ runtime.
+set_property(TARGET kestrion APPEND PROPERTY LINK_DEPENDS
+  ${CMAKE_SYSROOT}/lib/wasm32-wasi/libc++.a ${CMAKE_SYSROOT}/lib/wasm32-wasi/libc++abi.a)
 
 # The module the site ships: optimised for size, without debug sections.
 find_program(WASM_OPT wasm-opt REQUIRED)

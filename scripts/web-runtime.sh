@@ -71,7 +71,7 @@ apply_debian_patches "$work/llvm" "$(echo "$work"/download/${llvm}_*.debian.tar.
   'libcxxabi/src|libcxxabi/include|libunwind/src|libunwind/include'
 
 mkdir -p "$work/geographiclib"
-tar -xzf "$work"/download/geographiclib_*.orig.tar.gz -C "$work/geographiclib" \
+tar -xzmf "$work"/download/geographiclib_*.orig.tar.gz -C "$work/geographiclib" \
   --strip-components=1 --wildcards '*/src/*' '*/include/*' '*/LICENSE.txt' '*/VERSION'
 apply_debian_patches "$work/geographiclib" \
   "$(echo "$work"/download/geographiclib_*.debian.tar.xz)" 'src|include'
