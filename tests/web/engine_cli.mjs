@@ -11,12 +11,11 @@
 //   node engine_cli.mjs SITE --satellites
 //       the satellites known by name, as kestrion-cli --satellites
 import { readFileSync } from "node:fs";
-import { join } from "node:path";
-import { pathToFileURL } from "node:url";
+import { loadSite } from "./site.mjs";
 
 const [site, mode, ...rest] = process.argv.slice(2);
-const { Engine, EngineError } = await import(pathToFileURL(join(site, "engine.js")).href);
-const engine = await Engine.load(readFileSync(join(site, "kestrion.wasm")));
+const { Engine, EngineError, wasm } = await loadSite(site);
+const engine = await Engine.load(wasm);
 
 function option(name) {
   const at = rest.indexOf(name);

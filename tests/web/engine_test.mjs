@@ -5,12 +5,10 @@
 //   node engine_test.mjs SITE API_HEADER
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
-import { join } from "node:path";
-import { pathToFileURL } from "node:url";
+import { loadSite } from "./site.mjs";
 
 const [site, header] = process.argv.slice(2);
-const { Engine, EngineError, Status } = await import(pathToFileURL(join(site, "engine.js")).href);
-const wasm = readFileSync(join(site, "kestrion.wasm"));
+const { Engine, EngineError, Status, wasm } = await loadSite(site);
 const engine = await Engine.load(wasm);
 engine.setDate("2026-01-01");
 
