@@ -84,7 +84,7 @@ Quantity Report::quantity(Value id) const {
   }
   // A box the page leaves empty has no unit either.
   const std::string& value = state_.window.text(id);
-  return {caption, value, value.empty() ? std::string() : unit};
+  return {caption, value, value.empty() ? std::string() : unit, std::string(name(id))};
 }
 
 std::string Report::declination() const {
@@ -132,7 +132,8 @@ std::vector<std::string> Report::shortWarnings() const {
 Quantity Report::rainOption() const {
   return {inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Rain")),
           inLanguage("Caption", caption(state_.window.rain())),
-          {}};
+          {},
+          "rain"};
 }
 
 std::vector<Quantity> Report::siteAids() const {
@@ -141,14 +142,17 @@ std::vector<Quantity> Report::siteAids() const {
   const auto dms = [&](Value id, AngleKind kind) { return dmsText(w.text(id), kind).value_or(""); };
   rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Latitude (DMS)")),
                   dms(Value::latitude, AngleKind::Latitude),
-                  {}});
+                  {},
+                  "latitudeDms"});
   rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Longitude (DMS)")),
                   dms(Value::longitude, AngleKind::Longitude),
-                  {}});
+                  {},
+                  "longitudeDms"});
   if (!state_.satelliteName.empty()) {
     rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Satellite")),
                     state_.satelliteName,
-                    {}});
+                    {},
+                    "satelliteName"});
   }
   return rows;
 }
@@ -158,21 +162,25 @@ std::vector<Quantity> Report::pointingAids() const {
   const Pointing& p = state_.pointing;
   if (!p.magneticAzimuth.empty()) {
     rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Magnetic bearing")),
-                    p.magneticAzimuth, "deg"});
+                    p.magneticAzimuth, "deg", "magneticBearing"});
   }
   if (p.declination) {
     rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Magnetic declination")),
                     declination(),
-                    {}});
+                    {},
+                    "declination"});
     rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Declination model")),
                     withArguments(inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "%1, %2")),
                                   {kMagneticModelName, dateText(state_.date)}),
-                    {}});
+                    {},
+                    "declinationModel"});
   }
   rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Dish offset angle")),
-                  offsetText(state_.offsetTenths), "deg"});
-  rows.push_back(
-      {inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Face tilt")), faceTilt(), {}});
+                  offsetText(state_.offsetTenths), "deg", "offsetAngle"});
+  rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Face tilt")),
+                  faceTilt(),
+                  {},
+                  "faceTilt"});
   return rows;
 }
 

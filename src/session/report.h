@@ -26,6 +26,9 @@ struct Quantity {
   std::string caption;  // without the unit the window's caption ends with
   std::string value;
   std::string unit;  // empty when the value carries its own
+  // What the row shows, for a view that picks rows: the value's control
+  // name ("totnf"), else the aid's ("magneticBearing", "latitudeDms").
+  std::string id;
 };
 
 // The moment reported: the window's texts and the aids shown beside them.
