@@ -1,10 +1,10 @@
 #include "jobsheet.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSvgRenderer>
 #include <algorithm>
 #include <array>
@@ -13,6 +13,7 @@
 #include "pointerlayer.h"
 #include "product.h"
 #include "qtext.h"
+#include "writetarget.h"
 
 namespace kestrion::ui {
 namespace {
@@ -190,12 +191,11 @@ void JobSheet::paint(QPainter& p, const QRectF& paper, const QSizeF& paperPoints
 }
 
 bool JobSheet::writePdf(const QString& path, const QPageSize& paper, QString* error) const {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    *error = tr("Cannot write the job sheet to %1: %2").arg(path, file.errorString());
-    return false;
-  }
-  QPdfWriter writer(&file);
+  // Drawn whole into memory first: a sheet that cannot be drawn writes nothing.
+  QByteArray pdf;
+  QBuffer buffer(&pdf);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&buffer);
   writer.setPageSize(paper);
   writer.setPageMargins(QMarginsF());
   writer.setResolution(300);
@@ -204,12 +204,13 @@ bool JobSheet::writePdf(const QString& path, const QPageSize& paper, QString* er
   QPainter painter;
   if (!painter.begin(&writer)) {
     *error = tr("Cannot draw the job sheet for %1").arg(path);
-    return false;  // the temporary file goes with `file`
+    return false;
   }
   paint(painter, QRectF(0, 0, writer.width(), writer.height()), paper.size(QPageSize::Point));
   painter.end();
-  if (!file.commit()) {
-    *error = tr("Cannot write the job sheet to %1: %2").arg(path, file.errorString());
+  QString reason;
+  if (!writeWhole(path, pdf, &reason)) {
+    *error = tr("Cannot write the job sheet to %1: %2").arg(path, reason);
     return false;
   }
   return true;
