@@ -35,6 +35,7 @@ std::string sliderTable() {
     s << (&option == kRainOptions.data() ? " " : ", ") << option.name << " (\"" << option.caption
       << "\")";
   }
+  s << rainFadeEventsHelp();
   s << "\nExit status: 0 done, 2 bad input (nothing after the bad event runs), "
        "3 floating-point fault.";
   return s.str();

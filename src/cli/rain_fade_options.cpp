@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "calc/rain_fade.h"
 #include "driver.h"
 #include "session/rain_fade_json.h"
 
@@ -58,6 +59,25 @@ std::string help(const RainFadeFieldSpec& spec) {
 }
 
 }  // namespace
+
+std::string rainFadeEventsHelp() {
+  std::string text =
+      "\nRain fade (ITU-R P.618-14): the events NAME:=VALUE set what the option --NAME sets, for "
+      "NAME";
+  for (const RainFadeFieldSpec& spec : rainFadeFields()) {
+    if (spec.field != F::elevation && spec.field != F::latitude) {
+      text += " " + std::string(spec.name);
+    }
+  }
+  text +=
+      "; the elevation and latitude are the alignment page's. The state then has a "
+      "\"rainFade\" object. required-cn also takes a DVB-S2 modulation and code rate, with "
+      "the ideal Es/N0 of ETSI EN 302 307-1 (Table 13):";
+  for (std::size_t i = 0; i < calc::modcodCount(); ++i) {
+    text += (i == 0 ? " " : ", ") + std::string(calc::modcodName(i));
+  }
+  return text + ".";
+}
 
 RainFadeOptions::RainFadeOptions(CLI::App& app) {
   app.add_flag("--rain-fade", pure_,

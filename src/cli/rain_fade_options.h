@@ -13,6 +13,9 @@
 
 namespace kestrion::cli {
 
+// --help's paragraph on the rain-fade events.
+std::string rainFadeEventsHelp();
+
 class RainFadeOptions {
  public:
   // Adds --rain-fade and one option per input to the app.
