@@ -5,6 +5,7 @@
 #include <dirent.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <tuple>
 
@@ -164,9 +165,10 @@ std::vector<std::string> fileNames(const std::string& directory) {
 #if KESTRION_BUILT_IN_SCAN_TABLES
   // The browser has no such folder: the web build wrote its names in.
   if (directory == kScanTableDirectory) {
-    return {
+    static constexpr const char* kNames[] = {
 #include "scan_table_names.inc"
     };
+    return {std::begin(kNames), std::end(kNames)};
   }
 #endif
   constexpr std::size_t kMaxEntries = 10000;  // the real folder has a few hundred
