@@ -77,6 +77,9 @@ interface Exports {
   kestrion_satellites(engine: number): number;
   kestrion_complete(engine: number, prefix: number): number;
   kestrion_describe(engine: number): number;
+  kestrion_set_translations(engine: number, catalogue: number): number;
+  kestrion_report(engine: number, siteName: number): number;
+  kestrion_angle_problem(engine: number, input: number, text: number): number;
   kestrion_set_text(engine: number, value: number, text: number): number;
   kestrion_alloc(size: number): number;
   kestrion_free(block: number): void;
@@ -195,6 +198,34 @@ export class Engine {
       this.textOf(() => this.exports.kestrion_complete(this.live(), text)),
     );
     return JSON.parse(list) as Satellite[];
+  }
+
+  /** The user's language for reports and messages: records "context U+001F
+   * source U+001F translation" separated by U+001E, as the build converts the
+   * translations; "" for English. */
+  setTranslations(catalogue: string): RunResult {
+    return this.result(
+      this.withText(catalogue, (text) => this.exports.kestrion_set_translations(this.live(), text)),
+    );
+  }
+
+  /** What Copy and the job sheet report, in the user's language: each page's
+   * rows and copied text, the pointing aids in words, the sheet's sections. */
+  report(siteName = ""): unknown {
+    const report = this.withText(siteName, (name) =>
+      this.textOf(() => this.exports.kestrion_report(this.live(), name)),
+    );
+    return JSON.parse(report);
+  }
+
+  /** "" when the text reads as a typed latitude, longitude or satellite, else
+   * what was wrong and what is accepted, in the user's language. */
+  angleProblem(input: "latitude" | "longitude" | "satellite", text: string): string {
+    return this.withText(input, (name) =>
+      this.withText(text, (typed) =>
+        this.textOf(() => this.exports.kestrion_angle_problem(this.live(), name, typed)),
+      ),
+    );
   }
 
   /** The pointing aids' date, "YYYY-MM-DD". */
