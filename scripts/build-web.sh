@@ -19,3 +19,4 @@ if [ ! -f "$installed" ] || [ package.json -nt "$installed" ] || [ package-lock.
 fi
 npm run --silent check
 npm run --silent build
+../scripts/web-release.sh

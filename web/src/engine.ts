@@ -79,6 +79,7 @@ interface Exports {
   kestrion_describe(engine: number): number;
   kestrion_set_translations(engine: number, catalogue: number): number;
   kestrion_report(engine: number, siteName: number): number;
+  kestrion_aids(engine: number): number;
   kestrion_angle_problem(engine: number, input: number, text: number): number;
   kestrion_set_text(engine: number, value: number, text: number): number;
   kestrion_alloc(size: number): number;
@@ -216,6 +217,12 @@ export class Engine {
       this.textOf(() => this.exports.kestrion_report(this.live(), name)),
     );
     return JSON.parse(report);
+  }
+
+  /** The pointing aids in words (declination, face tilt, short warnings, the
+   * satellite's name): what the alignment page needs after every move. */
+  aids(): unknown {
+    return JSON.parse(this.textOf(() => this.exports.kestrion_aids(this.live())));
   }
 
   /** "" when the text reads as a typed latitude, longitude or satellite, else

@@ -5,7 +5,7 @@ import { Engine, EngineError, type TraceOptions } from "./engine.js";
 import { App } from "./app/app";
 import { Catalogue, format, loadCatalogue, preferredLanguage, rememberLanguage } from "./app/i18n";
 import type { EngineApi } from "./app/engine-api";
-import type { Describe, Report, Satellite, State } from "./app/model";
+import type { Aids, Describe, Report, Satellite, State } from "./app/model";
 import { registerServiceWorker } from "./app/offline";
 
 export { Engine, EngineError };
@@ -22,6 +22,7 @@ function api(engine: Engine): EngineApi {
     setOffsetAngle: (degrees) => engine.setOffsetAngle(degrees),
     setTranslations: (catalogue) => engine.setTranslations(catalogue),
     report: (siteName) => engine.report(siteName) as Report,
+    aids: () => engine.aids() as Aids,
     angleProblem: (input, text) => engine.angleProblem(input, text),
   };
 }
@@ -59,6 +60,8 @@ function applyAddress(engine: Engine, params: URLSearchParams, catalogue: Catalo
 }
 
 async function start(): Promise<void> {
+  // Marks for the first-visit benchmark (bench/web/first_visit.mjs).
+  performance.mark("kestrion-script");
   const status = document.getElementById("status")!;
   const params = new URLSearchParams(location.search);
   let language = preferredLanguage(params.get("lang"));
@@ -71,6 +74,7 @@ async function start(): Promise<void> {
     status.classList.add("problem");
     return;
   }
+  performance.mark("kestrion-engine");
   const kestrion = {
     Engine,
     EngineError,
@@ -113,6 +117,7 @@ async function start(): Promise<void> {
   };
   let app = mount();
   status.remove();
+  performance.mark("kestrion-results");
   // ?page=4 opens a page, as a link to the alignment page may ask.
   const page = params.get("page");
   if (page !== null) {

@@ -187,6 +187,7 @@ describe("languages, sites and the print view", () => {
     await page.keyboard.press("Escape");
     await page.goto(`${origin}/?date=${kDate}`, { waitUntil: "load" });
     await page.waitForSelector("#tab-0");
+    await page.click("#tab-4");
     assert.equal(await page.$eval("#value-Latitud", (b) => b.textContent), "60");
     await page.click(".tools button:nth-child(3)");
     const items = await page.$$eval(".site-list .site-name", (s) => s.map((x) => x.textContent));

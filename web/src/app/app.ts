@@ -1,11 +1,11 @@
 // The calculator's page: the tab strip, the six pages, the tools (Copy,
 // job sheet, sites, language) and the messages, over one engine.
 import type { EngineApi } from "./engine-api";
-import type { Describe, InputDesc, Report, State } from "./model";
+import type { Aids, Describe, InputDesc, State } from "./model";
 import { format, languages, type Catalogue } from "./i18n";
 import { make, setText } from "./dom";
 import { AngleEditor, type AngleInput } from "./entry";
-import { Page } from "./page";
+import { Page, tabAndPanel } from "./page";
 import { sheetView } from "./sheet";
 import { SiteStore, type Site } from "./sites";
 import { artworkUrl } from "./pictures";
@@ -24,14 +24,17 @@ const kMenus = "kestrion::ui::JobMenus";
 
 export class App {
   readonly root: HTMLElement;
-  private readonly pages: Page[] = [];
+  // Built when first shown, so the first results come sooner.
+  private readonly pages: (Page | undefined)[] = [];
+  private readonly tabList: HTMLButtonElement[] = [];
+  private readonly panels: HTMLElement[] = [];
   private readonly tabs: HTMLElement;
   private readonly live: HTMLElement;
   private readonly messages: HTMLElement;
   private readonly sites: SiteStore | undefined;
   private current = 0;
   private state: State;
-  private report: Report | undefined;
+  private aids: Aids | undefined;
   private siteName = "";
   private speakTimer = 0;
   private lastSpoken = "";
@@ -56,18 +59,16 @@ export class App {
     this.messages = make("div", { class: "messages", role: "status" });
     const main = make("main", { class: "calculator" }, this.tabs);
     for (let i = 0; i < describe.pages.length; ++i) {
-      const page = new Page(i, describe, catalogue, this.hooks(), this.state);
-      this.pages.push(page);
-      this.tabs.append(page.tab);
-      main.append(page.panel);
-      page.tab.addEventListener("click", () => this.show(i, false));
+      const { tab, panel } = tabAndPanel(i, catalogue.tr("Caption", describe.pages[i].caption));
+      this.pages.push(undefined);
+      this.tabList.push(tab);
+      this.panels.push(panel);
+      this.tabs.append(tab);
+      main.append(panel);
+      tab.addEventListener("click", () => this.show(i, false));
     }
     this.tabs.addEventListener("keydown", (e) => this.tabKey(e));
     this.root = make("div", { class: "app" }, this.header(), this.messages, main, this.footer(), this.live);
-    // Every page holds its figures from the start; later, the shown page
-    // follows each change and the others catch up when shown.
-    const report = engine.report(this.siteName);
-    for (const page of this.pages) page.update(this.state, report);
     this.show(0, false);
     if (this.sites) window.addEventListener("storage", (e) => this.storageChanged(e));
   }
@@ -156,16 +157,27 @@ export class App {
     }
   }
 
+  // The shown page follows each change; the others catch up when shown.
   show(index: number, focus: boolean): void {
-    this.pages.forEach((page, i) => {
+    this.page(index);
+    this.tabList.forEach((tab, i) => {
       const shown = i === index;
-      page.panel.hidden = !shown;
-      page.tab.setAttribute("aria-selected", String(shown));
-      page.tab.tabIndex = shown ? 0 : -1;
+      this.panels[i].hidden = !shown;
+      tab.setAttribute("aria-selected", String(shown));
+      tab.tabIndex = shown ? 0 : -1;
     });
     this.current = index;
     this.refresh();
-    if (focus) this.pages[index].tab.focus();
+    if (focus) this.tabList[index].focus();
+  }
+
+  private page(index: number): Page {
+    let page = this.pages[index];
+    if (!page) {
+      page = new Page(index, this.describe, this.catalogue, this.hooks(), this.panels[index], this.state);
+      this.pages[index] = page;
+    }
+    return page;
   }
 
   get currentPage(): number {
@@ -189,9 +201,9 @@ export class App {
   // Shows the shown page as the engine has it now.
   refresh(): void {
     this.state = this.engine.state();
-    const page = this.pages[this.current];
-    this.report = page.needsReport ? this.engine.report(this.siteName) : undefined;
-    page.update(this.state, this.report);
+    const page = this.page(this.current);
+    this.aids = page.needsAids ? this.engine.aids() : undefined;
+    page.update(this.state, this.aids);
   }
 
   private speakSoon(): void {
@@ -200,8 +212,7 @@ export class App {
   }
 
   private speak(): void {
-    const report = this.report ?? this.engine.report(this.siteName);
-    const text = this.pages[this.current].spoken(report).join(". ");
+    const text = this.page(this.current).spoken(this.engine.report(this.siteName)).join(". ");
     if (text !== this.lastSpoken) {
       this.lastSpoken = text;
       setText(this.live, text);
@@ -223,7 +234,7 @@ export class App {
   private edit(input: InputDesc, box: HTMLElement): void {
     const kind = this.typedEntry(input);
     if (!kind || this.editor) return;
-    const page = this.pages[this.current];
+    const page = this.page(this.current);
     const editor = new AngleEditor(
       kind,
       this.engine,
@@ -298,8 +309,8 @@ export class App {
   }
 
   openSheet(): void {
-    const alignment = this.pages[this.describe.alignmentPage];
-    alignment.update(this.engine.state(), this.engine.report(this.siteName));
+    const alignment = this.page(this.describe.alignmentPage);
+    alignment.update(this.engine.state(), this.engine.aids());
     const report = this.engine.report(this.siteName);
     const view = sheetView(report, this.engine.state(), alignment.pictureSnapshot());
     const back = this.button(this.catalogue.web("closeSheet"), () => this.closeSheet());
@@ -389,7 +400,7 @@ export class App {
       return false;
     }
     const s = this.engine.state();
-    const satelliteName = this.engine.report("").satelliteName;
+    const satelliteName = this.engine.aids().satelliteName;
     try {
       this.sites!.save({
         name,

@@ -1,5 +1,5 @@
 // What the pages need of the engine: the C interface's calls, typed.
-import type { Describe, Report, Satellite, State } from "./model";
+import type { Aids, Describe, Report, Satellite, State } from "./model";
 import type { AngleInput } from "./entry";
 
 export interface Outcome {
@@ -17,5 +17,6 @@ export interface EngineApi {
   setOffsetAngle(degrees: string): Outcome;
   setTranslations(catalogue: string): Outcome;
   report(siteName: string): Report;
+  aids(): Aids;
   angleProblem(input: AngleInput, text: string): string;
 }

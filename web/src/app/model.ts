@@ -84,12 +84,16 @@ export interface Row {
   unit: string;
 }
 
-export interface Report {
-  pages: { rows: Row[]; copy: string }[];
+// The pointing aids in words.
+export interface Aids {
   satelliteName: string;
   declination: string;
   faceTilt: string;
   shortWarnings: string[];
+}
+
+export interface Report extends Aids {
+  pages: { rows: Row[]; copy: string }[];
   sheet: {
     title: string;
     date: string;

@@ -2,7 +2,7 @@
 // window: a row per slider (caption, value box, slider), the results with
 // their captions, and what else the page has (the alignment page's pictures
 // and aids, the C/N page's rain options and footprint link).
-import type { ControlDesc, Describe, InputDesc, Report, State } from "./model";
+import type { Aids, ControlDesc, Describe, InputDesc, Report, State } from "./model";
 import type { Catalogue } from "./i18n";
 import { hidden, idFor, make, setText } from "./dom";
 import { AlignmentPictures } from "./pictures";
@@ -39,9 +39,31 @@ function notesUnder(caption: ControlDesc, controls: ControlDesc[]): ControlDesc[
 }
 const kTooltip = "Tooltip";
 
+// A page's tab and its empty panel: the panel is filled when first shown.
+export function tabAndPanel(index: number, caption: string): { tab: HTMLButtonElement; panel: HTMLElement } {
+  const tab = make(
+    "button",
+    {
+      role: "tab",
+      id: `tab-${index}`,
+      "aria-controls": `page-${index}`,
+      "aria-selected": "false",
+      tabindex: "-1",
+      class: "tab",
+    },
+    caption,
+  );
+  const panel = make("section", {
+    role: "tabpanel",
+    id: `page-${index}`,
+    "aria-labelledby": `tab-${index}`,
+    class: "page",
+  });
+  panel.hidden = true;
+  return { tab, panel };
+}
+
 export class Page {
-  readonly panel: HTMLElement;
-  readonly tab: HTMLButtonElement;
   private readonly rows: InputRow[] = [];
   private readonly results = new Map<string, HTMLElement>();
   private readonly aids = new Map<string, HTMLElement>();
@@ -56,29 +78,10 @@ export class Page {
     private readonly describe: Describe,
     private readonly catalogue: Catalogue,
     private readonly hooks: PageHooks,
+    private readonly panel: HTMLElement,
     state: State,
   ) {
-    const page = describe.pages[index];
-    const controls = page.controls;
-    this.tab = make(
-      "button",
-      {
-        role: "tab",
-        id: `tab-${index}`,
-        "aria-controls": `page-${index}`,
-        "aria-selected": "false",
-        tabindex: "-1",
-        class: "tab",
-      },
-      this.caption(page.caption),
-    );
-    this.panel = make("section", {
-      role: "tabpanel",
-      id: `page-${index}`,
-      "aria-labelledby": `tab-${index}`,
-      class: "page",
-    });
-    this.panel.hidden = true;
+    const controls = describe.pages[index].controls;
     const inputs = make("div", { class: "inputs" });
     for (const slider of controls.filter((c) => c.kind === "slider")) {
       inputs.append(this.inputRow(slider, controls, state));
@@ -283,7 +286,7 @@ export class Page {
     this.panel.append(...parts);
   }
 
-  update(state: State, report: Report | undefined): void {
+  update(state: State, aids: Aids | undefined): void {
     for (const row of this.rows) {
       const text = state.texts[row.value];
       setText(row.box, text);
@@ -294,10 +297,10 @@ export class Page {
     for (const [name, out] of this.results) setText(out, state.texts[name]);
     for (const radio of this.rain) radio.checked = radio.value === state.option;
     this.pictures?.update(state);
-    if (report) this.updateAids(state, report);
+    if (aids) this.updateAids(state, aids);
   }
 
-  private updateAids(state: State, report: Report): void {
+  private updateAids(state: State, report: Aids): void {
     const set = (aid: string, text: string) => {
       const e = this.aids.get(aid);
       if (e) setText(e, text);
@@ -310,8 +313,8 @@ export class Page {
     if (this.satelliteName) setText(this.satelliteName, report.satelliteName);
   }
 
-  // Whether the page shows the pointing aids, which need the report.
-  get needsReport(): boolean {
+  // Whether the page shows the pointing aids in words.
+  get needsAids(): boolean {
     return this.aids.size > 0;
   }
 
