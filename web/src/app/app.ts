@@ -110,9 +110,10 @@ export class App {
     const tools = make(
       "div",
       { class: "tools" },
-      this.button(this.catalogue.web("copy"), () => void this.copy()),
+      this.button(this.catalogue.plain(kMenus, "&Copy"), () => void this.copy()),
       this.button(this.catalogue.web("print"), () => this.openSheet()),
       ...(this.sites ? [this.button(this.catalogue.plain(kMenus, "&Sites"), () => this.openSites())] : []),
+      this.button(this.tr("kestrion::ui::MainWindow", "About"), () => this.openAbout()),
     );
     const chooser = make(
       "div",
@@ -224,7 +225,7 @@ export class App {
   say(text: string, problem = false, action?: { label: string; run: () => void }): void {
     const line = make("p", { class: problem ? "message problem" : "message" }, text);
     if (action) line.append(" ", actionButton(action.label, action.run));
-    const close = make("button", { type: "button", class: "close", "aria-label": this.catalogue.web("cancel") }, "×");
+    const close = make("button", { type: "button", class: "close", "aria-label": this.catalogue.web("dismiss") }, "×");
     close.addEventListener("click", () => line.remove());
     line.append(close);
     this.messages.append(line);
@@ -330,6 +331,27 @@ export class App {
     this.sheet = undefined;
     document.body.classList.remove("printing");
     this.refresh();
+  }
+
+  // As the window's About: the logo, the notice, the maker's address.
+  private openAbout(): void {
+    const about = "kestrion::desktop::AboutWindow";
+    const logo = this.describe.window.find((c) => c.kind === "picture");
+    const close = this.button(this.tr(about, "Close"), () => dialog.close());
+    const dialog = make(
+      "dialog",
+      { class: "about-dialog", "aria-labelledby": "about-title" },
+      make("h2", { id: "about-title" }, this.tr(about, "About Kestrion")),
+      make("img", { src: artworkUrl(logo?.artwork ?? ""), alt: this.describe.title, width: "250", height: "53" }),
+      make("p", {}, this.tr(about, this.describe.aboutNotice)),
+      make("p", {}, make("a", { href: this.describe.homePage, rel: "noopener" }, this.describe.homePage)),
+      make("p", { class: "version" }, `${this.describe.title} · ${this.describe.version}`),
+      close,
+    );
+    document.body.append(dialog);
+    dialog.addEventListener("close", () => dialog.remove());
+    dialog.showModal();
+    close.focus();
   }
 
   // The sites dialog: choose, rename, delete, and save the site shown.

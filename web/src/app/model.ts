@@ -44,6 +44,7 @@ export interface Describe {
   version: string;
   homePage: string;
   footprintPage: string;
+  aboutNotice: string;
   translationContexts: { caption: string; tooltip: string };
   tabControl: Rect;
   pageContentTop: number;
