@@ -55,6 +55,10 @@
         <source>Satellite position: -180 to 180 degrees, E or W, e.g. 19.2E, 19,2, -5, 5W or 30°0&apos;W, or a satellite name such as Astra 19.2E.</source>
         <translation>Satellitenposition: -180 bis 180 Grad, E (Ost) oder W, z. B. 19.2E, 19,2, -5, 5W oder 30°0&apos;W, oder ein Satellitenname wie Astra 19.2E.</translation>
     </message>
+    <message>
+        <source>That name does not single out one satellite; it fits %1.</source>
+        <translation>Der Name bezeichnet nicht genau einen Satelliten; er passt auf %1.</translation>
+    </message>
 </context>
 <context>
     <name>Browser</name>

@@ -55,6 +55,10 @@
         <source>Satellite position: -180 to 180 degrees, E or W, e.g. 19.2E, 19,2, -5, 5W or 30°0&apos;W, or a satellite name such as Astra 19.2E.</source>
         <translation>Posición del satélite: de -180 a 180 grados, E u W (oeste), p. ej. 19.2E, 19,2, -5, 5W o 30°0&apos;W, o un nombre de satélite como Astra 19.2E.</translation>
     </message>
+    <message>
+        <source>That name does not single out one satellite; it fits %1.</source>
+        <translation>Ese nombre no identifica un solo satélite; corresponde a %1.</translation>
+    </message>
 </context>
 <context>
     <name>Browser</name>

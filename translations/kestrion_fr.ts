@@ -55,6 +55,10 @@
         <source>Satellite position: -180 to 180 degrees, E or W, e.g. 19.2E, 19,2, -5, 5W or 30°0&apos;W, or a satellite name such as Astra 19.2E.</source>
         <translation>Position du satellite : de -180 à 180 degrés, E ou W (ouest), p. ex. 19.2E, 19,2, -5, 5W ou 30°0&apos;W, ou un nom de satellite comme Astra 19.2E.</translation>
     </message>
+    <message>
+        <source>That name does not single out one satellite; it fits %1.</source>
+        <translation>Ce nom ne désigne pas un seul satellite ; il correspond à %1.</translation>
+    </message>
 </context>
 <context>
     <name>Browser</name>

@@ -55,6 +55,10 @@
         <source>Satellite position: -180 to 180 degrees, E or W, e.g. 19.2E, 19,2, -5, 5W or 30°0&apos;W, or a satellite name such as Astra 19.2E.</source>
         <translation>Posizione del satellite: da -180 a 180 gradi, E o W (ovest), ad es. 19.2E, 19,2, -5, 5W o 30°0&apos;W, oppure un nome di satellite come Astra 19.2E.</translation>
     </message>
+    <message>
+        <source>That name does not single out one satellite; it fits %1.</source>
+        <translation>Questo nome non individua un solo satellite; corrisponde a %1.</translation>
+    </message>
 </context>
 <context>
     <name>Browser</name>

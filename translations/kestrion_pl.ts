@@ -55,6 +55,10 @@
         <source>Satellite position: -180 to 180 degrees, E or W, e.g. 19.2E, 19,2, -5, 5W or 30°0&apos;W, or a satellite name such as Astra 19.2E.</source>
         <translation>Pozycja satelity: od -180 do 180 stopni, E lub W, np. 19.2E, 19,2, -5, 5W lub 30°0&apos;W, albo nazwa satelity, np. Astra 19.2E.</translation>
     </message>
+    <message>
+        <source>That name does not single out one satellite; it fits %1.</source>
+        <translation>Ta nazwa nie wskazuje jednego satelity; pasuje do: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Browser</name>

@@ -23,7 +23,7 @@ EventResult applyEvent(Calculator& calculator, const Event& event, const Satelli
     const AngleKind kind = angleKind(typed->input);
     const AngleReading reading = readAngle(typed->text, kind, lookup);
     if (!reading.entry) {
-      return {angleProblemText(reading.problem, kind), std::nullopt};
+      return {angleProblemText(reading, kind), std::nullopt};
     }
     return {std::nullopt, calculator.enter(typed->input, *reading.entry)};
   }

@@ -103,13 +103,14 @@ void AngleEditor::focusOutEvent(QFocusEvent* event) {
 
 void AngleEditor::commit() {
   const std::string typed = text().toStdString();
-  const AngleReading reading = readAngle(typed, kind_, [this](std::string_view name) {
-    const Satellite* s = findSatellite(satellites_, name);
-    return s != nullptr ? std::optional<double>(s->position) : std::nullopt;
-  });
+  const AngleReading reading = readAngle(
+      typed, kind_, [this](std::string_view name) { return lookUpSatellite(satellites_, name); });
   if (!reading.entry) {
-    refuse(translated("AngleText", problemText(reading.problem)) + QLatin1Char(' ') +
-           translated("AngleText", acceptedText(kind_)));
+    QString what = translated("AngleText", problemText(reading.problem));
+    if (reading.problem == AngleProblem::AmbiguousSatellite) {
+      what = what.arg(toQString(candidateList(reading.candidates)));
+    }
+    refuse(what + QLatin1Char(' ') + translated("AngleText", acceptedText(kind_)));
     return;
   }
   const AngleEntry entry = *reading.entry;

@@ -31,7 +31,7 @@ int writeJobSheetHeadless(const JobSheetRequest& request, const EventRunner& run
   }
   SatelliteNames satellites;
   const SatelliteLookup lookup = [&satellites](std::string_view name) {
-    return satellites.position(name);
+    return satellites.find(name);
   };
   for (const QString& event : request.events) {
     if (const auto error = runner(calculator, event.toStdString(), lookup)) {

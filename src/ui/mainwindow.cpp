@@ -290,9 +290,7 @@ void MainWindow::enterSite(const Site& site) {
 }
 
 bool MainWindow::runEvents(const QStringList& events, const EventRunner& runner, QString* error) {
-  const SatelliteLookup lookup = [this](std::string_view name) {
-    return satellites_.position(name);
-  };
+  const SatelliteLookup lookup = [this](std::string_view name) { return satellites_.find(name); };
   for (const QString& event : events) {
     if (const auto problem = runner(calculator_, event.toStdString(), lookup)) {
       *error = toQString(*problem);

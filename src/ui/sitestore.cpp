@@ -100,7 +100,7 @@ std::optional<QString> SiteStore::problem(const Site& site) {
     const AngleReading reading = readAngle(text.toStdString(), kind);
     if (!reading.entry) {
       return tr("its %1 \"%2\" is refused: %3")
-          .arg(what, text, toQString(angleProblemText(reading.problem, kind)));
+          .arg(what, text, toQString(angleProblemText(reading, kind)));
     }
   }
   return std::nullopt;
