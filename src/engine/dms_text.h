@@ -11,8 +11,11 @@
 
 namespace kestrion {
 
-// "-33.9247" as a latitude is 33°55'28.9"S; seconds to a tenth, rounded half
-// away from zero. Empty for a label that is no angle of the kind.
-std::optional<std::string> dmsText(std::string_view label, AngleKind kind);
+// "-33.9247" as a latitude is 33°55'29"S: whole seconds, rounded half away
+// from zero, so a site typed in whole seconds comes back as typed. The
+// hemisphere in the language's letters. Empty for a label that is no angle
+// of the kind.
+std::optional<std::string> dmsText(std::string_view label, AngleKind kind,
+                                   const CompassLetters& letters = kEnglishLetters);
 
 }  // namespace kestrion

@@ -96,8 +96,8 @@ void JobMenusTest::copyEachPage_data() {
   QTest::newRow("gain") << 2 << QStringList{"Frequency\t12 GHz", "Antenna Gain\t39.7 dB"};
   QTest::newRow("G/T") << 3 << QStringList{"G/T\t31.2 dB/K"};
   QTest::newRow("alignment") << 4
-                             << QStringList{"Latitude\t60 deg", "Latitude (DMS)\t60°0'0.0\"N",
-                                            "Longitude (DMS)\t15°0'0.0\"E",
+                             << QStringList{"Latitude\t60 deg", "Latitude (DMS)\t60°0'0\"N",
+                                            "Longitude (DMS)\t15°0'0\"E",
                                             "Dish offset angle\t0 deg"};
   QTest::newRow("C/N") << 5 << QStringList{"Eirp\t40 dBW", "Rain\tClear sky"};
 }

@@ -44,7 +44,7 @@ with tempfile.TemporaryDirectory() as tmp:
     state = json.loads(run(CLI, "--date", DATE, "--offset-angle", "22.5", *EVENTS))
     t, p = state["texts"], state["pointing"]
     expected = ["Kestrion job sheet", f"Date: {DATE}", "Site: Roof 7",
-                f"{t['Latitud']} deg", "33°55'28.9\"S", "18°25'26.8\"E", f"{t['satposition']} deg",
+                f"{t['Latitud']} deg", "33°55'29\"S", "18°25'27\"E", f"{t['satposition']} deg",
                 f"{t['el']} deg", f"{t['az']} deg", f"{p['magneticAzimuth']} deg",
                 f"{abs(p['declination']):.2f}° {'W' if p['declination'] < 0 else 'E'}",
                 f"WMM2025, {DATE}", p["faceTilt"], "22.5 deg", f"{t['offset']} deg",
