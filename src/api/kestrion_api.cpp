@@ -71,8 +71,8 @@ int kestrion_run(kestrion_engine* engine, const char* event) {
 int kestrion_set_date(kestrion_engine* engine, const char* date) {
   const auto parsed = kestrion::parseDate(textOf(date));
   if (!parsed) {
-    return refuse(engine, "date \"" + std::string(textOf(date)) +
-                              "\" is not a date; allowed: YYYY-MM-DD, a day of the calendar");
+    return refuse(engine, "date " + kestrion::quotedText(textOf(date)) + " " +
+                              kestrion::dateProblem(textOf(date)));
   }
   engine->session.setDate(*parsed);
   return report(engine, {});
@@ -81,8 +81,8 @@ int kestrion_set_date(kestrion_engine* engine, const char* date) {
 int kestrion_set_offset_angle(kestrion_engine* engine, const char* degrees) {
   const auto tenths = kestrion::parseOffsetTenths(textOf(degrees));
   if (!tenths) {
-    return refuse(engine, "offset angle \"" + std::string(textOf(degrees)) +
-                              "\" is not an offset angle; allowed: 0 to 45 degrees with at most "
+    return refuse(engine, "offset angle " + kestrion::quotedText(textOf(degrees)) +
+                              " is not an offset angle; allowed: 0 to 45 degrees with at most "
                               "one decimal");
   }
   engine->session.setOffsetTenths(*tenths);
@@ -117,8 +117,8 @@ const char* kestrion_describe(kestrion_engine* engine) {
 int kestrion_set_text(kestrion_engine* engine, const char* value, const char* text) {
   const auto id = kestrion::valueNamed(textOf(value));
   if (!id || text == nullptr) {
-    return refuse(engine, "value \"" + std::string(textOf(value)) +
-                              "\" is unknown; allowed: one of the 37 value names, such as Latitud");
+    return refuse(engine, "value " + kestrion::quotedText(textOf(value)) +
+                              " is unknown; allowed: one of the 37 value names, such as Latitud");
   }
   engine->session.calculator().window().setText(*id, text);
   return report(engine, {});

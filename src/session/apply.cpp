@@ -1,5 +1,6 @@
 #include "apply.h"
 
+#include <algorithm>
 #include <utility>
 #include <variant>
 
@@ -7,9 +8,9 @@ namespace kestrion {
 namespace {
 
 AngleKind angleKind(Input input) {
-  return input == Input::latitude    ? AngleKind::Latitude
-         : input == Input::longitude ? AngleKind::Longitude
-                                     : AngleKind::Satellite;
+  const auto* entry = std::find_if(kTypedEntries.begin(), kTypedEntries.end(),
+                                   [input](const TypedEntryKind& e) { return e.input == input; });
+  return entry->kind;  // the parser makes typed entries of these inputs only
 }
 
 }  // namespace
@@ -36,7 +37,7 @@ RunResult runEvent(Calculator& calculator, std::string_view text, const Satellit
     return {RunStatus::refused, error->message};
   }
   const EventResult result = applyEvent(calculator, std::get<Event>(parsed), lookup);
-  const std::string event = "event \"" + std::string(text) + "\": ";
+  const std::string event = "event " + quotedText(text) + ": ";
   if (result.refusal) {
     return {RunStatus::refused, event + *result.refusal};
   }

@@ -7,6 +7,8 @@
 #include "engine/pointing.h"
 #include "engine/satellites.h"
 #include "jobsheet.h"
+#include "qtext.h"
+#include "session/event.h"
 
 namespace kestrion::ui {
 namespace {
@@ -21,9 +23,9 @@ int refuse(const QString& message) {
 int writeJobSheetHeadless(const JobSheetRequest& request, const EventRunner& runner) {
   const auto offsetTenths = parseOffsetTenths(request.offsetAngle.toStdString());
   if (!offsetTenths) {
-    return refuse(QStringLiteral("--offset-angle \"%1\" is not an offset angle; allowed: 0 to 45 "
+    return refuse(QStringLiteral("--offset-angle %1 is not an offset angle; allowed: 0 to 45 "
                                  "degrees with at most one decimal")
-                      .arg(request.offsetAngle));
+                      .arg(toQString(quotedText(request.offsetAngle.toStdString()))));
   }
   Calculator calculator;
   if (const auto fault = calculator.load()) {
