@@ -404,14 +404,14 @@ AngleReading parseAngle(std::string_view text, AngleKind kind, const CompassLett
 
 }  // namespace
 
-std::string_view trimmedBlanks(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
-    s.remove_prefix(1);
+std::string_view trimmedBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+    text.remove_prefix(1);
   }
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
-    s.remove_suffix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+    text.remove_suffix(1);
   }
-  return s;
+  return text;
 }
 
 AngleReading readAngle(std::string_view text, AngleKind kind, const SatelliteLookup& lookup,

@@ -44,10 +44,12 @@ std::string key(std::string_view text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const std::string_view rest = text.substr(i);
-    const auto* dropped = std::find_if(kDropped.begin(), kDropped.end(),
-                                       [rest](std::string_view d) { return rest.starts_with(d); });
-    if (dropped != kDropped.end()) {
-      i += dropped->size() - 1;
+    std::size_t skip = 0;
+    for (const std::string_view dropped : kDropped) {
+      skip = rest.starts_with(dropped) ? dropped.size() : skip;
+    }
+    if (skip > 0) {
+      i += skip - 1;
     } else if (!isSeparator(text[i])) {
       out += text[i] == ',' ? '.' : lower(text[i]);
     }

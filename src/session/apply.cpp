@@ -1,6 +1,5 @@
 #include "apply.h"
 
-#include <algorithm>
 #include <utility>
 #include <variant>
 
@@ -8,9 +7,12 @@ namespace kestrion {
 namespace {
 
 AngleKind angleKind(Input input) {
-  const auto* entry = std::find_if(kTypedEntries.begin(), kTypedEntries.end(),
-                                   [input](const TypedEntryKind& e) { return e.input == input; });
-  return entry->kind;  // the parser makes typed entries of these inputs only
+  for (const TypedEntryKind& entry : kTypedEntries) {
+    if (entry.input == input) {
+      return entry.kind;
+    }
+  }
+  return AngleKind::Satellite;  // the parser makes typed entries of those inputs only
 }
 
 }  // namespace
