@@ -313,6 +313,10 @@
         <source>Visit:</source>
         <translation>Web:</translation>
     </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelita</translation>
+    </message>
 </context>
 <context>
     <name>JobSheet</name>
@@ -657,6 +661,10 @@
         <source>The elevation is imported from Antenna alignment calculations</source>
         <translation>Elewacja jest przeniesiona z części Ustawienie anteny</translation>
     </message>
+    <message>
+        <source>The satellite chosen by name</source>
+        <translation>Satelita wybrany po nazwie</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>
@@ -686,14 +694,6 @@
     <message>
         <source>Type the satellite position or name</source>
         <translation>Wpisz pozycję lub nazwę satelity</translation>
-    </message>
-    <message>
-        <source>%1° W</source>
-        <translation>%1° W</translation>
-    </message>
-    <message>
-        <source>%1° E</source>
-        <translation>%1° E</translation>
     </message>
 </context>
 <context>
@@ -844,6 +844,22 @@
     <message>
         <source>Weak magnetic field: a compass is unreliable here.</source>
         <translation>Słabe pole magnetyczne: kompas jest tu zawodny.</translation>
+    </message>
+    <message>
+        <source>Below the horizon: not visible from this site.</source>
+        <translation>Poniżej horyzontu: niewidoczny z tego miejsca.</translation>
+    </message>
+    <message>
+        <source>At a pole the azimuth is arbitrary.</source>
+        <translation>Na biegunie azymut jest dowolny.</translation>
+    </message>
+    <message>
+        <source>The magnetic model does not cover this date.</source>
+        <translation>Model magnetyczny nie obejmuje tej daty.</translation>
+    </message>
+    <message>
+        <source>%1: not this position</source>
+        <translation>%1: nie ta pozycja</translation>
     </message>
 </context>
 <context>

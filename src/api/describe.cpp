@@ -24,7 +24,7 @@ constexpr std::array<std::string_view, 8> kLookNames{
     "inputBoxWhite", "resultBox", "resultBoxGrey", "warning",
 };
 constexpr std::array<std::string_view, layout::kAidCount> kAidNames{
-    "magneticBearing", "declination", "faceTilt", "warnings"};
+    "magneticBearing", "declination", "faceTilt", "warnings", "satelliteName"};
 constexpr std::array<std::string_view, layout::kCommandCount> kCommandNames{"quit", "footprints",
                                                                             "homePage"};
 constexpr std::array<std::string_view, 5> kStopNames{"tabs", "slider", "option", "command",

@@ -1,5 +1,8 @@
 #include "dms_text.h"
 
+#include <array>
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 namespace kestrion {
@@ -23,6 +26,15 @@ std::optional<std::string> dmsText(std::string_view label, AngleKind kind,
                                                       : (negative ? letters.west : letters.east);
   return std::to_string(degrees) + "°" + std::to_string(minutes) + "'" +
          std::to_string(seconds % 60) + "\"" + hemisphere;
+}
+
+std::string eastWestText(double degrees, int decimals, const CompassLetters& letters) {
+  // Fixed decimals whatever the C locale says: the window runs in the user's
+  // locale, and a decimal comma would disagree with every other figure.
+  std::array<char, 32> digits{};
+  const auto res = std::to_chars(digits.data(), digits.data() + digits.size(), std::fabs(degrees),
+                                 std::chars_format::fixed, decimals);
+  return std::string(digits.data(), res.ptr) + "° " + (degrees < 0 ? letters.west : letters.east);
 }
 
 }  // namespace kestrion

@@ -62,8 +62,8 @@ std::string_view designation(const Satellite& s) {
   return std::string_view(s.name).substr(0, s.name.rfind(' '));
 }
 
-std::int64_t tenThousandths(double position) {
-  return std::llround(position * 10000.0);
+std::int32_t tenThousandths(double position) {
+  return static_cast<std::int32_t>(std::lround(position * 10000.0));
 }
 
 // DDD[.D...](E|W): the position text after the last separator.
@@ -163,7 +163,7 @@ bool validNamePart(std::string_view namePart) {
 // where the rest reads as a position. Never inside a number or a character.
 struct NameAndPosition {
   std::string name;  // as key() gives it
-  std::int64_t position;
+  std::int32_t position;
 };
 
 std::vector<NameAndPosition> namesWithPositions(std::string_view typed,
@@ -324,6 +324,12 @@ SatelliteFound lookUpSatellite(const std::vector<Satellite>& satellites, std::st
     out.candidates.push_back(s->name);
   }
   return out;
+}
+
+std::optional<std::int32_t> positionNamed(std::string_view name, const CompassLetters& letters) {
+  // The cuts run left to right; the last is the shortest position.
+  const auto cuts = namesWithPositions(trimmedBlanks(name), letters);
+  return cuts.empty() ? std::nullopt : std::optional<std::int32_t>(cuts.back().position);
 }
 
 std::vector<const Satellite*> completeSatellite(const std::vector<Satellite>& satellites,

@@ -6,6 +6,7 @@
 // Only the names are read, never the files.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,6 +63,12 @@ const Satellite* findSatellite(const std::vector<Satellite>& satellites, std::st
 // The same as typed entry looks it up.
 SatelliteFound lookUpSatellite(const std::vector<Satellite>& satellites, std::string_view typed,
                                const CompassLetters& letters = kEnglishLetters);
+
+// The position a name ends with, in ten-thousandths of a degree, as a
+// listed name does ("Thor 5 0.8W"); empty for a name without one
+// ("Astra 1KR").
+std::optional<std::int32_t> positionNamed(std::string_view name,
+                                          const CompassLetters& letters = kEnglishLetters);
 
 // The satellites a partly typed name may become, in list order: those whose
 // name starts with it, compared as above, and those whose designation

@@ -6,6 +6,9 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "layout.h"
+#include "qtext.h"
+
 namespace kestrion::ui {
 namespace {
 
@@ -53,6 +56,20 @@ bool installLanguage(QCoreApplication& app, const QString& code) {
   }
   install(app, QLocale(code));
   return true;
+}
+
+CompassLetters compassLetters() {
+  const auto letter = [](CompassPoint point, char english) {
+    const QString shown = translated("Caption", compassLetter(point));
+    return shown.size() == 1 && shown.front() >= QLatin1Char('A') &&
+                   shown.front() <= QLatin1Char('Z')
+               ? shown.front().toLatin1()
+               : english;
+  };
+  return {letter(CompassPoint::north, kEnglishLetters.north),
+          letter(CompassPoint::east, kEnglishLetters.east),
+          letter(CompassPoint::south, kEnglishLetters.south),
+          letter(CompassPoint::west, kEnglishLetters.west)};
 }
 
 }  // namespace kestrion::ui

@@ -19,7 +19,9 @@
 
 #include "accessibility.h"
 #include "angleeditor.h"
+#include "engine/dms_text.h"
 #include "jobmenus.h"
+#include "language.h"
 #include "looks.h"
 #include "model/numtext.h"
 #include "pagetext.h"
@@ -178,6 +180,7 @@ void MainWindow::buildPointing(QWidget* page) {
     showPointing();
   });
   showPointing();
+  showSatelliteName();
 }
 
 void MainWindow::showPointing() {
@@ -185,30 +188,65 @@ void MainWindow::showPointing() {
     return;
   }
   const Pointing p = aid_.at(calculator_.window(), date_, offsetTenths_);
-  bound_.aids[static_cast<std::size_t>(Aid::magneticBearing)]->setText(
-      toQString(p.magneticAzimuth));
-  bound_.aids[static_cast<std::size_t>(Aid::declination)]->setText(PageText::declination(p));
-  bound_.aids[static_cast<std::size_t>(Aid::faceTilt)]->setText(PageText::faceTilt(p));
-  // A word or two on the page; the whole sentences in the tooltip.
+  aid(Aid::magneticBearing)->setText(toQString(p.magneticAzimuth));
+  aid(Aid::declination)
+      ->setText(p.declination ? toQString(eastWestText(*p.declination, 2, compassLetters()))
+                              : QString());
+  aid(Aid::faceTilt)->setText(p.faceTilt.empty() ? QString() : PageText::faceTilt(p));
+  aid(Aid::warnings)->setText(shortWarnings(p).join(QLatin1Char(' ')));
+  QStringList sentences;
+  for (const std::string& w : p.warnings) {
+    sentences << toQString(w);
+  }
+  aid(Aid::warnings)->setToolTip(sentences.join(QLatin1Char('\n')));
+  aid(Aid::warnings)->setAccessibleDescription(sentences.join(QLatin1Char(' ')));
+  pointers_->setMagneticNorth(p.declination);
+}
+
+// A word or two on the page; the whole sentences in the tooltip. Below the
+// horizon the compass's caveats are moot, and two lines are all there is.
+QStringList MainWindow::shortWarnings(const Pointing& p) {
   QStringList shortForms;
+  if (p.belowHorizon) {
+    shortForms << tr("Below the horizon: not visible from this site.");
+    if (p.atPole) {
+      shortForms << tr("At a pole the azimuth is arbitrary.");
+    }
+    return shortForms;
+  }
   if (p.noModel) {
     shortForms << tr("No magnetic model: no magnetic bearing.");
   }
   if (p.outsideModel) {
     shortForms << tr("Date outside the magnetic model (2025 to 2029).");
   }
+  if (p.dateNotCovered) {
+    shortForms << tr("The magnetic model does not cover this date.");
+  }
   if (p.weakField) {
     shortForms << tr("Weak magnetic field: a compass is unreliable here.");
   }
-  TextLabel* warnings = bound_.aids[static_cast<std::size_t>(Aid::warnings)];
-  warnings->setText(shortForms.join(QLatin1Char(' ')));
-  QStringList sentences;
-  for (const std::string& w : p.warnings) {
-    sentences << toQString(w);
+  return shortForms;
+}
+
+TextLabel* MainWindow::aid(Aid id) const {
+  return bound_.aids.at(static_cast<std::size_t>(id));
+}
+
+// The satellite's name beside its position: as typed and found, or a saved
+// name that names another position, marked as not matching.
+void MainWindow::showSatelliteName() {
+  TextLabel* name = aid(Aid::satelliteName);
+  if (name == nullptr) {
+    return;
   }
-  warnings->setToolTip(sentences.join(QLatin1Char('\n')));
-  warnings->setAccessibleDescription(sentences.join(QLatin1Char(' ')));
-  pointers_->setMagneticNorth(p.declination);
+  QPalette palette = name->palette();
+  palette.setColor(QPalette::WindowText, mismatchedName_.isEmpty()
+                                             ? this->palette().color(QPalette::WindowText)
+                                             : warningColour());
+  name->setPalette(palette);
+  name->setText(mismatchedName_.isEmpty() ? toQString(calculator_.satelliteName())
+                                          : tr("%1: not this position").arg(mismatchedName_));
 }
 
 void MainWindow::setDate(calc::CalendarDate date) {
@@ -280,10 +318,16 @@ void MainWindow::enterSite(const Site& site) {
     if (!reading.entry) {
       continue;  // the store refuses such a site when it reads it
     }
-    if (kind == AngleKind::Satellite) {
+    if (kind == AngleKind::Satellite && site.satelliteNameMatches) {
       reading.entry->satellite = site.satelliteName.toStdString();
     }
     angleEntered(id, *reading.entry);
+  }
+  // The position decides; a name that names another is shown as such and
+  // goes no further (not into the sheet, not into a site saved again).
+  if (!site.satelliteNameMatches) {
+    mismatchedName_ = site.satelliteName;
+    showSatelliteName();
   }
   bound_.offsetAngle->setValue(site.offsetTenths / 10.0);
   siteName_ = site.name;
@@ -419,6 +463,10 @@ void MainWindow::showChanges() {
   }
   if (model.takeChangedLines().any() && pointers_ != nullptr) {
     pointers_->linesChanged();
+  }
+  if (texts.test(index(Value::satellite))) {
+    mismatchedName_.clear();
+    showSatelliteName();
   }
   constexpr std::array kPointingInputs{Value::latitude, Value::longitude, Value::azimuth,
                                        Value::elevation};

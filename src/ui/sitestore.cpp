@@ -9,6 +9,7 @@
 
 #include "engine/angle_text.h"
 #include "engine/pointing.h"
+#include "engine/satellites.h"
 #include "qtext.h"
 
 namespace kestrion::ui {
@@ -70,6 +71,15 @@ const Entry* findEntry(const std::vector<Entry>& entries, const QString& name) {
   return found == entries.end() ? nullptr : &*found;
 }
 
+// A satellite's name ends with its position ("Astra 19.2E"); one that ends
+// with another than the site's does not belong to it. A name without a
+// position cannot be judged here and is taken as it is.
+bool nameFitsPosition(const Site& site) {
+  const auto named = positionNamed(site.satelliteName.toStdString());
+  const auto reading = readAngle(site.satellite.toStdString(), AngleKind::Satellite);
+  return !named || !reading.entry || *named == reading.entry->tenThousandths;
+}
+
 qint64 nextUse(const std::vector<Entry>& entries) {
   qint64 last = 0;
   for (const Entry& e : entries) {
@@ -128,11 +138,16 @@ SiteStore::Contents SiteStore::load() const {
       why = tr("its last use is not a number");
     }
     if (why) {
+      // The reasons that quote a refusal end with its full stop already.
+      if (why->endsWith(QLatin1Char('.'))) {
+        why->chop(1);
+      }
       contents.warnings
           << tr("Saved site \"%1\" (entry %2) skipped: %3.").arg(e.site.name, e.key, *why);
       continue;
     }
     e.site.offsetTenths = *tenths;
+    e.site.satelliteNameMatches = nameFitsPosition(e.site);
     contents.sites.push_back(e.site);
   }
   std::stable_sort(contents.sites.begin(), contents.sites.end(),

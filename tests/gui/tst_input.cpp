@@ -1,4 +1,6 @@
 // The window driven as a user drives it: mouse and keyboard on real widgets.
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -81,6 +83,7 @@ class InputTest : public QObject {
   void focusOrder();
   void buttonsSignal();
   void typedSite();
+  void satelliteByName();
   void menusByKeyboard();
   void focusIndicator_data();
   void focusIndicator();
@@ -470,6 +473,33 @@ void InputTest::typedSite() {
   // A slider step afterwards writes its whole-number text again.
   QTest::keyClick(latitude, Qt::Key_Right);
   QCOMPARE(labelText(*window_, "Latitud"), QStringLiteral("-33"));
+}
+
+// A name as people type it offers the listed names; one Enter on the list
+// takes the satellite, whose name shows beside its position until another
+// position is set.
+void InputTest::satelliteByName() {
+  showWindow(*window_);
+  showPage(*window_, 4);
+  window_->editAngle(kestrion::Input::satellite);
+  auto* editor = window_->findChild<QLineEdit*>("angleEditor");
+  QVERIFY(editor);
+  editor->selectAll();
+  QTest::keyClicks(editor, "hot bird 13");
+  if (editor->completer() == nullptr || editor->completer()->model()->rowCount() == 0) {
+    QSKIP("no DVB-S scan tables here (dtv-scan-tables)");
+  }
+  QTRY_VERIFY(editor->completer()->popup()->isVisible());
+  QAbstractItemView* list = editor->completer()->popup();
+  QTest::keyClick(list, Qt::Key_Down);
+  const QString chosen = list->currentIndex().data(Qt::EditRole).toString();
+  QVERIFY2(chosen.startsWith("Hotbird"), qPrintable(chosen));
+  QTest::keyClick(list, Qt::Key_Return);
+  QTRY_VERIFY(window_->findChild<QLineEdit*>("angleEditor") == nullptr);
+  QCOMPARE(labelText(*window_, "satposition"), QStringLiteral("13"));
+  QCOMPARE(labelText(*window_, "satelliteName"), chosen);
+  QTest::keyClick(slider(*window_, "HScroll19"), Qt::Key_Right);
+  QCOMPARE(labelText(*window_, "satelliteName"), QString());
 }
 
 // F10 opens the menu bar; Right walks it; Alt and an access key open a menu.

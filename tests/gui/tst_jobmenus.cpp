@@ -79,6 +79,8 @@ class JobMenusTest : public QObject {
   void chooseSiteAsTyped();
   void exportAndPrint();
   void saveAsksBeforeReplacing();
+  void satelliteNameAgainstPosition_data();
+  void satelliteNameAgainstPosition();
 
  private:
   JobMenus* menus() const { return window_->findChild<JobMenus*>(); }
@@ -193,6 +195,7 @@ void JobMenusTest::corruptStore() {
   QCOMPARE(contents.sites.front().name, QStringLiteral("Good"));
   QCOMPARE(contents.warnings.size(), 1);
   QVERIFY2(contents.warnings.back().contains(warning), qPrintable(contents.warnings.back()));
+  QVERIFY2(!contents.warnings.back().endsWith(".."), qPrintable(contents.warnings.back()));
   QString error;
   QVERIFY2(store.save(kBarn, &error), qPrintable(error));
   QCOMPARE(names(store), (QStringList{"Barn", "Good"}));
@@ -316,6 +319,45 @@ void JobMenusTest::saveAsksBeforeReplacing() {
     QCOMPARE(asked.size(), 1);
     QCOMPARE(menus()->store().load().sites.front().latitude, QString(latitude));
   }
+}
+
+void JobMenusTest::satelliteNameAgainstPosition_data() {
+  QTest::addColumn<QString>("position");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("shown");  // beside the position
+  QTest::addColumn<QString>("kept");   // for the sheet and a site saved again
+  QTest::newRow("matching") << "19.2"
+                            << "Astra 19.2E"
+                            << "Astra 19.2E"
+                            << "Astra 19.2E";
+  QTest::newRow("another position") << "13"
+                                    << "Astra 19.2E"
+                                    << "Astra 19.2E: not this position"
+                                    << "";
+  QTest::newRow("no position in it") << "19.2"
+                                     << "Astra 1KR"
+                                     << "Astra 1KR"
+                                     << "Astra 1KR";
+}
+
+// A saved site whose satellite name names another position (an edited file)
+// loads by its position; the name is shown as not matching and kept out.
+void JobMenusTest::satelliteNameAgainstPosition() {
+  QFETCH(QString, position);
+  QFETCH(QString, name);
+  QFETCH(QString, shown);
+  QFETCH(QString, kept);
+  Site site = kRoof;
+  site.satellite = position;
+  site.satelliteName = name;
+  QString error;
+  QVERIFY(menus()->store().save(site, &error));
+  auto* sites = window_->findChild<QMenu*>("sitesMenu");
+  Q_EMIT sites->aboutToShow();
+  sites->actions().at(0)->trigger();
+  QCOMPARE(labelText(*window_, "satposition"), position);
+  QCOMPARE(labelText(*window_, "satelliteName"), shown);
+  QCOMPARE(QString::fromStdString(window_->jobState().satelliteName), kept);
 }
 
 int main(int argc, char* argv[]) {
