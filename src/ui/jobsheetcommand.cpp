@@ -1,6 +1,7 @@
 #include "jobsheetcommand.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -26,6 +27,14 @@ int writeJobSheetHeadless(const JobSheetRequest& request, const EventRunner& run
     return refuse(QStringLiteral("--offset-angle %1 is not an offset angle; allowed: 0 to 45 "
                                  "degrees with at most one decimal")
                       .arg(toQString(quotedText(request.offsetAngle.toStdString()))));
+  }
+  // The sheet prints the name on one line.
+  const bool oneLine = std::none_of(request.siteName.begin(), request.siteName.end(),
+                                    [](QChar c) { return c.category() == QChar::Other_Control; });
+  if (!oneLine) {
+    return refuse(QStringLiteral("--site %1 holds a line break or another control character; "
+                                 "allowed: a name on one line")
+                      .arg(toQString(quotedText(request.siteName.toStdString()))));
   }
   Calculator calculator;
   if (const auto fault = calculator.load()) {

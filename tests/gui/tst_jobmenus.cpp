@@ -271,6 +271,11 @@ void JobMenusTest::chooseSiteAsTyped() {
 // The window's job sheet: written, printed to a PDF printer, and a path that
 // cannot be written answered with a message box and no file.
 void JobMenusTest::exportAndPrint() {
+  // Export PDF starts with the site and the date, in a name any file system takes.
+  window_->setSiteName("Roof/7: east");
+  window_->setDate({2026, 12, 9});
+  QCOMPARE(QFileInfo(menus()->suggestedPdfPath()).fileName(),
+           QStringLiteral("Roof-7- east 2026-12-09.pdf"));
   QTemporaryDir dir;
   QVERIFY(menus()->exportPdfTo(dir.filePath("sheet.pdf")));
   QVERIFY(QFileInfo(dir.filePath("sheet.pdf")).size() > 1000);

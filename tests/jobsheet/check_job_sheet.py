@@ -78,6 +78,8 @@ with tempfile.TemporaryDirectory() as tmp:
         (os.path.join(tmp, "b.pdf"), ["latitude:=95"], "latitude"),
         (os.path.join(tmp, "b.pdf"), ["--offset-angle", "50"], "0 to 45"),
         (os.path.join(tmp, "b.pdf"), ["--date", "2026-13-01"], "YYYY-MM-DD"),
+        (os.path.join(tmp, "b.pdf"), ["--date", "1899-12-31"], "1900 to 2100"),
+        (os.path.join(tmp, "b.pdf"), ["--site", "Roof\n7"], "line break"),
     ]
     for path, args, says in refused:
         before = sorted(os.listdir(tmp))
