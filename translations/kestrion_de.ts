@@ -822,11 +822,11 @@
     </message>
     <message>
         <source>%1° leans back</source>
-        <translation>%1° nach hinten geneigt</translation>
+        <translation>%1° nach hinten</translation>
     </message>
     <message>
         <source>%1° leans forward</source>
-        <translation>%1° nach vorn geneigt</translation>
+        <translation>%1° nach vorn</translation>
     </message>
     <message>
         <source>%1° upright</source>

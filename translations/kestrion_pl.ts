@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>Feed Losses (dB)</source>
-        <translation>Tłum. feedu (dB)</translation>
+        <translation>Straty tuby (dB)</translation>
     </message>
     <message>
         <source>Dish Diameter (m)</source>
@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>NF to Noise Temperature</source>
-        <translation>Szumy na temperaturę szumową</translation>
+        <translation>NF na temperaturę szumową</translation>
     </message>
     <message>
         <source>Antenna Gain Calculations</source>
