@@ -34,14 +34,16 @@ std::optional<std::int64_t> plainDecimal(std::string_view s) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
-  const auto lookup = [](std::string_view name) -> std::optional<double> {
-    if (name == "Astra 19.2E") return 19.2;
-    return std::nullopt;
+  const auto lookup = [](std::string_view name) {
+    kestrion::SatelliteFound found;
+    if (name == "Astra 19.2E") found = {19.2, "Astra 19.2E", {}};
+    if (name == "Astra") found.candidates = {"Astra 19.2E", "Astra 23.5E"};
+    return found;
   };
   for (const AngleKind kind : {AngleKind::Latitude, AngleKind::Longitude, AngleKind::Satellite}) {
     const auto r = kestrion::readAngle(text, kind, lookup);
     if (!r.entry) {
-      if (kestrion::angleProblemText(r.problem, kind).find('\n') != std::string::npos) std::abort();
+      if (kestrion::angleProblemText(r, kind).find('\n') != std::string::npos) std::abort();
       continue;
     }
     const auto& e = *r.entry;

@@ -49,11 +49,15 @@
     </message>
     <message>
         <source>Longitude: -180 to 180 degrees, E or W, e.g. 13.405, -5, 5W, W5, 13°24&apos;18&quot;E or 13 24 18 E.</source>
-        <translation>Längengrad: -180 bis 180 Grad, E (Ost) oder W, z. B. 13.405, -5, 5W, W5, 13°24&apos;18&quot;E oder 13 24 18 E.</translation>
+        <translation>Längengrad: -180 bis 180 Grad, O oder W (auch E für Ost), z. B. 13.405, -5, 5W, W5, 13°24&apos;18&quot;O oder 13 24 18 O.</translation>
     </message>
     <message>
         <source>Satellite position: -180 to 180 degrees, E or W, e.g. 19.2E, 19,2, -5, 5W or 30°0&apos;W, or a satellite name such as Astra 19.2E.</source>
-        <translation>Satellitenposition: -180 bis 180 Grad, E (Ost) oder W, z. B. 19.2E, 19,2, -5, 5W oder 30°0&apos;W, oder ein Satellitenname wie Astra 19.2E.</translation>
+        <translation>Satellitenposition: -180 bis 180 Grad, O oder W (auch E für Ost), z. B. 19.2O, 19,2, -5, 5W oder 30°0&apos;W, oder ein Satellitenname wie Astra 19.2E.</translation>
+    </message>
+    <message>
+        <source>That name does not single out one satellite; it fits %1.</source>
+        <translation>Der Name bezeichnet nicht genau einen Satelliten; er passt auf %1.</translation>
     </message>
 </context>
 <context>
@@ -308,6 +312,10 @@
     <message>
         <source>Visit:</source>
         <translation>Web:</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
     </message>
 </context>
 <context>
@@ -657,6 +665,10 @@
         <source>The elevation is imported from Antenna alignment calculations</source>
         <translation>Die Elevation wird aus der Antennenausrichtung übernommen</translation>
     </message>
+    <message>
+        <source>The satellite chosen by name</source>
+        <translation>Der nach Namen gewählte Satellit</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>
@@ -686,14 +698,6 @@
     <message>
         <source>Type the satellite position or name</source>
         <translation>Satellitenposition oder -namen eingeben</translation>
-    </message>
-    <message>
-        <source>%1° W</source>
-        <translation>%1° W</translation>
-    </message>
-    <message>
-        <source>%1° E</source>
-        <translation>%1° O</translation>
     </message>
 </context>
 <context>
@@ -822,11 +826,11 @@
     </message>
     <message>
         <source>%1° leans back</source>
-        <translation>%1° nach hinten geneigt</translation>
+        <translation>%1° nach hinten</translation>
     </message>
     <message>
         <source>%1° leans forward</source>
-        <translation>%1° nach vorn geneigt</translation>
+        <translation>%1° nach vorn</translation>
     </message>
     <message>
         <source>%1° upright</source>
@@ -843,6 +847,22 @@
     <message>
         <source>Weak magnetic field: a compass is unreliable here.</source>
         <translation>Schwaches Magnetfeld: Ein Kompass ist hier unzuverlässig.</translation>
+    </message>
+    <message>
+        <source>Below the horizon: not visible from this site.</source>
+        <translation>Unter dem Horizont: von diesem Standort nicht sichtbar.</translation>
+    </message>
+    <message>
+        <source>At a pole the azimuth is arbitrary.</source>
+        <translation>Am Pol ist der Azimut beliebig.</translation>
+    </message>
+    <message>
+        <source>The magnetic model does not cover this date.</source>
+        <translation>Das Magnetfeldmodell deckt dieses Datum nicht ab.</translation>
+    </message>
+    <message>
+        <source>%1: not this position</source>
+        <translation>%1: nicht diese Position</translation>
     </message>
 </context>
 <context>

@@ -49,11 +49,15 @@
     </message>
     <message>
         <source>Longitude: -180 to 180 degrees, E or W, e.g. 13.405, -5, 5W, W5, 13°24&apos;18&quot;E or 13 24 18 E.</source>
-        <translation>Longitud: de -180 a 180 grados, E u W (oeste), p. ej. 13.405, -5, 5W, W5, 13°24&apos;18&quot;E o 13 24 18 E.</translation>
+        <translation>Longitud: de -180 a 180 grados, E u O (también W para oeste), p. ej. 13.405, -5, 5O, O5, 13°24&apos;18&quot;E o 13 24 18 E.</translation>
     </message>
     <message>
         <source>Satellite position: -180 to 180 degrees, E or W, e.g. 19.2E, 19,2, -5, 5W or 30°0&apos;W, or a satellite name such as Astra 19.2E.</source>
-        <translation>Posición del satélite: de -180 a 180 grados, E u W (oeste), p. ej. 19.2E, 19,2, -5, 5W o 30°0&apos;W, o un nombre de satélite como Astra 19.2E.</translation>
+        <translation>Posición del satélite: de -180 a 180 grados, E u O (también W para oeste), p. ej. 19.2E, 19,2, -5, 5O o 30°0&apos;O, o un nombre de satélite como Astra 19.2E.</translation>
+    </message>
+    <message>
+        <source>That name does not single out one satellite; it fits %1.</source>
+        <translation>Ese nombre no identifica un solo satélite; corresponde a %1.</translation>
     </message>
 </context>
 <context>
@@ -308,6 +312,10 @@
     <message>
         <source>Visit:</source>
         <translation>Web:</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
     </message>
 </context>
 <context>
@@ -657,6 +665,10 @@
         <source>The elevation is imported from Antenna alignment calculations</source>
         <translation>La elevación se toma de Orientación de la antena</translation>
     </message>
+    <message>
+        <source>The satellite chosen by name</source>
+        <translation>El satélite elegido por su nombre</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>
@@ -686,14 +698,6 @@
     <message>
         <source>Type the satellite position or name</source>
         <translation>Escriba la posición o el nombre del satélite</translation>
-    </message>
-    <message>
-        <source>%1° W</source>
-        <translation>%1° O</translation>
-    </message>
-    <message>
-        <source>%1° E</source>
-        <translation>%1° E</translation>
     </message>
 </context>
 <context>
@@ -843,6 +847,22 @@
     <message>
         <source>Weak magnetic field: a compass is unreliable here.</source>
         <translation>Campo magnético débil: aquí una brújula no es fiable.</translation>
+    </message>
+    <message>
+        <source>Below the horizon: not visible from this site.</source>
+        <translation>Bajo el horizonte: no se ve desde este lugar.</translation>
+    </message>
+    <message>
+        <source>At a pole the azimuth is arbitrary.</source>
+        <translation>En un polo el acimut es arbitrario.</translation>
+    </message>
+    <message>
+        <source>The magnetic model does not cover this date.</source>
+        <translation>El modelo magnético no cubre esta fecha.</translation>
+    </message>
+    <message>
+        <source>%1: not this position</source>
+        <translation>%1: no es esta posición</translation>
     </message>
 </context>
 <context>

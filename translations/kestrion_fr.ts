@@ -49,11 +49,15 @@
     </message>
     <message>
         <source>Longitude: -180 to 180 degrees, E or W, e.g. 13.405, -5, 5W, W5, 13°24&apos;18&quot;E or 13 24 18 E.</source>
-        <translation>Longitude : de -180 à 180 degrés, E ou W (ouest), p. ex. 13.405, -5, 5W, W5, 13°24&apos;18&quot;E ou 13 24 18 E.</translation>
+        <translation>Longitude : de -180 à 180 degrés, E ou O (W aussi pour ouest), p. ex. 13.405, -5, 5O, O5, 13°24&apos;18&quot;E ou 13 24 18 E.</translation>
     </message>
     <message>
         <source>Satellite position: -180 to 180 degrees, E or W, e.g. 19.2E, 19,2, -5, 5W or 30°0&apos;W, or a satellite name such as Astra 19.2E.</source>
-        <translation>Position du satellite : de -180 à 180 degrés, E ou W (ouest), p. ex. 19.2E, 19,2, -5, 5W ou 30°0&apos;W, ou un nom de satellite comme Astra 19.2E.</translation>
+        <translation>Position du satellite : de -180 à 180 degrés, E ou O (W aussi pour ouest), p. ex. 19.2E, 19,2, -5, 5O ou 30°0&apos;O, ou un nom de satellite comme Astra 19.2E.</translation>
+    </message>
+    <message>
+        <source>That name does not single out one satellite; it fits %1.</source>
+        <translation>Ce nom ne désigne pas un seul satellite ; il correspond à %1.</translation>
     </message>
 </context>
 <context>
@@ -308,6 +312,10 @@
     <message>
         <source>Visit:</source>
         <translation>Web :</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
     </message>
 </context>
 <context>
@@ -657,6 +665,10 @@
         <source>The elevation is imported from Antenna alignment calculations</source>
         <translation>L&apos;élévation est reprise du Pointage de l&apos;antenne</translation>
     </message>
+    <message>
+        <source>The satellite chosen by name</source>
+        <translation>Le satellite choisi par son nom</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>
@@ -686,14 +698,6 @@
     <message>
         <source>Type the satellite position or name</source>
         <translation>Saisissez la position ou le nom du satellite</translation>
-    </message>
-    <message>
-        <source>%1° W</source>
-        <translation>%1° O</translation>
-    </message>
-    <message>
-        <source>%1° E</source>
-        <translation>%1° E</translation>
     </message>
 </context>
 <context>
@@ -843,6 +847,22 @@
     <message>
         <source>Weak magnetic field: a compass is unreliable here.</source>
         <translation>Champ magnétique faible : une boussole n&apos;est pas fiable ici.</translation>
+    </message>
+    <message>
+        <source>Below the horizon: not visible from this site.</source>
+        <translation>Sous l&apos;horizon : invisible depuis ce site.</translation>
+    </message>
+    <message>
+        <source>At a pole the azimuth is arbitrary.</source>
+        <translation>Au pôle, l&apos;azimut est arbitraire.</translation>
+    </message>
+    <message>
+        <source>The magnetic model does not cover this date.</source>
+        <translation>Le modèle magnétique ne couvre pas cette date.</translation>
+    </message>
+    <message>
+        <source>%1: not this position</source>
+        <translation>%1 : pas cette position</translation>
     </message>
 </context>
 <context>

@@ -49,11 +49,15 @@
     </message>
     <message>
         <source>Longitude: -180 to 180 degrees, E or W, e.g. 13.405, -5, 5W, W5, 13°24&apos;18&quot;E or 13 24 18 E.</source>
-        <translation>Longitudine: da -180 a 180 gradi, E o W (ovest), ad es. 13.405, -5, 5W, W5, 13°24&apos;18&quot;E o 13 24 18 E.</translation>
+        <translation>Longitudine: da -180 a 180 gradi, E o O (anche W per ovest), ad es. 13.405, -5, 5O, O5, 13°24&apos;18&quot;E o 13 24 18 E.</translation>
     </message>
     <message>
         <source>Satellite position: -180 to 180 degrees, E or W, e.g. 19.2E, 19,2, -5, 5W or 30°0&apos;W, or a satellite name such as Astra 19.2E.</source>
-        <translation>Posizione del satellite: da -180 a 180 gradi, E o W (ovest), ad es. 19.2E, 19,2, -5, 5W o 30°0&apos;W, oppure un nome di satellite come Astra 19.2E.</translation>
+        <translation>Posizione del satellite: da -180 a 180 gradi, E o O (anche W per ovest), ad es. 19.2E, 19,2, -5, 5O o 30°0&apos;O, oppure un nome di satellite come Astra 19.2E.</translation>
+    </message>
+    <message>
+        <source>That name does not single out one satellite; it fits %1.</source>
+        <translation>Questo nome non individua un solo satellite; corrisponde a %1.</translation>
     </message>
 </context>
 <context>
@@ -308,6 +312,10 @@
     <message>
         <source>Visit:</source>
         <translation>Web:</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
     </message>
 </context>
 <context>
@@ -657,6 +665,10 @@
         <source>The elevation is imported from Antenna alignment calculations</source>
         <translation>L&apos;elevazione è ripresa da Puntamento dell&apos;antenna</translation>
     </message>
+    <message>
+        <source>The satellite chosen by name</source>
+        <translation>Il satellite scelto per nome</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>
@@ -686,14 +698,6 @@
     <message>
         <source>Type the satellite position or name</source>
         <translation>Scrivere la posizione o il nome del satellite</translation>
-    </message>
-    <message>
-        <source>%1° W</source>
-        <translation>%1° O</translation>
-    </message>
-    <message>
-        <source>%1° E</source>
-        <translation>%1° E</translation>
     </message>
 </context>
 <context>
@@ -843,6 +847,22 @@
     <message>
         <source>Weak magnetic field: a compass is unreliable here.</source>
         <translation>Campo magnetico debole: qui la bussola non è affidabile.</translation>
+    </message>
+    <message>
+        <source>Below the horizon: not visible from this site.</source>
+        <translation>Sotto l&apos;orizzonte: non visibile da questo sito.</translation>
+    </message>
+    <message>
+        <source>At a pole the azimuth is arbitrary.</source>
+        <translation>Al polo l&apos;azimut è arbitrario.</translation>
+    </message>
+    <message>
+        <source>The magnetic model does not cover this date.</source>
+        <translation>Il modello magnetico non copre questa data.</translation>
+    </message>
+    <message>
+        <source>%1: not this position</source>
+        <translation>%1: non è questa posizione</translation>
     </message>
 </context>
 <context>

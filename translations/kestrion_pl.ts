@@ -55,6 +55,10 @@
         <source>Satellite position: -180 to 180 degrees, E or W, e.g. 19.2E, 19,2, -5, 5W or 30°0&apos;W, or a satellite name such as Astra 19.2E.</source>
         <translation>Pozycja satelity: od -180 do 180 stopni, E lub W, np. 19.2E, 19,2, -5, 5W lub 30°0&apos;W, albo nazwa satelity, np. Astra 19.2E.</translation>
     </message>
+    <message>
+        <source>That name does not single out one satellite; it fits %1.</source>
+        <translation>Ta nazwa nie wskazuje jednego satelity; pasuje do: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Browser</name>
@@ -119,7 +123,7 @@
     </message>
     <message>
         <source>Feed Losses (dB)</source>
-        <translation>Tłum. feedu (dB)</translation>
+        <translation>Straty tuby (dB)</translation>
     </message>
     <message>
         <source>Dish Diameter (m)</source>
@@ -235,7 +239,7 @@
     </message>
     <message>
         <source>NF to Noise Temperature</source>
-        <translation>Szumy na temperaturę szumową</translation>
+        <translation>NF na temperaturę szumową</translation>
     </message>
     <message>
         <source>Antenna Gain Calculations</source>
@@ -308,6 +312,10 @@
     <message>
         <source>Visit:</source>
         <translation>Web:</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelita</translation>
     </message>
 </context>
 <context>
@@ -657,6 +665,10 @@
         <source>The elevation is imported from Antenna alignment calculations</source>
         <translation>Elewacja jest przeniesiona z części Ustawienie anteny</translation>
     </message>
+    <message>
+        <source>The satellite chosen by name</source>
+        <translation>Satelita wybrany po nazwie</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>
@@ -686,14 +698,6 @@
     <message>
         <source>Type the satellite position or name</source>
         <translation>Wpisz pozycję lub nazwę satelity</translation>
-    </message>
-    <message>
-        <source>%1° W</source>
-        <translation>%1° W</translation>
-    </message>
-    <message>
-        <source>%1° E</source>
-        <translation>%1° E</translation>
     </message>
 </context>
 <context>
@@ -844,6 +848,22 @@
     <message>
         <source>Weak magnetic field: a compass is unreliable here.</source>
         <translation>Słabe pole magnetyczne: kompas jest tu zawodny.</translation>
+    </message>
+    <message>
+        <source>Below the horizon: not visible from this site.</source>
+        <translation>Poniżej horyzontu: niewidoczny z tego miejsca.</translation>
+    </message>
+    <message>
+        <source>At a pole the azimuth is arbitrary.</source>
+        <translation>Na biegunie azymut jest dowolny.</translation>
+    </message>
+    <message>
+        <source>The magnetic model does not cover this date.</source>
+        <translation>Model magnetyczny nie obejmuje tej daty.</translation>
+    </message>
+    <message>
+        <source>%1: not this position</source>
+        <translation>%1: nie ta pozycja</translation>
     </message>
 </context>
 <context>

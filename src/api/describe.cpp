@@ -25,7 +25,7 @@ constexpr std::array<std::string_view, 8> kLookNames{
     "inputBoxWhite", "resultBox", "resultBoxGrey", "warning",
 };
 constexpr std::array<std::string_view, layout::kAidCount> kAidNames{
-    "magneticBearing", "declination", "faceTilt", "warnings"};
+    "magneticBearing", "declination", "faceTilt", "warnings", "satelliteName"};
 constexpr std::array<std::string_view, layout::kCommandCount> kCommandNames{"quit", "footprints",
                                                                             "homePage"};
 constexpr std::array<std::string_view, 5> kStopNames{"tabs", "slider", "option", "command",
@@ -165,8 +165,8 @@ std::string describeControls() {
   d["pointers"] = kPointerNames;
   d["focusOrder"] = focusOrder();
   Json typed = Json::object();
-  for (const auto& [entry, input] : kTypedEntries) {
-    typed[std::string(entry)] = std::string(name(input));
+  for (const TypedEntryKind& entry : kTypedEntries) {
+    typed[std::string(entry.name)] = std::string(name(entry.input));
   }
   d["typedEntries"] = typed;
   return d.dump();

@@ -95,6 +95,34 @@ std::optional<kestrion::AngleKind> angleKindNamed(std::string_view name) {
   return std::nullopt;
 }
 
+std::string unknownInput(const char* input) {
+  return "input " + kestrion::quotedText(textOf(input)) +
+         " is unknown; allowed: latitude, longitude, satellite";
+}
+
+// A typed angle as the window's editor reads it: with the language's compass
+// letters as well as N, S, E and W.
+kestrion::AngleReading typedReading(kestrion_engine* engine, kestrion::AngleKind kind,
+                                    std::string_view text) {
+  auto& satellites = engine->session.satellites();
+  const kestrion::Translate translate = [engine](const char* context, std::string_view source) {
+    return engine->translate(context, source);
+  };
+  return kestrion::readAngle(
+      text, kind, [&satellites](std::string_view name) { return satellites.find(name); },
+      kestrion::compassLettersIn(translate));
+}
+
+// What was wrong and what is accepted, in the user's language.
+std::string problemOf(kestrion_engine* engine, const kestrion::AngleReading& reading,
+                      kestrion::AngleKind kind) {
+  std::string what = engine->translate("AngleText", kestrion::problemText(reading.problem));
+  if (!reading.candidates.empty()) {
+    what = kestrion::withArguments(what, {kestrion::candidateList(reading.candidates)});
+  }
+  return what + ' ' + engine->translate("AngleText", kestrion::acceptedText(kind));
+}
+
 std::string satelliteList(const std::vector<const kestrion::Satellite*>& satellites) {
   nlohmann::ordered_json list = nlohmann::ordered_json::array();
   for (const kestrion::Satellite* satellite : satellites) {
@@ -129,8 +157,8 @@ int kestrion_run(kestrion_engine* engine, const char* event) {
 int kestrion_set_date(kestrion_engine* engine, const char* date) {
   const auto parsed = kestrion::parseDate(textOf(date));
   if (!parsed) {
-    return refuse(engine, "date \"" + std::string(textOf(date)) +
-                              "\" is not a date; allowed: YYYY-MM-DD, a day of the calendar");
+    return refuse(engine, "date " + kestrion::quotedText(textOf(date)) + " " +
+                              kestrion::dateProblem(textOf(date)));
   }
   engine->session.setDate(*parsed);
   return report(engine, {});
@@ -139,8 +167,8 @@ int kestrion_set_date(kestrion_engine* engine, const char* date) {
 int kestrion_set_offset_angle(kestrion_engine* engine, const char* degrees) {
   const auto tenths = kestrion::parseOffsetTenths(textOf(degrees));
   if (!tenths) {
-    return refuse(engine, "offset angle \"" + std::string(textOf(degrees)) +
-                              "\" is not an offset angle; allowed: 0 to 45 degrees with at most "
+    return refuse(engine, "offset angle " + kestrion::quotedText(textOf(degrees)) +
+                              " is not an offset angle; allowed: 0 to 45 degrees with at most "
                               "one decimal");
   }
   engine->session.setOffsetTenths(*tenths);
@@ -194,25 +222,33 @@ const char* kestrion_aids(kestrion_engine* engine) {
 const char* kestrion_angle_problem(kestrion_engine* engine, const char* input, const char* text) {
   const auto kind = angleKindNamed(textOf(input));
   if (!kind) {
-    return give(engine, "input \"" + std::string(textOf(input)) +
-                            "\" is unknown; allowed: latitude, longitude, satellite");
+    return give(engine, unknownInput(input));
   }
-  auto& satellites = engine->session.satellites();
-  const kestrion::AngleReading reading = kestrion::readAngle(
-      textOf(text), *kind,
-      [&satellites](std::string_view name) { return satellites.position(name); });
-  if (reading.entry) {
-    return give(engine, {});
+  const kestrion::AngleReading reading = typedReading(engine, *kind, textOf(text));
+  return give(engine, reading.entry ? std::string() : problemOf(engine, reading, *kind));
+}
+
+int kestrion_enter(kestrion_engine* engine, const char* input, const char* text) {
+  const auto kind = angleKindNamed(textOf(input));
+  if (!kind) {
+    return refuse(engine, unknownInput(input));
   }
-  return give(engine, engine->translate("AngleText", kestrion::problemText(reading.problem)) + ' ' +
-                          engine->translate("AngleText", kestrion::acceptedText(*kind)));
+  const kestrion::AngleReading reading = typedReading(engine, *kind, textOf(text));
+  if (!reading.entry) {
+    return refuse(engine, problemOf(engine, reading, *kind));
+  }
+  // The value as kestrion-cli's event takes it: the stored decimal, or the
+  // satellite's listed name, which read back to the same entry.
+  const std::string& value =
+      reading.entry->satellite.empty() ? reading.entry->label : reading.entry->satellite;
+  return report(engine, engine->session.run(std::string(textOf(input)) + ":=" + value));
 }
 
 int kestrion_set_text(kestrion_engine* engine, const char* value, const char* text) {
   const auto id = kestrion::valueNamed(textOf(value));
   if (!id || text == nullptr) {
-    return refuse(engine, "value \"" + std::string(textOf(value)) +
-                              "\" is unknown; allowed: one of the 37 value names, such as Latitud");
+    return refuse(engine, "value " + kestrion::quotedText(textOf(value)) +
+                              " is unknown; allowed: one of the 37 value names, such as Latitud");
   }
   engine->session.calculator().window().setText(*id, text);
   return report(engine, {});

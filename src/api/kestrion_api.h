@@ -75,6 +75,13 @@ const char* kestrion_aids(kestrion_engine* engine);
  * wrong and what is accepted, in the user's language. */
 const char* kestrion_angle_problem(kestrion_engine* engine, const char* input, const char* text);
 
+/* Enters a typed latitude, longitude or satellite as the window's editor
+ * does (the language's compass letters too), running it as the event
+ * kestrion-cli takes for the same value: "latitude:=-33.9247",
+ * "satellite:=Astra 19.2E". A text that does not read is refused with
+ * kestrion_angle_problem's message. */
+int kestrion_enter(kestrion_engine* engine, const char* input, const char* text);
+
 /* For tests of the fault path: writes a value's text directly ("Latitud",
  * "abc"), as no event can. */
 int kestrion_set_text(kestrion_engine* engine, const char* value, const char* text);

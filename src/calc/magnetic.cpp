@@ -87,6 +87,17 @@ std::optional<double> wmmDecimalYear(CalendarDate d) {
   return d.year + (dayOfYear - 1) / daysInYear;
 }
 
+DateCover dateCover(double decimalYear) {
+  if (decimalYear >= kWmmFirstYear && decimalYear < kWmmEndYear) {
+    return DateCover::within;
+  }
+  if (decimalYear >= kWmmFirstYear - kWmmMarginYears &&
+      decimalYear < kWmmEndYear + kWmmMarginYears) {
+    return DateCover::nearby;
+  }
+  return DateCover::beyond;
+}
+
 std::string magneticDataDirectory(std::string_view explicitDir, std::string_view installedDir,
                                   std::string_view buildTreeDir) {
   if (!explicitDir.empty()) {
@@ -190,7 +201,7 @@ MagneticResult WorldMagneticModel::atDecimalYear(double latitude, double longitu
   double d = 0;
   double i = 0;
   GeographicLib::MagneticModel::FieldComponents(east, north, up, h, f, d, i);
-  return {MagneticField{d, h, year >= kWmmFirstYear && year < kWmmEndYear}, {}};
+  return {MagneticField{d, h, dateCover(year)}, {}};
 #else
   return {std::nullopt, loadError()};
 #endif

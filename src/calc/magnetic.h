@@ -4,6 +4,7 @@
 // error text, never an exception.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,6 +25,18 @@ std::optional<double> wmmDecimalYear(CalendarDate date);
 // WMM2025 covers 2025-01-01 up to, not including, 2030-01-01.
 inline constexpr double kWmmFirstYear = 2025.0;
 inline constexpr double kWmmEndYear = 2030.0;
+// A year either side the secular variation still gives a usable value, if a
+// less certain one; further out the declination drifts without bound (the
+// model's linear terms give 97.6 degrees for 9999).
+inline constexpr double kWmmMarginYears = 1.0;
+
+// Where a date lies against the model's years.
+enum class DateCover : std::uint8_t {
+  within,
+  nearby,  // within kWmmMarginYears before or after
+  beyond,
+};
+DateCover dateCover(double decimalYear);
 
 // Below this horizontal intensity a compass needle is unreliable (near the
 // magnetic poles).
@@ -32,7 +45,7 @@ inline constexpr double kWeakHorizontalNanotesla = 2000.0;
 struct MagneticField {
   double declination;  // degrees, east positive
   double horizontal;   // horizontal intensity, nT
-  bool inValidity;     // the date lies within the model's five years
+  DateCover cover;     // computed whatever it is; the caller judges
   bool weak() const { return horizontal < kWeakHorizontalNanotesla; }
 };
 

@@ -36,7 +36,22 @@ std::string sliderTable() {
       << "\")";
   }
   s << rainFadeEventsHelp();
-  s << "\nExit status: 0 done, 2 bad input (nothing after the bad event runs), "
+  s << "\nTyped entries, as the window's editor takes them:\n";
+  for (const TypedEntryKind& entry : kTypedEntries) {
+    s << "  " << entry.name << ":=TEXT  " << acceptedText(entry.kind) << "\n";
+  }
+  s << "  Names are those of --satellites; case, blanks, hyphens and the degree sign do not "
+       "matter, and the position may be written as above or left out where the name is "
+       "unique (Hot Bird 13E, Astra 19.2 E, Astra 1KR).\n"
+       "Standard input (-): one event a line; blank lines are skipped, blanks around an event "
+       "trimmed, and a UTF-8 byte order mark at the start dropped.\n"
+       "The \"pointing\" object: declination (degrees, east positive; null without the "
+       "magnetic model, for a date it does not cover, or at a pole), magneticAzimuth (the "
+       "bearing to set on a compass; \"\" when there is none or the satellite is below the "
+       "horizon), model, date, offsetAngle, faceTilt (the dish face's tilt; \"\" below the "
+       "horizon) and warnings (plain sentences: below the horizon, at a pole, the date, a weak "
+       "field).\n"
+       "Exit status: 0 done, 2 bad input (nothing after the bad event runs), "
        "3 floating-point fault.";
   return s.str();
 }
@@ -92,11 +107,14 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
   std::string offsetOption = "0";
   std::vector<std::string> events;
   app.add_flag("--trace", trace, "print the state after the load and after every event");
-  app.add_option("--date", dateOption,
-                 "the date of the magnetic declination, YYYY-MM-DD (default: today)")
-      ->type_name("DATE");
+  CLI::Option* dateGiven =
+      app.add_option("--date", dateOption,
+                     "the date of the magnetic declination, YYYY-MM-DD from 1900 to 2100 "
+                     "(default: today)")
+          ->type_name("DATE");
   app.add_option("--offset-angle", offsetOption,
-                 "the dish's offset angle in degrees, 0 to 45 in steps of 0.1 (default 0)")
+                 "the dish's offset angle in degrees, 0 to 45 in steps of 0.1, after a point or "
+                 "a comma (default 0)")
       ->type_name("DEG");
   app.add_flag("--satellites", listSatellites,
                "print the satellites known by name as a JSON array and exit");
@@ -127,19 +145,20 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
     return 0;
   }
   calc::CalendarDate date = today();
-  if (!dateOption.empty()) {
+  // Given but empty is a mistake, not today.
+  if (dateGiven->count() > 0) {
     const auto parsed = parseDate(dateOption);
     if (!parsed) {
-      err << kProgram << ": --date \"" << dateOption
-          << "\" is not a date; allowed: YYYY-MM-DD, a day of the calendar\n";
+      err << kProgram << ": --date " << quotedText(dateOption) << " " << dateProblem(dateOption)
+          << "\n";
       return kExitBadInput;
     }
     date = *parsed;
   }
   const auto offsetTenths = parseOffsetTenths(offsetOption);
   if (!offsetTenths) {
-    err << kProgram << ": --offset-angle \"" << offsetOption
-        << "\" is not an offset angle; allowed: 0 to 45 degrees with at most one decimal\n";
+    err << kProgram << ": --offset-angle " << quotedText(offsetOption)
+        << " is not an offset angle; allowed: 0 to 45 degrees with at most one decimal\n";
     return kExitBadInput;
   }
 
@@ -153,11 +172,12 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
   }
   if (events.size() == 1 && events.front() == "-") {
     std::string line;
-    while (std::getline(in, line)) {
-      if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
+    for (bool first = true; std::getline(in, line); first = false) {
+      const std::string_view event = scriptLine(line, first);
+      if (event.empty()) {
+        continue;
       }
-      if (const int status = printer.handle(line)) {
+      if (const int status = printer.handle(event)) {
         return status;
       }
     }

@@ -7,6 +7,7 @@
 #include "ui/twips.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -79,6 +80,25 @@ AboutWindow::AboutWindow(QWidget* parent)
   connect(close, &QPushButton::clicked, this, &QWidget::hide);
 
   plainLabel("Label4", ui::toQString(kVersionCaption), kLabel4, this);
+}
+
+}  // namespace kestrion::desktop
+
+namespace kestrion::desktop {
+
+// The window is no QDialog (its frame and size are the original's), so the
+// keys a dialog takes are handled here; the button hides it as Close does.
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+  auto* button = qobject_cast<QPushButton*>(focusWidget());
+  if (event->key() == Qt::Key_Escape) {
+    hide();
+    return;
+  }
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && button != nullptr) {
+    button->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace kestrion::desktop

@@ -14,6 +14,10 @@ class AboutWindow : public QWidget {
  Q_SIGNALS:
   // The home page link (Label2) was clicked.
   void homePageRequested();
+
+ protected:
+  // As in a dialog: Escape closes, Enter presses the button with the focus.
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace kestrion::desktop

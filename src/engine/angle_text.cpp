@@ -12,7 +12,7 @@ namespace kestrion {
 namespace {
 
 // The texts users see, in one place for translation.
-constexpr std::array<const char*, 10> kProblemTexts = {
+constexpr std::array<const char*, 11> kProblemTexts = {
     QT_TRANSLATE_NOOP("AngleText", "Nothing was typed."),
     QT_TRANSLATE_NOOP("AngleText", "That is not an angle."),
     QT_TRANSLATE_NOOP("AngleText", "A minus or plus sign cannot be used with a hemisphere letter."),
@@ -25,6 +25,7 @@ constexpr std::array<const char*, 10> kProblemTexts = {
     QT_TRANSLATE_NOOP("AngleText", "That is out of range."),
     QT_TRANSLATE_NOOP("AngleText",
                       "That is neither a position nor the name of a listed satellite."),
+    QT_TRANSLATE_NOOP("AngleText", "That name does not single out one satellite; it fits %1."),
 };
 constexpr std::array<const char*, 3> kAcceptedTexts = {
     QT_TRANSLATE_NOOP("AngleText",
@@ -140,9 +141,28 @@ std::optional<std::vector<Token>> tokenize(std::string_view s) {
 char upper(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
-bool isHemisphere(char c) {
+
+enum class Hemisphere : std::uint8_t { none, north, east, south, west };
+
+// The language's letters first: they may reuse a letter English gives to
+// another point (O is east in German, west in French).
+Hemisphere hemisphereOf(char c, const CompassLetters& letters) {
   const char u = upper(c);
-  return u == 'N' || u == 'S' || u == 'E' || u == 'W';
+  for (const CompassLetters& set : {letters, kEnglishLetters}) {
+    if (u == set.north) {
+      return Hemisphere::north;
+    }
+    if (u == set.east) {
+      return Hemisphere::east;
+    }
+    if (u == set.south) {
+      return Hemisphere::south;
+    }
+    if (u == set.west) {
+      return Hemisphere::west;
+    }
+  }
+  return Hemisphere::none;
 }
 
 // One number as typed: integer digits without leading zeros, decimals
@@ -195,7 +215,7 @@ Wide power10(int n) {
 }
 
 AngleReading problem(AngleProblem p) {
-  return {std::nullopt, p};
+  return {std::nullopt, p, {}};
 }
 
 AngleEntry entryFrom(std::int32_t tt, std::string satellite = {}) {
@@ -219,94 +239,131 @@ std::int32_t limitOf(AngleKind kind) {
   return kind == AngleKind::Latitude ? 90 : 180;
 }
 
-AngleReading parseAngle(std::string_view text, AngleKind kind) {
-  const auto tokens = tokenize(text);
-  if (!tokens) {
-    return problem(AngleProblem::NotAnAngle);
-  }
-  const auto& t = *tokens;
-  if (t.empty()) {
-    return problem(AngleProblem::Empty);
-  }
-  std::size_t pos = 0;
-  auto at = [&](Tok k) { return pos < t.size() && t[pos].tok == k; };
-
-  char hemisphere = 0;
-  bool leadingHemisphere = false;
-  if (at(Tok::Letter) && isHemisphere(t[pos].letter)) {
-    hemisphere = upper(t[pos++].letter);
-    leadingHemisphere = true;
-  }
+// What the tokens say, before it is checked: a hemisphere letter before or
+// after, a sign, and up to three numbers for degrees, minutes, seconds.
+struct Parsed {
+  Hemisphere hemisphere = Hemisphere::none;
+  bool twoHemispheres = false;
   char sign = 0;
-  if (at(Tok::Sign)) {
-    sign = t[pos++].letter;
+  std::vector<Decimal> parts;
+};
+
+class TokenReader {
+ public:
+  TokenReader(const std::vector<Token>& tokens, const CompassLetters& letters)
+      : t_(tokens), letters_(letters) {}
+
+  // Empty when the tokens are no angle at all.
+  std::optional<Parsed> read() {
+    Parsed p;
+    p.hemisphere = hemisphere();
+    if (at(Tok::Sign)) {
+      p.sign = t_[pos_++].letter;
+    }
+    if (!readParts(p.parts) || p.parts.empty()) {
+      return std::nullopt;
+    }
+    if (const Hemisphere after = hemisphere(); after != Hemisphere::none) {
+      if (p.hemisphere != Hemisphere::none) {
+        p.twoHemispheres = true;
+        return p;
+      }
+      p.hemisphere = after;
+    }
+    if (pos_ != t_.size()) {
+      return std::nullopt;
+    }
+    return p;
+  }
+
+ private:
+  [[nodiscard]] bool at(Tok k) const { return pos_ < t_.size() && t_[pos_].tok == k; }
+
+  Hemisphere hemisphere() {
+    if (!at(Tok::Letter)) {
+      return Hemisphere::none;
+    }
+    const Hemisphere h = hemisphereOf(t_[pos_].letter, letters_);
+    if (h != Hemisphere::none) {
+      ++pos_;
+    }
+    return h;
   }
 
   // Degrees, then optionally minutes, then optionally seconds, each with the
   // marks of its own place only.
-  std::vector<Decimal> parts;
-  for (int place = 0; place < 3 && at(Tok::Number); ++place) {
-    const auto d = decimalFrom(t[pos++].text);
-    if (!d) {
-      return problem(AngleProblem::NotAnAngle);
+  bool readParts(std::vector<Decimal>& parts) {
+    for (std::size_t place = 0; place < 3 && at(Tok::Number); ++place) {
+      const auto d = decimalFrom(t_[pos_++].text);
+      if (!d) {
+        return false;
+      }
+      parts.push_back(*d);
+      if (at(kMark.at(place)) || letterMark(place)) {
+        ++pos_;
+      }
     }
-    parts.push_back(*d);
-    static constexpr std::array<Tok, 3> kMark = {Tok::Deg, Tok::Min, Tok::Sec};
+    return true;
+  }
+
+  // d, m, s right after the number; D and M too, but S is south.
+  [[nodiscard]] bool letterMark(std::size_t place) const {
     static constexpr std::array<char, 3> kLetterMark = {'d', 'm', 's'};
-    const auto i = static_cast<std::size_t>(place);
-    const bool letterMark =
-        at(Tok::Letter) && t[pos].adjacent &&
-        (t[pos].letter == kLetterMark[i] || (place < 2 && t[pos].letter == upper(kLetterMark[i])));
-    if (at(kMark[i]) || letterMark) {
-      ++pos;
+    if (!at(Tok::Letter) || !t_[pos_].adjacent) {
+      return false;
     }
+    const char c = t_[pos_].letter;
+    return c == kLetterMark.at(place) || (place < 2 && c == upper(kLetterMark.at(place)));
   }
-  if (parts.empty()) {
-    return problem(AngleProblem::NotAnAngle);
+
+  static constexpr std::array<Tok, 3> kMark = {Tok::Deg, Tok::Min, Tok::Sec};
+  const std::vector<Token>& t_;
+  const CompassLetters& letters_;
+  std::size_t pos_ = 0;
+};
+
+// What is wrong with the parts read, if anything.
+std::optional<AngleProblem> checked(const Parsed& p, AngleKind kind) {
+  if (p.twoHemispheres) {
+    return AngleProblem::TwoHemispheres;
   }
-  if (at(Tok::Letter) && isHemisphere(t[pos].letter)) {
-    if (leadingHemisphere) {
-      return problem(AngleProblem::TwoHemispheres);
-    }
-    hemisphere = upper(t[pos++].letter);
+  if (p.hemisphere != Hemisphere::none && p.sign != 0) {
+    return AngleProblem::SignWithHemisphere;
   }
-  if (pos != t.size()) {
-    return problem(AngleProblem::NotAnAngle);
+  const bool northSouth = p.hemisphere == Hemisphere::north || p.hemisphere == Hemisphere::south;
+  if (p.hemisphere != Hemisphere::none && northSouth != (kind == AngleKind::Latitude)) {
+    return AngleProblem::WrongHemisphere;
   }
-  if (hemisphere != 0 && sign != 0) {
-    return problem(AngleProblem::SignWithHemisphere);
-  }
-  const bool latitude = kind == AngleKind::Latitude;
-  if (hemisphere != 0 && (hemisphere == 'N' || hemisphere == 'S') != latitude) {
-    return problem(AngleProblem::WrongHemisphere);
-  }
-  for (std::size_t i = 0; i + 1 < parts.size(); ++i) {
-    if (!parts[i].fraction.empty()) {
-      return problem(AngleProblem::FractionNotLast);
+  for (std::size_t i = 0; i + 1 < p.parts.size(); ++i) {
+    if (!p.parts[i].fraction.empty()) {
+      return AngleProblem::FractionNotLast;
     }
   }
   // Whole parts longer than these are out of range (degrees) or at least 60.
-  if (parts[0].whole.size() > 6) {
-    return problem(AngleProblem::OutOfRange);
+  if (p.parts[0].whole.size() > 6) {
+    return AngleProblem::OutOfRange;
   }
-  for (std::size_t i = 1; i < parts.size(); ++i) {
-    if (parts[i].whole.size() > 2 || wholeValue(parts[i].whole) >= 60) {
-      return problem(i == 1 ? AngleProblem::MinutesTooLarge : AngleProblem::SecondsTooLarge);
+  for (std::size_t i = 1; i < p.parts.size(); ++i) {
+    if (p.parts[i].whole.size() > 2 || wholeValue(p.parts[i].whole) >= 60) {
+      return i == 1 ? AngleProblem::MinutesTooLarge : AngleProblem::SecondsTooLarge;
     }
   }
+  return std::nullopt;
+}
 
-  // Exactly: n / 10^kDecimals in units of the last part (degrees, minutes or
-  // seconds).
+// The parts' value exactly, rounded once to 0.0001 degree: n / 10^kDecimals
+// in units of the last part (degrees, minutes or seconds).
+AngleReading valueOf(const Parsed& p, AngleKind kind) {
   Wide units = 0;
   Wide perDegree = 1;
-  for (std::size_t i = 0; i < parts.size(); ++i) {
+  for (std::size_t i = 0; i < p.parts.size(); ++i) {
     if (i > 0) {
       units *= 60;
       perDegree *= 60;
     }
-    units += wholeValue(parts[i].whole);
+    units += wholeValue(p.parts[i].whole);
   }
-  const std::string_view fraction = parts.back().fraction;
+  const std::string_view fraction = p.parts.back().fraction;
   Wide n = units * power10(kDecimals);
   const std::size_t kept = std::min<std::size_t>(fraction.size(), kDecimals);
   n += wholeValue(fraction.substr(0, kept)) * power10(kDecimals - static_cast<int>(kept));
@@ -321,58 +378,99 @@ AngleReading parseAngle(std::string_view text, AngleKind kind) {
   if ((numerator % scale) * 2 >= scale) {
     ++tt;  // ties away from zero on the magnitude
   }
-  const bool negative = sign == '-' || hemisphere == 'S' || hemisphere == 'W';
+  const bool negative =
+      p.sign == '-' || p.hemisphere == Hemisphere::south || p.hemisphere == Hemisphere::west;
   const auto magnitude = static_cast<std::int32_t>(tt);
-  return {entryFrom(negative ? -magnitude : magnitude)};
+  return {entryFrom(negative ? -magnitude : magnitude), {}, {}};
 }
 
-std::string_view trimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
-    s.remove_prefix(1);
+AngleReading parseAngle(std::string_view text, AngleKind kind, const CompassLetters& letters) {
+  const auto tokens = tokenize(text);
+  if (!tokens) {
+    return problem(AngleProblem::NotAnAngle);
   }
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) {
-    s.remove_suffix(1);
+  if (tokens->empty()) {
+    return problem(AngleProblem::Empty);
   }
-  return s;
+  const auto parsed = TokenReader(*tokens, letters).read();
+  if (!parsed) {
+    return problem(AngleProblem::NotAnAngle);
+  }
+  if (const auto wrong = checked(*parsed, kind)) {
+    return problem(*wrong);
+  }
+  return valueOf(*parsed, kind);
 }
 
 }  // namespace
 
-AngleReading readAngle(std::string_view text, AngleKind kind, const SatelliteLookup& lookup) {
+std::string_view trimmedBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+    text.remove_prefix(1);
+  }
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+    text.remove_suffix(1);
+  }
+  return text;
+}
+
+AngleReading readAngle(std::string_view text, AngleKind kind, const SatelliteLookup& lookup,
+                       const CompassLetters& letters) {
   constexpr std::size_t kMaxLength = 200;
   if (text.size() > kMaxLength) {
     return problem(AngleProblem::NotAnAngle);
   }
-  AngleReading reading = parseAngle(text, kind);
+  AngleReading reading = parseAngle(text, kind, letters);
   if (reading.entry || kind != AngleKind::Satellite) {
     return reading;
   }
   // Any text that is no position may be a name.
-  const std::string_view name = trimmed(text);
-  const auto position = lookup ? lookup(name) : std::nullopt;
-  if (!position) {
+  const std::string_view name = trimmedBlanks(text);
+  SatelliteFound found = lookup ? lookup(name) : SatelliteFound{};
+  if (!found.position) {
+    if (!found.candidates.empty()) {
+      return {std::nullopt, AngleProblem::AmbiguousSatellite, std::move(found.candidates)};
+    }
     return reading.problem == AngleProblem::NotAnAngle ? problem(AngleProblem::UnknownSatellite)
                                                        : reading;
   }
-  if (!(std::abs(*position) <= 180.0)) {
+  if (!(std::abs(*found.position) <= 180.0)) {
     return problem(AngleProblem::OutOfRange);
   }
   // Listed positions have at most four decimals, so this is the exact value.
-  return {
-      entryFrom(static_cast<std::int32_t>(std::llround(*position * 10000.0)), std::string(name))};
+  return {entryFrom(static_cast<std::int32_t>(std::llround(*found.position * 10000.0)),
+                    found.name.empty() ? std::string(name) : std::move(found.name)),
+          {},
+          {}};
 }
 
 std::string_view problemText(AngleProblem problem) {
-  return kProblemTexts[static_cast<std::size_t>(problem)];
+  return kProblemTexts.at(static_cast<std::size_t>(problem));
 }
 
 std::string_view acceptedText(AngleKind kind) {
-  return kAcceptedTexts[static_cast<std::size_t>(kind)];
+  return kAcceptedTexts.at(static_cast<std::size_t>(kind));
 }
 
-std::string angleProblemText(AngleProblem problem, AngleKind kind) {
-  return std::string(kProblemTexts[static_cast<std::size_t>(problem)]) + " " +
-         kAcceptedTexts[static_cast<std::size_t>(kind)];
+std::string candidateList(const std::vector<std::string>& candidates) {
+  // A short name may fit a hundred; the first few show what to type.
+  constexpr std::size_t kShown = 8;
+  std::string list;
+  for (std::size_t i = 0; i < candidates.size() && i < kShown; ++i) {
+    list += (i == 0 ? "" : ", ") + candidates[i];
+  }
+  if (candidates.size() > kShown) {
+    list += ", \u2026";
+  }
+  return list;
+}
+
+std::string angleProblemText(const AngleReading& reading, AngleKind kind) {
+  std::string what(problemText(reading.problem));
+  if (const auto at = what.find("%1"); at != std::string::npos) {
+    what.replace(at, 2, candidateList(reading.candidates));
+  }
+  return what + " " + std::string(acceptedText(kind));
 }
 
 }  // namespace kestrion

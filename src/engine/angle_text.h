@@ -7,8 +7,9 @@
 // mark ("33d55m29s" is north; "33 55 29 s" and "33 55 29S" are south). Only
 // the last of degrees, minutes and seconds may have a decimal part; minutes
 // and seconds stay below 60. One hemisphere letter, before or after, in any
-// case: N or S for latitude, E or W otherwise; never together with a sign.
-// A satellite position may also be a satellite's name.
+// case: N or S for latitude, E or W otherwise (or the language's letters for
+// them); never together with a sign. A satellite position may also be a
+// satellite's name.
 //
 // The value is kept exactly as typed until it is rounded once to 0.0001
 // degree, ties away from zero, so the stored text never shows a binary
@@ -20,8 +21,20 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kestrion {
+
+// The letters of the four compass points in one language: single ASCII
+// capitals, four different ones. The reader accepts them besides N, E, S
+// and W; within one language no letter names two points.
+struct CompassLetters {
+  char north = 'N';
+  char east = 'E';
+  char south = 'S';
+  char west = 'W';
+};
+inline constexpr CompassLetters kEnglishLetters{};
 
 enum class AngleKind { Latitude, Longitude, Satellite };
 
@@ -36,6 +49,7 @@ enum class AngleProblem {
   SecondsTooLarge,
   OutOfRange,
   UnknownSatellite,
+  AmbiguousSatellite,
 };
 
 struct AngleEntry {
@@ -49,18 +63,31 @@ struct AngleEntry {
 struct AngleReading {
   std::optional<AngleEntry> entry;
   AngleProblem problem = AngleProblem::NotAnAngle;  // when there is no entry
+  std::vector<std::string> candidates;              // the satellites an ambiguous name fits
 };
 
-// Finds a satellite's position (degrees, east positive) by its name.
-using SatelliteLookup = std::function<std::optional<double>(std::string_view name)>;
+// What a satellite's name finds: its position (degrees, east positive) and
+// its name as listed; or, for a name that fits several, their names.
+struct SatelliteFound {
+  std::optional<double> position;
+  std::string name;
+  std::vector<std::string> candidates;
+};
+using SatelliteLookup = std::function<SatelliteFound(std::string_view name)>;
 
 AngleReading readAngle(std::string_view text, AngleKind kind,
-                       const SatelliteLookup& lookup = nullptr);
+                       const SatelliteLookup& lookup = nullptr,
+                       const CompassLetters& letters = kEnglishLetters);
+
+// The text without the spaces and tabs around it, as names are read.
+std::string_view trimmedBlanks(std::string_view text);
 
 // One line of plain English: what was wrong, then what is accepted.
-std::string angleProblemText(AngleProblem problem, AngleKind kind);
-// Its two sentences, for a view that translates them (context "AngleText").
+std::string angleProblemText(const AngleReading& reading, AngleKind kind);
+// Its sentences, for a view that translates them (context "AngleText"). The
+// ambiguous name's text has a %1 for the candidates, joined by candidateList.
 std::string_view problemText(AngleProblem problem);
 std::string_view acceptedText(AngleKind kind);
+std::string candidateList(const std::vector<std::string>& candidates);
 
 }  // namespace kestrion

@@ -28,6 +28,56 @@ std::string faceTiltText(long long tilt) {
   return degrees + " upright";
 }
 
+// The page's figures stay as the window computes them; these say where they
+// mean nothing. The rain allowance is judged by the elevation it was worked
+// out for, which the C/N page shows beside the options.
+void siteWarnings(Pointing& p, const Window& w) {
+  p.belowHorizon = leadingNumber(w.text(Value::elevation)) < 0;
+  if (p.belowHorizon) {
+    p.warnings.emplace_back("The satellite is below the horizon: not visible from this site.");
+  }
+  if (!w.isSelected(Rain::clearSky) && leadingNumber(w.text(Value::rainElevation)) < 0) {
+    p.warnings.emplace_back(
+        "The rain allowance is worked out for a negative elevation: it does not apply.");
+  }
+  const double latitude = leadingNumber(w.text(Value::latitude));
+  p.atPole = std::abs(latitude) == 90.0;
+  if (p.atPole) {
+    p.warnings.emplace_back(latitude > 0 ? "At the North Pole every direction is south: the "
+                                           "azimuth is arbitrary, and no declination or magnetic "
+                                           "bearing is given."
+                                         : "At the South Pole every direction is north: the "
+                                           "azimuth is arbitrary, and no declination or magnetic "
+                                           "bearing is given.");
+  }
+}
+
+// The bearing a compass shows: the azimuth as shown, less the declination.
+std::string magneticBearing(const Window& w, double declination) {
+  double bearing = leadingNumber(w.text(Value::azimuth)) - declination;
+  bearing = std::fmod(bearing, 360.0);
+  if (bearing < 0) {
+    bearing += 360.0;
+  }
+  std::string text = doubleText(cutDown(bearing * 100, 2));
+  return text == "360" ? "0" : text;
+}
+
+void dateWarnings(Pointing& p, const calc::MagneticField& f, calc::CalendarDate date) {
+  p.outsideModel = f.cover == calc::DateCover::nearby;
+  p.dateNotCovered = f.cover == calc::DateCover::beyond;
+  if (p.outsideModel) {
+    p.warnings.push_back("The date " + dateText(date) +
+                         " lies outside the World Magnetic Model 2025 (2025-01-01 to "
+                         "2029-12-31): the declination is less certain.");
+  }
+  if (p.dateNotCovered) {
+    p.warnings.push_back("The magnetic model does not cover this date (" + dateText(date) +
+                         "; it serves 2024-01-01 to 2030-12-31): no declination or magnetic "
+                         "bearing is given.");
+  }
+}
+
 }  // namespace
 
 PointingAid::PointingAid(std::string magneticDirectory)
@@ -35,8 +85,14 @@ PointingAid::PointingAid(std::string magneticDirectory)
 
 Pointing PointingAid::at(const Window& w, calc::CalendarDate date, int offsetTenths) const {
   Pointing p;
+  siteWarnings(p, w);
   p.tiltHundredths = tiltHundredths(w, offsetTenths);
-  p.faceTilt = faceTiltText(p.tiltHundredths);
+  if (!p.belowHorizon) {
+    p.faceTilt = faceTiltText(p.tiltHundredths);
+  }
+  if (p.atPole) {
+    return p;
+  }
   const double latitude = leadingNumber(w.text(Value::latitude));
   const double longitude = leadingNumber(w.text(Value::longitude));
   const calc::MagneticResult r = model_->at(latitude, longitude, date);
@@ -46,24 +102,15 @@ Pointing PointingAid::at(const Window& w, calc::CalendarDate date, int offsetTen
     return p;
   }
   const calc::MagneticField& f = *r.field;
+  dateWarnings(p, f, date);
+  if (p.dateNotCovered) {
+    return p;
+  }
   p.declination = f.declination;
-  // The bearing a compass shows: the azimuth as shown, less the declination.
-  double bearing = leadingNumber(w.text(Value::azimuth)) - f.declination;
-  bearing = std::fmod(bearing, 360.0);
-  if (bearing < 0) {
-    bearing += 360.0;
+  if (!p.belowHorizon) {
+    p.magneticAzimuth = magneticBearing(w, f.declination);
   }
-  p.magneticAzimuth = doubleText(cutDown(bearing * 100, 2));
-  if (p.magneticAzimuth == "360") {
-    p.magneticAzimuth = "0";
-  }
-  p.outsideModel = !f.inValidity;
   p.weakField = f.weak();
-  if (!f.inValidity) {
-    p.warnings.push_back("The date " + dateText(date) +
-                         " lies outside the World Magnetic Model 2025 (2025-01-01 to "
-                         "2029-12-31): the declination is less certain.");
-  }
   if (f.weak()) {
     p.warnings.push_back("The horizontal magnetic field here is weak (" +
                          std::to_string(std::lround(f.horizontal)) +
@@ -78,7 +125,10 @@ std::string dateText(calc::CalendarDate date) {
   return buf.data();
 }
 
-std::optional<calc::CalendarDate> parseDate(std::string_view text) {
+namespace {
+
+// YYYY-MM-DD naming a day of the calendar, in any year of four digits.
+std::optional<calc::CalendarDate> calendarDay(std::string_view text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
     return std::nullopt;
   }
@@ -104,6 +154,29 @@ std::optional<calc::CalendarDate> parseDate(std::string_view text) {
   return date;
 }
 
+bool inDateYears(calc::CalendarDate date) {
+  return date.year >= kFirstDateYear && date.year <= kLastDateYear;
+}
+
+}  // namespace
+
+std::optional<calc::CalendarDate> parseDate(std::string_view text) {
+  const auto date = calendarDay(text);
+  return date && inDateYears(*date) ? date : std::nullopt;
+}
+
+std::string dateProblem(std::string_view text) {
+  const std::string years = std::to_string(kFirstDateYear) + " to " + std::to_string(kLastDateYear);
+  const std::string allowed = "allowed: YYYY-MM-DD, a day of the calendar from " + years;
+  if (text.empty()) {
+    return "is empty; " + allowed;
+  }
+  if (const auto date = calendarDay(text); date && !inDateYears(*date)) {
+    return "lies outside the years " + years + "; " + allowed;
+  }
+  return "is not a date; " + allowed;
+}
+
 std::optional<int> parseOffsetTenths(std::string_view text) {
   int whole = 0;
   const auto* end = text.data() + text.size();
@@ -113,7 +186,8 @@ std::optional<int> parseOffsetTenths(std::string_view text) {
   }
   int tenths = 0;
   if (res.ptr != end) {
-    if (*res.ptr != '.' || end - res.ptr != 2 || res.ptr[1] < '0' || res.ptr[1] > '9') {
+    const bool point = *res.ptr == '.' || *res.ptr == ',';  // 26,5 as latitude:=52,52 takes it
+    if (!point || end - res.ptr != 2 || res.ptr[1] < '0' || res.ptr[1] > '9') {
       return std::nullopt;
     }
     tenths = res.ptr[1] - '0';

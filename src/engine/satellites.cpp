@@ -5,6 +5,9 @@
 #include <dirent.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
 #include <iterator>
 #include <memory>
 #include <tuple>
@@ -16,36 +19,53 @@ namespace {
 bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }
+bool isUpper(char c) {
+  return c >= 'A' && c <= 'Z';
+}
+bool isLower(char c) {
+  return c >= 'a' && c <= 'z';
+}
 bool isLetter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+  return isUpper(c) || isLower(c);
 }
 bool isSeparator(char c) {
   return c == '-' || c == '_' || c == ' ' || c == '\t';
 }
 char lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  return isUpper(c) ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// The form names are compared in. The end is kept as typed for prefixes, so
-// "astra " does not complete to "Astrabird".
-std::string key(std::string_view text, bool trimEnd) {
+// The form names are compared in: lower case, without blanks, separators or
+// degree signs, ',' for '.': "Hot Bird 13.0°E" and "hotbird-13,0e" agree.
+std::string key(std::string_view text) {
+  static constexpr std::array<std::string_view, 3> kDropped = {
+      "\xC2\xB0",  // °
+      "\xC2\xBA",  // º, often typed for °
+      "\xC2\xA0",  // no-break space
+  };
   std::string out;
-  bool gap = false;
-  for (const char c : text) {
-    if (isSeparator(c)) {
-      gap = !out.empty();
-      continue;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::string_view rest = text.substr(i);
+    std::size_t skip = 0;
+    for (const std::string_view dropped : kDropped) {
+      skip = rest.starts_with(dropped) ? dropped.size() : skip;
     }
-    if (gap) {
-      out += ' ';
+    if (skip > 0) {
+      i += skip - 1;
+    } else if (!isSeparator(text[i])) {
+      out += text[i] == ',' ? '.' : lower(text[i]);
     }
-    gap = false;
-    out += c == ',' ? '.' : lower(c);
-  }
-  if (gap && !trimEnd) {
-    out += ' ';
   }
   return out;
+}
+
+// The name without its position: "Astra 1KR" of "Astra 1KR 19.2E".
+std::string_view designation(const Satellite& s) {
+  return std::string_view(s.name).substr(0, s.name.rfind(' '));
+}
+
+std::int32_t tenThousandths(double position) {
+  return static_cast<std::int32_t>(std::lround(position * 10000.0));
 }
 
 // DDD[.D...](E|W): the position text after the last separator.
@@ -87,32 +107,35 @@ std::optional<double> positionFrom(std::string_view text) {
   }
 }
 
-}  // namespace
+// Where a second name begins inside a file's name part: after a digit, a
+// capitalised word ("6Thaicom") or three capitals ("105SES"). One or two
+// capitals or small letters after a digit belong to the designation
+// ("Astra-1KR", "Eutelsat-7A", "Intelsat-29e").
+bool startsSecondName(std::string_view text, std::size_t at) {
+  if (at == 0 || at + 2 > text.size() || !isDigit(text[at - 1]) || !isUpper(text[at])) {
+    return false;
+  }
+  if (isLower(text[at + 1])) {
+    return true;
+  }
+  return at + 3 <= text.size() && isUpper(text[at + 1]) && isUpper(text[at + 2]);
+}
 
-std::optional<Satellite> satelliteFromFileName(std::string_view fileName) {
-  if (fileName.empty() || fileName.size() > 100) {
-    return std::nullopt;
+std::vector<std::string_view> splitJoinedNames(std::string_view namePart) {
+  std::vector<std::string_view> names;
+  std::size_t from = 0;
+  for (std::size_t i = 1; i < namePart.size(); ++i) {
+    if (startsSecondName(namePart, i)) {
+      names.push_back(namePart.substr(from, i - from));
+      from = i;
+    }
   }
-  const auto cut = fileName.find_last_of("-_");
-  if (cut == std::string_view::npos || cut == 0) {
-    return std::nullopt;
-  }
-  const std::string_view namePart = fileName.substr(0, cut);
-  std::string positionText(fileName.substr(cut + 1));
-  const auto position = positionFrom(positionText);
-  if (!position) {
-    return std::nullopt;
-  }
-  const bool allowed = std::all_of(namePart.begin(), namePart.end(), [](char c) {
-    return isLetter(c) || isDigit(c) || c == '+' || c == '.' || c == '-' || c == '_';
-  });
-  const bool named = std::any_of(namePart.begin(), namePart.end(),
-                                 [](char c) { return isLetter(c) || isDigit(c); });
-  if (!allowed || !named) {
-    return std::nullopt;
-  }
+  names.push_back(namePart.substr(from));
+  return names;
+}
 
-  // Separators become single blanks, as the satellites' names are written.
+// Separators become single blanks, as the satellites' names are written.
+std::string displayName(std::string_view namePart, std::string_view positionText) {
   std::string name;
   for (const char c : namePart) {
     if (isSeparator(c)) {
@@ -126,9 +149,87 @@ std::optional<Satellite> satelliteFromFileName(std::string_view fileName) {
   if (name.back() != ' ') {
     name += ' ';
   }
+  return name + std::string(positionText);
+}
+
+bool validNamePart(std::string_view namePart) {
+  const bool allowed = std::all_of(namePart.begin(), namePart.end(), [](char c) {
+    return isLetter(c) || isDigit(c) || c == '+' || c == '.' || c == '-' || c == '_';
+  });
+  const bool named = std::any_of(namePart.begin(), namePart.end(),
+                                 [](char c) { return isLetter(c) || isDigit(c); });
+  return allowed && named;
+}
+
+// A typed name cut into a name and a position that ends it, at every place
+// where the rest reads as a position. Never inside a number or a character.
+struct NameAndPosition {
+  std::string name;  // as key() gives it
+  std::int32_t position;
+};
+
+std::vector<NameAndPosition> namesWithPositions(std::string_view typed,
+                                                const CompassLetters& letters) {
+  const auto inNumber = [](char c) { return isDigit(c) || c == '.' || c == ','; };
+  std::vector<NameAndPosition> out;
+  for (std::size_t i = 1; i < typed.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(typed[i]);
+    if ((byte & 0xC0U) == 0x80U || (inNumber(typed[i - 1]) && inNumber(typed[i]))) {
+      continue;
+    }
+    std::string name = key(typed.substr(0, i));
+    if (name.empty()) {
+      continue;
+    }
+    const AngleReading r = readAngle(typed.substr(i), AngleKind::Satellite, nullptr, letters);
+    if (r.entry) {
+      out.push_back({std::move(name), r.entry->tenThousandths});
+    }
+  }
+  return out;
+}
+
+// The satellites the test holds for, in list order.
+template <typename Test>
+std::vector<const Satellite*> matching(const std::vector<Satellite>& satellites, Test test) {
+  std::vector<const Satellite*> out;
+  for (const auto& s : satellites) {
+    if (test(s)) {
+      out.push_back(&s);
+    }
+  }
+  return out;
+}
+
+bool onePosition(const std::vector<const Satellite*>& satellites) {
+  return std::all_of(satellites.begin(), satellites.end(), [&](const Satellite* s) {
+    return s->position == satellites.front()->position;
+  });
+}
+
+}  // namespace
+
+std::vector<Satellite> satellitesFromFileName(std::string_view fileName) {
+  if (fileName.empty() || fileName.size() > 100) {
+    return {};
+  }
+  const auto cut = fileName.find_last_of("-_");
+  if (cut == std::string_view::npos || cut == 0) {
+    return {};
+  }
+  const std::string_view namePart = fileName.substr(0, cut);
+  std::string positionText(fileName.substr(cut + 1));
+  const auto position = positionFrom(positionText);
+  if (!position || !validNamePart(namePart)) {
+    return {};
+  }
   char& hemisphere = positionText.back();
   hemisphere = hemisphere == 'e' ? 'E' : hemisphere == 'w' ? 'W' : hemisphere;
-  return Satellite{name + positionText, *position};
+  std::vector<Satellite> out;
+  for (const std::string_view name : splitJoinedNames(namePart)) {
+    out.push_back({displayName(name, positionText), *position});
+  }
+  return out;
 }
 
 std::vector<Satellite> satellitesFromFileNames(const std::vector<std::string>& fileNames) {
@@ -138,9 +239,9 @@ std::vector<Satellite> satellitesFromFileNames(const std::vector<std::string>& f
   };
   std::vector<Keyed> found;
   for (const auto& fileName : fileNames) {
-    if (auto s = satelliteFromFileName(fileName)) {
-      std::string k = key(s->name, true);
-      found.push_back({std::move(k), std::move(*s)});
+    for (auto& s : satellitesFromFileName(fileName)) {
+      std::string k = key(s.name);
+      found.push_back({std::move(k), std::move(s)});
     }
   }
   std::sort(found.begin(), found.end(), [](const Keyed& a, const Keyed& b) {
@@ -207,29 +308,73 @@ std::vector<SatellitePosition> groupByPosition(const std::vector<Satellite>& sat
   return groups;
 }
 
-const Satellite* findSatellite(const std::vector<Satellite>& satellites, std::string_view name) {
-  const std::string wanted = key(name, true);
+SatelliteMatch matchSatellite(const std::vector<Satellite>& satellites, std::string_view typed,
+                              const CompassLetters& letters) {
+  typed = trimmedBlanks(typed);
+  const std::string wanted = key(typed);
   if (wanted.empty()) {
-    return nullptr;
+    return {};
   }
-  for (const auto& s : satellites) {
-    if (key(s.name, true) == wanted) {
-      return &s;
+  // The name as listed, then the designation alone, then the designation
+  // with a position: the first that fits wins.
+  auto found = matching(satellites, [&](const Satellite& s) { return key(s.name) == wanted; });
+  if (!found.empty()) {
+    return {found.front(), {}};
+  }
+  found = matching(satellites, [&](const Satellite& s) { return key(designation(s)) == wanted; });
+  if (!found.empty()) {
+    return onePosition(found) ? SatelliteMatch{found.front(), {}} : SatelliteMatch{nullptr, found};
+  }
+  for (const NameAndPosition& typedName : namesWithPositions(typed, letters)) {
+    found = matching(satellites, [&](const Satellite& s) {
+      return tenThousandths(s.position) == typedName.position &&
+             key(designation(s)) == typedName.name;
+    });
+    if (!found.empty()) {
+      return {found.front(), {}};
     }
   }
-  return nullptr;
+  return {nullptr, completeSatellite(satellites, typed, letters)};
+}
+
+const Satellite* findSatellite(const std::vector<Satellite>& satellites, std::string_view name) {
+  return matchSatellite(satellites, name).found;
+}
+
+SatelliteFound lookUpSatellite(const std::vector<Satellite>& satellites, std::string_view typed,
+                               const CompassLetters& letters) {
+  const SatelliteMatch match = matchSatellite(satellites, typed, letters);
+  SatelliteFound out;
+  if (match.found != nullptr) {
+    out.position = match.found->position;
+    out.name = match.found->name;
+  }
+  for (const Satellite* s : match.candidates) {
+    out.candidates.push_back(s->name);
+  }
+  return out;
+}
+
+std::optional<std::int32_t> positionNamed(std::string_view name, const CompassLetters& letters) {
+  // The cuts run left to right; the last is the shortest position.
+  const auto cuts = namesWithPositions(trimmedBlanks(name), letters);
+  return cuts.empty() ? std::nullopt : std::optional<std::int32_t>(cuts.back().position);
 }
 
 std::vector<const Satellite*> completeSatellite(const std::vector<Satellite>& satellites,
-                                                std::string_view prefix) {
-  const std::string wanted = key(prefix, false);
-  std::vector<const Satellite*> out;
-  for (const auto& s : satellites) {
-    if (key(s.name, true).starts_with(wanted)) {
-      out.push_back(&s);
+                                                std::string_view prefix,
+                                                const CompassLetters& letters) {
+  const std::string wanted = key(prefix);
+  const auto positioned = namesWithPositions(trimmedBlanks(prefix), letters);
+  return matching(satellites, [&](const Satellite& s) {
+    if (key(s.name).starts_with(wanted)) {
+      return true;
     }
-  }
-  return out;
+    const std::string name = key(designation(s));
+    return std::any_of(positioned.begin(), positioned.end(), [&](const NameAndPosition& typed) {
+      return tenThousandths(s.position) == typed.position && name.starts_with(typed.name);
+    });
+  });
 }
 
 const std::vector<Satellite>& SatelliteNames::all() {
@@ -239,9 +384,8 @@ const std::vector<Satellite>& SatelliteNames::all() {
   return *list_;
 }
 
-std::optional<double> SatelliteNames::position(std::string_view name) {
-  const Satellite* found = findSatellite(all(), name);
-  return found != nullptr ? std::optional<double>(found->position) : std::nullopt;
+SatelliteFound SatelliteNames::find(std::string_view name) {
+  return lookUpSatellite(all(), name);
 }
 
 }  // namespace kestrion

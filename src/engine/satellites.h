@@ -1,14 +1,18 @@
 // Satellites by name, from the file names of the DVB-S scan tables Debian
 // ships in dtv-scan-tables: one file per satellite, named NAME-POSITION with
 // the position in degrees and E or W ("Astra-19.2E", "Eutelsat-5-West-A-5.0W",
-// "Galaxy13_C-127.0W", once "Eutelsat5_5.0W"). Only the names are read,
-// never the files.
+// "Galaxy13_C-127.0W", once "Eutelsat5_5.0W"); a few files hold two
+// satellites at one position, their names joined ("EchoStar-9Galaxy-23-121.0W").
+// Only the names are read, never the files.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "engine/angle_text.h"
 
 namespace kestrion {
 
@@ -24,12 +28,16 @@ struct SatellitePosition {
   std::vector<std::string> names;  // in list order
 };
 
-// One file name; empty when it is not NAME-POSITION(E|W) with a position
-// within 180 degrees and a name of letters, digits, '+', '.', '-', '_'.
-std::optional<Satellite> satelliteFromFileName(std::string_view fileName);
+// The satellites one file name holds; none when it is not
+// NAME-POSITION(E|W) with a position within 180 degrees and a name of
+// letters, digits, '+', '.', '-', '_'. Two names joined where one ends in a
+// digit and the next begins with a capitalised word or at least three
+// capitals ("9Galaxy", "105SES") are two satellites; "1KR" or "29e" stays a
+// designation.
+std::vector<Satellite> satellitesFromFileName(std::string_view fileName);
 
 // The satellites among the names, ordered west to east, then by name; names
-// that differ only in case or separators are kept once.
+// that differ only in case, blanks or separators are kept once.
 std::vector<Satellite> satellitesFromFileNames(const std::vector<std::string>& fileNames);
 
 // The same over the file names in a folder; a missing or unreadable folder
@@ -39,14 +47,35 @@ std::vector<Satellite> readSatelliteDirectory(const std::string& directory = kSc
 // The names at each position, west to east.
 std::vector<SatellitePosition> groupByPosition(const std::vector<Satellite>& satellites);
 
-// Lookup ignores case, treats '-', '_' and runs of blanks alike and takes
-// ',' for '.': "astra-19,2e" finds "Astra 19.2E".
+// What a typed name means. Names compare without case, blanks, '-', '_' or
+// degree signs, with ',' for '.'. A name is found as listed ("Astra 19.2E"),
+// by its designation alone when that is at one position ("Astra 1KR",
+// "Eutelsat 7A"), or by its designation and a position in any form the
+// reader takes ("Hot Bird 13E", "Astra 19.2°E", "Astra 19.2 E"). A name that
+// fits several satellites finds none, and lists them as candidates.
+struct SatelliteMatch {
+  const Satellite* found = nullptr;
+  std::vector<const Satellite*> candidates;
+};
+SatelliteMatch matchSatellite(const std::vector<Satellite>& satellites, std::string_view typed,
+                              const CompassLetters& letters = kEnglishLetters);
 const Satellite* findSatellite(const std::vector<Satellite>& satellites, std::string_view name);
+// The same as typed entry looks it up.
+SatelliteFound lookUpSatellite(const std::vector<Satellite>& satellites, std::string_view typed,
+                               const CompassLetters& letters = kEnglishLetters);
 
-// The satellites whose name starts with the prefix, compared as above, in
-// list order.
+// The position a name ends with, in ten-thousandths of a degree, as a
+// listed name does ("Thor 5 0.8W"); empty for a name without one
+// ("Astra 1KR").
+std::optional<std::int32_t> positionNamed(std::string_view name,
+                                          const CompassLetters& letters = kEnglishLetters);
+
+// The satellites a partly typed name may become, in list order: those whose
+// name starts with it, compared as above, and those whose designation
+// starts with its name part when a position ends it ("Thor 0.8W").
 std::vector<const Satellite*> completeSatellite(const std::vector<Satellite>& satellites,
-                                                std::string_view prefix);
+                                                std::string_view prefix,
+                                                const CompassLetters& letters = kEnglishLetters);
 
 // The satellites known by name, read from the scan tables the first time
 // they are asked for, so that nothing is read at start-up.
@@ -56,8 +85,8 @@ class SatelliteNames {
       : directory_(std::move(directory)) {}
 
   const std::vector<Satellite>& all();
-  // The position of the satellite of that name, as typed entry looks it up.
-  std::optional<double> position(std::string_view name);
+  // The satellite of that name, as typed entry looks it up.
+  SatelliteFound find(std::string_view name);
 
  private:
   std::string directory_;

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "model/controls.h"
+#include "model/translatable.h"
 
 namespace kestrion::layout {
 
@@ -48,9 +49,20 @@ enum class Look : std::uint8_t {
 
 enum class FontSize : std::uint8_t { Normal, Large };
 
+// The compass rose's letters as the description writes them: north, east,
+// south, west. A front-end shows them in the user's language, and takes the
+// same letters for hemispheres in what it reads and writes.
+enum class CompassPoint : std::uint8_t { north, east, south, west };
+inline constexpr std::array<std::string_view, 4> kCompassLetters{
+    QT_TRANSLATE_NOOP("Caption", "N"), QT_TRANSLATE_NOOP("Caption", "E"),
+    QT_TRANSLATE_NOOP("Caption", "S"), QT_TRANSLATE_NOOP("Caption", "W")};
+constexpr std::string_view compassLetter(CompassPoint point) {
+  return kCompassLetters.at(static_cast<std::size_t>(point));
+}
+
 // The pointing aids the alignment page shows beside the model's results.
-enum class Aid : std::uint8_t { magneticBearing, declination, faceTilt, warnings };
-inline constexpr std::size_t kAidCount = 4;
+enum class Aid : std::uint8_t { magneticBearing, declination, faceTilt, warnings, satelliteName };
+inline constexpr std::size_t kAidCount = 5;
 
 // What the window's buttons and links ask for.
 enum class Command : std::uint8_t { quit, footprints, homePage };

@@ -7,9 +7,12 @@ namespace kestrion {
 namespace {
 
 AngleKind angleKind(Input input) {
-  return input == Input::latitude    ? AngleKind::Latitude
-         : input == Input::longitude ? AngleKind::Longitude
-                                     : AngleKind::Satellite;
+  for (const TypedEntryKind& entry : kTypedEntries) {
+    if (entry.input == input) {
+      return entry.kind;
+    }
+  }
+  return AngleKind::Satellite;  // the parser makes typed entries of those inputs only
 }
 
 }  // namespace
@@ -23,7 +26,7 @@ EventResult applyEvent(Calculator& calculator, const Event& event, const Satelli
     const AngleKind kind = angleKind(typed->input);
     const AngleReading reading = readAngle(typed->text, kind, lookup);
     if (!reading.entry) {
-      return {angleProblemText(reading.problem, kind), std::nullopt};
+      return {angleProblemText(reading, kind), std::nullopt};
     }
     return {std::nullopt, calculator.enter(typed->input, *reading.entry)};
   }
@@ -36,7 +39,7 @@ RunResult runEvent(Calculator& calculator, std::string_view text, const Satellit
     return {RunStatus::refused, error->message};
   }
   const EventResult result = applyEvent(calculator, std::get<Event>(parsed), lookup);
-  const std::string event = "event \"" + std::string(text) + "\": ";
+  const std::string event = "event " + quotedText(text) + ": ";
   if (result.refusal) {
     return {RunStatus::refused, event + *result.refusal};
   }

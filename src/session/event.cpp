@@ -5,9 +5,18 @@
 #include <string>
 
 namespace kestrion {
-namespace {
 
-std::string quoted(std::string_view text) {
+std::string quotedText(std::string_view text) {
+  // Cut at the start of a character, never inside one.
+  bool shortened = false;
+  if (text.size() > kEchoedBytes) {
+    std::size_t cut = kEchoedBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0U) == 0x80U) {
+      --cut;
+    }
+    text = text.substr(0, cut);
+    shortened = true;
+  }
   std::string out = "\"";
   for (const char c : text) {
     const auto u = static_cast<unsigned char>(c);
@@ -23,15 +32,30 @@ std::string quoted(std::string_view text) {
       out += c;
     }
   }
-  return out + '"';
+  return out + (shortened ? "\u2026\"" : "\"");
 }
+
+std::string_view scriptLine(std::string_view line, bool first) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (first && line.starts_with(kByteOrderMark)) {
+    line.remove_prefix(kByteOrderMark.size());
+  }
+  constexpr std::string_view kBlanks = " \t\r";
+  const auto from = line.find_first_not_of(kBlanks);
+  if (from == std::string_view::npos) {
+    return {};
+  }
+  return line.substr(from, line.find_last_not_of(kBlanks) - from + 1);
+}
+
+namespace {
 
 constexpr std::string_view kAllowedEvents =
     "allowed: HScrollN=P (Change) or HScrollN~P (Scroll) with N 1..25, or one of rainoff, "
     "Option1, Option2, Option3, or latitude:=TEXT, longitude:=TEXT, satellite:=TEXT";
 
 EventError refuse(std::string_view event, const std::string& what, std::string_view allowed) {
-  return {"event " + quoted(event) + ": " + what + "; " + std::string(allowed)};
+  return {"event " + quotedText(event) + ": " + what + "; " + std::string(allowed)};
 }
 
 }  // namespace
@@ -44,24 +68,24 @@ std::variant<Event, EventError> parseEvent(std::string_view text) {
     return Event{RainClick{*option}};
   }
   if (const auto typed = text.find(":="); typed != std::string_view::npos) {
-    for (const auto& [entryName, input] : kTypedEntries) {
-      if (text.substr(0, typed) == entryName) {
-        return Event{TypedEntry{input, std::string(text.substr(typed + 2))}};
+    for (const TypedEntryKind& entry : kTypedEntries) {
+      if (text.substr(0, typed) == entry.name) {
+        return Event{TypedEntry{entry.input, std::string(text.substr(typed + 2))}};
       }
     }
-    return refuse(text, "unknown typed entry " + quoted(text.substr(0, typed)), kAllowedEvents);
+    return refuse(text, "unknown typed entry " + quotedText(text.substr(0, typed)), kAllowedEvents);
   }
   const auto sep = text.find_first_of("=~");
   if (sep == std::string_view::npos) {
     if (inputNamed(text)) {
       return refuse(text, "a slider event needs a position", kAllowedEvents);
     }
-    return refuse(text, "unknown control " + quoted(text), kAllowedEvents);
+    return refuse(text, "unknown control " + quotedText(text), kAllowedEvents);
   }
   const std::string_view control = text.substr(0, sep);
   const auto input = inputNamed(control);
   if (!input) {
-    return refuse(text, "unknown control " + quoted(control), kAllowedEvents);
+    return refuse(text, "unknown control " + quotedText(control), kAllowedEvents);
   }
   const InputSpec& s = inputSpec(*input);
   const std::string range = std::to_string(s.min) + ".." + std::to_string(s.max);
@@ -72,7 +96,7 @@ std::variant<Event, EventError> parseEvent(std::string_view text) {
   const auto res = std::from_chars(first, last, value);
   if (number.empty() || res.ptr != last ||
       (res.ec != std::errc{} && res.ec != std::errc::result_out_of_range)) {
-    return refuse(text, "position " + quoted(number) + " is not a whole number",
+    return refuse(text, "position " + quotedText(number) + " is not a whole number",
                   "allowed: a whole number in " + std::string(s.name) + "'s range " + range);
   }
   if (res.ec == std::errc::result_out_of_range || value < s.min || value > s.max) {

@@ -10,16 +10,10 @@
 #include <utility>
 #include <variant>
 
+#include "engine/angle_text.h"
 #include "engine/calculator.h"
 
 namespace kestrion {
-
-// The typed entries ("latitude:=TEXT") and the sliders they set.
-inline constexpr std::array<std::pair<std::string_view, Input>, 3> kTypedEntries{{
-    {"latitude", Input::latitude},
-    {"longitude", Input::longitude},
-    {"satellite", Input::satellite},
-}};
 
 struct SliderMove {
   Input input;
@@ -30,6 +24,19 @@ struct SliderMove {
 struct RainClick {
   Rain option;
 };
+
+// The typed entries: their names in events, the sliders they set, and how
+// their texts are read.
+struct TypedEntryKind {
+  std::string_view name;
+  Input input;
+  AngleKind kind;
+};
+inline constexpr std::array<TypedEntryKind, 3> kTypedEntries{{
+    {"latitude", Input::latitude, AngleKind::Latitude},
+    {"longitude", Input::longitude, AngleKind::Longitude},
+    {"satellite", Input::satellite, AngleKind::Satellite},
+}};
 
 // A typed latitude, longitude or satellite position: "latitude:=TEXT". The
 // text is read when the event runs, against the satellites known then.
@@ -47,5 +54,16 @@ struct EventError {
 };
 
 std::variant<Event, EventError> parseEvent(std::string_view text);
+
+// A text as messages echo it: in double quotes, control characters, quotes
+// and backslashes escaped, and past kEchoedBytes cut short with an ellipsis,
+// so that a message stays one readable line whatever was typed.
+inline constexpr std::size_t kEchoedBytes = 60;
+std::string quotedText(std::string_view text);
+
+// One line of a script as an event: blanks around it trimmed, and a UTF-8
+// byte order mark dropped from the first line (Windows editors write one).
+// Empty for a line that holds nothing.
+std::string_view scriptLine(std::string_view line, bool first);
 
 }  // namespace kestrion

@@ -39,18 +39,23 @@ std::string trimmed(std::string_view s) {
   return std::string(s.substr(first, last - first));
 }
 
-// Two decimals, rounded to nearest as a printed figure is.
-std::string twoDecimals(double v) {
-  std::array<char, 64> buffer{};
-  const auto end =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), v, std::chars_format::fixed, 2);
-  return {buffer.data(), end.ptr};
-}
-
 }  // namespace
 
 std::string untranslated(const char* /*context*/, std::string_view source) {
   return std::string(source);
+}
+
+// The compass rose's captions as the language writes them; a translation
+// that is no single capital keeps the English letter.
+CompassLetters compassLettersIn(const Translate& translate) {
+  const auto letter = [&translate](layout::CompassPoint point, char english) {
+    const std::string shown = translate("Caption", layout::compassLetter(point));
+    return shown.size() == 1 && shown[0] >= 'A' && shown[0] <= 'Z' ? shown[0] : english;
+  };
+  return {letter(layout::CompassPoint::north, kEnglishLetters.north),
+          letter(layout::CompassPoint::east, kEnglishLetters.east),
+          letter(layout::CompassPoint::south, kEnglishLetters.south),
+          letter(layout::CompassPoint::west, kEnglishLetters.west)};
 }
 
 std::string withArguments(std::string_view pattern, std::initializer_list<std::string_view> args) {
@@ -89,17 +94,14 @@ Quantity Report::quantity(Value id) const {
 
 std::string Report::declination() const {
   const auto& d = state_.pointing.declination;
-  if (!d) {
-    return {};
-  }
-  const std::string degrees = twoDecimals(std::fabs(*d));
-  return withArguments(
-      *d < 0 ? inLanguage(kWindowTexts, QT_TRANSLATE_NOOP("kestrion::ui::MainWindow", "%1° W"))
-             : inLanguage(kWindowTexts, QT_TRANSLATE_NOOP("kestrion::ui::MainWindow", "%1° E")),
-      {degrees});
+  return d ? eastWestText(*d, 2, compassLettersIn(tr_)) : std::string();
 }
 
 std::string Report::faceTilt() const {
+  // None is offered where the satellite cannot be seen.
+  if (state_.pointing.faceTilt.empty()) {
+    return {};
+  }
   const long long t = state_.pointing.tiltHundredths;
   const std::string tilt = doubleText(static_cast<double>(std::llabs(t)) / 100);
   const char* pattern = t > 0   ? QT_TRANSLATE_NOOP("kestrion::ui::MainWindow", "%1° leans back")
@@ -108,23 +110,36 @@ std::string Report::faceTilt() const {
   return withArguments(inLanguage(kWindowTexts, pattern), {tilt});
 }
 
+// Below the horizon the compass's caveats are moot, and two lines are all
+// the page has room for.
 std::vector<std::string> Report::shortWarnings() const {
   const Pointing& p = state_.pointing;
+  const auto text = [this](const char* source) { return inLanguage(kWindowTexts, source); };
   std::vector<std::string> out;
+  if (p.belowHorizon) {
+    out.push_back(text(QT_TRANSLATE_NOOP("kestrion::ui::MainWindow",
+                                         "Below the horizon: not visible from this site.")));
+    if (p.atPole) {
+      out.push_back(text(
+          QT_TRANSLATE_NOOP("kestrion::ui::MainWindow", "At a pole the azimuth is arbitrary.")));
+    }
+    return out;
+  }
   if (p.noModel) {
-    out.push_back(inLanguage(
-        kWindowTexts,
-        QT_TRANSLATE_NOOP("kestrion::ui::MainWindow", "No magnetic model: no magnetic bearing.")));
+    out.push_back(text(QT_TRANSLATE_NOOP("kestrion::ui::MainWindow",
+                                         "No magnetic model: no magnetic bearing.")));
   }
   if (p.outsideModel) {
-    out.push_back(inLanguage(kWindowTexts,
-                             QT_TRANSLATE_NOOP("kestrion::ui::MainWindow",
-                                               "Date outside the magnetic model (2025 to 2029).")));
+    out.push_back(text(QT_TRANSLATE_NOOP("kestrion::ui::MainWindow",
+                                         "Date outside the magnetic model (2025 to 2029).")));
+  }
+  if (p.dateNotCovered) {
+    out.push_back(text(QT_TRANSLATE_NOOP("kestrion::ui::MainWindow",
+                                         "The magnetic model does not cover this date.")));
   }
   if (p.weakField) {
-    out.push_back(inLanguage(
-        kWindowTexts, QT_TRANSLATE_NOOP("kestrion::ui::MainWindow",
-                                        "Weak magnetic field: a compass is unreliable here.")));
+    out.push_back(text(QT_TRANSLATE_NOOP("kestrion::ui::MainWindow",
+                                         "Weak magnetic field: a compass is unreliable here.")));
   }
   return out;
 }
@@ -139,7 +154,10 @@ Quantity Report::rainOption() const {
 std::vector<Quantity> Report::siteAids() const {
   const Window& w = state_.window;
   std::vector<Quantity> rows;
-  const auto dms = [&](Value id, AngleKind kind) { return dmsText(w.text(id), kind).value_or(""); };
+  const CompassLetters letters = compassLettersIn(tr_);
+  const auto dms = [&](Value id, AngleKind kind) {
+    return dmsText(w.text(id), kind, letters).value_or("");
+  };
   rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Latitude (DMS)")),
                   dms(Value::latitude, AngleKind::Latitude),
                   {},

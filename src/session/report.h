@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/angle_text.h"
 #include "engine/pointing.h"
 #include "model/window.h"
 
@@ -18,6 +19,9 @@ namespace kestrion {
 // of its translation mark; the source itself where there is none.
 using Translate = std::function<std::string(const char* context, std::string_view source)>;
 std::string untranslated(const char* context, std::string_view source);
+
+// One set of compass letters per language: the rose's, as translated.
+CompassLetters compassLettersIn(const Translate& translate);
 
 // "%1° W" with %1 replaced: the placeholders translators move about.
 std::string withArguments(std::string_view pattern, std::initializer_list<std::string_view> args);

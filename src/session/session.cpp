@@ -30,7 +30,7 @@ RunResult Session::run(std::string_view eventText) {
     return {};
   }
   RunResult result = runEvent(calculator_, eventText,
-                              [this](std::string_view name) { return satellites_.position(name); });
+                              [this](std::string_view name) { return satellites_.find(name); });
   if (result.status == RunStatus::ran) {
     lastEvent_ = eventText;
   }

@@ -7,6 +7,8 @@
 #include <QStandardItemModel>
 #include <utility>
 
+#include "engine/dms_text.h"
+#include "language.h"
 #include "qtext.h"
 
 namespace kestrion::ui {
@@ -29,30 +31,12 @@ QString editorName(AngleKind kind) {
   return {};
 }
 
-// Names match what is typed; the list shows each name's position.
-QCompleter* satelliteCompleter(const std::vector<Satellite>& satellites, QObject* parent) {
-  auto* model = new QStandardItemModel(parent);
-  for (const Satellite& s : satellites) {
-    auto* item = new QStandardItem;
-    const QString degrees = QString::number(std::abs(s.position), 'f', 1);
-    const QString position = s.position < 0 ? AngleEditor::tr("%1° W").arg(degrees)
-                                            : AngleEditor::tr("%1° E").arg(degrees);
-    item->setData(toQString(s.name) + QStringLiteral("   ") + position, Qt::DisplayRole);
-    item->setData(toQString(s.name), Qt::EditRole);
-    model->appendRow(item);
-  }
-  auto* completer = new QCompleter(model, parent);
-  completer->setCompletionRole(Qt::EditRole);
-  completer->setCaseSensitivity(Qt::CaseInsensitive);
-  completer->setFilterMode(Qt::MatchContains);
-  return completer;
-}
-
 }  // namespace
 
 AngleEditor::AngleEditor(AngleKind kind, QWidget* box, std::vector<Satellite> satellites)
     : QLineEdit(box->parentWidget()),
       kind_(kind),
+      letters_(compassLetters()),
       satellites_(std::move(satellites)),
       message_(new QLabel(box->parentWidget())) {
   setObjectName(QStringLiteral("angleEditor"));
@@ -63,7 +47,20 @@ AngleEditor::AngleEditor(AngleKind kind, QWidget* box, std::vector<Satellite> sa
   setAccessibleName(editorName(kind));
   setToolTip(examples(kind));
   if (kind == AngleKind::Satellite && !satellites_.empty()) {
-    setCompleter(satelliteCompleter(satellites_, this));
+    // The engine chooses the names, as it reads them: "Hot Bird 13E" offers
+    // "Hotbird 13E 13.0E". The list is filled anew as the text changes.
+    names_ = new QStandardItemModel(this);
+    auto* names = new QCompleter(names_, this);
+    names->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    names->setCompletionRole(Qt::EditRole);
+    setCompleter(names);
+    connect(this, &QLineEdit::textEdited, this, &AngleEditor::offerNames);
+    // Choosing a name is choosing the satellite: no second Enter.
+    connect(names, qOverload<const QString&>(&QCompleter::activated), this,
+            [this](const QString& name) {
+              setText(name);
+              commit();
+            });
   }
   message_->setObjectName(QStringLiteral("angleEditorMessage"));
   message_->setWordWrap(true);
@@ -101,15 +98,40 @@ void AngleEditor::focusOutEvent(QFocusEvent* event) {
   finish();
 }
 
+// Every name the text may become, each with its position in the user's
+// compass letters.
+void AngleEditor::offerNames(const QString& typed) {
+  names_->clear();
+  for (const Satellite* s : completeSatellite(satellites_, typed.toStdString(), letters_)) {
+    auto* item = new QStandardItem;
+    item->setData(toQString(s->name) + QStringLiteral("   ") +
+                      toQString(eastWestText(s->position, 1, letters_)),
+                  Qt::DisplayRole);
+    item->setData(toQString(s->name), Qt::EditRole);
+    names_->appendRow(item);
+  }
+  if (names_->rowCount() > 0 && !typed.trimmed().isEmpty()) {
+    completer()->complete();
+  } else {
+    completer()->popup()->hide();
+  }
+}
+
 void AngleEditor::commit() {
+  if (done_) {
+    return;
+  }
   const std::string typed = text().toStdString();
-  const AngleReading reading = readAngle(typed, kind_, [this](std::string_view name) {
-    const Satellite* s = findSatellite(satellites_, name);
-    return s != nullptr ? std::optional<double>(s->position) : std::nullopt;
-  });
+  const AngleReading reading = readAngle(
+      typed, kind_,
+      [this](std::string_view name) { return lookUpSatellite(satellites_, name, letters_); },
+      letters_);
   if (!reading.entry) {
-    refuse(translated("AngleText", problemText(reading.problem)) + QLatin1Char(' ') +
-           translated("AngleText", acceptedText(kind_)));
+    QString what = translated("AngleText", problemText(reading.problem));
+    if (reading.problem == AngleProblem::AmbiguousSatellite) {
+      what = what.arg(toQString(candidateList(reading.candidates)));
+    }
+    refuse(what + QLatin1Char(' ') + translated("AngleText", acceptedText(kind_)));
     return;
   }
   const AngleEntry entry = *reading.entry;

@@ -1,7 +1,9 @@
 // The editor that opens in place of the latitude, longitude or satellite
-// position box: it reads what the user types, keeps itself open and framed
-// red with a message while the text cannot be read, and hands over a valid
-// entry on Enter. Escape, or leaving it, changes nothing.
+// position box: it reads what the user types (with the compass letters of the
+// user's language besides N, E, S, W), keeps itself open and framed red with
+// a message while the text cannot be read, and hands over a valid entry on
+// Enter; a satellite chosen from the completion list is taken with that one
+// Enter. Escape, or leaving it, changes nothing.
 #pragma once
 
 #include <QLineEdit>
@@ -12,6 +14,7 @@
 #include "engine/satellites.h"
 
 class QLabel;
+class QStandardItemModel;
 
 namespace kestrion::ui {
 
@@ -32,13 +35,16 @@ class AngleEditor : public QLineEdit {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  void offerNames(const QString& typed);
   void commit();
   void refuse(const QString& message);
   void finish();
 
   AngleKind kind_;
+  CompassLetters letters_;
   std::vector<Satellite> satellites_;
   QLabel* message_;
+  QStandardItemModel* names_ = nullptr;
   bool done_ = false;
 };
 

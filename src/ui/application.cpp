@@ -13,6 +13,7 @@
 #include "product.h"
 #include "qtext.h"
 #include "screenshots.h"
+#include "session/event.h"
 
 namespace kestrion::ui {
 
@@ -37,7 +38,8 @@ int run(QApplication& app, const std::function<void(MainWindow&)>& attach,
   parser.addOption(screenshot);
   const QCommandLineOption date(
       QStringLiteral("date"),
-      QStringLiteral("Work out the magnetic declination for <date> (YYYY-MM-DD), not today."),
+      QStringLiteral("Work out the magnetic declination for <date> (YYYY-MM-DD, 1900 to 2100), "
+                     "not today."),
       QStringLiteral("date"));
   parser.addOption(date);
   const QCommandLineOption language(
@@ -73,10 +75,11 @@ int run(QApplication& app, const std::function<void(MainWindow&)>& attach,
 
   std::optional<calc::CalendarDate> onDate;
   if (parser.isSet(date)) {
-    onDate = parseDate(parser.value(date).toStdString());
+    const std::string typed = parser.value(date).toStdString();
+    onDate = parseDate(typed);
     if (!onDate) {
-      std::fprintf(stderr, "kestrion: --date \"%s\" is not a date; allowed: YYYY-MM-DD\n",
-                   qPrintable(parser.value(date)));
+      std::fprintf(stderr, "kestrion: --date %s %s\n", quotedText(typed).c_str(),
+                   dateProblem(typed).c_str());
       return 2;
     }
   }

@@ -1,7 +1,10 @@
 #include "jobmenus.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLocale>
@@ -10,13 +13,29 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include "jobsheet.h"
 #include "jobstate.h"
 #include "mainwindow.h"
+#include "qtext.h"
 
 namespace kestrion::ui {
+namespace {
+
+// A window manager cuts a title wider than its dialog ("Stand… ichern"): the
+// input dialogs are made wide enough for their title beside the frame's
+// buttons, in the bold face most title bars use.
+void fitTitle(QInputDialog& dialog) {
+  QFont title = dialog.font();
+  title.setBold(true);
+  constexpr int kFrameButtons = 120;
+  dialog.setMinimumWidth(QFontMetrics(title).horizontalAdvance(dialog.windowTitle()) +
+                         kFrameButtons);
+}
+
+}  // namespace
 
 JobMenus::JobMenus(MainWindow& window, QMenuBar& bar)
     : QObject(&window), window_(window), sites_(new QMenu(tr("&Sites"), &window)) {
@@ -96,9 +115,8 @@ void JobMenus::chooseSite(const Site& site) {
 
 void JobMenus::saveSite() {
   bool ok = false;
-  const QString name = QInputDialog::getText(&window_, tr("Save site"), tr("Name of the site:"),
-                                             QLineEdit::Normal, window_.siteName(), &ok)
-                           .trimmed();
+  const QString name =
+      askText(tr("Save site"), tr("Name of the site:"), window_.siteName(), &ok).trimmed();
   if (!ok) {
     return;
   }
@@ -131,10 +149,24 @@ QString JobMenus::askSite(const QString& title) {
   if (names.isEmpty()) {
     return {};
   }
-  bool ok = false;
-  const QString name =
-      QInputDialog::getItem(&window_, title, tr("Saved site:"), names, 0, false, &ok);
-  return ok ? name : QString();
+  QInputDialog dialog(&window_);
+  dialog.setWindowTitle(title);
+  dialog.setLabelText(tr("Saved site:"));
+  dialog.setComboBoxItems(names);
+  dialog.setComboBoxEditable(false);
+  fitTitle(dialog);
+  return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+QString JobMenus::askText(const QString& title, const QString& label, const QString& text,
+                          bool* ok) {
+  QInputDialog dialog(&window_);
+  dialog.setWindowTitle(title);
+  dialog.setLabelText(label);
+  dialog.setTextValue(text);
+  fitTitle(dialog);
+  *ok = dialog.exec() == QDialog::Accepted;
+  return *ok ? dialog.textValue() : QString();
 }
 
 void JobMenus::renameSite() {
@@ -143,9 +175,7 @@ void JobMenus::renameSite() {
     return;
   }
   bool ok = false;
-  const QString to = QInputDialog::getText(&window_, tr("Rename site"), tr("New name:"),
-                                           QLineEdit::Normal, from, &ok)
-                         .trimmed();
+  const QString to = askText(tr("Rename site"), tr("New name:"), from, &ok).trimmed();
   if (!ok || to == from) {
     return;
   }
@@ -184,13 +214,22 @@ void JobMenus::printSheet() {
   }
 }
 
+QString JobMenus::suggestedPdfPath() const {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!QFileInfo(folder).isDir()) {
+    folder = QDir::homePath();
+  }
+  // A site's name may hold what a file name cannot.
+  QString name = window_.siteName().isEmpty() ? tr("job sheet") : window_.siteName();
+  static const QRegularExpression kNotInFileNames(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]"));
+  name.replace(kNotInFileNames, QStringLiteral("-"));
+  return QDir(folder).filePath(name + QLatin1Char(' ') + toQString(dateText(window_.date())) +
+                               QStringLiteral(".pdf"));
+}
+
 void JobMenus::exportPdf() {
-  const QString suggested = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
-                            QLatin1Char('/') +
-                            (window_.siteName().isEmpty() ? tr("job sheet") : window_.siteName()) +
-                            QStringLiteral(".pdf");
-  const QString path =
-      QFileDialog::getSaveFileName(&window_, tr("Export PDF"), suggested, tr("PDF files (*.pdf)"));
+  const QString path = QFileDialog::getSaveFileName(&window_, tr("Export PDF"), suggestedPdfPath(),
+                                                    tr("PDF files (*.pdf)"));
   if (!path.isEmpty()) {
     exportPdfTo(path);
   }

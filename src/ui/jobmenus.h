@@ -30,6 +30,9 @@ class JobMenus : public QObject {
   void exportPdf();
   // Writes the job sheet to `path`; a message box says why when it cannot.
   bool exportPdfTo(const QString& path);
+  // Where Export PDF starts: the Documents folder, a name of the site and
+  // the date ("Roof 7 2026-12-09.pdf").
+  [[nodiscard]] QString suggestedPdfPath() const;
 
  private:
   void fillSites();
@@ -38,6 +41,7 @@ class JobMenus : public QObject {
   void deleteSite();
   // Asks which saved site; empty when there is none or the user cancels.
   QString askSite(const QString& title);
+  QString askText(const QString& title, const QString& label, const QString& text, bool* ok);
   void showError(const QString& title, const QString& message);
 
   MainWindow& window_;

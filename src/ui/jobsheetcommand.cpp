@@ -1,12 +1,15 @@
 #include "jobsheetcommand.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
 #include "engine/pointing.h"
 #include "engine/satellites.h"
 #include "jobsheet.h"
+#include "qtext.h"
+#include "session/event.h"
 
 namespace kestrion::ui {
 namespace {
@@ -21,9 +24,17 @@ int refuse(const QString& message) {
 int writeJobSheetHeadless(const JobSheetRequest& request, const EventRunner& runner) {
   const auto offsetTenths = parseOffsetTenths(request.offsetAngle.toStdString());
   if (!offsetTenths) {
-    return refuse(QStringLiteral("--offset-angle \"%1\" is not an offset angle; allowed: 0 to 45 "
+    return refuse(QStringLiteral("--offset-angle %1 is not an offset angle; allowed: 0 to 45 "
                                  "degrees with at most one decimal")
-                      .arg(request.offsetAngle));
+                      .arg(toQString(quotedText(request.offsetAngle.toStdString()))));
+  }
+  // The sheet prints the name on one line.
+  const bool oneLine = std::none_of(request.siteName.begin(), request.siteName.end(),
+                                    [](QChar c) { return c.category() == QChar::Other_Control; });
+  if (!oneLine) {
+    return refuse(QStringLiteral("--site %1 holds a line break or another control character; "
+                                 "allowed: a name on one line")
+                      .arg(toQString(quotedText(request.siteName.toStdString()))));
   }
   Calculator calculator;
   if (const auto fault = calculator.load()) {
@@ -31,7 +42,7 @@ int writeJobSheetHeadless(const JobSheetRequest& request, const EventRunner& run
   }
   SatelliteNames satellites;
   const SatelliteLookup lookup = [&satellites](std::string_view name) {
-    return satellites.position(name);
+    return satellites.find(name);
   };
   for (const QString& event : request.events) {
     if (const auto error = runner(calculator, event.toStdString(), lookup)) {

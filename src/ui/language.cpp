@@ -6,6 +6,10 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "layout.h"
+#include "qtext.h"
+#include "session/report.h"
+
 namespace kestrion::ui {
 namespace {
 
@@ -53,6 +57,10 @@ bool installLanguage(QCoreApplication& app, const QString& code) {
   }
   install(app, QLocale(code));
   return true;
+}
+
+CompassLetters compassLetters() {
+  return compassLettersIn(&translatedText);
 }
 
 }  // namespace kestrion::ui

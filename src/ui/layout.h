@@ -8,6 +8,8 @@ namespace kestrion::ui {
 
 using layout::Aid;
 using layout::Command;
+using layout::compassLetter;
+using layout::CompassPoint;
 using layout::ControlSpec;
 using layout::focusOrder;
 using layout::FocusStop;

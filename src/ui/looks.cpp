@@ -24,6 +24,10 @@ QPalette windowPalette() {
   return palette;
 }
 
+QColor warningColour() {
+  return {192, 0, 0};
+}
+
 void applyLook(QLabel& label, Look look) {
   QPalette palette = label.palette();
   const auto box = [&](const QColor& background) {
@@ -61,7 +65,7 @@ void applyLook(QLabel& label, Look look) {
     case Look::Warning:
       label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
       label.setWordWrap(true);
-      palette.setColor(QPalette::WindowText, QColor(192, 0, 0));
+      palette.setColor(QPalette::WindowText, warningColour());
       break;
   }
   label.setPalette(palette);

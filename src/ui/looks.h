@@ -18,4 +18,7 @@ QPalette windowPalette();
 
 void applyLook(QLabel& label, Look look);
 
+// The red of the warnings on the page.
+QColor warningColour();
+
 }  // namespace kestrion::ui

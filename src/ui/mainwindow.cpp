@@ -19,8 +19,10 @@
 
 #include "accessibility.h"
 #include "angleeditor.h"
+#include "engine/dms_text.h"
 #include "jobmenus.h"
 #include "jobstate.h"
+#include "language.h"
 #include "looks.h"
 #include "model/numtext.h"
 #include "pointerlayer.h"
@@ -178,6 +180,7 @@ void MainWindow::buildPointing(QWidget* page) {
     showPointing();
   });
   showPointing();
+  showSatelliteName();
 }
 
 void MainWindow::showPointing() {
@@ -185,26 +188,44 @@ void MainWindow::showPointing() {
     return;
   }
   const Pointing p = aid_.at(calculator_.window(), date_, offsetTenths_);
-  bound_.aids[static_cast<std::size_t>(Aid::magneticBearing)]->setText(
-      toQString(p.magneticAzimuth));
   const JobState state{calculator_.window(), p, date_, offsetTenths_, {}, {}};
   const Report report = reportOf(state);
-  bound_.aids[static_cast<std::size_t>(Aid::declination)]->setText(toQString(report.declination()));
-  bound_.aids[static_cast<std::size_t>(Aid::faceTilt)]->setText(toQString(report.faceTilt()));
+  aid(Aid::magneticBearing)->setText(toQString(p.magneticAzimuth));
+  aid(Aid::declination)->setText(toQString(report.declination()));
+  aid(Aid::faceTilt)->setText(toQString(report.faceTilt()));
   // A word or two on the page; the whole sentences in the tooltip.
   QStringList shortForms;
   for (const std::string& warning : report.shortWarnings()) {
     shortForms << toQString(warning);
   }
-  TextLabel* warnings = bound_.aids[static_cast<std::size_t>(Aid::warnings)];
-  warnings->setText(shortForms.join(QLatin1Char(' ')));
+  aid(Aid::warnings)->setText(shortForms.join(QLatin1Char(' ')));
   QStringList sentences;
   for (const std::string& w : p.warnings) {
     sentences << toQString(w);
   }
-  warnings->setToolTip(sentences.join(QLatin1Char('\n')));
-  warnings->setAccessibleDescription(sentences.join(QLatin1Char(' ')));
+  aid(Aid::warnings)->setToolTip(sentences.join(QLatin1Char('\n')));
+  aid(Aid::warnings)->setAccessibleDescription(sentences.join(QLatin1Char(' ')));
   pointers_->setMagneticNorth(p.declination);
+}
+
+TextLabel* MainWindow::aid(Aid id) const {
+  return bound_.aids.at(static_cast<std::size_t>(id));
+}
+
+// The satellite's name beside its position: as typed and found, or a saved
+// name that names another position, marked as not matching.
+void MainWindow::showSatelliteName() {
+  TextLabel* name = aid(Aid::satelliteName);
+  if (name == nullptr) {
+    return;
+  }
+  QPalette palette = name->palette();
+  palette.setColor(QPalette::WindowText, mismatchedName_.isEmpty()
+                                             ? this->palette().color(QPalette::WindowText)
+                                             : warningColour());
+  name->setPalette(palette);
+  name->setText(mismatchedName_.isEmpty() ? toQString(calculator_.satelliteName())
+                                          : tr("%1: not this position").arg(mismatchedName_));
 }
 
 void MainWindow::setDate(calc::CalendarDate date) {
@@ -276,19 +297,23 @@ void MainWindow::enterSite(const Site& site) {
     if (!reading.entry) {
       continue;  // the store refuses such a site when it reads it
     }
-    if (kind == AngleKind::Satellite) {
+    if (kind == AngleKind::Satellite && site.satelliteNameMatches) {
       reading.entry->satellite = site.satelliteName.toStdString();
     }
     angleEntered(id, *reading.entry);
+  }
+  // The position decides; a name that names another is shown as such and
+  // goes no further (not into the sheet, not into a site saved again).
+  if (!site.satelliteNameMatches) {
+    mismatchedName_ = site.satelliteName;
+    showSatelliteName();
   }
   bound_.offsetAngle->setValue(site.offsetTenths / 10.0);
   siteName_ = site.name;
 }
 
 bool MainWindow::runEvents(const QStringList& events, const EventRunner& runner, QString* error) {
-  const SatelliteLookup lookup = [this](std::string_view name) {
-    return satellites_.position(name);
-  };
+  const SatelliteLookup lookup = [this](std::string_view name) { return satellites_.find(name); };
   for (const QString& event : events) {
     if (const auto problem = runner(calculator_, event.toStdString(), lookup)) {
       *error = toQString(*problem);
@@ -417,6 +442,10 @@ void MainWindow::showChanges() {
   }
   if (model.takeChangedLines().any() && pointers_ != nullptr) {
     pointers_->linesChanged();
+  }
+  if (texts.test(index(Value::satellite))) {
+    mismatchedName_.clear();
+    showSatelliteName();
   }
   constexpr std::array kPointingInputs{Value::latitude, Value::longitude, Value::azimuth,
                                        Value::elevation};

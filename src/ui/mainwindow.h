@@ -22,6 +22,7 @@ class QButtonGroup;
 namespace kestrion::ui {
 
 class AngleEditor;
+class TextLabel;
 class JobMenus;
 class PointerLayer;
 class TabControl;
@@ -37,6 +38,7 @@ class MainWindow : public QMainWindow {
 
   // The date the magnetic declination is worked out for; today by default.
   void setDate(calc::CalendarDate date);
+  [[nodiscard]] calc::CalendarDate date() const { return date_; }
   // Opens the editor of a typed latitude, longitude or satellite position.
   void editAngle(Input id);
 
@@ -74,6 +76,8 @@ class MainWindow : public QMainWindow {
   void showChanges();
   void buildPointing(QWidget* page);
   void showPointing();
+  void showSatelliteName();
+  [[nodiscard]] TextLabel* aid(Aid id) const;
   void angleEntered(Input id, const AngleEntry& entry);
   [[nodiscard]] int offsetTenths() const;
 
@@ -88,7 +92,8 @@ class MainWindow : public QMainWindow {
   TabControl* tabs_ = nullptr;
   PointerLayer* pointers_ = nullptr;
   std::bitset<kPageCount> built_;
-  QString siteName_;  // the saved site last chosen or saved
+  QString siteName_;        // the saved site last chosen or saved
+  QString mismatchedName_;  // a saved satellite name that names another position
   JobMenus* jobMenus_ = nullptr;
 };
 

@@ -10,6 +10,7 @@
 
 #include "engine/angle_text.h"
 #include "engine/pointing.h"
+#include "engine/satellites.h"
 #include "qtext.h"
 #include "writetarget.h"
 
@@ -96,6 +97,15 @@ class Copy {
   QTemporaryDir dir_;
 };
 
+// A satellite's name ends with its position ("Astra 19.2E"); one that ends
+// with another than the site's does not belong to it. A name without a
+// position cannot be judged here and is taken as it is.
+bool nameFitsPosition(const Site& site) {
+  const auto named = positionNamed(site.satelliteName.toStdString());
+  const auto reading = readAngle(site.satellite.toStdString(), AngleKind::Satellite);
+  return !named || !reading.entry || *named == reading.entry->tenThousandths;
+}
+
 qint64 nextUse(const std::vector<Entry>& entries) {
   qint64 last = 0;
   for (const Entry& e : entries) {
@@ -126,7 +136,7 @@ std::optional<QString> SiteStore::problem(const Site& site) {
     const AngleReading reading = readAngle(text.toStdString(), kind);
     if (!reading.entry) {
       return tr("its %1 \"%2\" is refused: %3")
-          .arg(what, text, toQString(angleProblemText(reading.problem, kind)));
+          .arg(what, text, toQString(angleProblemText(reading, kind)));
     }
   }
   return std::nullopt;
@@ -159,11 +169,16 @@ SiteStore::Contents SiteStore::load() const {
       why = tr("its last use is not a number");
     }
     if (why) {
+      // The reasons that quote a refusal end with its full stop already.
+      if (why->endsWith(QLatin1Char('.'))) {
+        why->chop(1);
+      }
       contents.warnings
           << tr("Saved site \"%1\" (entry %2) skipped: %3.").arg(e.site.name, e.key, *why);
       continue;
     }
     e.site.offsetTenths = *tenths;
+    e.site.satelliteNameMatches = nameFitsPosition(e.site);
     contents.sites.push_back(e.site);
   }
   std::stable_sort(contents.sites.begin(), contents.sites.end(),

@@ -20,6 +20,9 @@ struct Site {
   QString satelliteName;  // when the satellite was typed by name
   int offsetTenths = 0;
   qint64 lastUsed = 0;  // larger is more recent
+  // Set when read: false when the name names another position than the
+  // site's (a hand-edited file); the position then decides.
+  bool satelliteNameMatches = true;
 };
 
 class SiteStore {

@@ -1,5 +1,6 @@
 #include "sliderbar.h"
 
+#include <QPainter>
 #include <cmath>
 
 #include "qtext.h"
@@ -16,6 +17,19 @@ double SliderBar::quantity(int position) const {
 int SliderBar::position(double quantity) const {
   const double p = inputSpec(input_).scale == Scale::Tenth ? quantity * 10 : quantity;
   return static_cast<int>(std::lround(p));
+}
+
+// Scroll bars draw no focus in the usual styles, yet the arrow keys move the
+// slider that has it: a frame in the highlight colour shows which one.
+void SliderBar::paintEvent(QPaintEvent* event) {
+  QScrollBar::paintEvent(event);
+  if (!hasFocus()) {
+    return;
+  }
+  QPainter painter(this);
+  painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 QString SliderBar::quantityText() const {

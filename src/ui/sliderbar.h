@@ -22,6 +22,9 @@ class SliderBar : public QScrollBar {
   // "1.0 dB", "45 dB": the quantity in its unit.
   [[nodiscard]] QString quantityText() const;
 
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
  private:
   Input input_;
 };

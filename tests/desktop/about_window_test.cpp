@@ -78,6 +78,8 @@ class AboutWindowTest : public QObject {
   void looksAndTexts();
   void oneWindowKeptAndShownAgain();
   void ownCloseBoxDestroysIt();
+  void keysClose_data();
+  void keysClose();
   void linksOpenTheirPages_data();
   void linksOpenTheirPages();
   void mainWindowStaysUsable();
@@ -167,6 +169,28 @@ void AboutWindowTest::ownCloseBoxDestroysIt() {
   program.chooseAbout();
   QVERIFY(program.about() != nullptr);
   QCOMPARE(visibleAboutWindows(), QList<AboutWindow*>{program.about()});
+}
+
+void AboutWindowTest::keysClose_data() {
+  QTest::addColumn<int>("key");
+  QTest::newRow("Escape") << int(Qt::Key_Escape);
+  QTest::newRow("Enter") << int(Qt::Key_Return);
+  QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter);
+}
+
+// Escape, or Enter on its button, closes it as Close does: it is kept.
+void AboutWindowTest::keysClose() {
+  QFETCH(int, key);
+  Program program;
+  program.chooseAbout();
+  AboutWindow* about = program.about();
+  QApplication::setActiveWindow(about);
+  QVERIFY(QTest::qWaitForWindowActive(about));
+  QCOMPARE(QApplication::focusWidget(), program.about<QWidget>("Command1"));
+  QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+  QVERIFY(visibleAboutWindows().isEmpty());
+  QCOMPARE(program.about(), about);
+  QVERIFY(program.window->isVisible());
 }
 
 void AboutWindowTest::linksOpenTheirPages_data() {

@@ -1,12 +1,16 @@
 // Every caption, button, option and tab title fits its control in every
 // language, measured with the control's own font and wrapped as the label
 // wraps. A translation that is too long must be shortened, not the control
-// enlarged.
+// enlarged. And each language has one set of compass letters, which the
+// rose, the declination and the editor of typed angles all use.
 #include <QAbstractButton>
+#include <QLineEdit>
+#include <QSet>
 #include <QTranslator>
 #include <memory>
 
 #include "gui_helpers.h"
+#include "ui/language.h"
 #include "ui/layout.h"
 
 using namespace gui;
@@ -54,6 +58,8 @@ class FitTest : public QObject {
  private slots:
   void fits_data();
   void fits();
+  void compassLetters_data();
+  void compassLetters();
   void cleanupTestCase() { useLanguage({}); }
 
  private:
@@ -142,6 +148,42 @@ void FitTest::fits() {
                           .arg(room.needed.height())
                           .arg(room.available.width())
                           .arg(room.available.height())));
+}
+
+void FitTest::compassLetters_data() {
+  QTest::addColumn<QString>("language");
+  for (const char* language : kLanguages) {
+    QTest::newRow(language) << QString::fromLatin1(language);
+  }
+}
+
+void FitTest::compassLetters() {
+  QFETCH(QString, language);
+  MainWindow& w = window(language);
+  const kestrion::CompassLetters letters = kestrion::ui::compassLetters();
+  const QString all = QString::fromLatin1(
+      std::array{letters.north, letters.east, letters.south, letters.west}.data(), 4);
+  QCOMPARE(QSet<QChar>(all.begin(), all.end()).size(), 4);  // no letter names two points
+  for (const QChar c : all) {
+    QVERIFY2(c >= QLatin1Char('A') && c <= QLatin1Char('Z'), qPrintable(all));
+  }
+  // The rose: N, E, S, W as the window description places them.
+  QCOMPARE(labelText(w, "Label27") + labelText(w, "Label29") + labelText(w, "Label25") +
+               labelText(w, "Label28"),
+           all);
+  w.tabControl()->setCurrentIndex(kestrion::layout::kAlignmentPage);
+  const QString declination = labelText(w, "declination");  // east of Berlin's meridian here
+  QVERIFY2(declination.endsWith(QLatin1Char(' ') + all[1]), qPrintable(declination));
+  // The editor takes the language's letters for east and west.
+  for (const auto& [letter, label] : {std::pair{all[1], "18.4236"}, {all[3], "-18.4236"}}) {
+    w.editAngle(kestrion::Input::longitude);
+    auto* editor = w.findChild<QLineEdit*>(QStringLiteral("angleEditor"));
+    QVERIFY(editor != nullptr);
+    editor->setText(QStringLiteral("18°25'25\"") + letter);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(w.findChild<QLineEdit*>(QStringLiteral("angleEditor")) == nullptr);
+    QCOMPARE(labelText(w, "longitud"), QString::fromLatin1(label));
+  }
 }
 
 QTEST_MAIN(FitTest)

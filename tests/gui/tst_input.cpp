@@ -1,4 +1,6 @@
 // The window driven as a user drives it: mouse and keyboard on real widgets.
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -81,7 +83,10 @@ class InputTest : public QObject {
   void focusOrder();
   void buttonsSignal();
   void typedSite();
+  void satelliteByName();
   void menusByKeyboard();
+  void focusIndicator_data();
+  void focusIndicator();
 
  private:
   std::unique_ptr<MainWindow> window_;
@@ -470,6 +475,33 @@ void InputTest::typedSite() {
   QCOMPARE(labelText(*window_, "Latitud"), QStringLiteral("-33"));
 }
 
+// A name as people type it offers the listed names; one Enter on the list
+// takes the satellite, whose name shows beside its position until another
+// position is set.
+void InputTest::satelliteByName() {
+  showWindow(*window_);
+  showPage(*window_, 4);
+  window_->editAngle(kestrion::Input::satellite);
+  auto* editor = window_->findChild<QLineEdit*>("angleEditor");
+  QVERIFY(editor);
+  editor->selectAll();
+  QTest::keyClicks(editor, "hot bird 13");
+  if (editor->completer() == nullptr || editor->completer()->model()->rowCount() == 0) {
+    QSKIP("no DVB-S scan tables here (dtv-scan-tables)");
+  }
+  QTRY_VERIFY(editor->completer()->popup()->isVisible());
+  QAbstractItemView* list = editor->completer()->popup();
+  QTest::keyClick(list, Qt::Key_Down);
+  const QString chosen = list->currentIndex().data(Qt::EditRole).toString();
+  QVERIFY2(chosen.startsWith("Hotbird"), qPrintable(chosen));
+  QTest::keyClick(list, Qt::Key_Return);
+  QTRY_VERIFY(window_->findChild<QLineEdit*>("angleEditor") == nullptr);
+  QCOMPARE(labelText(*window_, "satposition"), QStringLiteral("13"));
+  QCOMPARE(labelText(*window_, "satelliteName"), chosen);
+  QTest::keyClick(slider(*window_, "HScroll19"), Qt::Key_Right);
+  QCOMPARE(labelText(*window_, "satelliteName"), QString());
+}
+
 // F10 opens the menu bar; Right walks it; Alt and an access key open a menu.
 void InputTest::menusByKeyboard() {
   showWindow(*window_);
@@ -482,6 +514,71 @@ void InputTest::menusByKeyboard() {
   QTest::keyClick(window_.get(), Qt::Key_F, Qt::AltModifier);
   QTRY_VERIFY(bar->actions().at(1)->menu()->isVisible());
   bar->actions().at(1)->menu()->close();
+}
+
+// What a control and the few pixels around it look like.
+QImage around(QWidget* w) {
+  return w->parentWidget()->grab(w->geometry().adjusted(-3, -3, 3, 3)).toImage();
+}
+
+int differing(const QImage& a, const QImage& b) {
+  int n = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      n += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+    }
+  }
+  return n;
+}
+
+void InputTest::focusIndicator_data() {
+  QTest::addColumn<int>("page");
+  for (int page = 0; page < 6; ++page) {
+    QTest::addRow("page %d", page) << page;
+  }
+}
+
+// Every control the keyboard reaches shows that it has the focus; a slider
+// by a frame in the highlight colour.
+void InputTest::focusIndicator() {
+  QFETCH(int, page);
+  showWindow(*window_);
+  showPage(*window_, page);
+  // A keyboard user: the styles draw focus once a key has moved it.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QList<QWidget*> stops{window_->tabControl()->strip(), control(*window_, "quit")};
+  for (QWidget* w : window_->tabControl()->page(page)->findChildren<QWidget*>()) {
+    if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus) != 0) {
+      stops << w;
+    }
+  }
+  QVERIFY(stops.size() > 2);
+  QStringList unseen;
+  for (QWidget* w : stops) {
+    QWidget* other = w == stops.front() ? stops.back() : stops.front();
+    other->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(other->hasFocus());
+    const QImage before = around(w);
+    w->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(w->hasFocus());
+    const QImage after = around(w);
+    const QString name = w == stops.front() ? QStringLiteral("SSTab1") : w->objectName();
+    if (differing(before, after) < w->width() + w->height()) {
+      unseen << name;
+    }
+    if (qobject_cast<QScrollBar*>(w) != nullptr) {
+      const QRgb highlight = w->palette().color(QPalette::Highlight).rgb();
+      int framed = 0;
+      for (int x = 3; x < after.width() - 3; ++x) {
+        framed += after.pixel(x, 3) == highlight ? 1 : 0;
+        framed += after.pixel(x, after.height() - 4) == highlight ? 1 : 0;
+      }
+      if (framed < w->width()) {
+        unseen << name + QStringLiteral(" (no highlight frame)");
+      }
+    }
+  }
+  QVERIFY2(unseen.isEmpty(), qPrintable(unseen.join(QStringLiteral(", "))));
 }
 
 QTEST_MAIN(InputTest)

@@ -82,6 +82,8 @@ class JobMenusTest : public QObject {
   void chooseSiteAsTyped();
   void exportAndPrint();
   void saveAsksBeforeReplacing();
+  void satelliteNameAgainstPosition_data();
+  void satelliteNameAgainstPosition();
 
  private:
   JobMenus* menus() const { return window_->findChild<JobMenus*>(); }
@@ -99,8 +101,8 @@ void JobMenusTest::copyEachPage_data() {
   QTest::newRow("gain") << 2 << QStringList{"Frequency\t12 GHz", "Antenna Gain\t39.7 dB"};
   QTest::newRow("G/T") << 3 << QStringList{"G/T\t31.2 dB/K"};
   QTest::newRow("alignment") << 4
-                             << QStringList{"Latitude\t60 deg", "Latitude (DMS)\t60°0'0.0\"N",
-                                            "Longitude (DMS)\t15°0'0.0\"E",
+                             << QStringList{"Latitude\t60 deg", "Latitude (DMS)\t60°0'0\"N",
+                                            "Longitude (DMS)\t15°0'0\"E",
                                             "Dish offset angle\t0 deg"};
   QTest::newRow("C/N") << 5 << QStringList{"Eirp\t40 dBW", "Rain\tClear sky"};
 }
@@ -196,6 +198,7 @@ void JobMenusTest::corruptStore() {
   QCOMPARE(contents.sites.front().name, QStringLiteral("Good"));
   QCOMPARE(contents.warnings.size(), 1);
   QVERIFY2(contents.warnings.back().contains(warning), qPrintable(contents.warnings.back()));
+  QVERIFY2(!contents.warnings.back().endsWith(".."), qPrintable(contents.warnings.back()));
   QString error;
   QVERIFY2(store.save(kBarn, &error), qPrintable(error));
   QCOMPARE(names(store), (QStringList{"Barn", "Good"}));
@@ -296,6 +299,11 @@ void JobMenusTest::chooseSiteAsTyped() {
 // The window's job sheet: written, printed to a PDF printer, and a path that
 // cannot be written answered with a message box and no file.
 void JobMenusTest::exportAndPrint() {
+  // Export PDF starts with the site and the date, in a name any file system takes.
+  window_->setSiteName("Roof/7: east");
+  window_->setDate({2026, 12, 9});
+  QCOMPARE(QFileInfo(menus()->suggestedPdfPath()).fileName(),
+           QStringLiteral("Roof-7- east 2026-12-09.pdf"));
   QTemporaryDir dir;
   QVERIFY(menus()->exportPdfTo(dir.filePath("sheet.pdf")));
   QVERIFY(QFileInfo(dir.filePath("sheet.pdf")).size() > 1000);
@@ -344,6 +352,45 @@ void JobMenusTest::saveAsksBeforeReplacing() {
     QCOMPARE(asked.size(), 1);
     QCOMPARE(menus()->store().load().sites.front().latitude, QString(latitude));
   }
+}
+
+void JobMenusTest::satelliteNameAgainstPosition_data() {
+  QTest::addColumn<QString>("position");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("shown");  // beside the position
+  QTest::addColumn<QString>("kept");   // for the sheet and a site saved again
+  QTest::newRow("matching") << "19.2"
+                            << "Astra 19.2E"
+                            << "Astra 19.2E"
+                            << "Astra 19.2E";
+  QTest::newRow("another position") << "13"
+                                    << "Astra 19.2E"
+                                    << "Astra 19.2E: not this position"
+                                    << "";
+  QTest::newRow("no position in it") << "19.2"
+                                     << "Astra 1KR"
+                                     << "Astra 1KR"
+                                     << "Astra 1KR";
+}
+
+// A saved site whose satellite name names another position (an edited file)
+// loads by its position; the name is shown as not matching and kept out.
+void JobMenusTest::satelliteNameAgainstPosition() {
+  QFETCH(QString, position);
+  QFETCH(QString, name);
+  QFETCH(QString, shown);
+  QFETCH(QString, kept);
+  Site site = kRoof;
+  site.satellite = position;
+  site.satelliteName = name;
+  QString error;
+  QVERIFY(menus()->store().save(site, &error));
+  auto* sites = window_->findChild<QMenu*>("sitesMenu");
+  Q_EMIT sites->aboutToShow();
+  sites->actions().at(0)->trigger();
+  QCOMPARE(labelText(*window_, "satposition"), position);
+  QCOMPARE(labelText(*window_, "satelliteName"), shown);
+  QCOMPARE(QString::fromStdString(window_->jobState().satelliteName), kept);
 }
 
 int main(int argc, char* argv[]) {

@@ -131,7 +131,7 @@ with tempfile.TemporaryDirectory() as tmp:
     state = json.loads(run(CLI, "--date", DATE, "--offset-angle", "22.5", *EVENTS))
     t, p = state["texts"], state["pointing"]
     expected = ["Kestrion job sheet", f"Date: {DATE}", "Site: Roof 7",
-                f"{t['Latitud']} deg", "33°55'28.9\"S", "18°25'26.8\"E", f"{t['satposition']} deg",
+                f"{t['Latitud']} deg", "33°55'29\"S", "18°25'27\"E", f"{t['satposition']} deg",
                 f"{t['el']} deg", f"{t['az']} deg", f"{p['magneticAzimuth']} deg",
                 f"{abs(p['declination']):.2f}° {'W' if p['declination'] < 0 else 'E'}",
                 f"WMM2025, {DATE}", p["faceTilt"], "22.5 deg", f"{t['offset']} deg",
@@ -164,6 +164,8 @@ with tempfile.TemporaryDirectory() as tmp:
         (["latitude:=95"], "latitude"),
         (["--offset-angle", "50"], "0 to 45"),
         (["--date", "2026-13-01"], "YYYY-MM-DD"),
+        (["--date", "1899-12-31"], "1900 to 2100"),
+        (["--site", "Roof\n7"], "line break"),
     ]
     for args, says in refused:
         before = sorted(os.listdir(tmp))

@@ -17,13 +17,13 @@ constexpr AngleKind kLon = AngleKind::Longitude;
 constexpr AngleKind kSat = AngleKind::Satellite;
 
 const std::vector<Satellite> kList =
-    satellitesFromFileNames({"Astra-19.2E", "Thor-5-0.8W", "Hotbird-13.0E"});
+    satellitesFromFileNames({"Astra-19.2E", "Astra-23.5E", "Thor-5-0.8W", "Hotbird-13.0E"});
 
-AngleReading read(const char* text, AngleKind kind) {
-  return readAngle(text, kind, [](std::string_view name) -> std::optional<double> {
-    const Satellite* s = findSatellite(kList, name);
-    return s == nullptr ? std::nullopt : std::optional<double>(s->position);
-  });
+AngleReading read(const char* text, AngleKind kind, const CompassLetters& letters = {}) {
+  const auto lookup = [&letters](std::string_view name) {
+    return lookUpSatellite(kList, name, letters);
+  };
+  return readAngle(text, kind, lookup, letters);
 }
 
 struct Accepted {
@@ -83,7 +83,7 @@ const Accepted kAccepted[] = {
 TEST(AngleText, AcceptedFormsStoredTextsAndThumbs) {
   for (const auto& c : kAccepted) {
     const auto r = read(c.text, c.kind);
-    ASSERT_TRUE(r.entry) << c.text << ": " << angleProblemText(r.problem, c.kind);
+    ASSERT_TRUE(r.entry) << c.text << ": " << angleProblemText(r, c.kind);
     EXPECT_EQ(r.entry->label, c.label) << c.text;
     EXPECT_EQ(r.entry->thumb, c.thumb) << c.text;
     EXPECT_EQ(r.entry->value, std::strtod(c.label, nullptr)) << c.text;
@@ -126,7 +126,8 @@ const Refused kRefused[] = {
     {"-180.00001", kLon, AngleProblem::OutOfRange},
     {"9999999999999", kSat, AngleProblem::OutOfRange},
     {"Astar 19.2E", kSat, AngleProblem::UnknownSatellite},
-    {"Astra", kSat, AngleProblem::UnknownSatellite},
+    {"Astra", kSat, AngleProblem::AmbiguousSatellite},
+    {"18°25'25\"O", kLon, AngleProblem::NotAnAngle},  // O is no English letter
 };
 
 TEST(AngleText, RefusedForms) {
@@ -134,6 +135,46 @@ TEST(AngleText, RefusedForms) {
     const auto r = read(c.text, c.kind);
     EXPECT_FALSE(r.entry) << c.text;
     EXPECT_EQ(r.problem, c.problem) << c.text;
+  }
+  const auto ambiguous = read("astra", kSat);
+  EXPECT_EQ(ambiguous.candidates, (std::vector<std::string>{"Astra 19.2E", "Astra 23.5E"}));
+  EXPECT_NE(angleProblemText(ambiguous, kSat).find("it fits Astra 19.2E, Astra 23.5E."),
+            std::string::npos);
+}
+
+// A language's letters besides N, E, S, W; O is east in German, west in
+// French, and no letter of English.
+constexpr CompassLetters kGerman{'N', 'O', 'S', 'W'};
+constexpr CompassLetters kFrench{'N', 'E', 'S', 'O'};
+struct Lettered {
+  const char* text;
+  AngleKind kind;
+  CompassLetters letters;
+  const char* label;  // nullptr: refused as the problem says
+  AngleProblem problem;
+};
+const Lettered kLettered[] = {
+    {"18°25'25\"O", kLon, kGerman, "18.4236", {}},
+    {"18°25'25\"O", kLon, kFrench, "-18.4236", {}},
+    {"o 5", kSat, kFrench, "-5", {}},
+    {"5E", kLon, kGerman, "5", {}},  // English letters stay
+    {"5W", kLon, kFrench, "-5", {}},
+    {"33S", kLat, kGerman, "-33", {}},
+    {"5O", kLat, kGerman, nullptr, AngleProblem::WrongHemisphere},
+    {"O5E", kLon, kGerman, nullptr, AngleProblem::TwoHemispheres},
+    {"Hotbird 13O", kSat, kGerman, "13", {}},
+};
+
+TEST(AngleText, LanguageLetters) {
+  for (const auto& c : kLettered) {
+    const auto r = read(c.text, c.kind, c.letters);
+    if (c.label == nullptr) {
+      EXPECT_FALSE(r.entry) << c.text;
+      EXPECT_EQ(r.problem, c.problem) << c.text;
+    } else {
+      ASSERT_TRUE(r.entry) << c.text << ": " << angleProblemText(r, c.kind);
+      EXPECT_EQ(r.entry->label, c.label) << c.text;
+    }
   }
 }
 

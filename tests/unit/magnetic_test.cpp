@@ -57,26 +57,33 @@ TEST(Magnetic, MatchesTheOfficialTestValues) {
     ASSERT_TRUE(r.field) << r.error;
     EXPECT_NEAR(r.field->declination, o.declination, 0.01);
     EXPECT_NEAR(r.field->horizontal, std::hypot(o.x, o.y), 0.15);
-    EXPECT_TRUE(r.field->inValidity);
+    EXPECT_EQ(r.field->cover, DateCover::within);
   }
 }
 
 struct DateCase {
   CalendarDate date;
   double year;  // NaN: no such date
-  bool inValidity;
+  DateCover cover;
 };
+constexpr DateCover kWithin = DateCover::within;
+constexpr DateCover kNearby = DateCover::nearby;
+constexpr DateCover kBeyond = DateCover::beyond;
 const DateCase kDates[] = {
-    {{2025, 1, 1}, 2025.0, true},
-    {{2024, 12, 31}, 2024 + 365.0 / 366, false},
-    {{2028, 7, 2}, 2028.5, true},  // day 184 of a leap year
-    {{2029, 12, 31}, 2029 + 364.0 / 365, true},
-    {{2030, 1, 1}, 2030.0, false},
-    {{2027, 2, 29}, NAN, false},
-    {{2028, 13, 1}, NAN, false},
+    {{2023, 12, 31}, 2023 + 364.0 / 365, kBeyond},
+    {{2024, 1, 1}, 2024.0, kNearby},
+    {{2024, 12, 31}, 2024 + 365.0 / 366, kNearby},
+    {{2025, 1, 1}, 2025.0, kWithin},
+    {{2028, 7, 2}, 2028.5, kWithin},  // day 184 of a leap year
+    {{2029, 12, 31}, 2029 + 364.0 / 365, kWithin},
+    {{2030, 1, 1}, 2030.0, kNearby},
+    {{2030, 12, 31}, 2030 + 364.0 / 365, kNearby},
+    {{2031, 1, 1}, 2031.0, kBeyond},
+    {{2027, 2, 29}, NAN, kBeyond},
+    {{2028, 13, 1}, NAN, kBeyond},
 };
 
-TEST(Magnetic, DecimalYearAndValidity) {
+TEST(Magnetic, DecimalYearAndDateBands) {
   SKIP_WITHOUT_MODEL();
   for (const auto& c : kDates) {
     SCOPED_TRACE(testing::Message() << c.date.year << "-" << c.date.month << "-" << c.date.day);
@@ -91,7 +98,7 @@ TEST(Magnetic, DecimalYearAndValidity) {
     ASSERT_TRUE(year);
     EXPECT_DOUBLE_EQ(*year, c.year);
     ASSERT_TRUE(r.field) << r.error;
-    EXPECT_EQ(r.field->inValidity, c.inValidity);  // values are still given outside
+    EXPECT_EQ(r.field->cover, c.cover);  // values are still given outside
   }
 }
 

@@ -80,6 +80,7 @@ interface Exports {
   kestrion_set_translations(engine: number, catalogue: number): number;
   kestrion_report(engine: number, siteName: number): number;
   kestrion_aids(engine: number): number;
+  kestrion_enter(engine: number, input: number, text: number): number;
   kestrion_angle_problem(engine: number, input: number, text: number): number;
   kestrion_set_text(engine: number, value: number, text: number): number;
   kestrion_alloc(size: number): number;
@@ -217,6 +218,16 @@ export class Engine {
       this.textOf(() => this.exports.kestrion_report(this.live(), name)),
     );
     return JSON.parse(report);
+  }
+
+  /** Enters a typed latitude, longitude or satellite as the window's editor
+   * does, the language's compass letters too; refused as angleProblem says. */
+  enter(input: "latitude" | "longitude" | "satellite", text: string): RunResult {
+    return this.result(
+      this.withText(input, (name) =>
+        this.withText(text, (typed) => this.exports.kestrion_enter(this.live(), name, typed)),
+      ),
+    );
   }
 
   /** The pointing aids in words (declination, face tilt, short warnings, the

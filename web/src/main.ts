@@ -24,6 +24,7 @@ function api(engine: Engine): EngineApi {
     report: (siteName) => engine.report(siteName) as Report,
     aids: () => engine.aids() as Aids,
     angleProblem: (input, text) => engine.angleProblem(input, text),
+    enter: (input, text) => engine.enter(input, text),
   };
 }
 

@@ -1,6 +1,6 @@
 // The calculator's page: the tab strip, the six pages, the tools (Copy,
 // job sheet, sites, language) and the messages, over one engine.
-import type { EngineApi } from "./engine-api";
+import type { EngineApi, Outcome } from "./engine-api";
 import type { Aids, Describe, InputDesc, State } from "./model";
 import { format, languages, type Catalogue } from "./i18n";
 import { make, setText } from "./dom";
@@ -36,6 +36,7 @@ export class App {
   private state: State;
   private aids: Aids | undefined;
   private siteName = "";
+  private mismatchedName = "";
   private speakTimer = 0;
   private lastSpoken = "";
   private editor: { editor: AngleEditor; box: HTMLElement } | undefined;
@@ -79,6 +80,7 @@ export class App {
       edit: (input: InputDesc, box: HTMLElement) => this.edit(input, box),
       typed: (input: InputDesc) => this.typedEntry(input),
       setOffsetAngle: (degrees: string) => this.setOffsetAngle(degrees),
+      mismatchedName: () => this.mismatchedName,
       offsetAngle: () => String(this.state?.pointing.offsetAngle ?? this.engine.state().pointing.offsetAngle),
     };
   }
@@ -186,7 +188,17 @@ export class App {
   }
 
   run(event: string): boolean {
-    const outcome = this.engine.run(event);
+    this.mismatchedName = "";
+    return this.after(this.engine.run(event));
+  }
+
+  // A typed value, read as the window's editor reads it.
+  enter(input: AngleInput, text: string): boolean {
+    this.mismatchedName = "";
+    return this.after(this.engine.enter(input, text));
+  }
+
+  private after(outcome: Outcome): boolean {
     if (outcome.status === 2) {
       this.say(outcome.message, true);
       return false;
@@ -240,9 +252,9 @@ export class App {
       kind,
       this.engine,
       this.catalogue,
-      (event) => {
+      (kind, text) => {
         this.finishEditing();
-        this.run(event);
+        this.enter(kind, text);
         page.focusValue(input);
       },
       () => {
@@ -458,6 +470,8 @@ export class App {
       this.engine.angleProblem("satellite", site.satelliteName) === "" &&
       this.engine.complete(site.satelliteName).some((s) => s.name === site.satelliteName && String(s.position) === site.satellite);
     this.run(`satellite:=${byName ? site.satelliteName : site.satellite}`);
+    // A saved name that stands for another position is shown as such.
+    this.mismatchedName = byName ? "" : site.satelliteName;
     this.setOffsetAngle(site.offsetAngle);
     this.siteName = site.name;
     try {

@@ -19,4 +19,5 @@ export interface EngineApi {
   report(siteName: string): Report;
   aids(): Aids;
   angleProblem(input: AngleInput, text: string): string;
+  enter(input: AngleInput, text: string): Outcome;
 }

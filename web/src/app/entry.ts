@@ -27,7 +27,7 @@ export class AngleEditor {
     private readonly input: AngleInput,
     private readonly engine: EngineApi,
     catalogue: Catalogue,
-    private readonly commit: (event: string) => void,
+    private readonly commit: (input: AngleInput, text: string) => void,
     private readonly close: () => void,
   ) {
     const id = `editor-${input}`;
@@ -145,7 +145,7 @@ export class AngleEditor {
       this.field.focus();
       return;
     }
-    this.commit(`${this.input}:=${text}`);
+    this.commit(this.input, text);
   }
 
   private setProblem(text: string): void {

@@ -19,7 +19,7 @@ export interface ControlDesc {
   input?: string; // a slider's, or the caption label's, input
   rain?: string;
   command?: "quit" | "footprints" | "homePage";
-  aid?: "magneticBearing" | "declination" | "faceTilt" | "warnings";
+  aid?: "magneticBearing" | "declination" | "faceTilt" | "warnings" | "satelliteName";
   caption?: string;
   artwork?: string; // ":/artwork/compass_rose.svg"
   rect: Rect;

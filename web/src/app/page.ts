@@ -3,7 +3,7 @@
 // their captions, and what else the page has (the alignment page's pictures
 // and aids, the C/N page's rain options and footprint link).
 import type { Aids, ControlDesc, Describe, InputDesc, Report, State } from "./model";
-import type { Catalogue } from "./i18n";
+import { format, type Catalogue } from "./i18n";
 import { hidden, idFor, make, setText } from "./dom";
 import { AlignmentPictures } from "./pictures";
 import type { AngleInput } from "./entry";
@@ -14,6 +14,7 @@ export interface PageHooks {
   typed(input: InputDesc): AngleInput | undefined; // where the value can be typed
   setOffsetAngle(degrees: string): boolean;
   offsetAngle(): string;
+  mismatchedName(): string; // a saved site's name that names another position
 }
 
 interface InputRow {
@@ -211,7 +212,8 @@ export class Page {
   private alignmentParts(controls: ControlDesc[], state: State): void {
     this.pictures = new AlignmentPictures(controls, state, (s) => this.caption(s));
     const aids = make("div", { class: "aids" });
-    for (const aid of controls.filter((c) => c.kind === "aid")) {
+    // The satellite's name stands under its position, in the input's row.
+    for (const aid of controls.filter((c) => c.kind === "aid" && c.aid !== "satelliteName")) {
       const id = idFor("aid", aid.name);
       const text = make("span", { id, class: aid.aid === "warnings" ? "warnings" : "value result" });
       const tip = this.tooltip(aid.tooltip);
@@ -310,7 +312,16 @@ export class Page {
     set("faceTilt", report.faceTilt);
     set("warnings", report.shortWarnings.join(" "));
     this.aids.get("warnings")?.setAttribute("title", state.pointing.warnings.join("\n"));
-    if (this.satelliteName) setText(this.satelliteName, report.satelliteName);
+    if (this.satelliteName) {
+      const mismatched = this.hooks.mismatchedName();
+      setText(
+        this.satelliteName,
+        mismatched
+          ? format(this.catalogue.tr("kestrion::ui::MainWindow", "%1: not this position"), mismatched)
+          : report.satelliteName,
+      );
+      this.satelliteName.classList.toggle("mismatched", mismatched !== "");
+    }
   }
 
   // Whether the page shows the pointing aids in words.
