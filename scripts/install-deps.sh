@@ -55,8 +55,36 @@ need_root() {
   fi
 }
 
+# The build compiles a few sources from Debian's own source packages (musl's
+# elementary functions), fetched with apt-get source: that needs deb-src
+# entries for the same mirror and suite as the binary packages.
+enable_debian_sources() {
+  local list=/etc/apt/sources.list.d/kestrion-deb-src.sources
+  if [ -f "$list" ]; then
+    return
+  fi
+  # The mirror the binary packages of bookworm main come from (the $(...) are
+  # apt's placeholders).
+  local mirror
+  # shellcheck disable=SC2016
+  mirror=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' \
+    'Created-By: Packages' 2>/dev/null | awk '$2 == "bookworm" && $3 == "main" { print $1; exit }')
+  need_root "add the deb-src entries in $list"
+  echo "install-deps: adding deb-src entries ($list)"
+  printf '%s\n' 'Types: deb-src' "URIs: ${mirror:-http://deb.debian.org/debian/}" \
+    'Suites: bookworm bookworm-updates' 'Components: main' \
+    'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
+    "${sudo[@]}" tee "$list" >/dev/null
+  sources_added=1
+}
+sources_added=0
+enable_debian_sources
+
 if [ ${#missing[@]} -eq 0 ]; then
   echo "install-deps: all ${#packages[@]} packages are installed"
+  if [ "$sources_added" -eq 1 ]; then
+    "${sudo[@]}" apt-get update -q
+  fi
 else
   need_root "install: ${missing[*]}"
   echo "install-deps: installing ${missing[*]}"
