@@ -4,23 +4,17 @@
     compare_trace.py LINUX_CLI WINDOWS_EXE [--require]
 
 Runs both with --trace over tests/trace/events.txt and compares them state by
-state. The Windows C runtime's sin, atan, log, pow... round differently from
-glibc's in the last bit, so a difference is allowed only when it is
-  beyond-shown  in a text the window never shows, within two units of its
-                15th significant digit;
-  one-unit      one unit of the last shown decimal of a cut-down result (and
-                the pointer that follows that result);
-anything else fails. The Windows build has no magnetic model (no GeographicLib
-for mingw-w64): its pointing must say so, with no declination and no magnetic
-bearing, and agree in everything else. Then the bad-input cases must give the
-same exit status, standard error and standard output (the magnetic values
-aside). Without Wine, or without the executable,
-it prints one line and exits 77 (a skip to ctest); --require makes that a
-failure.
+state. Both builds compute with the same elementary functions (musl's, compiled
+in), so every text, slider, option and pointer line must be identical. The
+Windows build has no magnetic model (no GeographicLib for mingw-w64): its
+pointing must say so, with no declination and no magnetic bearing, and agree in
+everything else. Then the bad-input cases must give the same exit status,
+standard error and standard output (the magnetic values aside). Without Wine,
+or without the executable, it prints one line and exits 77 (a skip to ctest);
+--require makes that a failure.
 """
 import collections
 import json
-import math
 import os
 import shutil
 import subprocess
@@ -30,14 +24,6 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
 EVENTS = os.path.join(ROOT, "tests", "trace", "events.txt")
 WINE_RUN = os.path.join(ROOT, "scripts", "wine-run")
-
-# Texts the window keeps but never shows.
-HIDDEN = {"regntext", "attenuation"}
-# Cut-down results and one unit of their last shown decimal.
-CUT_DOWN = {"el": 0.01, "cnel": 0.01, "az": 0.01, "offset": 0.1, "rsat": 10, "rsat2": 10,
-            "totnf": 0.01, "nf": 0.01, "nt": 1, "Gain": 0.1, "GT": 0.1, "cnres": 0.1}
-# The pointer lines and the shown text each one follows.
-POINTER_OF = {"Line7": "az", "Line8": "el", "Line6": "offset"}
 
 # Bad input: arguments and standard input; the states before the bad event,
 # the one-line message and the exit status must all be the same.
@@ -80,25 +66,6 @@ def unix_lines(data, what):
     return b"\n".join(lines)
 
 
-def units_of_last_digit(text):
-    """Two units of the 15th significant digit of a number text."""
-    value = abs(float(text))
-    return 2 * 10.0 ** (math.floor(math.log10(value)) - 14) if value else 0.0
-
-
-def classify_text(name, linux, windows):
-    try:
-        a, b = float(linux), float(windows)
-    except ValueError:
-        return "other"
-    if name in HIDDEN and abs(a - b) <= units_of_last_digit(linux):
-        return "beyond-shown"
-    step = CUT_DOWN.get(name)
-    if step is not None and math.isclose(abs(a - b), step, rel_tol=1e-9):
-        return "one-unit"
-    return "other"
-
-
 # What the Windows build cannot work out without the magnetic model.
 MAGNETIC = ("declination", "magneticAzimuth", "warnings")
 DATE = ["--date", "2026-01-01"]
@@ -118,42 +85,30 @@ def without_magnetic(line):
 
 
 def compare_pointing(a, b):
+    """Whether the pointing agrees, the magnetic values the Windows build lacks aside."""
     p, q = a.get("pointing", {}), b.get("pointing", {})
     if q.get("declination") is not None or q.get("magneticAzimuth") != "" or not q.get("warnings"):
-        return "other"
-    same = all(p.get(k) == q.get(k) for k in set(p) | set(q) if k not in MAGNETIC)
-    return None if same else "other"
+        return False
+    return all(p.get(k) == q.get(k) for k in set(p) | set(q) if k not in MAGNETIC)
 
 
 def compare_states(linux, windows):
-    """Per state: its class (the worst of its differences) and what differed."""
-    worst_of = {"beyond-shown": 1, "one-unit": 2, "other": 3}
-    states = collections.Counter()
+    """How many states differ, what differed how often, and the first few."""
+    states = 0
     keys = collections.Counter()
     examples = []
     for number, (a_line, b_line) in enumerate(zip(linux, windows)):
         a, b = json.loads(a_line), json.loads(b_line)
-        found = {}
-        if compare_pointing(a, b):
-            found["pointing"] = "other"
-        for key in ("event", "sliders", "option"):
-            if a[key] != b[key]:
-                found[key] = "other"
-        for name, text in a["texts"].items():
-            if b["texts"].get(name) != text:
-                found["texts." + name] = classify_text(name, text, b["texts"].get(name, ""))
-        for name, line in a["lines"].items():
-            if b["lines"].get(name) != line:
-                shown = POINTER_OF.get(name)
-                ok = shown and found.get("texts." + shown) == "one-unit"
-                found["lines." + name] = "one-unit" if ok else "other"
+        found = [] if compare_pointing(a, b) else ["pointing"]
+        found += [key for key in ("event", "sliders", "option") if a[key] != b[key]]
+        for group in ("texts", "lines"):
+            found += [f"{group}.{name}" for name in set(a[group]) | set(b[group])
+                      if a[group].get(name) != b[group].get(name)]
         if not found:
             continue
-        worst = max(found.values(), key=worst_of.get)
-        states[worst] += 1
-        for key, kind in found.items():
-            keys[(key, kind)] += 1
-        if worst == "other" and len(examples) < 5:
+        states += 1
+        keys.update(found)
+        if len(examples) < 5:
             examples.append(f"state {number}: {a_line}\n    windows: {b_line}")
     return states, keys, examples
 
@@ -197,15 +152,11 @@ def main():
     if len(linux) != len(windows):
         raise SystemExit(f"windows trace: FAILED: {len(linux)} states against {len(windows)}")
 
-    states, keys, examples = compare_states(linux, windows)
+    differing, keys, examples = compare_states(linux, windows)
     total = len(linux)
-    differing = sum(states.values())
     print(f"windows trace: {total} states, {differing} differ ({100 * differing / total:.2f}%)")
-    for kind in ("beyond-shown", "one-unit", "other"):
-        n = states[kind]
-        print(f"  {kind:13} {n:7} states  {100 * n / total:6.3f}%  {1e6 * n / total:8.0f} per million")
-    for (key, kind), n in sorted(keys.items(), key=lambda item: -item[1]):
-        print(f"    {key:20} {kind:13} {n:7}  {100 * n / total:6.3f}%")
+    for key, n in keys.most_common():
+        print(f"    {key:20} {n:7}  {100 * n / total:6.3f}%")
     for example in examples:
         print("  " + example)
 
@@ -215,7 +166,7 @@ def main():
           "give the same exit status, stdout and stderr")
     for line in wrong:
         print("  " + line)
-    if states["other"] or wrong:
+    if differing or wrong:
         sys.exit(1)
 
 
