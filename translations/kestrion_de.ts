@@ -487,6 +487,10 @@
         <translation>Die Standorte können nicht in %1 gespeichert werden.</translation>
     </message>
     <message>
+        <source>Cannot write the saved sites to %1: %2</source>
+        <translation>Die Standorte können nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
         <source>There is no saved site &quot;%1&quot;.</source>
         <translation>Es gibt keinen gespeicherten Standort „%1“.</translation>
     </message>

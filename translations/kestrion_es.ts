@@ -487,6 +487,10 @@
         <translation>No se pueden escribir las ubicaciones guardadas en %1.</translation>
     </message>
     <message>
+        <source>Cannot write the saved sites to %1: %2</source>
+        <translation>No se pueden escribir las ubicaciones guardadas en %1: %2</translation>
+    </message>
+    <message>
         <source>There is no saved site &quot;%1&quot;.</source>
         <translation>No hay ninguna ubicación guardada «%1».</translation>
     </message>

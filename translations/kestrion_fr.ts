@@ -487,6 +487,10 @@
         <translation>Impossible d&apos;écrire les sites enregistrés dans %1.</translation>
     </message>
     <message>
+        <source>Cannot write the saved sites to %1: %2</source>
+        <translation>Impossible d&apos;écrire les sites enregistrés dans %1 : %2</translation>
+    </message>
+    <message>
         <source>There is no saved site &quot;%1&quot;.</source>
         <translation>Il n&apos;existe aucun site enregistré « %1 ».</translation>
     </message>

@@ -487,6 +487,10 @@
         <translation>Impossibile scrivere i siti salvati in %1.</translation>
     </message>
     <message>
+        <source>Cannot write the saved sites to %1: %2</source>
+        <translation>Impossibile scrivere i siti salvati in %1: %2</translation>
+    </message>
+    <message>
         <source>There is no saved site &quot;%1&quot;.</source>
         <translation>Non esiste un sito salvato «%1».</translation>
     </message>

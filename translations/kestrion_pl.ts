@@ -487,6 +487,10 @@
         <translation>Nie można zapisać lokalizacji do %1.</translation>
     </message>
     <message>
+        <source>Cannot write the saved sites to %1: %2</source>
+        <translation>Nie można zapisać lokalizacji do %1: %2</translation>
+    </message>
+    <message>
         <source>There is no saved site &quot;%1&quot;.</source>
         <translation>Nie ma zapisanej lokalizacji „%1”.</translation>
     </message>

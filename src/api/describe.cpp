@@ -7,6 +7,7 @@
 #include "model/controls.h"
 #include "model/layout.h"
 #include "product.h"
+#include "session/event.h"
 
 namespace kestrion::api {
 namespace {
@@ -141,6 +142,7 @@ std::string describeControls() {
   d["version"] = kVersion;
   d["homePage"] = kHomePage;
   d["footprintPage"] = footprintPage();
+  d["aboutNotice"] = layout::kAboutNotice;
   // Captions and tooltips are the catalogues' source texts, in these contexts.
   d["translationContexts"] = {{"caption", "Caption"}, {"tooltip", "Tooltip"}};
   d["tabControl"] = rect(layout::kTabControlRect);
@@ -162,6 +164,11 @@ std::string describeControls() {
   d["rainOptions"] = rain;
   d["pointers"] = kPointerNames;
   d["focusOrder"] = focusOrder();
+  Json typed = Json::object();
+  for (const auto& [entry, input] : kTypedEntries) {
+    typed[std::string(entry)] = std::string(name(input));
+  }
+  d["typedEntries"] = typed;
   return d.dump();
 }
 

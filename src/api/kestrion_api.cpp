@@ -3,15 +3,27 @@
 #include <cstdlib>
 #include <new>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "api/describe.h"
+#include "api/report_json.h"
+#include "engine/angle_text.h"
+#include "session/report.h"
 #include "session/session.h"
 
 struct kestrion_engine {
   kestrion::Session session{kestrion::today(), 0};
+  // The user's language: translations keyed by context, U+001F, source.
+  std::unordered_map<std::string, std::string> catalogue;
   std::string message;
   std::string text;  // the last text returned
+
+  [[nodiscard]] std::string translate(const char* context, std::string_view source) const {
+    const auto found = catalogue.find(std::string(context) + '\x1f' + std::string(source));
+    return found != catalogue.end() ? found->second : std::string(source);
+  }
 };
 
 namespace {
@@ -35,6 +47,36 @@ std::string_view textOf(const char* text) {
 const char* give(kestrion_engine* engine, std::string text) {
   engine->text = std::move(text);
   return engine->text.c_str();
+}
+
+// Records "context U+001F source U+001F translation", separated by U+001E.
+bool readCatalogue(std::string_view text, std::unordered_map<std::string, std::string>& out) {
+  while (!text.empty()) {
+    const auto end = text.find('\x1e');
+    const std::string_view record = text.substr(0, end);
+    const auto first = record.find('\x1f');
+    const auto second = first == std::string_view::npos ? first : record.find('\x1f', first + 1);
+    if (second == std::string_view::npos) {
+      return false;
+    }
+    out[std::string(record.substr(0, second))] = std::string(record.substr(second + 1));
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+  }
+  return true;
+}
+
+std::optional<kestrion::AngleKind> angleKindNamed(std::string_view name) {
+  using kestrion::AngleKind;
+  if (name == "latitude") {
+    return AngleKind::Latitude;
+  }
+  if (name == "longitude") {
+    return AngleKind::Longitude;
+  }
+  if (name == "satellite") {
+    return AngleKind::Satellite;
+  }
+  return std::nullopt;
 }
 
 std::string satelliteList(const std::vector<const kestrion::Satellite*>& satellites) {
@@ -112,6 +154,48 @@ const char* kestrion_complete(kestrion_engine* engine, const char* prefix) {
 
 const char* kestrion_describe(kestrion_engine* engine) {
   return give(engine, kestrion::api::describeControls());
+}
+
+int kestrion_set_translations(kestrion_engine* engine, const char* catalogue) {
+  std::unordered_map<std::string, std::string> read;
+  if (!readCatalogue(textOf(catalogue), read)) {
+    return refuse(engine,
+                  "the translations are not a catalogue; allowed: records of context, source and "
+                  "translation separated by U+001F, the records by U+001E");
+  }
+  engine->catalogue = std::move(read);
+  return report(engine, {});
+}
+
+const char* kestrion_report(kestrion_engine* engine, const char* siteName) {
+  const kestrion::Session& s = engine->session;
+  const kestrion::ReportState state{s.calculator().window(),
+                                    s.pointing(),
+                                    s.date(),
+                                    s.offsetTenths(),
+                                    s.calculator().satelliteName(),
+                                    std::string(textOf(siteName))};
+  const kestrion::Report report(state, [engine](const char* context, std::string_view source) {
+    return engine->translate(context, source);
+  });
+  return give(engine, kestrion::api::reportJson(report, state));
+}
+
+const char* kestrion_angle_problem(kestrion_engine* engine, const char* input, const char* text) {
+  const auto kind = angleKindNamed(textOf(input));
+  if (!kind) {
+    return give(engine, "input \"" + std::string(textOf(input)) +
+                            "\" is unknown; allowed: latitude, longitude, satellite");
+  }
+  auto& satellites = engine->session.satellites();
+  const kestrion::AngleReading reading = kestrion::readAngle(
+      textOf(text), *kind,
+      [&satellites](std::string_view name) { return satellites.position(name); });
+  if (reading.entry) {
+    return give(engine, {});
+  }
+  return give(engine, engine->translate("AngleText", kestrion::problemText(reading.problem)) + ' ' +
+                          engine->translate("AngleText", kestrion::acceptedText(*kind)));
 }
 
 int kestrion_set_text(kestrion_engine* engine, const char* value, const char* text) {

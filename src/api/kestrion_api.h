@@ -55,6 +55,21 @@ const char* kestrion_complete(kestrion_engine* engine, const char* prefix);
  * places in twips, looks and tooltips. */
 const char* kestrion_describe(kestrion_engine* engine);
 
+/* The user's language: a catalogue of records separated by U+001E, each
+ * "context U+001F source U+001F translation", as the build converts the
+ * translations; "" for English. Reports and messages below use it. */
+int kestrion_set_translations(kestrion_engine* engine, const char* catalogue);
+
+/* What Copy and the job sheet report, in the user's language, as one JSON
+ * object: each page's rows and copied text, the pointing aids in words, the
+ * sheet's sections and lines. siteName may be null or "". */
+const char* kestrion_report(kestrion_engine* engine, const char* siteName);
+
+/* Checks a typed latitude, longitude or satellite ("latitude", "longitude",
+ * "satellite") as the window's editor does: "" when it reads, else what was
+ * wrong and what is accepted, in the user's language. */
+const char* kestrion_angle_problem(kestrion_engine* engine, const char* input, const char* text);
+
 /* For tests of the fault path: writes a value's text directly ("Latitud",
  * "abc"), as no event can. */
 int kestrion_set_text(kestrion_engine* engine, const char* value, const char* text);

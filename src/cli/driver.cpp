@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 
+#include "cli/rain_fade_options.h"
 #include "engine/pointing.h"
 #include "engine/satellites.h"
 #include "product.h"
@@ -34,6 +35,7 @@ std::string sliderTable() {
     s << (&option == kRainOptions.data() ? " " : ", ") << option.name << " (\"" << option.caption
       << "\")";
   }
+  s << rainFadeEventsHelp();
   s << "\nExit status: 0 done, 2 bad input (nothing after the bad event runs), "
        "3 floating-point fault.";
   return s.str();
@@ -100,6 +102,7 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
                "print the satellites known by name as a JSON array and exit");
   app.set_version_flag("--version", std::string(kProgram) + " " + std::string(kVersion),
                        "print the version and exit");
+  RainFadeOptions rainFade(app);
   app.add_option("events", events, "events to raise, or - to read them from stdin, one a line")
       ->type_name("EVENT");
   app.footer(sliderTable());
@@ -112,6 +115,9 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
     return kExitBadInput;
   }
 
+  if (rainFade.pure()) {
+    return rainFade.runPure(!events.empty(), out, err);
+  }
   if (listSatellites) {
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const Satellite& satellite : readSatelliteDirectory()) {
@@ -138,6 +144,9 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
   }
 
   Session session(date, *offsetTenths);
+  if (const int status = rainFade.applyTo(session, err)) {
+    return status;
+  }
   Printer printer(session, trace, out, err);
   if (const int status = printer.load()) {
     return status;

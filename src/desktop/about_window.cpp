@@ -24,11 +24,6 @@ const QRect kLabel2 = ui::toPixels({1200, 2280, 1575, 375});
 const QRect kCommand1 = ui::toPixels({3360, 2520, 975, 375});
 const QRect kLabel4 = ui::toPixels({600, 3480, 1095, 255});
 
-constexpr const char* kNotice =
-    QT_TRANSLATE_NOOP("kestrion::desktop::AboutWindow",
-                      "Kestrion is free: you may copy it and pass it on to anyone you like. "
-                      "The latest version can always be downloaded from :");
-
 QLabel* plainLabel(const char* name, const QString& text, const QRect& where, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
@@ -60,7 +55,7 @@ AboutWindow::AboutWindow(QWidget* parent)
   logo->setObjectName(QStringLiteral("Image1"));
   logo->setGeometry(kImage1);
 
-  auto* notice = plainLabel("Label1", tr(kNotice), kLabel1, this);
+  auto* notice = plainLabel("Label1", tr(layout::kAboutNotice.data()), kLabel1, this);
   notice->setWordWrap(true);
 
   auto* link = new ui::LinkLabel(ui::toQString(kHomePage), this);

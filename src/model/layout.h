@@ -105,6 +105,12 @@ inline constexpr TwipsRect kClientArea{0, 0, 9660, 6855};
 
 inline constexpr int kAlignmentPage = 4;
 
+// What the About window says above the maker's address.
+inline constexpr std::string_view kAboutNotice =
+    QT_TRANSLATE_NOOP("kestrion::desktop::AboutWindow",
+                      "Kestrion is free: you may copy it and pass it on to anyone you like. "
+                      "The latest version can always be downloaded from :");
+
 // Page controls are placed relative to SSTab1's top-left corner, the others
 // relative to the client area.
 std::span<const ControlSpec> pageControls(int page);

@@ -30,13 +30,6 @@ constexpr std::string_view kAllowedEvents =
     "allowed: HScrollN=P (Change) or HScrollN~P (Scroll) with N 1..25, or one of rainoff, "
     "Option1, Option2, Option3, or latitude:=TEXT, longitude:=TEXT, satellite:=TEXT";
 
-// The typed entries and the sliders they set.
-constexpr std::array<std::pair<std::string_view, Input>, 3> kTypedEntries{{
-    {"latitude", Input::latitude},
-    {"longitude", Input::longitude},
-    {"satellite", Input::satellite},
-}};
-
 EventError refuse(std::string_view event, const std::string& what, std::string_view allowed) {
   return {"event " + quoted(event) + ": " + what + "; " + std::string(allowed)};
 }

@@ -3,14 +3,23 @@
 // so that bad input is refused before anything runs.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 #include "engine/calculator.h"
 
 namespace kestrion {
+
+// The typed entries ("latitude:=TEXT") and the sliders they set.
+inline constexpr std::array<std::pair<std::string_view, Input>, 3> kTypedEntries{{
+    {"latitude", Input::latitude},
+    {"longitude", Input::longitude},
+    {"satellite", Input::satellite},
+}};
 
 struct SliderMove {
   Input input;

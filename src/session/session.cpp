@@ -3,6 +3,7 @@
 #include <ctime>
 #include <utility>
 
+#include "session/rain_fade_json.h"
 #include "session/state_json.h"
 
 namespace kestrion {
@@ -19,6 +20,15 @@ RunResult Session::load() {
 }
 
 RunResult Session::run(std::string_view eventText) {
+  if (const auto rain = rainFadeEvent(eventText)) {
+    if (auto problem = setRainFade(rain->field, rain->text)) {
+      return {RunStatus::refused, "event \"" + std::string(eventText) +
+                                      "\": " + std::string(rainFadeField(rain->field).name) + " " +
+                                      *problem};
+    }
+    lastEvent_ = eventText;
+    return {};
+  }
   RunResult result = runEvent(calculator_, eventText,
                               [this](std::string_view name) { return satellites_.position(name); });
   if (result.status == RunStatus::ran) {
@@ -27,13 +37,30 @@ RunResult Session::run(std::string_view eventText) {
   return result;
 }
 
+std::optional<std::string> Session::setRainFade(RainFadeField field, std::string_view text) {
+  RainFadeInputs inputs = rainFade_.value_or(RainFadeInputs{});
+  if (auto problem = setRainFadeInput(inputs, field, text)) {
+    return problem;
+  }
+  rainFade_ = std::move(inputs);
+  return std::nullopt;
+}
+
 Pointing Session::pointing() const {
   return aid_.at(calculator_.window(), date_, offsetTenths_);
 }
 
 std::string Session::stateJson(std::string_view event) const {
   const Pointing p = pointing();
-  return kestrion::stateJson(calculator_.window(), event, {p, date_, offsetTenths_});
+  std::string state = kestrion::stateJson(calculator_.window(), event, {p, date_, offsetTenths_});
+  if (rainFade_) {
+    // Only once set, so that a state without the rain fade stays as it was.
+    state.pop_back();
+    state.append(",\"rainFade\":")
+        .append(rainFadeStateJson(*rainFade_, calculator_.window()))
+        .append("}");
+  }
+  return state;
 }
 
 calc::CalendarDate today() {

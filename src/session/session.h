@@ -13,6 +13,7 @@
 #include "engine/pointing.h"
 #include "engine/satellites.h"
 #include "session/apply.h"
+#include "session/rain_fade_inputs.h"
 
 namespace kestrion {
 
@@ -38,6 +39,12 @@ class Session {
   [[nodiscard]] int offsetTenths() const { return offsetTenths_; }
   void setDate(calc::CalendarDate date) { date_ = date; }
   void setOffsetTenths(int tenths) { offsetTenths_ = tenths; }
+  // The ITU-R rain fade's inputs, once an event has set one; the state then
+  // has a "rainFade" object.
+  [[nodiscard]] const std::optional<RainFadeInputs>& rainFade() const { return rainFade_; }
+  // Sets one as kestrion-cli's option of that name does, not as an event:
+  // what was wrong and what is allowed, or nothing when it was set.
+  std::optional<std::string> setRainFade(RainFadeField field, std::string_view text);
 
  private:
   calc::CalendarDate date_;
@@ -46,6 +53,7 @@ class Session {
   PointingAid aid_;
   SatelliteNames satellites_;
   std::string lastEvent_ = "load";
+  std::optional<RainFadeInputs> rainFade_;
 };
 
 // Today's date on the local calendar: the pointing aids' default.

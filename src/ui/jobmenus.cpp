@@ -13,8 +13,8 @@
 #include <QStandardPaths>
 
 #include "jobsheet.h"
+#include "jobstate.h"
 #include "mainwindow.h"
-#include "pagetext.h"
 
 namespace kestrion::ui {
 
@@ -49,7 +49,7 @@ JobMenus::JobMenus(MainWindow& window, QMenuBar& bar)
 
 void JobMenus::copyPage() {
   QGuiApplication::clipboard()->setText(
-      PageText::copyText(window_.currentPage(), window_.jobState()));
+      toQString(reportOf(window_.jobState()).copyText(window_.currentPage())));
 }
 
 void JobMenus::fillSites() {

@@ -1,19 +1,19 @@
 #include "jobsheet.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSvgRenderer>
 #include <algorithm>
 #include <array>
 
 #include "layout.h"
-#include "pagetext.h"
 #include "pointerlayer.h"
 #include "product.h"
 #include "qtext.h"
+#include "writetarget.h"
 
 namespace kestrion::ui {
 namespace {
@@ -43,8 +43,10 @@ QFont sheetFont(int points, bool bold = false) {
 
 // A heading and its rows, caption left and value beside it; returns the
 // height used.
-double drawTable(QPainter& p, QPointF at, double width, const QString& heading,
-                 const std::vector<Quantity>& rows, double captionShare) {
+double drawTable(QPainter& p, QPointF at, double width, const ReportSection& section) {
+  const QString heading = toQString(section.heading);
+  const std::vector<Quantity>& rows = section.rows;
+  const double captionShare = section.captionShare;
   p.setFont(sheetFont(kHeading, true));
   p.drawText(QRectF(at.x(), at.y(), width, 16), Qt::AlignLeft | Qt::AlignVCenter, heading);
   double y = at.y() + 17;
@@ -56,10 +58,10 @@ double drawTable(QPainter& p, QPointF at, double width, const QString& heading,
   const double captionWidth = width * captionShare;
   for (const Quantity& q : rows) {
     p.drawText(QRectF(at.x(), y, captionWidth - 4, kRow), Qt::AlignLeft | Qt::AlignVCenter,
-               q.caption);
-    const QString value = q.value.isEmpty()  ? QStringLiteral("\u2014")
-                          : q.unit.isEmpty() ? q.value
-                                             : q.value + QLatin1Char(' ') + q.unit;
+               toQString(q.caption));
+    const QString value = q.value.empty()  ? QStringLiteral("\u2014")
+                          : q.unit.empty() ? toQString(q.value)
+                                           : toQString(q.value + ' ' + q.unit);
     p.drawText(QRectF(at.x() + captionWidth, y, width - captionWidth, kRow),
                Qt::AlignLeft | Qt::AlignVCenter, value);
     y += kRow;
@@ -69,7 +71,8 @@ double drawTable(QPainter& p, QPointF at, double width, const QString& heading,
 
 // The three pictures with their compass points and pointers, scaled from
 // page pixels into `box`.
-void drawPictures(QPainter& p, const QRectF& box, const JobState& state) {
+void drawPictures(QPainter& p, const QRectF& box, const JobState& state,
+                  const std::vector<std::string>& pictureCaptions) {
   const QRect area = toPixels(kPictures);
   const double scale = box.width() / area.width();
   p.save();
@@ -88,13 +91,15 @@ void drawPictures(QPainter& p, const QRectF& box, const JobState& state) {
   // What each picture shows, under it.
   p.setPen(Qt::black);
   p.setFont(sheetFont(9));
-  const std::array<std::pair<TwipsRect, QString>, 3> captions{{
-      {{1185, 5415, 1500, 255}, JobSheet::tr("Azimuth")},
-      {{3240, 5415, 1500, 255}, JobSheet::tr("Skew")},
-      {{5625, 4980, 2250, 255}, JobSheet::tr("Elevation")},
+  // Under the compass, the dish and its side view.
+  constexpr std::array<TwipsRect, 3> kCaptionPlaces{{
+      {1185, 5415, 1500, 255},
+      {3240, 5415, 1500, 255},
+      {5625, 4980, 2250, 255},
   }};
-  for (const auto& [rect, text] : captions) {
-    p.drawText(QRectF(toPixels(rect)).adjusted(-20, 0, 20, 0), Qt::AlignCenter, text);
+  for (std::size_t i = 0; i < kCaptionPlaces.size() && i < pictureCaptions.size(); ++i) {
+    p.drawText(QRectF(toPixels(kCaptionPlaces.at(i))).adjusted(-20, 0, 20, 0), Qt::AlignCenter,
+               toQString(pictureCaptions[i]));
   }
   p.restore();
 }
@@ -117,68 +122,40 @@ void JobSheet::paint(QPainter& p, const QRectF& paper, const QSizeF& paperPoints
   p.scale(paper.width() / paperPoints.width(), paper.height() / paperPoints.height());
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::black);
-  const Window& w = state_.window;
   const double width = paperPoints.width() - 2 * kMargin;
   double y = kMargin;
 
+  const Report report = reportOf(state_);
+  const Report::SheetTexts texts = report.sheetTexts();
   p.setFont(sheetFont(kTitle, true));
   p.drawText(QRectF(kMargin, y, width, 26), Qt::AlignLeft | Qt::AlignVCenter,
-             tr("Kestrion job sheet"));
+             toQString(texts.title));
   p.setFont(sheetFont(kHeading));
   p.drawText(QRectF(kMargin, y, width, 26), Qt::AlignRight | Qt::AlignVCenter,
-             tr("Date: %1").arg(toQString(dateText(state_.date))));
+             toQString(texts.date));
   y += 28;
   p.drawText(QRectF(kMargin, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter,
-             tr("Site: %1").arg(state_.siteName.isEmpty() ? tr("(not saved)") : state_.siteName));
+             toQString(texts.site));
   y += 20;
   p.setPen(QPen(Qt::black, 1));
   p.drawLine(QPointF(kMargin, y), QPointF(kMargin + width, y));
   y += 10;
 
-  // Left: the site and the pointing; right: the link budget and the chain.
+  // Two columns: the site and the pointing, then the budget and the chain.
   const double column = (width - kGap) / 2;
-  const std::vector<Quantity> site = [&] {
-    std::vector<Quantity> rows{PageText::quantity(w, Value::latitude),
-                               PageText::quantity(w, Value::longitude)};
-    const auto aids = PageText::siteAids(state_);
-    rows.insert(rows.end(), aids.begin(), aids.end());
-    rows.push_back(PageText::quantity(w, Value::satellite));
-    return rows;
-  }();
-  std::vector<Quantity> pointing;
-  for (const Value v : {Value::elevation, Value::azimuth}) {
-    pointing.push_back(PageText::quantity(w, v));
-  }
-  pointing.back().caption = tr("True azimuth");
-  for (const Quantity& q : PageText::pointingAids(state_)) {
-    pointing.push_back(q);
-  }
-  for (const Value v : {Value::skew, Value::shownDistance}) {
-    pointing.push_back(PageText::quantity(w, v));
-  }
-  std::vector<Quantity> budget;
-  for (const Value v : {Value::eirp, Value::dishDiameter, Value::dishEfficiency,
-                        Value::dishTemperature, Value::linkNoiseFigure, Value::bandwidth}) {
-    budget.push_back(PageText::quantity(w, v));
-  }
-  budget.push_back(PageText::rainOption(w));
-  for (const Value v : {Value::distance, Value::rainElevation, Value::carrierToNoise}) {
-    budget.push_back(PageText::quantity(w, v));
-  }
-  const std::vector<Quantity> chain = PageText::quantities(0, state_);
-
+  const std::vector<ReportSection> sections = report.sheetSections();
   double left = y;
-  left += drawTable(p, {kMargin, left}, column, tr("Site and satellite"), site, 0.45) + 10;
-  left += drawTable(p, {kMargin, left}, column, tr("Pointing"), pointing, 0.45);
+  left += drawTable(p, {kMargin, left}, column, sections.at(0)) + 10;
+  left += drawTable(p, {kMargin, left}, column, sections.at(1));
   const double x = kMargin + column + kGap;
   double right = y;
-  right += drawTable(p, {x, right}, column, tr("Link budget (C/N)"), budget, 0.55) + 10;
-  right += drawTable(p, {x, right}, column, tr("System noise figure chain"), chain, 0.55);
+  right += drawTable(p, {x, right}, column, sections.at(2)) + 10;
+  right += drawTable(p, {x, right}, column, sections.at(3));
   y = std::max(left, right) + 14;
 
   const QRect area = toPixels(kPictures);
   const QRectF box(kMargin, y, width, width * area.height() / area.width());
-  drawPictures(p, box, state_);
+  drawPictures(p, box, state_, texts.pictureCaptions);
   y = box.bottom() + 24;
 
   p.setFont(sheetFont(kBody));
@@ -193,7 +170,8 @@ void JobSheet::paint(QPainter& p, const QRectF& paper, const QSizeF& paperPoints
   y += 6;
   p.setPen(Qt::black);
   p.setFont(sheetFont(kHeading, true));
-  p.drawText(QRectF(kMargin, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter, tr("Notes"));
+  p.drawText(QRectF(kMargin, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter,
+             toQString(texts.notes));
   p.setPen(QPen(Qt::gray, 0.5));
   const double notesEnd = paperPoints.height() - kMargin - 40;
   const int lines = static_cast<int>((notesEnd - y - 40) / 24) + 1;
@@ -204,22 +182,20 @@ void JobSheet::paint(QPainter& p, const QRectF& paper, const QSizeF& paperPoints
   p.setPen(Qt::black);
   p.setFont(sheetFont(kBody));
   p.drawText(QRectF(kMargin, notesEnd + 8, width, 14), Qt::AlignLeft | Qt::AlignVCenter,
-             tr("Installer: ______________________    Customer: ______________________"));
+             toQString(texts.signatures));
   p.setPen(Qt::gray);
   p.setFont(sheetFont(8));
   p.drawText(QRectF(kMargin, paperPoints.height() - kMargin, width, 12),
-             Qt::AlignLeft | Qt::AlignVCenter,
-             tr("Kestrion %1 \u2014 every figure as the window shows it").arg(toQString(kVersion)));
+             Qt::AlignLeft | Qt::AlignVCenter, toQString(texts.footer));
   p.restore();
 }
 
 bool JobSheet::writePdf(const QString& path, const QPageSize& paper, QString* error) const {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    *error = tr("Cannot write the job sheet to %1: %2").arg(path, file.errorString());
-    return false;
-  }
-  QPdfWriter writer(&file);
+  // Drawn whole into memory first: a sheet that cannot be drawn writes nothing.
+  QByteArray pdf;
+  QBuffer buffer(&pdf);
+  buffer.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&buffer);
   writer.setPageSize(paper);
   writer.setPageMargins(QMarginsF());
   writer.setResolution(300);
@@ -228,12 +204,13 @@ bool JobSheet::writePdf(const QString& path, const QPageSize& paper, QString* er
   QPainter painter;
   if (!painter.begin(&writer)) {
     *error = tr("Cannot draw the job sheet for %1").arg(path);
-    return false;  // the temporary file goes with `file`
+    return false;
   }
   paint(painter, QRectF(0, 0, writer.width(), writer.height()), paper.size(QPageSize::Point));
   painter.end();
-  if (!file.commit()) {
-    *error = tr("Cannot write the job sheet to %1: %2").arg(path, file.errorString());
+  QString reason;
+  if (!writeWhole(path, pdf, &reason)) {
+    *error = tr("Cannot write the job sheet to %1: %2").arg(path, reason);
     return false;
   }
   return true;

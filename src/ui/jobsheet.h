@@ -28,8 +28,9 @@ class JobSheet {
   // device units, `paperPoints` its size in points.
   void paint(QPainter& painter, const QRectF& paper, const QSizeF& paperPoints) const;
 
-  // Writes the PDF through a temporary file, so a failure leaves nothing
-  // behind; on failure `error` says what went wrong.
+  // Writes the PDF as writeWhole does ("-" is standard output; a file is
+  // replaced whole, a device or a FIFO written in place); on failure `error`
+  // says what went wrong.
   bool writePdf(const QString& path, const QPageSize& paper, QString* error) const;
   bool print(QPrinter& printer, QString* error) const;
 

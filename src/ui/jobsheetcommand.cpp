@@ -43,7 +43,7 @@ int writeJobSheetHeadless(const JobSheetRequest& request, const EventRunner& run
                        request.date,
                        *offsetTenths,
                        calculator.satelliteName(),
-                       request.siteName};
+                       request.siteName.toStdString()};
   QString error;
   if (!JobSheet(state).writePdf(request.path, JobSheet::paperFor(QLocale::system()), &error)) {
     return refuse(error);

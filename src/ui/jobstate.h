@@ -2,21 +2,16 @@
 // pointing aids shown beside them, at one moment.
 #pragma once
 
-#include <QString>
-#include <string>
-
-#include "engine/pointing.h"
-#include "model/window.h"
+#include "qtext.h"
+#include "session/report.h"
 
 namespace kestrion::ui {
 
-struct JobState {
-  const Window& window;
-  Pointing pointing;
-  calc::CalendarDate date;
-  int offsetTenths = 0;
-  std::string satelliteName;  // when the satellite was typed or saved by name
-  QString siteName;           // the saved site last chosen or saved, if any
-};
+using JobState = ReportState;
+
+// The report in the user's language, through Qt's translations.
+inline Report reportOf(const JobState& state) {
+  return {state, &translatedText};
+}
 
 }  // namespace kestrion::ui

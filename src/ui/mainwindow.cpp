@@ -20,9 +20,9 @@
 #include "accessibility.h"
 #include "angleeditor.h"
 #include "jobmenus.h"
+#include "jobstate.h"
 #include "looks.h"
 #include "model/numtext.h"
-#include "pagetext.h"
 #include "pointerlayer.h"
 #include "product.h"
 #include "qtext.h"
@@ -187,18 +187,14 @@ void MainWindow::showPointing() {
   const Pointing p = aid_.at(calculator_.window(), date_, offsetTenths_);
   bound_.aids[static_cast<std::size_t>(Aid::magneticBearing)]->setText(
       toQString(p.magneticAzimuth));
-  bound_.aids[static_cast<std::size_t>(Aid::declination)]->setText(PageText::declination(p));
-  bound_.aids[static_cast<std::size_t>(Aid::faceTilt)]->setText(PageText::faceTilt(p));
+  const JobState state{calculator_.window(), p, date_, offsetTenths_, {}, {}};
+  const Report report = reportOf(state);
+  bound_.aids[static_cast<std::size_t>(Aid::declination)]->setText(toQString(report.declination()));
+  bound_.aids[static_cast<std::size_t>(Aid::faceTilt)]->setText(toQString(report.faceTilt()));
   // A word or two on the page; the whole sentences in the tooltip.
   QStringList shortForms;
-  if (p.noModel) {
-    shortForms << tr("No magnetic model: no magnetic bearing.");
-  }
-  if (p.outsideModel) {
-    shortForms << tr("Date outside the magnetic model (2025 to 2029).");
-  }
-  if (p.weakField) {
-    shortForms << tr("Weak magnetic field: a compass is unreliable here.");
+  for (const std::string& warning : report.shortWarnings()) {
+    shortForms << toQString(warning);
   }
   TextLabel* warnings = bound_.aids[static_cast<std::size_t>(Aid::warnings)];
   warnings->setText(shortForms.join(QLatin1Char(' ')));
@@ -251,7 +247,7 @@ JobState MainWindow::jobState() const {
           date_,
           offset,
           calculator_.satelliteName(),
-          siteName_};
+          siteName_.toStdString()};
 }
 
 int MainWindow::currentPage() const {

@@ -21,4 +21,9 @@ inline QString translated(const char* context, std::string_view s) {
   return QCoreApplication::translate(context, std::string(s).c_str());
 }
 
+// A Qt-free layer's text in the user's language, as its Translate asks.
+inline std::string translatedText(const char* context, std::string_view s) {
+  return translated(context, s).toStdString();
+}
+
 }  // namespace kestrion::ui

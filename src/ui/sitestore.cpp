@@ -4,12 +4,14 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QUuid>
 #include <algorithm>
 
 #include "engine/angle_text.h"
 #include "engine/pointing.h"
 #include "qtext.h"
+#include "writetarget.h"
 
 namespace kestrion::ui {
 namespace {
@@ -70,6 +72,30 @@ const Entry* findEntry(const std::vector<Entry>& entries, const QString& name) {
   return found == entries.end() ? nullptr : &*found;
 }
 
+// QSettings works on a copy in a folder of its own: writing the store itself
+// it would replace whatever is there (a device, a FIFO), and it keeps what it
+// read under the file's name, which can hide a change made since. A store
+// that is not a regular file holds no sites: reading a FIFO would hang.
+class Copy {
+ public:
+  // False when the store is there but cannot be read.
+  bool takeFrom(const QString& store) {
+    if (!dir_.isValid()) {
+      return false;
+    }
+    return writeTargetOf(store) != WriteTarget::Replaced || !QFileInfo::exists(store) ||
+           QFile::copy(store, path());
+  }
+  [[nodiscard]] QString path() const { return dir_.filePath(QStringLiteral("sites.ini")); }
+  [[nodiscard]] QByteArray bytes() const {
+    QFile file(path());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+ private:
+  QTemporaryDir dir_;
+};
+
 qint64 nextUse(const std::vector<Entry>& entries) {
   qint64 last = 0;
   for (const Entry& e : entries) {
@@ -107,8 +133,13 @@ std::optional<QString> SiteStore::problem(const Site& site) {
 }
 
 SiteStore::Contents SiteStore::load() const {
-  QSettings settings(path_, QSettings::IniFormat);
   Contents contents;
+  Copy copy;
+  if (!copy.takeFrom(path_)) {
+    contents.warnings << tr("The saved sites in %1 cannot be read.").arg(path_);
+    return contents;
+  }
+  QSettings settings(copy.path(), QSettings::IniFormat);
   // QSettings reads what it can of a damaged file; the rest is lost with the
   // next save, the sites themselves are kept.
   if (settings.status() == QSettings::FormatError) {
@@ -141,8 +172,9 @@ SiteStore::Contents SiteStore::load() const {
 }
 
 // Each change takes the lock, reads the file as it is now, edits it and
-// writes it back (QSettings writes through a temporary file and a rename),
-// so a site another window saved meanwhile is kept.
+// writes it back as every file is written (a regular file through a
+// temporary file and a rename), so a site another window saved meanwhile is
+// kept.
 template <typename Edit>
 bool SiteStore::change(Edit edit, QString* error) {
   const QFileInfo file(path_);
@@ -156,17 +188,30 @@ bool SiteStore::change(Edit edit, QString* error) {
     *error = tr("The saved sites are busy in another window; try again.");
     return false;
   }
-  QSettings settings(path_, QSettings::IniFormat);
-  if (settings.status() == QSettings::AccessError) {
+  Copy copy;
+  if (!copy.takeFrom(path_)) {
     *error = tr("The saved sites in %1 cannot be read, so they are left as they are.").arg(path_);
     return false;
   }
-  if (!edit(settings, readEntries(settings), error)) {
-    return false;
+  const QByteArray before = copy.bytes();
+  {
+    QSettings settings(copy.path(), QSettings::IniFormat);
+    if (!edit(settings, readEntries(settings), error)) {
+      return false;
+    }
+    settings.sync();
+    if (settings.status() == QSettings::AccessError) {
+      *error = tr("Cannot write the saved sites to %1.").arg(path_);
+      return false;
+    }
   }
-  settings.sync();
-  if (settings.status() == QSettings::AccessError) {
-    *error = tr("Cannot write the saved sites to %1.").arg(path_);
+  const QByteArray after = copy.bytes();
+  if (after == before) {
+    return true;  // nothing changed: the store is left untouched, or not made
+  }
+  QString reason;
+  if (!writeWhole(path_, after, &reason)) {
+    *error = tr("Cannot write the saved sites to %1: %2").arg(path_, reason);
     return false;
   }
   return true;

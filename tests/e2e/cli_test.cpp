@@ -485,4 +485,175 @@ TEST(Cli, SatellitesListsNamesAndPositions) {
   EXPECT_EQ((*astra)["position"], 19.2);
 }
 
+// ----------------------------------------------------------------- rain fade
+
+// London at 14.25 GHz, horizontal: the Study Group 3 validation example's
+// inputs and its attenuation at 1, 0.1, 0.01 and 0.001 %.
+const std::vector<std::string> kLondon{"--rain-fade",   "--frequency",      "14.25",
+                                       "--elevation",   "31.07699124",      "--latitude",
+                                       "51.5",          "--rain-rate",      "26.48052",
+                                       "--rain-height", "2.45273333333333", "--station-height",
+                                       "0.031382984"};
+
+TEST(CliRainFade, PrintsTheFadeOfThePathAsOneObject) {
+  const CliRun run = runCli(kLondon);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(lines(run.out).size(), 1U);
+  const json fade = json::parse(run.out);
+  std::vector<std::string> keys;
+  for (const auto& item : fade.items()) {
+    keys.push_back(item.key());
+  }
+  EXPECT_EQ(keys,
+            (std::vector<std::string>{"k", "alpha", "specificAttenuation", "effectivePathLength",
+                                      "attenuation", "rainNoiseTemperature"}));
+  const double valex[] = {0.495317069, 2.185847422, 6.798072267, 14.89982248};
+  const double percents[] = {1, 0.1, 0.01, 0.001};
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(fade["attenuation"][i]["percent"], percents[i]);
+    EXPECT_NEAR(fade["attenuation"][i]["attenuation"].get<double>(), valex[i], 1e-6);
+    EXPECT_EQ(fade["rainNoiseTemperature"][i]["percent"], percents[i]);
+  }
+}
+
+TEST(CliRainFade, PercentsInTheOrderGivenAndEveryTilt) {
+  std::vector<std::string> args = kLondon;
+  for (const char* p : {"0.05", "5", "0.001"}) {
+    args.insert(args.end(), {"--percent", p});
+  }
+  const json horizontal = json::parse(runCli(args).out);
+  ASSERT_EQ(horizontal["attenuation"].size(), 3U);
+  EXPECT_EQ(horizontal["attenuation"][0]["percent"], 0.05);
+  EXPECT_EQ(horizontal["attenuation"][2]["percent"], 0.001);
+  args.insert(args.end(), {"--tilt", "vertical"});
+  const json vertical = json::parse(runCli(args).out);
+  EXPECT_LT(vertical["specificAttenuation"].get<double>(),
+            horizontal["specificAttenuation"].get<double>());
+  args.back() = "90";
+  EXPECT_EQ(json::parse(runCli(args).out), vertical);
+}
+
+struct BadRainFade {
+  const char* name;
+  std::vector<std::string> change;  // option and value replacing or added to London's
+  std::string message;
+};
+
+class CliRainFadeBad : public testing::TestWithParam<BadRainFade> {};
+
+TEST_P(CliRainFadeBad, OneLineNamingTheOptionAndExitStatus2) {
+  std::vector<std::string> args = kLondon;
+  const auto& change = GetParam().change;
+  const auto at = std::find(args.begin(), args.end(), change.front());
+  if (at != args.end() && change.size() == 1) {
+    args.erase(at, at + 2);  // the option left out
+  } else if (at != args.end()) {
+    *(at + 1) = change.back();
+  } else {
+    args.insert(args.end(), change.begin(), change.end());
+  }
+  const CliRun run = runCli(args);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "kestrion-cli: " + GetParam().message + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CliRainFadeBad,
+    testing::Values(
+        BadRainFade{"FrequencyAbove",
+                    {"--frequency", "55.5"},
+                    "--frequency \"55.5\" is outside the range; allowed: 1 to 55 GHz"},
+        BadRainFade{"FrequencyText",
+                    {"--frequency", "Ku"},
+                    "--frequency \"Ku\" is not a number; allowed: 1 to 55 GHz"},
+        BadRainFade{"ElevationZero",
+                    {"--elevation", "0"},
+                    "--elevation \"0\" is outside the range; allowed: above 0 up to 90 degrees"},
+        BadRainFade{"ElevationAbove",
+                    {"--elevation", "90.5"},
+                    "--elevation \"90.5\" is outside the range; allowed: above 0 up to 90 "
+                    "degrees"},
+        BadRainFade{"PercentBelow",
+                    {"--percent", "0.0009"},
+                    "--percent \"0.0009\" is outside the range; allowed: 0.001 to 5 % of the "
+                    "year, several separated by commas"},
+        BadRainFade{"PercentAbove",
+                    {"--percent", "5.1"},
+                    "--percent \"5.1\" is outside the range; allowed: 0.001 to 5 % of the year, "
+                    "several separated by commas"},
+        BadRainFade{"Tilt",
+                    {"--tilt", "slanted"},
+                    "--tilt \"slanted\" is not a number; allowed: -90 to 90 degrees from the "
+                    "horizontal, or horizontal, vertical or circular"},
+        BadRainFade{"MissingRainHeight",
+                    {"--rain-height"},
+                    "--rain-height is missing; --rain-fade needs --frequency, --elevation, "
+                    "--latitude, --rain-rate and --rain-height"},
+        BadRainFade{"NotOfThisMode",
+                    {"--target", "99.9"},
+                    "--target does not go with --rain-fade; allowed: --frequency, --elevation, "
+                    "--latitude, --rain-rate, --rain-height, --station-height, --tilt and "
+                    "--percent"},
+        BadRainFade{"Events",
+                    {"HScroll17=50"},
+                    "--rain-fade takes no events; allowed: --frequency, --elevation, --latitude, "
+                    "--rain-rate, --rain-height, --station-height, --tilt and --percent"}),
+    [](const testing::TestParamInfo<BadRainFade>& info) { return std::string(info.param.name); });
+
+TEST(CliRainFade, TheStateGainsRainFadeOnlyWhenSet) {
+  EXPECT_FALSE(json::parse(runCli({}).out).contains("rainFade"));
+  const CliRun run = runCli({"--frequency", "12", "rain-zone:=K", "rain-height:=3",
+                             "required-cn:=8PSK 3/5", "target:=99.9"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const json state = json::parse(run.out);
+  EXPECT_EQ(state["event"], "target:=99.9");
+  const json& fade = state["rainFade"];
+  EXPECT_EQ(fade["rainRate"], 42);
+  EXPECT_EQ(fade["rainZone"], "K");
+  EXPECT_EQ(fade["requiredCarrierToNoise"], 5.5);
+  EXPECT_EQ(fade["elevation"], 20.75);  // the alignment page's, as shown
+  EXPECT_EQ(fade["carrierToNoiseDrop"].size(), 4U);
+  EXPECT_EQ(fade["availability"]["bound"], "within");
+  EXPECT_GT(fade["dishDiameter"].get<int>(), 150);  // the page's 150 cm buys less than 99.9 %
+  const json missing = json::parse(runCli({"rain-height:=3"}).out)["rainFade"];
+  EXPECT_EQ(missing["missing"], json::parse(R"(["frequency","rainRate"])"));
+}
+
+TEST(CliRainFade, RefusedEventsAndOptionsOfTheState) {
+  const CliRun event = runCli({"frequency:=70"});
+  EXPECT_EQ(event.status, 2);
+  EXPECT_EQ(event.err,
+            "kestrion-cli: event \"frequency:=70\": frequency \"70\" is outside the range; "
+            "allowed: 1 to 55 GHz\n");
+  const CliRun elevation = runCli({"--elevation", "30"});
+  EXPECT_EQ(elevation.status, 2);
+  EXPECT_EQ(elevation.err.rfind("kestrion-cli: --elevation needs --rain-fade;", 0), 0U);
+  const CliRun zone = runCli({"rain-zone:=I"});
+  EXPECT_EQ(zone.err,
+            "kestrion-cli: event \"rain-zone:=I\": rain-zone \"I\" is no rain zone; allowed: a "
+            "zone letter of the older ITU-R P.837-1 table: ABCDEFGHJKLMNPQ\n");
+}
+
+// A 2 x 3 map of R0.01, 10 mm/h in the south and 30 in the north: the
+// alignment page's 60 N reads two thirds of the way.
+TEST(CliRainFade, RainRateFromAMapFileAndAMissingMap) {
+  const std::string path = testing::TempDir() + "R001.TXT";
+  {
+    std::ofstream map(path);
+    map << "10 10 10\n30 30 30\n";
+  }
+  const CliRun run = runCli({"--rain-rate-map", path, "--frequency", "12", "rain-height:=3"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const json fade = json::parse(run.out)["rainFade"];
+  EXPECT_NEAR(fade["rainRate"].get<double>(), 10 + 20 * 150.0 / 180, 1e-12);
+  EXPECT_EQ(fade["rainRateMap"], path);
+  const CliRun missing = runCli({"rain-height-map:=/nonexistent/h0.txt"});
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_EQ(missing.err.rfind("kestrion-cli: event \"rain-height-map:=/nonexistent/h0.txt\": "
+                              "rain-height-map /nonexistent/h0.txt: cannot be opened (",
+                              0),
+            0U);
+}
+
 }  // namespace

@@ -1,6 +1,6 @@
 // Taking the job out of the window: the copied text of each page, the saved
-// sites (round trip, a hand-broken store, two programs writing at once) and
-// choosing a site from the Sites menu.
+// sites (round trip, a hand-broken store, two programs writing at once, a
+// store that is a link or a FIFO) and choosing a site from the Sites menu.
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QCompleter>
@@ -18,6 +18,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 #include "gui_helpers.h"
 #include "ui/jobmenus.h"
@@ -76,6 +78,7 @@ class JobMenusTest : public QObject {
   void corruptStore_data();
   void corruptStore();
   void twoWriters();
+  void storeKeepsItsKind();
   void chooseSiteAsTyped();
   void exportAndPrint();
   void saveAsksBeforeReplacing();
@@ -222,6 +225,31 @@ void JobMenusTest::twoWriters() {
     QCOMPARE(p->exitCode(), 0);
   }
   QCOMPARE(names(SiteStore(path)).size(), 2 * kEach);
+}
+
+// A store that is a link (dotfiles kept in a repository) stays a link to the
+// updated file; one that is a FIFO is read as empty, without waiting for a
+// writer, and written to, never replaced.
+void JobMenusTest::storeKeepsItsKind() {
+  QTemporaryDir dir;
+  QString error;
+  QVERIFY(SiteStore(dir.filePath("real.ini")).save(kRoof, &error));
+  QVERIFY(QFile::link("real.ini", dir.filePath("sites.ini")));
+  QVERIFY2(SiteStore(dir.filePath("sites.ini")).save(kBarn, &error), qPrintable(error));
+  QVERIFY(QFileInfo(dir.filePath("sites.ini")).isSymLink());
+  QCOMPARE(names(SiteStore(dir.filePath("real.ini"))), (QStringList{"Barn", "Roof 7"}));
+
+  const QString fifo = dir.filePath("fifo.ini");
+  QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  SiteStore piped(fifo);
+  QVERIFY(piped.load().sites.empty());
+  QProcess reader;
+  reader.start("cat", {fifo});
+  QVERIFY2(piped.save(kBarn, &error), qPrintable(error));
+  QVERIFY(reader.waitForFinished(10000));
+  QVERIFY(reader.readAllStandardOutput().contains("name=Barn"));
+  struct stat status {};
+  QVERIFY(lstat(QFile::encodeName(fifo).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
 }
 
 // Choosing a saved site does what typing its values does: the same texts,

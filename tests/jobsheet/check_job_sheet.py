@@ -1,13 +1,17 @@
 #!/usr/bin/env python3
 """kestrion --job-sheet against kestrion-cli: the PDF holds the texts the
-same EVENTs give, renders as a page with ink on it, takes the locale's paper,
-and a refused run leaves no file behind."""
+same EVENTs give, renders as a page with ink on it, takes the locale's paper;
+each kind of target is written as it asks and stays what it was, and a
+refused run leaves no file behind."""
+import errno
 import json
 import os
 import re
+import stat
 import subprocess
 import sys
 import tempfile
+import threading
 
 KESTRION, CLI = sys.argv[1], sys.argv[2]
 DATE = "2026-12-08"
@@ -21,18 +25,101 @@ def check(ok, what):
         failures.append(what)
 
 
-def sheet(path, *args, lang="C.UTF-8"):
+def sheet(path, *args, lang="C.UTF-8", text=True, cwd=None, stdout=subprocess.PIPE):
     env = dict(os.environ, LANG=lang, LC_ALL="")
     env.pop("XDG_RUNTIME_DIR", None)  # Qt's note on it must not reach stderr
     env.pop("QT_QPA_PLATFORM", None)  # it must do without a display by itself
     env.pop("DISPLAY", None)
     env.pop("WAYLAND_DISPLAY", None)
-    return subprocess.run([KESTRION, "--job-sheet", path, *args], env=env,
-                          capture_output=True, text=True, timeout=60)
+    return subprocess.run([KESTRION, "--job-sheet", path, *args], env=env, cwd=cwd,
+                          stdout=stdout, stderr=subprocess.PIPE, text=text, timeout=60)
 
 
 def run(*args):
     return subprocess.run(args, capture_output=True, text=True, check=True).stdout
+
+
+def kind(path):
+    try:
+        mode = os.lstat(path).st_mode
+    except FileNotFoundError:
+        return "none"
+    return next(name for name, test in [("link", stat.S_ISLNK), ("file", stat.S_ISREG),
+                                        ("fifo", stat.S_ISFIFO), ("char", stat.S_ISCHR),
+                                        ("dir", stat.S_ISDIR)] if test(mode))
+
+
+def full_device(tmp):
+    """A node of /dev/full's own where the system lets us make one, so that a
+    writer that replaced its target could not take the machine's."""
+    node = os.path.join(tmp, "full")
+    try:
+        os.mknod(node, stat.S_IFCHR | 0o666, os.stat("/dev/full").st_rdev)
+        with open(node, "wb", buffering=0) as probe:
+            probe.write(b"x")
+    except OSError as e:
+        if e.errno == errno.ENOSPC:
+            return node
+        if os.path.lexists(node):
+            os.remove(node)
+    return "/dev/full"
+
+
+def is_pdf(data):
+    return data is not None and data.startswith(b"%PDF-") and data.rstrip().endswith(b"%%EOF")
+
+
+def check_targets(tmp):
+    """Each kind of target: the exit status, what its reader gets, and the
+    target still the same kind of file; a refusal names the path and the
+    system's reason on one line and leaves nothing behind."""
+    folder = os.path.join(tmp, "targets")
+    os.mkdir(folder)
+    open(os.path.join(folder, "old.pdf"), "wb").write(b"old")
+    open(os.path.join(folder, "real.pdf"), "wb").write(b"old")
+    os.symlink("real.pdf", os.path.join(folder, "link.pdf"))
+    os.mkfifo(os.path.join(folder, "fifo"))
+    os.mkdir(os.path.join(folder, "taken.pdf"))
+    full = full_device(tmp)
+    fifo_got = []
+    read_file = lambda name: lambda r: open(os.path.join(folder, name), "rb").read()
+    targets = [  # name, path, exit, what its reader gets, kind after, the reason refused
+        ("regular file", "old.pdf", 0, read_file("old.pdf"), "file", None),
+        ("link", "link.pdf", 0, read_file("real.pdf"), "link", None),
+        ("FIFO with a reader", "fifo", 0, lambda r: b"".join(fifo_got), "fifo", None),
+        ("- into a pipe", "-", 0, lambda r: r.stdout, "none", None),
+        ("- into a pipe nobody reads", "-", 2, None, "none", "Broken pipe"),
+        ("/dev/full", full, 2, None, "char", "No space left on device"),
+        ("directory", "taken.pdf", 2, None, "dir", ""),
+        ("missing folder", "missing/a.pdf", 2, None, "none", ""),
+    ]
+    for name, path, status, received, after, reason in targets:
+        reader = threading.Thread(
+            target=lambda: fifo_got.append(open(os.path.join(folder, "fifo"), "rb").read()),
+            daemon=True)  # left behind if the sheet never comes
+        if path == "fifo":
+            reader.start()
+        # A pipe nobody reads: its reading end closed before the sheet comes.
+        unread, pipe = os.pipe() if status and path == "-" else (None, subprocess.PIPE)
+        if unread is not None:
+            os.close(unread)
+        before = sorted(os.listdir(folder))
+        r = sheet(path, cwd=folder, text=False, stdout=pipe)
+        if unread is not None:
+            os.close(pipe)
+        if path == "fifo":
+            reader.join(timeout=10)
+        stderr = r.stderr.decode(errors="replace").strip().splitlines()
+        now = kind(os.path.join(folder, path))
+        check(r.returncode == status, f"{name}: exit {r.returncode}, not {status}")
+        check(received is None or is_pdf(received(r)), f"{name}: the reader got no PDF")
+        check(path == "-" or r.stdout == b"", f"{name}: wrote on stdout")
+        check(now == after, f"{name}: now {now}, not {after}")
+        check(stderr == [] if reason is None else
+              len(stderr) == 1 and f"Cannot write the job sheet to {path}: {reason}" in stderr[0],
+              f"{name}: stderr {stderr}")
+        check(sorted(os.listdir(folder)) == before, f"{name}: left {os.listdir(folder)}")
+    check(kind("/dev/full") == "char", "/dev/full is no longer a character device")
 
 
 with tempfile.TemporaryDirectory() as tmp:
@@ -69,23 +156,22 @@ with tempfile.TemporaryDirectory() as tmp:
         sheet(path, lang=lang)
         check(size in run("pdfinfo", path), f"{lang}: paper is not {size}")
 
+    check_targets(tmp)
+
     # Refused: one line on stderr, exit 2, and nothing written.
-    os.mkdir(os.path.join(tmp, "taken.pdf"))
     refused = [
-        (os.path.join(tmp, "missing", "a.pdf"), [], "Cannot write"),
-        (os.path.join(tmp, "taken.pdf"), [], "Cannot write"),
-        (os.path.join(tmp, "b.pdf"), ["HScroll99=1"], "unknown control"),
-        (os.path.join(tmp, "b.pdf"), ["latitude:=95"], "latitude"),
-        (os.path.join(tmp, "b.pdf"), ["--offset-angle", "50"], "0 to 45"),
-        (os.path.join(tmp, "b.pdf"), ["--date", "2026-13-01"], "YYYY-MM-DD"),
+        (["HScroll99=1"], "unknown control"),
+        (["latitude:=95"], "latitude"),
+        (["--offset-angle", "50"], "0 to 45"),
+        (["--date", "2026-13-01"], "YYYY-MM-DD"),
     ]
-    for path, args, says in refused:
+    for args, says in refused:
         before = sorted(os.listdir(tmp))
-        r = sheet(path, *args)
+        r = sheet(os.path.join(tmp, "b.pdf"), *args)
         lines = r.stderr.strip().splitlines()
-        check(r.returncode == 2, f"{args or path}: exit {r.returncode}, not 2")
-        check(len(lines) == 1 and says in lines[0], f"{args or path}: stderr {r.stderr!r}")
-        check(sorted(os.listdir(tmp)) == before, f"{args or path}: left {os.listdir(tmp)}")
+        check(r.returncode == 2, f"{args}: exit {r.returncode}, not 2")
+        check(len(lines) == 1 and says in lines[0], f"{args}: stderr {r.stderr!r}")
+        check(sorted(os.listdir(tmp)) == before, f"{args}: left {os.listdir(tmp)}")
 
 for f in failures:
     print("FAIL:", f)

@@ -96,3 +96,25 @@ TEST(Api, DescribesEveryControlOfTheTables) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Api, ReportsInTheCataloguesLanguage) {
+  Engine engine = open();
+  const std::string catalogue = std::string("Caption\x1f") + "Eirp (dBW)\x1f" + "EIRP (dBW)\x1e" +
+                                "AngleText\x1f" + "That is out of range.\x1f" + "Zu groß.";
+  ASSERT_EQ(kestrion_set_translations(engine.get(), catalogue.c_str()), KESTRION_OK);
+  const auto report = nlohmann::json::parse(kestrion_report(engine.get(), "Roof 7"));
+  EXPECT_NE(report["pages"][5]["copy"].get<std::string>().find("EIRP\t40 dBW\n"),
+            std::string::npos);
+  EXPECT_EQ(report["sheet"]["site"], "Site: Roof 7");
+  EXPECT_EQ(report["sheet"]["sections"].size(), 4U);
+  EXPECT_STREQ(kestrion_angle_problem(engine.get(), "latitude", "52.5"), "");
+  EXPECT_EQ(
+      std::string(kestrion_angle_problem(engine.get(), "latitude", "95")).rfind("Zu groß. ", 0),
+      0U);
+  EXPECT_EQ(kestrion_set_translations(engine.get(), "no separators"), KESTRION_REFUSED);
+  EXPECT_EQ(kestrion_set_translations(engine.get(), ""), KESTRION_OK);
+}
+
+}  // namespace

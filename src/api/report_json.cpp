@@ -1,0 +1,53 @@
+#include "api/report_json.h"
+
+#include <nlohmann/json.hpp>
+
+namespace kestrion::api {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json rows(const std::vector<Quantity>& quantities) {
+  Json list = Json::array();
+  for (const Quantity& q : quantities) {
+    list.push_back({{"id", q.id}, {"caption", q.caption}, {"value", q.value}, {"unit", q.unit}});
+  }
+  return list;
+}
+
+Json sheet(const Report& report) {
+  const Report::SheetTexts texts = report.sheetTexts();
+  Json sections = Json::array();
+  for (const ReportSection& section : report.sheetSections()) {
+    sections.push_back({{"heading", section.heading},
+                        {"captionShare", section.captionShare},
+                        {"rows", rows(section.rows)}});
+  }
+  return {{"title", texts.title},
+          {"date", texts.date},
+          {"site", texts.site},
+          {"sections", sections},
+          {"pictureCaptions", texts.pictureCaptions},
+          {"notes", texts.notes},
+          {"signatures", texts.signatures},
+          {"footer", texts.footer}};
+}
+
+}  // namespace
+
+std::string reportJson(const Report& report, const ReportState& state) {
+  Json pages = Json::array();
+  for (int page = 0; page < kPageCount; ++page) {
+    pages.push_back({{"rows", rows(report.quantities(page))}, {"copy", report.copyText(page)}});
+  }
+  Json j;
+  j["pages"] = pages;
+  j["satelliteName"] = state.satelliteName;
+  j["declination"] = report.declination();
+  j["faceTilt"] = report.faceTilt();
+  j["shortWarnings"] = report.shortWarnings();
+  j["sheet"] = sheet(report);
+  return j.dump();
+}
+
+}  // namespace kestrion::api

@@ -1,0 +1,12 @@
+// The report (Copy's lines, the job sheet's words) as one JSON object.
+#pragma once
+
+#include <string>
+
+#include "session/report.h"
+
+namespace kestrion::api {
+
+std::string reportJson(const Report& report, const ReportState& state);
+
+}  // namespace kestrion::api

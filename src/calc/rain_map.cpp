@@ -1,0 +1,53 @@
+#include "calc/rain_map.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/checked.h"
+
+namespace kestrion::calc {
+namespace {
+
+// The fractional index of a coordinate on an axis of n points from first to
+// first + span, and the lower of the two points around it.
+struct Position {
+  std::size_t index;
+  Real fraction;
+};
+
+Position along(Real offset, double span, std::size_t points) {
+  const Real scaled = offset * static_cast<double>(points - 1) / span;
+  const double lower = std::clamp(std::floor(scaled.value()), 0.0, static_cast<double>(points - 2));
+  return {static_cast<std::size_t>(lower), scaled - lower};
+}
+
+}  // namespace
+
+bool isGlobalGrid(std::size_t rows, std::size_t columns) {
+  return rows >= 2 && columns == 2 * rows - 1;
+}
+
+double mapValue(const RainMap& map, double latitude, double longitude) {
+  const bool fromSouth = map.kind == RainMapKind::rainRate;
+  const Real fromFirstRow = fromSouth ? Real(latitude) + 90 : Real(90) - latitude;
+  // The rain-rate map's columns start at 180 W, the isotherm map's at 0.
+  const double east = std::fmod(std::fmod(longitude, 360.0) + 360.0, 360.0);
+  const double fromFirstColumn = fromSouth ? std::fmod(east + 180.0, 360.0) : east;
+  const Position r = along(fromFirstRow, 180, map.rows);
+  const Position c = along(fromFirstColumn, 360, map.columns);
+  const auto at = [&](std::size_t row, std::size_t column) {
+    return Real(map.values[row * map.columns + column]);
+  };
+  const Real up = Real(1) - r.fraction;
+  const Real left = Real(1) - c.fraction;
+  return (at(r.index, c.index) * up * left + at(r.index + 1, c.index) * r.fraction * left +
+          at(r.index, c.index + 1) * up * c.fraction +
+          at(r.index + 1, c.index + 1) * r.fraction * c.fraction)
+      .value();
+}
+
+double rainHeightOfIsotherm(double isothermHeight) {
+  return (Real(isothermHeight) + 0.36).value();
+}
+
+}  // namespace kestrion::calc

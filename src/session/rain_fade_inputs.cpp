@@ -1,0 +1,260 @@
+#include "session/rain_fade_inputs.h"
+
+#include <array>
+#include <cmath>
+#include <utility>
+#include <variant>
+
+#include "calc/rain_fade.h"
+#include "engine/rain_map_file.h"
+#include "model/numtext.h"
+
+namespace kestrion {
+namespace {
+
+using F = RainFadeField;
+
+// Ranges beyond the method's own (frequency, elevation, p) are the Earth's:
+// the heaviest R0.01 on the ITU's map is about 200 mm/h, the rain height
+// stays below 6 km.
+constexpr std::array<RainFadeFieldSpec, kRainFadeFieldCount> kFields{{
+    {F::frequency, "frequency", "GHZ", "1 to 55 GHz"},
+    {F::elevation, "elevation", "DEG", "above 0 up to 90 degrees"},
+    {F::latitude, "latitude", "DEG", "-90 to 90 degrees"},
+    {F::rainRate, "rain-rate", "MMH", "0 to 300 mm/h"},
+    {F::rainHeight, "rain-height", "KM", "0 to 10 km above sea level"},
+    {F::stationHeight, "station-height", "KM", "-0.5 to 9 km above sea level"},
+    {F::tilt, "tilt", "DEG",
+     "-90 to 90 degrees from the horizontal, or horizontal, vertical or circular"},
+    {F::percent, "percent", "P", "0.001 to 5 % of the year, several separated by commas"},
+    {F::rainZone, "rain-zone", "ZONE", "a zone letter of the older ITU-R P.837-1 table: "},
+    {F::rainRateMap, "rain-rate-map", "FILE", "the ITU-R P.837-7 map R001.TXT"},
+    {F::rainHeightMap, "rain-height-map", "FILE", "the ITU-R P.839-4 map h0.txt"},
+    {F::requiredCarrierToNoise, "required-cn", "DB",
+     "-10 to 40 dB, or a DVB-S2 modulation and code rate such as \"8PSK 3/5\""},
+    {F::targetAvailability, "target", "PERCENT", "95 to 99.999 % of the year"},
+}};
+
+struct Range {
+  double low;
+  double high;
+  bool lowExcluded = false;
+};
+
+Range rangeOf(RainFadeField field) {
+  switch (field) {
+    case F::frequency:
+      return {calc::kRainMinFrequency, calc::kRainMaxFrequency};
+    case F::elevation:
+      return {0, 90, true};
+    case F::latitude:
+      return {-90, 90};
+    case F::rainRate:
+      return {0, 300};
+    case F::rainHeight:
+      return {0, 10};
+    case F::stationHeight:
+      return {-0.5, 9};
+    case F::tilt:
+      return {-90, 90};
+    case F::percent:
+      return {calc::kRainMinPercent, calc::kRainMaxPercent};
+    case F::requiredCarrierToNoise:
+      return {-10, 40};
+    default:  // targetAvailability
+      return {100 - calc::kRainMaxPercent, 100 - calc::kRainMinPercent};
+  }
+}
+
+std::string quoted(std::string_view text) {
+  return "\"" + std::string(text) + "\"";
+}
+
+// A number within the field's range, or what is wrong with the text.
+std::variant<double, std::string> numberFor(RainFadeField field, std::string_view text) {
+  const auto value = wholeNumber(text);
+  if (!value || !std::isfinite(*value)) {
+    return quoted(text) + " is not a number";
+  }
+  const Range r = rangeOf(field);
+  if (*value < r.low || *value > r.high || (r.lowExcluded && *value == r.low)) {
+    return quoted(text) + " is outside the range";
+  }
+  return *value;
+}
+
+std::variant<std::vector<double>, std::string> percentList(std::string_view text) {
+  std::vector<double> percents;
+  for (;;) {
+    const std::size_t comma = text.find(',');
+    auto value = numberFor(F::percent, text.substr(0, comma));
+    if (auto* problem = std::get_if<std::string>(&value)) {
+      return std::move(*problem);
+    }
+    percents.push_back(std::get<double>(value));
+    if (comma == std::string_view::npos) {
+      return percents;
+    }
+    text.remove_prefix(comma + 1);
+  }
+}
+
+std::optional<double> tiltWord(std::string_view text) {
+  if (text == "horizontal") {
+    return 0;
+  }
+  if (text == "vertical") {
+    return 90;
+  }
+  if (text == "circular") {
+    return 45;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> setMap(RainFadeInputs& in, RainFadeField field, std::string_view path) {
+  const bool rate = field == F::rainRateMap;
+  auto reading = readRainMap(
+      std::string(path), rate ? calc::RainMapKind::rainRate : calc::RainMapKind::isothermHeight);
+  if (auto* problem = std::get_if<std::string>(&reading)) {
+    return std::move(*problem);
+  }
+  auto map = std::make_shared<const calc::RainMap>(std::move(std::get<calc::RainMap>(reading)));
+  if (rate) {
+    in.rainRate = {std::nullopt, std::nullopt, std::move(map), std::string(path)};
+  } else {
+    in.rainHeight = {std::nullopt, std::move(map), std::string(path)};
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> setText(RainFadeInputs& in, RainFadeField field, std::string_view text) {
+  switch (field) {
+    case F::percent: {
+      auto list = percentList(text);
+      if (auto* problem = std::get_if<std::string>(&list)) {
+        return std::move(*problem);
+      }
+      in.percents = std::get<std::vector<double>>(std::move(list));
+      return std::nullopt;
+    }
+    case F::rainZone: {
+      const auto rate = text.size() == 1 ? calc::zoneRainRate(text.front()) : std::nullopt;
+      if (!rate) {
+        return quoted(text) + " is no rain zone";
+      }
+      in.rainRate = {*rate, text.front(), nullptr, {}};
+      return std::nullopt;
+    }
+    case F::rainRateMap:
+    case F::rainHeightMap:
+      return setMap(in, field, text);
+    default:
+      return quoted(text) + " is not a number";
+  }
+}
+
+void setNumber(RainFadeInputs& in, RainFadeField field, double value) {
+  switch (field) {
+    case F::frequency:
+      in.frequency = value;
+      break;
+    case F::elevation:
+      in.elevation = value;
+      break;
+    case F::latitude:
+      in.latitude = value;
+      break;
+    case F::rainRate:
+      in.rainRate = {value, std::nullopt, nullptr, {}};
+      break;
+    case F::rainHeight:
+      in.rainHeight = {value, nullptr, {}};
+      break;
+    case F::stationHeight:
+      in.stationHeight = value;
+      break;
+    case F::tilt:
+      in.tilt = value;
+      break;
+    case F::requiredCarrierToNoise:
+      in.requiredCarrierToNoise = value;
+      in.modcod.clear();
+      break;
+    default:  // targetAvailability
+      in.targetAvailability = value;
+  }
+}
+
+bool takesText(RainFadeField field) {
+  return field == F::percent || field == F::rainZone || field == F::rainRateMap ||
+         field == F::rainHeightMap;
+}
+
+}  // namespace
+
+std::span<const RainFadeFieldSpec> rainFadeFields() {
+  return kFields;
+}
+
+const RainFadeFieldSpec& rainFadeField(RainFadeField field) {
+  return kFields.at(static_cast<std::size_t>(field));
+}
+
+std::string rainFadeAllowed(RainFadeField field) {
+  std::string allowed(rainFadeField(field).allowed);
+  return field == F::rainZone ? allowed + calc::rainZones() : allowed;
+}
+
+std::optional<RainFadeField> rainFadeFieldNamed(std::string_view name) {
+  for (const RainFadeFieldSpec& spec : kFields) {
+    if (spec.name == name) {
+      return spec.field;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<RainFadeEvent> rainFadeEvent(std::string_view event) {
+  const std::size_t typed = event.find(":=");
+  if (typed == std::string_view::npos) {
+    return std::nullopt;
+  }
+  const auto field = rainFadeFieldNamed(event.substr(0, typed));
+  if (!field || *field == F::elevation || *field == F::latitude) {
+    return std::nullopt;
+  }
+  return RainFadeEvent{*field, event.substr(typed + 2)};
+}
+
+std::optional<std::string> setRainFadeInput(RainFadeInputs& inputs, RainFadeField field,
+                                            std::string_view text) {
+  const auto refuse = [&](std::string problem) {
+    return std::move(problem) + "; allowed: " + rainFadeAllowed(field);
+  };
+  if (takesText(field)) {
+    auto problem = setText(inputs, field, text);
+    return problem && (field == F::percent || field == F::rainZone) ? refuse(*problem) : problem;
+  }
+  if (field == F::tilt) {
+    if (const auto tilt = tiltWord(text)) {
+      inputs.tilt = *tilt;
+      return std::nullopt;
+    }
+  }
+  if (field == F::requiredCarrierToNoise) {
+    if (const auto esn0 = calc::modcodEsN0(text)) {
+      inputs.requiredCarrierToNoise = *esn0;
+      inputs.modcod = text;
+      return std::nullopt;
+    }
+  }
+  auto value = numberFor(field, text);
+  if (auto* problem = std::get_if<std::string>(&value)) {
+    return refuse(std::move(*problem));
+  }
+  setNumber(inputs, field, std::get<double>(value));
+  return std::nullopt;
+}
+
+}  // namespace kestrion

@@ -1,0 +1,93 @@
+// The ITU-R rain fade's inputs as scripts set them: kestrion-cli's options
+// and the events of the same names ("frequency:=12.1"). Each text is checked
+// before anything changes; a refusal names what was wrong and what is allowed.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/rain_map.h"
+
+namespace kestrion {
+
+enum class RainFadeField : std::uint8_t {
+  frequency,
+  elevation,  // kestrion-cli --rain-fade only: otherwise the alignment page's
+  latitude,   // likewise
+  rainRate,
+  rainHeight,
+  stationHeight,
+  tilt,
+  percent,
+  rainZone,
+  rainRateMap,
+  rainHeightMap,
+  requiredCarrierToNoise,
+  targetAvailability,
+};
+
+inline constexpr std::size_t kRainFadeFieldCount = 13;
+
+struct RainFadeFieldSpec {
+  RainFadeField field;
+  std::string_view name;     // the option without "--", and the event's name
+  std::string_view value;    // how --help names the value
+  std::string_view allowed;  // the start of what a refusal says is allowed
+};
+
+std::span<const RainFadeFieldSpec> rainFadeFields();
+const RainFadeFieldSpec& rainFadeField(RainFadeField field);
+std::optional<RainFadeField> rainFadeFieldNamed(std::string_view name);
+// What a refusal says is allowed for the field.
+std::string rainFadeAllowed(RainFadeField field);
+
+// Where R0.01 comes from: the latest of a typed rate, a zone and a map.
+struct RainRateSource {
+  std::optional<double> typed;
+  std::optional<char> zone;
+  std::shared_ptr<const calc::RainMap> map;
+  std::string mapPath;
+};
+
+struct RainHeightSource {
+  std::optional<double> typed;
+  std::shared_ptr<const calc::RainMap> map;  // of the 0 degC isotherm
+  std::string mapPath;
+};
+
+struct RainFadeInputs {
+  std::optional<double> frequency;  // GHz
+  std::optional<double> elevation;  // degrees; set in kestrion-cli --rain-fade only
+  std::optional<double> latitude;
+  RainRateSource rainRate;
+  RainHeightSource rainHeight;
+  double stationHeight = 0;  // km
+  double tilt = 0;           // degrees from the horizontal
+  std::vector<double> percents{1, 0.1, 0.01, 0.001};
+  std::optional<double> requiredCarrierToNoise;  // dB
+  std::string modcod;                            // the DVB-S2 name it came from, if any
+  std::optional<double> targetAvailability;      // %
+};
+
+// An event that sets an input, "NAME:=TEXT" with the name of any input but
+// the elevation and latitude, which the alignment page gives: the input and
+// its text.
+struct RainFadeEvent {
+  RainFadeField field;
+  std::string_view text;
+};
+std::optional<RainFadeEvent> rainFadeEvent(std::string_view event);
+
+// Sets one input from its text. Returns what was wrong with it and what is
+// allowed ("\"60\" is outside the range; allowed: 1 to 55 GHz"); nothing
+// changes then. A percent text is a list, "0.1,0.05,0.01", that replaces the
+// list before; a map text is the path of the file to read.
+std::optional<std::string> setRainFadeInput(RainFadeInputs& inputs, RainFadeField field,
+                                            std::string_view text);
+
+}  // namespace kestrion

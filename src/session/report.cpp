@@ -1,0 +1,287 @@
+#include "session/report.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+#include "engine/dms_text.h"
+#include "model/layout.h"
+#include "model/numtext.h"
+#include "model/translatable.h"
+#include "product.h"
+
+namespace kestrion {
+namespace {
+
+// The page of the C/N budget, which also reports its rain option.
+constexpr int kCarrierToNoisePage = 5;
+constexpr const char* kPageText = "PageText";
+constexpr const char* kSheet = "JobSheet";
+// The window's own texts, which the sheet and the copied lines share.
+constexpr const char* kWindowTexts = "kestrion::ui::MainWindow";
+
+bool isBlank(std::string_view s, std::size_t at) {
+  const char c = s[at];
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+// Blanks at both ends go, as a caption's split leaves them.
+std::string trimmed(std::string_view s) {
+  std::size_t first = 0;
+  std::size_t last = s.size();
+  while (first < last && isBlank(s, first)) {
+    ++first;
+  }
+  while (last > first && isBlank(s, last - 1)) {
+    --last;
+  }
+  return std::string(s.substr(first, last - first));
+}
+
+// Two decimals, rounded to nearest as a printed figure is.
+std::string twoDecimals(double v) {
+  std::array<char, 64> buffer{};
+  const auto end =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), v, std::chars_format::fixed, 2);
+  return {buffer.data(), end.ptr};
+}
+
+}  // namespace
+
+std::string untranslated(const char* /*context*/, std::string_view source) {
+  return std::string(source);
+}
+
+std::string withArguments(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  std::string out;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+    const auto n = static_cast<std::size_t>(next - '1');
+    if (pattern[i] == '%' && next >= '1' && next <= '9' && n < args.size()) {
+      out += *(args.begin() + n);
+      ++i;
+    } else {
+      out += pattern[i];
+    }
+  }
+  return out;
+}
+
+Quantity Report::quantity(Value id) const {
+  const std::string_view source = kestrion::caption(id);
+  std::string caption = source.empty() ? std::string() : inLanguage("Caption", source);
+  std::string unit;
+  // Most captions end with their unit in brackets: "Eirp (dBW)".
+  if (const auto open = caption.rfind(" (");
+      open != std::string::npos && open > 0 && caption.ends_with(')')) {
+    unit = caption.substr(open + 2, caption.size() - open - 3);
+    caption = trimmed(std::string_view(caption).substr(0, open));
+  } else if (index(id) < kInputCount) {
+    unit = inputSpec(static_cast<Input>(index(id))).unit;
+  } else if (id == Value::rainElevation) {
+    unit = "deg";
+  }
+  // A box the page leaves empty has no unit either.
+  const std::string& value = state_.window.text(id);
+  return {caption, value, value.empty() ? std::string() : unit, std::string(name(id))};
+}
+
+std::string Report::declination() const {
+  const auto& d = state_.pointing.declination;
+  if (!d) {
+    return {};
+  }
+  const std::string degrees = twoDecimals(std::fabs(*d));
+  return withArguments(
+      *d < 0 ? inLanguage(kWindowTexts, QT_TRANSLATE_NOOP("kestrion::ui::MainWindow", "%1° W"))
+             : inLanguage(kWindowTexts, QT_TRANSLATE_NOOP("kestrion::ui::MainWindow", "%1° E")),
+      {degrees});
+}
+
+std::string Report::faceTilt() const {
+  const long long t = state_.pointing.tiltHundredths;
+  const std::string tilt = doubleText(static_cast<double>(std::llabs(t)) / 100);
+  const char* pattern = t > 0   ? QT_TRANSLATE_NOOP("kestrion::ui::MainWindow", "%1° leans back")
+                        : t < 0 ? QT_TRANSLATE_NOOP("kestrion::ui::MainWindow", "%1° leans forward")
+                                : QT_TRANSLATE_NOOP("kestrion::ui::MainWindow", "%1° upright");
+  return withArguments(inLanguage(kWindowTexts, pattern), {tilt});
+}
+
+std::vector<std::string> Report::shortWarnings() const {
+  const Pointing& p = state_.pointing;
+  std::vector<std::string> out;
+  if (p.noModel) {
+    out.push_back(inLanguage(
+        kWindowTexts,
+        QT_TRANSLATE_NOOP("kestrion::ui::MainWindow", "No magnetic model: no magnetic bearing.")));
+  }
+  if (p.outsideModel) {
+    out.push_back(inLanguage(kWindowTexts,
+                             QT_TRANSLATE_NOOP("kestrion::ui::MainWindow",
+                                               "Date outside the magnetic model (2025 to 2029).")));
+  }
+  if (p.weakField) {
+    out.push_back(inLanguage(
+        kWindowTexts, QT_TRANSLATE_NOOP("kestrion::ui::MainWindow",
+                                        "Weak magnetic field: a compass is unreliable here.")));
+  }
+  return out;
+}
+
+Quantity Report::rainOption() const {
+  return {inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Rain")),
+          inLanguage("Caption", caption(state_.window.rain())),
+          {},
+          "rain"};
+}
+
+std::vector<Quantity> Report::siteAids() const {
+  const Window& w = state_.window;
+  std::vector<Quantity> rows;
+  const auto dms = [&](Value id, AngleKind kind) { return dmsText(w.text(id), kind).value_or(""); };
+  rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Latitude (DMS)")),
+                  dms(Value::latitude, AngleKind::Latitude),
+                  {},
+                  "latitudeDms"});
+  rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Longitude (DMS)")),
+                  dms(Value::longitude, AngleKind::Longitude),
+                  {},
+                  "longitudeDms"});
+  if (!state_.satelliteName.empty()) {
+    rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Satellite")),
+                    state_.satelliteName,
+                    {},
+                    "satelliteName"});
+  }
+  return rows;
+}
+
+std::vector<Quantity> Report::pointingAids() const {
+  std::vector<Quantity> rows;
+  const Pointing& p = state_.pointing;
+  if (!p.magneticAzimuth.empty()) {
+    rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Magnetic bearing")),
+                    p.magneticAzimuth, "deg", "magneticBearing"});
+  }
+  if (p.declination) {
+    rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Magnetic declination")),
+                    declination(),
+                    {},
+                    "declination"});
+    rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Declination model")),
+                    withArguments(inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "%1, %2")),
+                                  {kMagneticModelName, dateText(state_.date)}),
+                    {},
+                    "declinationModel"});
+  }
+  rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Dish offset angle")),
+                  offsetText(state_.offsetTenths), "deg", "offsetAngle"});
+  rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Face tilt")),
+                  faceTilt(),
+                  {},
+                  "faceTilt"});
+  return rows;
+}
+
+std::vector<Quantity> Report::quantities(int page) const {
+  std::vector<Value> shown;
+  for (const layout::ControlSpec& row : layout::pageControls(page)) {
+    if (row.kind == layout::Kind::Text) {
+      shown.push_back(row.value());
+    }
+  }
+  // The layout runs row by row across the page; inputs read best first.
+  std::stable_partition(shown.begin(), shown.end(), [](Value v) { return index(v) < kInputCount; });
+  std::vector<Quantity> rows;
+  rows.reserve(shown.size() + 10);
+  for (const Value v : shown) {
+    rows.push_back(quantity(v));
+  }
+  if (page == layout::kAlignmentPage) {
+    for (const auto& aids : {siteAids(), pointingAids()}) {
+      rows.insert(rows.end(), aids.begin(), aids.end());
+    }
+  } else if (page == kCarrierToNoisePage) {
+    rows.push_back(rainOption());
+  }
+  return rows;
+}
+
+std::string Report::copyText(int page) const {
+  std::string text;
+  for (const Quantity& q : quantities(page)) {
+    if (q.value.empty()) {
+      continue;
+    }
+    text += q.caption + '\t' + q.value;
+    if (!q.unit.empty()) {
+      text += ' ' + q.unit;
+    }
+    text += '\n';
+  }
+  return text;
+}
+
+std::vector<ReportSection> Report::sheetSections() const {
+  std::vector<Quantity> site{quantity(Value::latitude), quantity(Value::longitude)};
+  for (Quantity& q : siteAids()) {
+    site.push_back(std::move(q));
+  }
+  site.push_back(quantity(Value::satellite));
+
+  std::vector<Quantity> pointing{quantity(Value::elevation), quantity(Value::azimuth)};
+  pointing.back().caption = inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "True azimuth"));
+  for (Quantity& q : pointingAids()) {
+    pointing.push_back(std::move(q));
+  }
+  for (const Value v : {Value::skew, Value::shownDistance}) {
+    pointing.push_back(quantity(v));
+  }
+
+  std::vector<Quantity> budget;
+  for (const Value v : {Value::eirp, Value::dishDiameter, Value::dishEfficiency,
+                        Value::dishTemperature, Value::linkNoiseFigure, Value::bandwidth}) {
+    budget.push_back(quantity(v));
+  }
+  budget.push_back(rainOption());
+  for (const Value v : {Value::distance, Value::rainElevation, Value::carrierToNoise}) {
+    budget.push_back(quantity(v));
+  }
+  return {
+      {inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Site and satellite")), std::move(site),
+       0.45},
+      {inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Pointing")), std::move(pointing), 0.45},
+      {inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Link budget (C/N)")), std::move(budget),
+       0.55},
+      {inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "System noise figure chain")),
+       quantities(0), 0.55},
+  };
+}
+
+Report::SheetTexts Report::sheetTexts() const {
+  const std::string site = state_.siteName.empty()
+                               ? inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "(not saved)"))
+                               : state_.siteName;
+  return {
+      inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Kestrion job sheet")),
+      withArguments(inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Date: %1")),
+                    {dateText(state_.date)}),
+      withArguments(inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Site: %1")), {site}),
+      {inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Azimuth")),
+       inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Skew")),
+       inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Elevation"))},
+      inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Notes")),
+      inLanguage(
+          kSheet,
+          QT_TRANSLATE_NOOP(
+              "JobSheet", "Installer: ______________________    Customer: ______________________")),
+      withArguments(
+          inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet",
+                                               "Kestrion %1 \u2014 every figure as the window "
+                                               "shows it")),
+          {kVersion}),
+  };
+}
+
+}  // namespace kestrion

@@ -1,0 +1,98 @@
+// What the copied text and the job sheet report, in the user's language: each
+// page's quantities as caption, value and unit, the pointing aids in words,
+// and the job sheet's sections. Worked out once, here, from the window's
+// texts, so the window, its sheet and the browser's print view say the same.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/pointing.h"
+#include "model/window.h"
+
+namespace kestrion {
+
+// A text in the user's language, looked up by the context and source text
+// of its translation mark; the source itself where there is none.
+using Translate = std::function<std::string(const char* context, std::string_view source)>;
+std::string untranslated(const char* context, std::string_view source);
+
+// "%1° W" with %1 replaced: the placeholders translators move about.
+std::string withArguments(std::string_view pattern, std::initializer_list<std::string_view> args);
+
+struct Quantity {
+  std::string caption;  // without the unit the window's caption ends with
+  std::string value;
+  std::string unit;  // empty when the value carries its own
+  // What the row shows, for a view that picks rows: the value's control
+  // name ("totnf"), else the aid's ("magneticBearing", "latitudeDms").
+  std::string id;
+};
+
+// The moment reported: the window's texts and the aids shown beside them.
+struct ReportState {
+  const Window& window;
+  Pointing pointing;
+  calc::CalendarDate date;
+  int offsetTenths = 0;
+  std::string satelliteName;  // when the satellite was typed or saved by name
+  std::string siteName;       // the saved site last chosen or saved, if any
+};
+
+struct ReportSection {
+  std::string heading;
+  std::vector<Quantity> rows;
+  double captionShare;  // of the column's width, for the caption
+};
+
+class Report {
+ public:
+  Report(const ReportState& state, Translate translate)
+      : state_(state), tr_(std::move(translate)) {}
+
+  // One of the model's texts, with its caption.
+  [[nodiscard]] Quantity quantity(Value id) const;
+  // The page's inputs, then its results, then what else it reports: the
+  // alignment page its pointing aids, the C/N page its rain option.
+  [[nodiscard]] std::vector<Quantity> quantities(int page) const;
+  // The site in degrees, minutes and seconds and the satellite's name; the
+  // compass and the dish face's aids.
+  [[nodiscard]] std::vector<Quantity> siteAids() const;
+  [[nodiscard]] std::vector<Quantity> pointingAids() const;
+  [[nodiscard]] Quantity rainOption() const;
+
+  // The declination ("3.78° E") and the face tilt ("20.75° leans back").
+  [[nodiscard]] std::string declination() const;
+  [[nodiscard]] std::string faceTilt() const;
+  // A word or two for each warning, for the page beside the compass.
+  [[nodiscard]] std::vector<std::string> shortWarnings() const;
+
+  // "caption<TAB>value unit", a line each; boxes the page leaves empty are
+  // left out.
+  [[nodiscard]] std::string copyText(int page) const;
+
+  // The job sheet's words: its tables, in two columns of two, and its lines.
+  [[nodiscard]] std::vector<ReportSection> sheetSections() const;
+  struct SheetTexts {
+    std::string title;
+    std::string date;
+    std::string site;
+    std::vector<std::string> pictureCaptions;  // azimuth, skew, elevation
+    std::string notes;
+    std::string signatures;
+    std::string footer;
+  };
+  [[nodiscard]] SheetTexts sheetTexts() const;
+
+ private:
+  [[nodiscard]] std::string inLanguage(const char* context, std::string_view source) const {
+    return tr_(context, source);
+  }
+
+  const ReportState& state_;
+  Translate tr_;
+};
+
+}  // namespace kestrion
