@@ -7,6 +7,7 @@
 extern "C" {
 double kestrion_atan(double x) noexcept;
 double kestrion_cos(double x) noexcept;
+double kestrion_exp(double x) noexcept;
 double kestrion_log(double x) noexcept;
 double kestrion_pow(double x, double y) noexcept;
 double kestrion_sin(double x) noexcept;
@@ -20,6 +21,9 @@ inline double atan(double x) {
 }
 inline double cos(double x) {
   return kestrion_cos(x);
+}
+inline double exp(double x) {
+  return kestrion_exp(x);
 }
 inline double log(double x) {
   return kestrion_log(x);

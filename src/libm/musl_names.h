@@ -14,6 +14,7 @@
 
 #define atan kestrion_atan
 #define cos kestrion_cos
+#define exp kestrion_exp
 #define floor kestrion_floor
 #define log kestrion_log
 #define pow kestrion_pow

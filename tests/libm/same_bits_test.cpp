@@ -76,7 +76,7 @@ double powArguments(Arguments& a, int i) {
   return kestrion::libm::pow(x, y);
 }
 
-const std::array<Case, 6> kCases{{
+const std::array<Case, 7> kCases{{
     {"atan", [](Arguments& a, int i) { return kestrion::libm::atan(a.any(i)); },
      0xfb5e3e53ad77d446ULL},
     {"sin", [](Arguments& a, int i) { return kestrion::libm::sin(a.any(i)); },
@@ -91,6 +91,8 @@ const std::array<Case, 6> kCases{{
      },
      0x4b8ff4c20eec90e7ULL},
     {"pow", powArguments, 0xbd82b7fc8329cdc3ULL},
+    {"exp", [](Arguments& a, int i) { return kestrion::libm::exp(a.any(i)); },
+     0x5c132bad70b495f7ULL},
 }};
 
 }  // namespace
@@ -112,7 +114,7 @@ int main() {
     }
   }
   if (failed == 0) {
-    std::printf("libm: atan, sin, cos, tan, log and pow give musl's bits\n");
+    std::printf("libm: atan, sin, cos, tan, exp, log and pow give musl's bits\n");
   }
   return failed;
 }
