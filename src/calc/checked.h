@@ -85,6 +85,11 @@ inline Real power(Real base, Real exponent) {
   if (base.value() == 0 && exponent.value() < 0) {
     checked::fail(FaultKind::DivisionByZero);
   }
+  // A square is one correctly rounded product, which is what compilers made
+  // of the C library's pow(x, 2); musl's pow may be off by a last bit.
+  if (exponent.value() == 2) {
+    return base * base;
+  }
   return checked::result(libm::pow(base.value(), exponent.value()));
 }
 inline Real sqroot(Real x) {
