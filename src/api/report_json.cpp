@@ -33,6 +33,13 @@ Json sheet(const Report& report) {
           {"footer", texts.footer}};
 }
 
+Json aids(const Report& report, const ReportState& state) {
+  return {{"satelliteName", state.satelliteName},
+          {"declination", report.declination()},
+          {"faceTilt", report.faceTilt()},
+          {"shortWarnings", report.shortWarnings()}};
+}
+
 }  // namespace
 
 std::string reportJson(const Report& report, const ReportState& state) {
@@ -40,14 +47,14 @@ std::string reportJson(const Report& report, const ReportState& state) {
   for (int page = 0; page < kPageCount; ++page) {
     pages.push_back({{"rows", rows(report.quantities(page))}, {"copy", report.copyText(page)}});
   }
-  Json j;
+  Json j = aids(report, state);
   j["pages"] = pages;
-  j["satelliteName"] = state.satelliteName;
-  j["declination"] = report.declination();
-  j["faceTilt"] = report.faceTilt();
-  j["shortWarnings"] = report.shortWarnings();
   j["sheet"] = sheet(report);
   return j.dump();
+}
+
+std::string aidsJson(const Report& report, const ReportState& state) {
+  return aids(report, state).dump();
 }
 
 }  // namespace kestrion::api
