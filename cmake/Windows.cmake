@@ -18,7 +18,9 @@ set(CPACK_PACKAGE_FILE_NAME kestrion-cli-${PROJECT_VERSION}-win64)
 set(CPACK_STRIP_FILES ON)
 include(CPack)
 
-# The Windows shell call of the desktop layer, run under Wine.
+# The Windows shell call of the desktop layer and the elementary functions'
+# bits, run under Wine.
 if(BUILD_TESTING)
   add_subdirectory(tests/windows)
+  add_subdirectory(tests/libm)
 endif()

@@ -66,17 +66,24 @@ need_root() {
   fi
 }
 
-# The web build compiles a few sources from Debian's own source packages
-# (LLVM's C++ runtime, GeographicLib), fetched with apt-get source: that needs
-# deb-src entries for the same mirror and suite as the binary packages.
+# The builds compile a few sources from Debian's own source packages (musl's
+# elementary functions; for the web, LLVM's C++ runtime and GeographicLib),
+# fetched with apt-get source: that needs deb-src entries for the same mirror
+# and suite as the binary packages.
 enable_debian_sources() {
   local list=/etc/apt/sources.list.d/kestrion-deb-src.sources
   if [ -f "$list" ]; then
     return
   fi
+  # The mirror the binary packages of bookworm main come from (the $(...) are
+  # apt's placeholders).
+  local mirror
+  # shellcheck disable=SC2016
+  mirror=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' \
+    'Created-By: Packages' 2>/dev/null | awk '$2 == "bookworm" && $3 == "main" { print $1; exit }')
   need_root "add the deb-src entries in $list"
   echo "install-deps: adding deb-src entries ($list)"
-  printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
+  printf '%s\n' 'Types: deb-src' "URIs: ${mirror:-http://deb.debian.org/debian/}" \
     'Suites: bookworm bookworm-updates' 'Components: main' \
     'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
     "${sudo[@]}" tee "$list" >/dev/null

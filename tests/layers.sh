@@ -2,7 +2,9 @@
 # The layers depend one way: model -> calc -> engine -> session -> cli, ui,
 # api -> desktop. A file may include its own layer and the ones before it,
 # never one after; cli, ui and api never include one another; the first four
-# layers, the CLI and the API never include Qt.
+# layers, the CLI and the API never include Qt. The core computes with
+# src/libm's elementary functions, never the C library's, whose last bits differ
+# from build to build.
 set -u
 src="${1:?usage: layers.sh SOURCE_DIR}/src"
 failed=0
@@ -34,5 +36,12 @@ for layer in model calc engine session cli api; do
     failed=1
   fi
 done
+elementary='std::(a?sin|a?cos|a?tan|atan2|sinh|cosh|tanh|exp|exp2|expm1|log|log10|log1p|log2|pow|hypot|cbrt)\('
+hits=$(grep -rnE "$elementary" "$src/model" "$src/calc" "$src/engine" "$src/session" "$src/api")
+if [ -n "$hits" ]; then
+  echo "the core calls the C library's elementary functions (use libm/elementary.h):"
+  echo "$hits"
+  failed=1
+fi
 [ "$failed" -eq 0 ] && echo "layers: every include goes one way"
 exit "$failed"

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "fault.h"
+#include "libm/elementary.h"
 
 namespace kestrion {
 
@@ -78,13 +79,18 @@ inline Real ln(Real x) {
   if (x.value() < 0) {
     checked::fail(FaultKind::InvalidOperation);
   }
-  return checked::result(std::log(x.value()));
+  return checked::result(libm::log(x.value()));
 }
 inline Real power(Real base, Real exponent) {
   if (base.value() == 0 && exponent.value() < 0) {
     checked::fail(FaultKind::DivisionByZero);
   }
-  return checked::result(std::pow(base.value(), exponent.value()));
+  // A square is one correctly rounded product, which is what compilers made
+  // of the C library's pow(x, 2); musl's pow may be off by a last bit.
+  if (exponent.value() == 2) {
+    return base * base;
+  }
+  return checked::result(libm::pow(base.value(), exponent.value()));
 }
 inline Real sqroot(Real x) {
   if (x.value() < 0) {
@@ -93,16 +99,16 @@ inline Real sqroot(Real x) {
   return checked::result(std::sqrt(x.value()));
 }
 inline Real arctan(Real x) {
-  return checked::result(std::atan(x.value()));
+  return checked::result(libm::atan(x.value()));
 }
 inline Real sine(Real x) {
-  return checked::result(std::sin(x.value()));
+  return checked::result(libm::sin(x.value()));
 }
 inline Real cosine(Real x) {
-  return checked::result(std::cos(x.value()));
+  return checked::result(libm::cos(x.value()));
 }
 inline Real tangent(Real x) {
-  return checked::result(std::tan(x.value()));
+  return checked::result(libm::tan(x.value()));
 }
 inline Real floorOf(Real x) {
   return std::floor(x.value());

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "calc/checked.h"
+#include "libm/elementary.h"
 
 namespace kestrion::calc {
 namespace {
@@ -22,7 +23,7 @@ Real degrees(Real radians) {
 }
 
 Real exponential(Real x) {
-  return checked::result(std::exp(x.value()));
+  return checked::result(libm::exp(x.value()));
 }
 
 Real log10Of(Real x) {

@@ -4,6 +4,7 @@
 
 #include "calc/checked.h"
 #include "calc/rain_fade.h"
+#include "libm/elementary.h"
 #include "model/controls.h"
 
 namespace kestrion::calc {
@@ -43,11 +44,11 @@ Availability availabilityFor(const RainFade& fade, double margin,
                              std::optional<double> clearSkyTemperature) {
   // The fade beats the margin at this p.
   const auto reached = [&](double logP) {
-    return margin < fadeAt(fade, std::exp(logP), clearSkyTemperature);
+    return margin < fadeAt(fade, libm::exp(logP), clearSkyTemperature);
   };
   constexpr int kSteps = 64;
-  const double first = std::log(kRainMinPercent);
-  const double last = std::log(kRainMaxPercent);
+  const double first = libm::log(kRainMinPercent);
+  const double last = libm::log(kRainMaxPercent);
   if (reached(last)) {
     return bounded(Availability::Bound::below, kRainMaxPercent);
   }
@@ -68,7 +69,7 @@ Availability availabilityFor(const RainFade& fade, double margin,
     }
     (reached(middle) ? low : high) = middle;
   }
-  return bounded(Availability::Bound::within, std::exp(high));
+  return bounded(Availability::Bound::within, libm::exp(high));
 }
 
 ClearSky clearSky(LinkBudget budget) {

@@ -5,6 +5,7 @@
 
 #include "calc/checked.h"
 #include "calc/procedures.h"
+#include "libm/elementary.h"
 #include "model/numtext.h"
 
 namespace kestrion {
@@ -96,7 +97,7 @@ void copyElevation(Window& w) {
 
 Outcome Calculator::load() {
   window_.setFontSize(8);
-  window_.setPi(4 * std::atan(1.0));
+  window_.setPi(4 * libm::atan(1.0));
   // The C/N runs after the alignment, so the first C/N shown belongs to the
   // distance shown beside it rather than to the description's placeholder.
   return runAll(window_, kSystemNoiseFigure, kFigureOfMerit, kAlignment, kCarrierToNoise,
