@@ -23,6 +23,7 @@
 #include "jobstate.h"
 #include "looks.h"
 #include "model/numtext.h"
+#include "narrator.h"
 #include "pointerlayer.h"
 #include "product.h"
 #include "qtext.h"
@@ -67,6 +68,10 @@ MainWindow::MainWindow(QWidget* parent)
   setFont(controlFont());
   installAccessibility();
 
+  narrator_ = new Narrator(*this, [this] {
+    const JobState state = jobState();
+    return toQString(reportOf(state).spokenResults(currentPage()));
+  });
   buildMenu();
   buildWindow();
   buildPage(tabs_->currentIndex());
@@ -114,6 +119,11 @@ void MainWindow::buildWindow() {
   tabs_->setObjectName(QStringLiteral("SSTab1"));
   tabs_->setGeometry(toPixels(kTabControlRect));
   connect(tabs_, &TabControl::pageAboutToShow, this, &MainWindow::buildPage);
+  connect(tabs_->strip(), &TabStrip::currentChanged, this, &MainWindow::pageShown);
+  // A screen reader keeps quiet about what the mouse clicked, as the one who
+  // clicked knows; a listener who clicked a tab hears the page named.
+  connect(tabs_->strip(), &TabStrip::clicked, this,
+          [this](int page) { narrator_->tell(tabs_->strip()->tabText(page)); });
 
   ControlFactory(calculator_.window(), bound_, *options_, [this](Command c) {
     run(c);
@@ -176,6 +186,7 @@ void MainWindow::buildPointing(QWidget* page) {
     offsetTenths_ = static_cast<int>(std::lround(degrees * 10));
     QSettings().setValue(kOffsetKey, offsetTenths_);
     showPointing();
+    narrator_->inputChanged();
   });
   showPointing();
 }
@@ -318,6 +329,7 @@ void MainWindow::angleEntered(Input id, const AngleEntry& entry) {
     bound_.sliders[index(id)]->setValue(calculator_.window().slider(id).position);
   }
   showChanges();
+  narrator_->inputChanged();
 }
 
 // Enter or F2 on the latitude, longitude or satellite slider opens its editor.
@@ -399,11 +411,23 @@ void MainWindow::sliderMoved(Input id, int position) {
   calculator_.window().moveSlider(id, static_cast<std::int16_t>(position));
   report(calculator_.sliderMoved(id));
   showChanges();
+  narrator_->inputChanged();
 }
 
 void MainWindow::optionClicked(int option) {
   report(calculator_.selectRain(static_cast<Rain>(option)));
   showChanges();
+  narrator_->inputChanged();
+}
+
+// The strip tells its own tab when it has the focus, and a page the focus
+// moved into is named as the focus enters it; else the page is named here.
+void MainWindow::pageShown(int page) {
+  narrator_->pageChanged();
+  const QWidget* focus = QApplication::focusWidget();
+  if (focus != tabs_->strip() && !tabs_->page(page)->isAncestorOf(focus)) {
+    narrator_->tell(tabs_->strip()->tabText(page));
+  }
 }
 
 void MainWindow::showChanges() {

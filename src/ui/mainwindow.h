@@ -23,6 +23,7 @@ namespace kestrion::ui {
 
 class AngleEditor;
 class JobMenus;
+class Narrator;
 class PointerLayer;
 class TabControl;
 
@@ -72,6 +73,7 @@ class MainWindow : public QMainWindow {
   void sliderMoved(Input id, int position);
   void optionClicked(int option);
   void showChanges();
+  void pageShown(int page);
   void buildPointing(QWidget* page);
   void showPointing();
   void angleEntered(Input id, const AngleEntry& entry);
@@ -90,6 +92,7 @@ class MainWindow : public QMainWindow {
   std::bitset<kPageCount> built_;
   QString siteName_;  // the saved site last chosen or saved
   JobMenus* jobMenus_ = nullptr;
+  Narrator* narrator_ = nullptr;
 };
 
 }  // namespace kestrion::ui
