@@ -238,9 +238,15 @@ def main():
     finally:
         if orca is not None:
             orca.stop()
-        for process in (program, launcher):
-            process.kill()
-            process.wait()
+        program.kill()
+        program.wait()
+        # Asked, the launcher takes its accessibility bus down with it.
+        launcher.terminate()
+        try:
+            launcher.wait(10)
+        except subprocess.TimeoutExpired:
+            launcher.kill()
+            launcher.wait()
     for failure in failures:
         print(f"a11y.orca ({language}): FAILED: {failure}")
     if failures:

@@ -70,8 +70,9 @@ status=0
 for language in en de; do
   start=$SECONDS
   start_display || exit 1
-  TMPDIR="$work" dbus-run-session -- "$python" "$here/listen.py" "$kestrion" "$language" 2>"$work/stderr"
-  result=$?
+  TMPDIR="$work" dbus-run-session -- "$python" "$here/listen.py" "$kestrion" "$language" \
+    2>"$work/stderr" | { grep -v SpiRegistry || true; }
+  result=${PIPESTATUS[0]}
   stop
   if [ "$result" -ne 0 ]; then
     grep -v -E "dbus-daemon|XDG_RUNTIME_DIR|SpiRegistry|keyEventError|KeyboardListener" \
