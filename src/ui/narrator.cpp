@@ -19,7 +19,7 @@ class Notice : public QAccessibleInterface {
 
   bool isValid() const override { return !window_.isNull(); }
   QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return window_ ? window_->windowHandle() : nullptr; }
+  QWindow* window() const override { return window_.isNull() ? nullptr : window_->windowHandle(); }
   QAccessibleInterface* parent() const override {
     return QAccessible::queryAccessibleInterface(window_);
   }
