@@ -42,10 +42,14 @@ command -v npm >/dev/null 2>&1 || packages+=(npm)
 
 # CI also builds with clang under sanitizers, fuzzes with libFuzzer and checks
 # format and tidiness; builds the core and kestrion-cli with LLVM's libc++, and
-# for Windows with mingw-w64, whose executables it runs under Wine.
+# for Windows with mingw-w64, whose executables it runs under Wine; and runs
+# the window under the Orca screen reader.
 if [ "${1:-}" = "--ci" ]; then
   packages+=(clang libclang-rt-14-dev clang-format clang-tidy git)
   packages+=(libc++-dev libc++abi-dev googletest g++-mingw-w64-x86-64-posix wine64)
+  # the screen reader test: Orca, a window manager, and keys and clicks typed
+  # into the X server
+  packages+=(orca openbox xdotool)
 fi
 
 missing=()

@@ -1,9 +1,11 @@
 #include "session/report.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 
 #include "engine/dms_text.h"
 #include "model/layout.h"
@@ -37,6 +39,17 @@ std::string trimmed(std::string_view s) {
     --last;
   }
   return std::string(s.substr(first, last - first));
+}
+
+// The model's texts a page shows, row by row across it.
+std::vector<Value> shownValues(int page) {
+  std::vector<Value> shown;
+  for (const layout::ControlSpec& row : layout::pageControls(page)) {
+    if (row.kind == layout::Kind::Text) {
+      shown.push_back(row.value());
+    }
+  }
+  return shown;
 }
 
 }  // namespace
@@ -203,12 +216,7 @@ std::vector<Quantity> Report::pointingAids() const {
 }
 
 std::vector<Quantity> Report::quantities(int page) const {
-  std::vector<Value> shown;
-  for (const layout::ControlSpec& row : layout::pageControls(page)) {
-    if (row.kind == layout::Kind::Text) {
-      shown.push_back(row.value());
-    }
-  }
+  std::vector<Value> shown = shownValues(page);
   // The layout runs row by row across the page; inputs read best first.
   std::stable_partition(shown.begin(), shown.end(), [](Value v) { return index(v) < kInputCount; });
   std::vector<Quantity> rows;
@@ -226,6 +234,34 @@ std::vector<Quantity> Report::quantities(int page) const {
   return rows;
 }
 
+std::vector<Quantity> Report::results(int page) const {
+  const std::vector<Value> shown = shownValues(page);
+  std::vector<Value> worked;
+  std::copy_if(shown.begin(), shown.end(), std::back_inserter(worked),
+               [](Value v) { return index(v) >= kInputCount; });
+  // The converter's two boxes each work the other out.
+  if (worked.empty()) {
+    worked = shown;
+  }
+  std::vector<Quantity> rows;
+  for (const Value v : worked) {
+    if (Quantity q = quantity(v); !q.value.empty()) {
+      rows.push_back(std::move(q));
+    }
+  }
+  if (page == layout::kAlignmentPage) {
+    // The aids the page shows in result boxes; the offset angle is set, not worked out.
+    constexpr std::array<std::string_view, 3> kWorkedAids{"magneticBearing", "declination",
+                                                          "faceTilt"};
+    for (Quantity& q : pointingAids()) {
+      if (std::find(kWorkedAids.begin(), kWorkedAids.end(), q.id) != kWorkedAids.end()) {
+        rows.push_back(std::move(q));
+      }
+    }
+  }
+  return rows;
+}
+
 std::string Report::copyText(int page) const {
   std::string text;
   for (const Quantity& q : quantities(page)) {
@@ -237,6 +273,25 @@ std::string Report::copyText(int page) const {
       text += ' ' + q.unit;
     }
     text += '\n';
+  }
+  return text;
+}
+
+std::string Report::spokenResults(int page) const {
+  std::string text;
+  const auto sentence = [&text](const std::string& s) {
+    if (!text.empty()) {
+      text += text.ends_with('.') ? " " : ". ";
+    }
+    text += s;
+  };
+  for (const Quantity& q : results(page)) {
+    sentence(q.caption + ", " + q.value + (q.unit.empty() ? "" : " " + q.unit));
+  }
+  if (page == layout::kAlignmentPage) {
+    for (const std::string& warning : shortWarnings()) {
+      sentence(warning);
+    }
   }
   return text;
 }

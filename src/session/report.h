@@ -61,6 +61,10 @@ class Report {
   // The page's inputs, then its results, then what else it reports: the
   // alignment page its pointing aids, the C/N page its rain option.
   [[nodiscard]] std::vector<Quantity> quantities(int page) const;
+  // What a change on the page works out: its results (on the converter page
+  // both boxes, each worked out from the other), and on the alignment page
+  // the aids it shows in result boxes. Boxes the page leaves empty are left out.
+  [[nodiscard]] std::vector<Quantity> results(int page) const;
   // The site in degrees, minutes and seconds and the satellite's name; the
   // compass and the dish face's aids.
   [[nodiscard]] std::vector<Quantity> siteAids() const;
@@ -76,6 +80,10 @@ class Report {
   // "caption<TAB>value unit", a line each; boxes the page leaves empty are
   // left out.
   [[nodiscard]] std::string copyText(int page) const;
+
+  // The results as a listener hears them: "System Noise Figure, 1.01 dB",
+  // one after another, then the alignment page's warnings.
+  [[nodiscard]] std::string spokenResults(int page) const;
 
   // The job sheet's words: its tables, in two columns of two, and its lines.
   [[nodiscard]] std::vector<ReportSection> sheetSections() const;

@@ -7,6 +7,7 @@
 
 #include "linklabel.h"
 #include "sliderbar.h"
+#include "tabcontrol.h"
 #include "tabstrip.h"
 #include "textlabel.h"
 
@@ -204,6 +205,11 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
   }
   if (className == QLatin1String(LinkLabel::staticMetaObject.className())) {
     return new AccessibleLink(w);
+  }
+  if (className == QLatin1String(TabPage::staticMetaObject.className())) {
+    // As a toolkit's notebook page is: a reader names it as the focus enters
+    // it, without reading out every caption on it as for a group.
+    return new QAccessibleWidget(w, QAccessible::PageTab);
   }
   return nullptr;
 }

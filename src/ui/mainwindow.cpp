@@ -25,6 +25,7 @@
 #include "language.h"
 #include "looks.h"
 #include "model/numtext.h"
+#include "narrator.h"
 #include "pointerlayer.h"
 #include "product.h"
 #include "qtext.h"
@@ -69,6 +70,10 @@ MainWindow::MainWindow(QWidget* parent)
   setFont(controlFont());
   installAccessibility();
 
+  narrator_ = new Narrator(*this, [this] {
+    const JobState state = jobState();
+    return toQString(reportOf(state).spokenResults(currentPage()));
+  });
   buildMenu();
   buildWindow();
   buildPage(tabs_->currentIndex());
@@ -116,6 +121,11 @@ void MainWindow::buildWindow() {
   tabs_->setObjectName(QStringLiteral("SSTab1"));
   tabs_->setGeometry(toPixels(kTabControlRect));
   connect(tabs_, &TabControl::pageAboutToShow, this, &MainWindow::buildPage);
+  connect(tabs_->strip(), &TabStrip::currentChanged, this, &MainWindow::pageShown);
+  // A screen reader keeps quiet about what the mouse clicked, as the one who
+  // clicked knows; a listener who clicked a tab hears the page named.
+  connect(tabs_->strip(), &TabStrip::clicked, this,
+          [this](int page) { narrator_->tell(tabs_->strip()->tabText(page)); });
 
   ControlFactory(calculator_.window(), bound_, *options_, [this](Command c) {
     run(c);
@@ -178,6 +188,7 @@ void MainWindow::buildPointing(QWidget* page) {
     offsetTenths_ = static_cast<int>(std::lround(degrees * 10));
     QSettings().setValue(kOffsetKey, offsetTenths_);
     showPointing();
+    narrator_->inputChanged();
   });
   showPointing();
   showSatelliteName();
@@ -343,6 +354,7 @@ void MainWindow::angleEntered(Input id, const AngleEntry& entry) {
     bound_.sliders[index(id)]->setValue(calculator_.window().slider(id).position);
   }
   showChanges();
+  narrator_->inputChanged();
 }
 
 // Enter or F2 on the latitude, longitude or satellite slider opens its editor.
@@ -424,11 +436,23 @@ void MainWindow::sliderMoved(Input id, int position) {
   calculator_.window().moveSlider(id, static_cast<std::int16_t>(position));
   report(calculator_.sliderMoved(id));
   showChanges();
+  narrator_->inputChanged();
 }
 
 void MainWindow::optionClicked(int option) {
   report(calculator_.selectRain(static_cast<Rain>(option)));
   showChanges();
+  narrator_->inputChanged();
+}
+
+// The strip tells its own tab when it has the focus, and a page the focus
+// moved into is named as the focus enters it; else the page is named here.
+void MainWindow::pageShown(int page) {
+  narrator_->pageChanged();
+  const QWidget* focus = QApplication::focusWidget();
+  if (focus != tabs_->strip() && !tabs_->page(page)->isAncestorOf(focus)) {
+    narrator_->tell(tabs_->strip()->tabText(page));
+  }
 }
 
 void MainWindow::showChanges() {

@@ -24,6 +24,7 @@ namespace kestrion::ui {
 class AngleEditor;
 class TextLabel;
 class JobMenus;
+class Narrator;
 class PointerLayer;
 class TabControl;
 
@@ -74,6 +75,7 @@ class MainWindow : public QMainWindow {
   void sliderMoved(Input id, int position);
   void optionClicked(int option);
   void showChanges();
+  void pageShown(int page);
   void buildPointing(QWidget* page);
   void showPointing();
   void showSatelliteName();
@@ -95,6 +97,7 @@ class MainWindow : public QMainWindow {
   QString siteName_;        // the saved site last chosen or saved
   QString mismatchedName_;  // a saved satellite name that names another position
   JobMenus* jobMenus_ = nullptr;
+  Narrator* narrator_ = nullptr;
 };
 
 }  // namespace kestrion::ui

@@ -14,8 +14,11 @@ TabControl::TabControl(const QStringList& captions, QWidget* parent)
     : QWidget(parent),
       strip_(new TabStrip(captions, toPixels(kTabRowHeight), this)),
       stack_(new QStackedWidget(this)) {
-  for (int i = 0; i < captions.size(); ++i) {
-    stack_->addWidget(new QWidget);
+  for (const QString& caption : captions) {
+    auto* page = new TabPage;
+    // A screen reader names the page as the focus moves into it.
+    page->setAccessibleName(caption);
+    stack_->addWidget(page);
   }
   strip_->raise();
   strip_->setAccessibleName(tr("Pages"));

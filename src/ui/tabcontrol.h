@@ -11,6 +11,14 @@ namespace kestrion::ui {
 
 class TabStrip;
 
+// One page under the strip; a screen reader knows it by its tab's caption.
+class TabPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
+};
+
 class TabControl : public QWidget {
   Q_OBJECT
 

@@ -1,9 +1,11 @@
 #include "tabstrip.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionTab>
 #include <QStylePainter>
+#include <QTimer>
 #include <utility>
 
 namespace kestrion::ui {
@@ -30,6 +32,31 @@ void TabStrip::setCurrentIndex(int index) {
   current_ = index;
   update();
   Q_EMIT currentChanged(index);
+  tellCurrent(hasFocus());
+}
+
+// As QTabBar does: the selected tab, and with the strip's focus the tab as
+// the focused object, which a screen reader speaks.
+void TabStrip::tellCurrent(bool focused) {
+  if (!QAccessible::isActive()) {
+    return;
+  }
+  if (focused) {
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(current_);
+    QAccessible::updateAccessibility(&focus);
+  }
+  QAccessibleEvent selection(this, QAccessible::Selection);
+  selection.setChild(current_);
+  QAccessible::updateAccessibility(&selection);
+}
+
+// The strip's own focus event follows this one; the open page's tab is told
+// after it, so the reader ends on the tab rather than on the list.
+void TabStrip::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): Qt owns the queued call
+  QTimer::singleShot(0, this, [this] { tellCurrent(hasFocus()); });
 }
 
 void TabStrip::paintEvent(QPaintEvent* /*event*/) {
@@ -62,7 +89,10 @@ void TabStrip::mousePressEvent(QMouseEvent* event) {
   }
   for (int i = 0; i < count(); ++i) {
     if (tabRect(i).contains(event->position().toPoint())) {
-      setCurrentIndex(i);
+      if (i != current_) {
+        setCurrentIndex(i);
+        Q_EMIT clicked(i);
+      }
       return;
     }
   }

@@ -24,13 +24,18 @@ class TabStrip : public QWidget {
 
  Q_SIGNALS:
   void currentChanged(int index);
+  // After currentChanged, when the tab was chosen with the mouse.
+  void clicked(int index);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
+  void tellCurrent(bool focused);
+
   QStringList captions_;
   int rowHeight_;
   int current_ = 0;
