@@ -11,6 +11,7 @@
 
 #include "engine/pointing.h"
 #include "model/window.h"
+#include "session/rain_fade_inputs.h"
 
 namespace kestrion {
 
@@ -21,6 +22,11 @@ std::string untranslated(const char* context, std::string_view source);
 
 // "%1° W" with %1 replaced: the placeholders translators move about.
 std::string withArguments(std::string_view pattern, std::initializer_list<std::string_view> args);
+
+// v with this many decimals, rounded to nearest as a printed figure is; never
+// "-0". shortText drops the trailing zeros: "12", "3.36".
+std::string fixedText(double v, int decimals);
+std::string shortText(double v, int decimals);
 
 struct Quantity {
   std::string caption;  // without the unit the window's caption ends with
@@ -39,12 +45,16 @@ struct ReportState {
   int offsetTenths = 0;
   std::string satelliteName;  // when the satellite was typed or saved by name
   std::string siteName;       // the saved site last chosen or saved, if any
+  // The ITU-R rain fade's inputs once the user or an event has set it up;
+  // until then nothing reports it.
+  const RainFadeInputs* rainFade = nullptr;
 };
 
 struct ReportSection {
   std::string heading;
   std::vector<Quantity> rows;
   double captionShare;  // of the column's width, for the caption
+  std::string id;       // what it shows, for a view that picks sections: "pointing"
 };
 
 class Report {
@@ -55,13 +65,18 @@ class Report {
   // One of the model's texts, with its caption.
   [[nodiscard]] Quantity quantity(Value id) const;
   // The page's inputs, then its results, then what else it reports: the
-  // alignment page its pointing aids, the C/N page its rain option.
+  // alignment page its pointing aids, the C/N page its rain option and,
+  // once set up, the rain availability.
   [[nodiscard]] std::vector<Quantity> quantities(int page) const;
   // The site in degrees, minutes and seconds and the satellite's name; the
   // compass and the dish face's aids.
   [[nodiscard]] std::vector<Quantity> siteAids() const;
   [[nodiscard]] std::vector<Quantity> pointingAids() const;
   [[nodiscard]] Quantity rainOption() const;
+  // The ITU-R rain availability once set up, else nothing: what it is
+  // worked out for, then what it comes to.
+  [[nodiscard]] std::vector<Quantity> rainFadeBasis() const;
+  [[nodiscard]] std::vector<Quantity> rainFadeResults() const;
 
   // The declination ("3.78° E") and the face tilt ("20.75° leans back").
   [[nodiscard]] std::string declination() const;
@@ -73,7 +88,8 @@ class Report {
   // left out.
   [[nodiscard]] std::string copyText(int page) const;
 
-  // The job sheet's words: its tables, in two columns of two, and its lines.
+  // The job sheet's words: its tables, in two columns of two, then the rain
+  // availability's two once set up; and its lines.
   [[nodiscard]] std::vector<ReportSection> sheetSections() const;
   struct SheetTexts {
     std::string title;
