@@ -14,6 +14,7 @@ using layout::FocusStop;
 using layout::FontSize;
 using layout::kAidCount;
 using layout::kAlignmentPage;
+using layout::kCarrierToNoisePage;
 using layout::kClientArea;
 using layout::kCommandCount;
 using layout::Kind;

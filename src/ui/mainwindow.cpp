@@ -26,6 +26,8 @@
 #include "pointerlayer.h"
 #include "product.h"
 #include "qtext.h"
+#include "rainavailability.h"
+#include "session/session.h"
 #include "tabcontrol.h"
 #include "tabstrip.h"
 #include "textlabel.h"
@@ -89,6 +91,13 @@ void MainWindow::buildMenu() {
   connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
   // After About, so that nothing already on the bar moves.
   jobMenus_ = new JobMenus(*this, *menuBar());
+  // In a menu the bar has already, so that the bar and the pages look as
+  // they did; the C/N page offers it on its context menu too.
+  rainAction_ = new QAction(tr("&Rain availability (ITU-R)\u2026"), this);
+  rainAction_->setObjectName(QStringLiteral("rainAvailabilityAction"));
+  connect(rainAction_, &QAction::triggered, this, &MainWindow::openRainAvailability);
+  jobMenus_->editMenu()->addSeparator();
+  jobMenus_->editMenu()->addAction(rainAction_);
   // F10 opens the menu bar from anywhere in the window, as on other desktops;
   // the arrow keys then walk it and Enter chooses.
   auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -156,6 +165,10 @@ void MainWindow::buildPage(int page) {
     pointers_->setObjectName(QStringLiteral("pointers"));
     pointers_->setGeometry(QRect(QPoint(), tabs_->size()));
     buildPointing(parent);
+  }
+  if (page == kCarrierToNoisePage) {
+    parent->setContextMenuPolicy(Qt::ActionsContextMenu);
+    parent->addAction(rainAction_);
   }
 }
 
@@ -247,7 +260,30 @@ JobState MainWindow::jobState() const {
           date_,
           offset,
           calculator_.satelliteName(),
-          siteName_.toStdString()};
+          siteName_.toStdString(),
+          rainFade_ ? &*rainFade_ : nullptr};
+}
+
+std::optional<std::string> MainWindow::runRainFadeEvent(std::string_view event) {
+  auto result = kestrion::runRainFadeEvent(rainFade_, event);
+  if (!result) {
+    return "event \"" + std::string(event) + "\" sets no rain fade input";
+  }
+  if (result->status != RunStatus::ran) {
+    return std::move(result->message);
+  }
+  return std::nullopt;
+}
+
+void MainWindow::openRainAvailability() {
+  if (rainDialog_ == nullptr) {
+    rainDialog_ = new RainAvailabilityDialog(*this);
+  } else {
+    rainDialog_->showAll();
+  }
+  rainDialog_->show();
+  rainDialog_->raise();
+  rainDialog_->activateWindow();
 }
 
 int MainWindow::currentPage() const {
@@ -290,7 +326,8 @@ bool MainWindow::runEvents(const QStringList& events, const EventRunner& runner,
     return satellites_.position(name);
   };
   for (const QString& event : events) {
-    if (const auto problem = runner(calculator_, event.toStdString(), lookup)) {
+    if (const auto problem =
+            runWindowEvent(runner, calculator_, rainFade_, event.toStdString(), lookup)) {
       *error = toQString(*problem);
       return false;
     }
@@ -307,6 +344,9 @@ bool MainWindow::runEvents(const QStringList& events, const EventRunner& runner,
   }
   // Refreshes the pointing aids too when the events moved the site.
   showChanges();
+  if (rainDialog_ != nullptr) {
+    rainDialog_->showAll();
+  }
   return true;
 }
 
@@ -423,6 +463,9 @@ void MainWindow::showChanges() {
   if (std::any_of(kPointingInputs.begin(), kPointingInputs.end(),
                   [&texts](Value v) { return texts.test(index(v)); })) {
     showPointing();
+  }
+  if (rainDialog_ != nullptr && rainDialog_->isVisible() && texts.any()) {
+    rainDialog_->showAll();
   }
 }
 

@@ -15,8 +15,10 @@
 #include "engine/satellites.h"
 #include "jobsheetcommand.h"
 #include "jobstate.h"
+#include "session/rain_fade_inputs.h"
 #include "sitestore.h"
 
+class QAction;
 class QButtonGroup;
 
 namespace kestrion::ui {
@@ -24,6 +26,7 @@ namespace kestrion::ui {
 class AngleEditor;
 class JobMenus;
 class PointerLayer;
+class RainAvailabilityDialog;
 class TabControl;
 
 class MainWindow : public QMainWindow {
@@ -52,6 +55,17 @@ class MainWindow : public QMainWindow {
   void setSiteName(const QString& name) { siteName_ = name; }
   [[nodiscard]] const QString& siteName() const { return siteName_; }
   void quit() { run(Command::quit); }
+
+  // The ITU-R rain fade's inputs, once its section or an EVENT has set one
+  // up; the job sheet and Copy report it from then on.
+  [[nodiscard]] const std::optional<RainFadeInputs>& rainFade() const { return rainFade_; }
+  // Runs a rain fade event ("frequency:=12"): the message when it is refused
+  // and nothing changed.
+  std::optional<std::string> runRainFadeEvent(std::string_view event);
+  // The C/N page's rain availability section, opened from the Edit menu or
+  // the page's context menu; null until first opened.
+  void openRainAvailability();
+  [[nodiscard]] RainAvailabilityDialog* rainAvailability() const { return rainDialog_; }
 
  Q_SIGNALS:
   // Left for the desktop services to answer.
@@ -90,6 +104,9 @@ class MainWindow : public QMainWindow {
   std::bitset<kPageCount> built_;
   QString siteName_;  // the saved site last chosen or saved
   JobMenus* jobMenus_ = nullptr;
+  QAction* rainAction_ = nullptr;
+  std::optional<RainFadeInputs> rainFade_;
+  RainAvailabilityDialog* rainDialog_ = nullptr;
 };
 
 }  // namespace kestrion::ui
