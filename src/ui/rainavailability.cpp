@@ -56,6 +56,20 @@ QString eventText(F field, const QString& text) {
 // The first item of a choice that the number box beside it overrides.
 const QString kNone = QStringLiteral("\u2014");
 
+// A choice and its caption, named and described from the section's table.
+void addChoice(QGridLayout& grid, RainFadeField field, QWidget* control) {
+  const RainSectionChoice& spec = rainSectionChoice(field);
+  const QString caption = translated("RainFade", spec.caption);
+  control->setObjectName(toQString(spec.name));
+  control->setAccessibleName(caption);
+  control->setToolTip(translated("RainFade", spec.tooltip));
+  const int row = grid.rowCount();
+  auto* label = new QLabel(caption);
+  label->setBuddy(control);
+  grid.addWidget(label, row, 0);
+  grid.addWidget(control, row, 1);
+}
+
 }  // namespace
 
 RainAvailabilityDialog::RainAvailabilityDialog(MainWindow& window)
@@ -66,8 +80,9 @@ RainAvailabilityDialog::RainAvailabilityDialog(MainWindow& window)
   setFont(controlFont());
 
   auto* inputs = new QGroupBox(tr("Link and rain"), this);
-  auto* grid = new QGridLayout(inputs);
+  auto* grid = new QGridLayout;
   buildInputs(*grid);
+  inputs->setLayout(grid);
   auto* results = new QGroupBox(tr("Availability"), this);
   auto* column = new QVBoxLayout(results);
   figures_ = new QGridLayout;
@@ -196,19 +211,6 @@ void RainAvailabilityDialog::addNumber(QGridLayout& grid, RainFadeField field) {
   grid.addWidget(box, row, 1);
 }
 
-void RainAvailabilityDialog::addChoice(QGridLayout& grid, RainFadeField field, QWidget* control) {
-  const RainSectionChoice& spec = rainSectionChoice(field);
-  const QString caption = translated("RainFade", spec.caption);
-  control->setObjectName(toQString(spec.name));
-  control->setAccessibleName(caption);
-  control->setToolTip(translated("RainFade", spec.tooltip));
-  const int row = grid.rowCount();
-  auto* label = new QLabel(caption);
-  label->setBuddy(control);
-  grid.addWidget(label, row, 0);
-  grid.addWidget(control, row, 1);
-}
-
 // Each group the rain fade has nothing of yet: the event kept from last time
 // when it still runs (a map may have gone), else the group's start.
 void RainAvailabilityDialog::start() {
@@ -316,7 +318,10 @@ void RainAvailabilityDialog::showFigures() {
       auto* caption = new QLabel;
       auto* value = new TextLabel;
       applyLook(*value, Look::ResultBox);
-      value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("000.000 dB")));
+      // As wide as the longest figure, and a pixel of air above and below
+      // the text as the page's own result boxes have.
+      value->setMinimumSize(value->fontMetrics().horizontalAdvance(QStringLiteral("000.000 dB")),
+                            value->fontMetrics().height() + 2 * value->frameWidth() + 2);
       caption->setBuddy(value);
       figures_->addWidget(caption, static_cast<int>(i), 0);
       figures_->addWidget(value, static_cast<int>(i), 1);

@@ -38,7 +38,6 @@ class RainAvailabilityDialog : public QDialog {
  private:
   void buildInputs(QGridLayout& grid);
   void addNumber(QGridLayout& grid, RainFadeField field);
-  void addChoice(QGridLayout& grid, RainFadeField field, QWidget* control);
   void start();
   // Runs "NAME:=TEXT" and keeps it for next time; false when refused.
   bool set(RainFadeField field, const QString& text);
