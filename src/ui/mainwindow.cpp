@@ -27,7 +27,6 @@
 #include "product.h"
 #include "qtext.h"
 #include "rainavailability.h"
-#include "session/session.h"
 #include "tabcontrol.h"
 #include "tabstrip.h"
 #include "textlabel.h"
@@ -264,15 +263,8 @@ JobState MainWindow::jobState() const {
           rainFade_ ? &*rainFade_ : nullptr};
 }
 
-std::optional<std::string> MainWindow::runRainFadeEvent(std::string_view event) {
-  auto result = kestrion::runRainFadeEvent(rainFade_, event);
-  if (!result) {
-    return "event \"" + std::string(event) + "\" sets no rain fade input";
-  }
-  if (result->status != RunStatus::ran) {
-    return std::move(result->message);
-  }
-  return std::nullopt;
+std::optional<std::string> MainWindow::setRainFade(RainFadeField field, std::string_view text) {
+  return setRainFadeInput(rainFade_, field, text);
 }
 
 void MainWindow::openRainAvailability() {

@@ -59,9 +59,9 @@ class MainWindow : public QMainWindow {
   // The ITU-R rain fade's inputs, once its section or an EVENT has set one
   // up; the job sheet and Copy report it from then on.
   [[nodiscard]] const std::optional<RainFadeInputs>& rainFade() const { return rainFade_; }
-  // Runs a rain fade event ("frequency:=12"): the message when it is refused
-  // and nothing changed.
-  std::optional<std::string> runRainFadeEvent(std::string_view event);
+  // Sets one of its inputs from its text, as the event "NAME:=TEXT" does:
+  // what was wrong when it is refused and nothing changed.
+  std::optional<std::string> setRainFade(RainFadeField field, std::string_view text);
   // The C/N page's rain availability section, opened from the Edit menu or
   // the page's context menu; null until first opened.
   void openRainAvailability();

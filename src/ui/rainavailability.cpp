@@ -176,6 +176,7 @@ void RainAvailabilityDialog::buildInputs(QGridLayout& grid) {
         addChoice(grid, field, choose);
         auto* name = new QLabel;
         name->setObjectName(toQString(rainSectionChoice(field).name) + QStringLiteral("-file"));
+        name->setBuddy(choose);
         mapNames_[field] = name;
         grid.addWidget(name, grid.rowCount() - 1, 2);
         break;
@@ -222,15 +223,15 @@ void RainAvailabilityDialog::start() {
     if (!event || (inputs && hasRainSectionGroup(*inputs, rainSectionGroup(event->field)))) {
       continue;
     }
-    const QString kept = settings.value(settingsKey(event->field)).toString();
-    if (!kept.isEmpty()) {
-      const auto problem = window_.runRainFadeEvent(kept.toStdString());
+    const std::string kept = settings.value(settingsKey(event->field)).toString().toStdString();
+    if (const auto keptEvent = rainFadeEvent(kept)) {
+      const auto problem = window_.setRainFade(keptEvent->field, keptEvent->text);
       if (!problem) {
         continue;
       }
       problems << toQString(*problem);
     }
-    window_.runRainFadeEvent(startEvent);
+    window_.setRainFade(event->field, event->text);
   }
   if (!problems.isEmpty()) {
     showProblem(problems.join(QLatin1Char('\n')));
@@ -238,13 +239,12 @@ void RainAvailabilityDialog::start() {
 }
 
 bool RainAvailabilityDialog::set(RainFadeField field, const QString& text) {
-  const QString event = eventText(field, text);
-  if (const auto problem = window_.runRainFadeEvent(event.toStdString())) {
+  if (const auto problem = window_.setRainFade(field, text.toStdString())) {
     showProblem(toQString(*problem));
     showInputs();
     return false;
   }
-  QSettings().setValue(settingsKey(field), event);
+  QSettings().setValue(settingsKey(field), eventText(field, text));
   problem_->hide();
   showAll();
   return true;
