@@ -22,12 +22,23 @@ packages=(
   poppler-utils
   # the locale tests (two locales that write a decimal comma)
   locales
-  # packaging and its checks
+  # packaging and its checks; dpkg-dev also for apt-get source
   dpkg-dev file lintian desktop-file-utils appstream
+  # the engine in WebAssembly (scripts/web-runtime.sh, the web preset)
+  clang-19 lld-19 llvm-19 libc++-19-dev-wasm32 libc++abi-19-dev-wasm32 libclang-rt-19-dev-wasm32
+  wasi-libc binaryen
+  # the web app's icons (rsvg-convert) and its tests in a real browser, the
+  # fonts its pictures and pages are drawn with
+  librsvg2-bin chromium
   # a sans-serif font for the window when no desktop fonts are installed, with
   # the condensed face the captions are fitted to
   fonts-dejavu-core fonts-dejavu-extra
 )
+
+# The web build's JavaScript is built with npm: Debian's Node where the
+# machine has none of its own.
+command -v node >/dev/null 2>&1 || packages+=(nodejs)
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 
 # CI also builds with clang under sanitizers, fuzzes with libFuzzer and checks
 # format and tidiness; builds the core and kestrion-cli with LLVM's libc++, and
@@ -55,8 +66,30 @@ need_root() {
   fi
 }
 
+# The web build compiles a few sources from Debian's own source packages
+# (LLVM's C++ runtime, GeographicLib), fetched with apt-get source: that needs
+# deb-src entries for the same mirror and suite as the binary packages.
+enable_debian_sources() {
+  local list=/etc/apt/sources.list.d/kestrion-deb-src.sources
+  if [ -f "$list" ]; then
+    return
+  fi
+  need_root "add the deb-src entries in $list"
+  echo "install-deps: adding deb-src entries ($list)"
+  printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' \
+    'Suites: bookworm bookworm-updates' 'Components: main' \
+    'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
+    "${sudo[@]}" tee "$list" >/dev/null
+  sources_added=1
+}
+sources_added=0
+enable_debian_sources
+
 if [ ${#missing[@]} -eq 0 ]; then
   echo "install-deps: all ${#packages[@]} packages are installed"
+  if [ "$sources_added" -eq 1 ]; then
+    "${sudo[@]}" apt-get update -q
+  fi
 else
   need_root "install: ${missing[*]}"
   echo "install-deps: installing ${missing[*]}"

@@ -1,7 +1,7 @@
-# CLI11 and nlohmann-json are header-only, so the Windows build reuses the
-# build machine's copies. Only those two folders are linked into a build-local
-# include folder: adding all of /usr/include would let glibc's headers shadow
-# the mingw-w64 ones.
+# CLI11, nlohmann-json and fast_float are header-only, so the cross builds
+# (Windows, web) reuse the build machine's copies. Only their folders are
+# linked into a build-local include folder: adding all of /usr/include would
+# let glibc's headers shadow the mingw-w64 or wasi-libc ones.
 set(KESTRION_HOST_INCLUDE /usr/include CACHE PATH "Where the build machine keeps CLI/ and nlohmann/")
 set(kestrion_host_headers ${CMAKE_BINARY_DIR}/host-headers)
 

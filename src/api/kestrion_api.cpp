@@ -65,6 +65,23 @@ bool readCatalogue(std::string_view text, std::unordered_map<std::string, std::s
   return true;
 }
 
+// The report of the session as it stands, in the engine's language.
+const char* reported(kestrion_engine* engine, const char* siteName,
+                     std::string (*json)(const kestrion::Report&, const kestrion::ReportState&)) {
+  const kestrion::Session& s = engine->session;
+  const kestrion::ReportState state{s.calculator().window(),
+                                    s.pointing(),
+                                    s.date(),
+                                    s.offsetTenths(),
+                                    s.calculator().satelliteName(),
+                                    std::string(textOf(siteName)),
+                                    s.rainFade() ? &*s.rainFade() : nullptr};
+  const kestrion::Report report(state, [engine](const char* context, std::string_view source) {
+    return engine->translate(context, source);
+  });
+  return give(engine, json(report, state));
+}
+
 std::optional<kestrion::AngleKind> angleKindNamed(std::string_view name) {
   using kestrion::AngleKind;
   if (name == "latitude") {
@@ -168,18 +185,11 @@ int kestrion_set_translations(kestrion_engine* engine, const char* catalogue) {
 }
 
 const char* kestrion_report(kestrion_engine* engine, const char* siteName) {
-  const kestrion::Session& s = engine->session;
-  const kestrion::ReportState state{s.calculator().window(),
-                                    s.pointing(),
-                                    s.date(),
-                                    s.offsetTenths(),
-                                    s.calculator().satelliteName(),
-                                    std::string(textOf(siteName)),
-                                    s.rainFade() ? &*s.rainFade() : nullptr};
-  const kestrion::Report report(state, [engine](const char* context, std::string_view source) {
-    return engine->translate(context, source);
-  });
-  return give(engine, kestrion::api::reportJson(report, state));
+  return reported(engine, siteName, &kestrion::api::reportJson);
+}
+
+const char* kestrion_aids(kestrion_engine* engine) {
+  return reported(engine, nullptr, &kestrion::api::aidsJson);
 }
 
 const char* kestrion_angle_problem(kestrion_engine* engine, const char* input, const char* text) {

@@ -69,6 +69,11 @@ int kestrion_set_translations(kestrion_engine* engine, const char* catalogue);
  * results) and two more sheet sections. siteName may be null or "". */
 const char* kestrion_report(kestrion_engine* engine, const char* siteName);
 
+/* The pointing aids in words, as the alignment page shows them beside its
+ * figures: {"declination", "faceTilt", "shortWarnings", "satelliteName"}.
+ * Lighter than the whole report, for every move of a slider. */
+const char* kestrion_aids(kestrion_engine* engine);
+
 /* Checks a typed latitude, longitude or satellite ("latitude", "longitude",
  * "satellite") as the window's editor does: "" when it reads, else what was
  * wrong and what is accepted, in the user's language. */

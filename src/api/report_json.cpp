@@ -34,6 +34,13 @@ Json sheet(const Report& report) {
           {"footer", texts.footer}};
 }
 
+Json aids(const Report& report, const ReportState& state) {
+  return {{"satelliteName", state.satelliteName},
+          {"declination", report.declination()},
+          {"faceTilt", report.faceTilt()},
+          {"shortWarnings", report.shortWarnings()}};
+}
+
 }  // namespace
 
 std::string reportJson(const Report& report, const ReportState& state) {
@@ -41,12 +48,8 @@ std::string reportJson(const Report& report, const ReportState& state) {
   for (int page = 0; page < kPageCount; ++page) {
     pages.push_back({{"rows", rows(report.quantities(page))}, {"copy", report.copyText(page)}});
   }
-  Json j;
+  Json j = aids(report, state);
   j["pages"] = pages;
-  j["satelliteName"] = state.satelliteName;
-  j["declination"] = report.declination();
-  j["faceTilt"] = report.faceTilt();
-  j["shortWarnings"] = report.shortWarnings();
   j["sheet"] = sheet(report);
   if (state.rainFade != nullptr) {
     // The window's rain-availability section: the results it shows beside
@@ -55,6 +58,10 @@ std::string reportJson(const Report& report, const ReportState& state) {
                      {"results", rows(report.rainFadeResults())}};
   }
   return j.dump();
+}
+
+std::string aidsJson(const Report& report, const ReportState& state) {
+  return aids(report, state).dump();
 }
 
 }  // namespace kestrion::api

@@ -8,5 +8,7 @@
 namespace kestrion::api {
 
 std::string reportJson(const Report& report, const ReportState& state);
+// Only the pointing aids in words.
+std::string aidsJson(const Report& report, const ReportState& state);
 
 }  // namespace kestrion::api

@@ -4,13 +4,19 @@
 #include <GeographicLib/MagneticModel.hpp>
 #endif
 
+#include <sys/stat.h>
+
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <exception>
-#include <filesystem>
 #include <mutex>
-#include <system_error>
+#include <optional>
+
+#ifdef __linux__
+#include <unistd.h>
+#endif
 
 namespace kestrion::calc {
 
@@ -25,9 +31,41 @@ int daysInMonth(int y, int m) {
   return m == 2 && leapYear(y) ? 29 : kDays.at(static_cast<std::size_t>(m - 1));
 }
 
-bool holdsModel(const std::filesystem::path& dir) {
-  std::error_code ec;
-  return std::filesystem::is_regular_file(dir / (std::string(kWmmName) + ".wmm"), ec);
+// Files are looked at with POSIX stat, which glibc, mingw-w64 and wasi-libc
+// all have (the browser's C++ library has no <filesystem>).
+std::optional<std::uintmax_t> regularFileSize(const std::string& path) {
+  struct stat s {};
+  if (::stat(path.c_str(), &s) != 0 || !S_ISREG(s.st_mode)) {
+    return std::nullopt;
+  }
+  return static_cast<std::uintmax_t>(s.st_size);
+}
+
+// A file in a folder, with one '/' between them.
+std::string inFolder(std::string_view dir, std::string_view name) {
+  std::string path(dir);
+  if (!path.empty() && path.back() != '/') {
+    path += '/';
+  }
+  return path + std::string(name);
+}
+
+bool holdsModel(std::string_view dir) {
+  return regularFileSize(inFolder(dir, std::string(kWmmName) + ".wmm")).has_value();
+}
+
+// The folder the running program lies in, read from Linux's /proc; empty
+// elsewhere and when it cannot be read.
+std::string programFolder() {
+#ifdef __linux__
+  std::string exe(4096, '\0');
+  const ssize_t n = ::readlink("/proc/self/exe", exe.data(), exe.size());
+  if (n > 0 && static_cast<std::size_t>(n) < exe.size()) {
+    exe.resize(static_cast<std::size_t>(n));
+    return exe.substr(0, exe.find_last_of('/'));
+  }
+#endif
+  return {};
 }
 
 // A damaged .cof header could ask GeographicLib for gigabytes; the real file
@@ -58,7 +96,7 @@ std::string magneticDataDirectory(std::string_view explicitDir, std::string_view
     return env;
   }
   for (const std::string_view dir : {installedDir, buildTreeDir}) {
-    if (!dir.empty() && holdsModel(std::filesystem::path(dir))) {
+    if (!dir.empty() && holdsModel(dir)) {
       return std::string(dir);
     }
   }
@@ -71,13 +109,11 @@ std::string magneticDataDirectory(std::string_view explicitDir) {
   // A package may install under another prefix than the build was configured
   // with (the .deb uses /usr): the folder beside the running program comes
   // first.
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (!ec) {
-    const auto besideProgram = exe.parent_path().parent_path() / "share/kestrion/magnetic";
+  if (const std::string bin = programFolder(); !bin.empty()) {
+    const std::string besideProgram =
+        bin.substr(0, bin.find_last_of('/')) + "/share/kestrion/magnetic";
     if (holdsModel(besideProgram)) {
-      return magneticDataDirectory(explicitDir, besideProgram.string(),
-                                   KESTRION_MAGNETIC_BUILD_DIR);
+      return magneticDataDirectory(explicitDir, besideProgram, KESTRION_MAGNETIC_BUILD_DIR);
     }
   }
   return magneticDataDirectory(explicitDir, KESTRION_MAGNETIC_INSTALL_DIR,
@@ -106,11 +142,9 @@ const std::string& WorldMagneticModel::loadError() const {
       loaded_->error = "The magnetic model data were not found: no folder is known." + help;
       return;
     }
-    std::error_code ec;
-    const auto cof = std::filesystem::path(directory_) / (std::string(kWmmName) + ".wmm.cof");
-    const auto size = std::filesystem::file_size(cof, ec);
-    if (!ec && size > kMaxCoefficientBytes) {
-      loaded_->error = "The magnetic model in " + directory_ + " cannot be read: " + cof.string() +
+    const std::string cof = inFolder(directory_, std::string(kWmmName) + ".wmm.cof");
+    if (const auto size = regularFileSize(cof); size && *size > kMaxCoefficientBytes) {
+      loaded_->error = "The magnetic model in " + directory_ + " cannot be read: " + cof +
                        " is too large for WMM2025 coefficients." + help;
       return;
     }

@@ -2,9 +2,11 @@
 
 #include "model/numtext.h"
 
+#include <dirent.h>
+
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
+#include <iterator>
+#include <memory>
 #include <tuple>
 
 namespace kestrion {
@@ -155,16 +157,43 @@ std::vector<Satellite> satellitesFromFileNames(const std::vector<std::string>& f
   return out;
 }
 
-std::vector<Satellite> readSatelliteDirectory(const std::string& directory) {
+namespace {
+
+// The entries of a folder, read with POSIX dirent, which glibc, mingw-w64 and
+// wasi-libc all have (the browser's C++ library has no <filesystem>).
+std::vector<std::string> fileNames(const std::string& directory) {
+#if KESTRION_BUILT_IN_SCAN_TABLES
+  // The browser has no such folder: the web build wrote its names in.
+  if (directory == kScanTableDirectory) {
+    static constexpr const char* kNames[] = {
+#include "scan_table_names.inc"
+    };
+    return {std::begin(kNames), std::end(kNames)};
+  }
+#endif
   constexpr std::size_t kMaxEntries = 10000;  // the real folder has a few hundred
   std::vector<std::string> names;
-  std::error_code ec;
-  std::filesystem::directory_iterator it(directory, ec);
-  for (; !ec && it != std::filesystem::directory_iterator() && names.size() < kMaxEntries;
-       it.increment(ec)) {
-    names.push_back(it->path().filename().string());
+  const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(directory.c_str()), &::closedir);
+  if (!dir) {
+    return names;
   }
-  return satellitesFromFileNames(names);
+  while (names.size() < kMaxEntries) {
+    const dirent* entry = ::readdir(dir.get());
+    if (entry == nullptr) {
+      break;
+    }
+    const std::string name = entry->d_name;
+    if (name != "." && name != "..") {
+      names.push_back(name);
+    }
+  }
+  return names;
+}
+
+}  // namespace
+
+std::vector<Satellite> readSatelliteDirectory(const std::string& directory) {
+  return satellitesFromFileNames(fileNames(directory));
 }
 
 std::vector<SatellitePosition> groupByPosition(const std::vector<Satellite>& satellites) {

@@ -118,14 +118,16 @@ def without_magnetic(line):
 
 
 def compare_pointing(a, b):
+    """The pointing's differences by class; without the model the Windows
+    build must say so."""
     p, q = a.get("pointing", {}), b.get("pointing", {})
     if q.get("declination") is not None or q.get("magneticAzimuth") != "" or not q.get("warnings"):
-        return "other"
+        return {"pointing": "other"}
     same = all(p.get(k) == q.get(k) for k in set(p) | set(q) if k not in MAGNETIC)
-    return None if same else "other"
+    return {} if same else {"pointing": "other"}
 
 
-def compare_states(linux, windows):
+def compare_states(linux, windows, pointing=compare_pointing):
     """Per state: its class (the worst of its differences) and what differed."""
     worst_of = {"beyond-shown": 1, "one-unit": 2, "other": 3}
     states = collections.Counter()
@@ -133,9 +135,7 @@ def compare_states(linux, windows):
     examples = []
     for number, (a_line, b_line) in enumerate(zip(linux, windows)):
         a, b = json.loads(a_line), json.loads(b_line)
-        found = {}
-        if compare_pointing(a, b):
-            found["pointing"] = "other"
+        found = pointing(a, b)
         for key in ("event", "sliders", "option"):
             if a[key] != b[key]:
                 found[key] = "other"
@@ -154,8 +154,20 @@ def compare_states(linux, windows):
         for key, kind in found.items():
             keys[(key, kind)] += 1
         if worst == "other" and len(examples) < 5:
-            examples.append(f"state {number}: {a_line}\n    windows: {b_line}")
+            examples.append(f"state {number}: {a_line}\n    other: {b_line}")
     return states, keys, examples
+
+
+def print_figures(what, total, states, keys, examples):
+    differing = sum(states.values())
+    print(f"{what}: {total} states, {differing} differ ({100 * differing / total:.2f}%)")
+    for kind in ("beyond-shown", "one-unit", "other"):
+        n = states[kind]
+        print(f"  {kind:13} {n:7} states  {100 * n / total:6.3f}%  {1e6 * n / total:8.0f} per million")
+    for (key, kind), n in sorted(keys.items(), key=lambda item: -item[1]):
+        print(f"    {key:20} {kind:13} {n:7}  {100 * n / total:6.3f}%")
+    for example in examples:
+        print("  " + example)
 
 
 def compare_bad_input(linux_cli, windows_cmd):
@@ -172,12 +184,16 @@ def compare_bad_input(linux_cli, windows_cmd):
     return wrong
 
 
-def main():
+def command_line(usage):
+    """The two programs compared, and whether a skip is a failure."""
     args = [a for a in sys.argv[1:] if a != "--require"]
-    require = "--require" in sys.argv[1:]
     if len(args) != 2:
-        sys.exit(__doc__)
-    linux_cli, windows_exe = args
+        sys.exit(usage)
+    return args[0], args[1], "--require" in sys.argv[1:]
+
+
+def main():
+    linux_cli, windows_exe, require = command_line(__doc__)
     if not any(shutil.which(w) for w in ("wine64", "/usr/lib/wine/wine64", "wine")):
         skip("Wine is not installed (scripts/install-deps.sh --ci installs it)", require)
     if not os.path.exists(windows_exe):
@@ -198,16 +214,7 @@ def main():
         raise SystemExit(f"windows trace: FAILED: {len(linux)} states against {len(windows)}")
 
     states, keys, examples = compare_states(linux, windows)
-    total = len(linux)
-    differing = sum(states.values())
-    print(f"windows trace: {total} states, {differing} differ ({100 * differing / total:.2f}%)")
-    for kind in ("beyond-shown", "one-unit", "other"):
-        n = states[kind]
-        print(f"  {kind:13} {n:7} states  {100 * n / total:6.3f}%  {1e6 * n / total:8.0f} per million")
-    for (key, kind), n in sorted(keys.items(), key=lambda item: -item[1]):
-        print(f"    {key:20} {kind:13} {n:7}  {100 * n / total:6.3f}%")
-    for example in examples:
-        print("  " + example)
+    print_figures("windows trace", len(linux), states, keys, examples)
 
     wrong = compare_bad_input(linux_cli, windows_cmd)
     cases = len({line.split(":")[0] for line in wrong})
@@ -219,4 +226,5 @@ def main():
         sys.exit(1)
 
 
-main()
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,338 @@
+// One page of the calculator, built from the engine's description of the
+// window: a row per slider (caption, value box, slider), the results with
+// their captions, and what else the page has (the alignment page's pictures
+// and aids, the C/N page's rain options and footprint link).
+import type { Aids, ControlDesc, Describe, InputDesc, Report, State } from "./model";
+import type { Catalogue } from "./i18n";
+import { hidden, idFor, make, setText } from "./dom";
+import { AlignmentPictures } from "./pictures";
+import type { AngleInput } from "./entry";
+
+export interface PageHooks {
+  run(event: string): void;
+  edit(input: InputDesc, box: HTMLElement): void;
+  typed(input: InputDesc): AngleInput | undefined; // where the value can be typed
+  setOffsetAngle(degrees: string): boolean;
+  offsetAngle(): string;
+}
+
+interface InputRow {
+  input: InputDesc;
+  value: string; // the value box's name
+  box: HTMLElement;
+  range: HTMLInputElement;
+}
+
+const kCaption = "Caption";
+// How far below an input's caption a note may stand and still be its note.
+const kNoteReach = 400;
+
+// Plain labels just below an input's caption that caption nothing else:
+// the satellite's "(west = neg.  east = pos.)".
+function notesUnder(caption: ControlDesc, controls: ControlDesc[]): ControlDesc[] {
+  const [left, top, width] = caption.rect;
+  return controls.filter((c) => {
+    if (c.kind !== "label" || c.input || !c.caption || c.caption.length < 2) return false;
+    const [x, y, w] = c.rect;
+    return y > top && y - top <= kNoteReach && x < left + width && x + w > left;
+  });
+}
+const kTooltip = "Tooltip";
+
+// A page's tab and its empty panel: the panel is filled when first shown.
+export function tabAndPanel(index: number, caption: string): { tab: HTMLButtonElement; panel: HTMLElement } {
+  const tab = make(
+    "button",
+    {
+      role: "tab",
+      id: `tab-${index}`,
+      "aria-controls": `page-${index}`,
+      "aria-selected": "false",
+      tabindex: "-1",
+      class: "tab",
+    },
+    caption,
+  );
+  const panel = make("section", {
+    role: "tabpanel",
+    id: `page-${index}`,
+    "aria-labelledby": `tab-${index}`,
+    class: "page",
+  });
+  panel.hidden = true;
+  return { tab, panel };
+}
+
+export class Page {
+  private readonly rows: InputRow[] = [];
+  private readonly results = new Map<string, HTMLElement>();
+  private readonly aids = new Map<string, HTMLElement>();
+  private readonly rain: HTMLInputElement[] = [];
+  private pictures: AlignmentPictures | undefined;
+  private satelliteName: HTMLElement | undefined;
+  private offset: HTMLInputElement | undefined;
+  readonly inputCount: number;
+
+  constructor(
+    readonly index: number,
+    private readonly describe: Describe,
+    private readonly catalogue: Catalogue,
+    private readonly hooks: PageHooks,
+    private readonly panel: HTMLElement,
+    state: State,
+  ) {
+    const controls = describe.pages[index].controls;
+    const inputs = make("div", { class: "inputs" });
+    for (const slider of controls.filter((c) => c.kind === "slider")) {
+      inputs.append(this.inputRow(slider, controls, state));
+    }
+    this.inputCount = this.rows.length;
+    this.panel.append(inputs);
+    const results = controls.filter(
+      (c) => c.kind === "text" && !describe.inputs.some((i) => this.valueOf(i) === c.name),
+    );
+    if (results.length > 0) {
+      const list = make("div", { class: "results" });
+      for (const result of results) list.append(this.resultRow(result));
+      this.panel.append(list);
+    }
+    if (controls.some((c) => c.kind === "picture")) this.alignmentParts(controls, state);
+    if (controls.some((c) => c.kind === "option")) this.rainParts(controls);
+  }
+
+  private caption(source: string): string {
+    return this.catalogue.tr(kCaption, source);
+  }
+
+  private tooltip(source: string | undefined): string {
+    return source ? this.catalogue.tr(kTooltip, source.trim()) : "";
+  }
+
+  // An input's value box holds the value of the same index.
+  private valueOf(input: InputDesc): string {
+    return this.describe.values[this.describe.inputs.indexOf(input)].name;
+  }
+
+  private inputRow(slider: ControlDesc, controls: ControlDesc[], state: State): HTMLElement {
+    const input = this.describe.inputs.find((i) => i.name === slider.input)!;
+    const value = this.valueOf(input);
+    const boxControl = controls.find((c) => c.kind === "text" && c.name === value);
+    const labelControl = controls.find((c) => c.kind === "label" && c.input === input.name);
+    const captionId = idFor("caption", input.name);
+    const tipId = idFor("tip", input.name);
+    const tips = [this.tooltip(labelControl?.tooltip), this.tooltip(boxControl?.tooltip)].filter(Boolean);
+    const caption = make("label", { id: captionId, for: idFor("range", input.name), class: "caption" });
+    caption.textContent = this.caption(input.caption);
+    const typed = this.hooks.typed(input);
+    const box = typed
+      ? make("button", {
+          type: "button",
+          class: "value typed",
+          id: idFor("value", value),
+          "aria-describedby": tipId,
+        })
+      : make("span", { class: "value", id: idFor("value", value) });
+    if (typed) {
+      // Named by its caption and the value it shows; what it does is its
+      // description.
+      box.setAttribute("aria-labelledby", `${captionId} ${box.id}`);
+      box.setAttribute("aria-describedby", `${tipId}-typed ${tipId}`);
+      box.addEventListener("click", () => this.hooks.edit(input, box));
+    }
+    if (tips.length > 0) box.title = tips.join("\n");
+    const range = make("input", {
+      type: "range",
+      id: idFor("range", input.name),
+      min: String(input.min),
+      max: String(input.max),
+      step: "1",
+      "aria-labelledby": captionId,
+      "aria-describedby": tipId,
+    });
+    range.value = String(state.sliders[input.name]);
+    range.addEventListener("input", () => this.hooks.run(`${input.name}~${range.value}`));
+    range.addEventListener("change", () => this.hooks.run(`${input.name}=${range.value}`));
+    range.addEventListener("keydown", (e) => this.sliderKey(e, input, range, box));
+    const row: InputRow = { input, value, box, range };
+    this.rows.push(row);
+    const parts: (Node | string)[] = [caption];
+    if (labelControl) {
+      for (const note of notesUnder(labelControl, controls)) {
+        parts.push(make("span", { class: "note" }, this.caption(note.caption ?? "")));
+      }
+    }
+    if (typed === "satellite") {
+      this.satelliteName = make("span", { class: "satellite-name", "aria-live": "off" });
+      parts.push(this.satelliteName);
+    }
+    parts.push(box, range, hidden(tips.join(" "), tipId));
+    if (typed) parts.push(hidden(this.catalogue.web("typeValue"), `${tipId}-typed`));
+    return make("div", { class: "input", "data-input": input.name }, ...parts);
+  }
+
+  // Page Up and Page Down move one step, as the window's sliders do; Enter
+  // and F2 open the typed entry where there is one.
+  private sliderKey(e: KeyboardEvent, input: InputDesc, range: HTMLInputElement, box: HTMLElement): void {
+    if (e.key === "PageUp" || e.key === "PageDown") {
+      e.preventDefault();
+      const next = Number(range.value) + (e.key === "PageUp" ? 1 : -1);
+      if (next >= input.min && next <= input.max) {
+        range.value = String(next);
+        this.hooks.run(`${input.name}=${next}`);
+      }
+    } else if ((e.key === "Enter" || e.key === "F2") && this.hooks.typed(input)) {
+      e.preventDefault();
+      this.hooks.edit(input, box);
+    }
+  }
+
+  private resultRow(result: ControlDesc): HTMLElement {
+    const value = this.describe.values.find((v) => v.name === result.name)!;
+    const captionId = idFor("caption", value.name);
+    const out = make("span", {
+      class: "value result",
+      id: idFor("value", value.name),
+      role: "textbox",
+      "aria-readonly": "true",
+      "aria-labelledby": captionId,
+      tabindex: "-1",
+    });
+    const tip = this.tooltip(result.tooltip);
+    if (tip) out.title = tip;
+    this.results.set(value.name, out);
+    return make(
+      "div",
+      { class: `result-row ${result.look}` },
+      make("span", { class: "caption", id: captionId }, this.caption(value.caption)),
+      out,
+    );
+  }
+
+  private alignmentParts(controls: ControlDesc[], state: State): void {
+    this.pictures = new AlignmentPictures(controls, state, (s) => this.caption(s));
+    const aids = make("div", { class: "aids" });
+    for (const aid of controls.filter((c) => c.kind === "aid")) {
+      const id = idFor("aid", aid.name);
+      const text = make("span", { id, class: aid.aid === "warnings" ? "warnings" : "value result" });
+      const tip = this.tooltip(aid.tooltip);
+      if (tip) text.title = tip;
+      this.aids.set(aid.aid!, text);
+      if (aid.aid === "warnings") {
+        aids.append(text);
+        continue;
+      }
+      const captionId = `${id}-caption`;
+      text.setAttribute("aria-labelledby", captionId);
+      aids.append(
+        make("div", { class: "result-row" }, make("span", { class: "caption", id: captionId }, this.caption(aid.caption ?? "")), text),
+      );
+    }
+    const offsetControl = controls.find((c) => c.kind === "offsetAngle");
+    if (offsetControl) aids.append(this.offsetRow(offsetControl));
+    this.panel.append(this.pictures.element, aids);
+  }
+
+  private offsetRow(control: ControlDesc): HTMLElement {
+    const id = idFor("input", control.name);
+    this.offset = make("input", {
+      type: "number",
+      id,
+      min: "0",
+      max: "45",
+      step: "0.1",
+      inputmode: "decimal",
+      class: "offset",
+    });
+    this.offset.value = this.hooks.offsetAngle();
+    const tip = this.tooltip(control.tooltip);
+    if (tip) this.offset.title = tip;
+    this.offset.addEventListener("change", () => {
+      const accepted = this.hooks.setOffsetAngle(this.offset!.value);
+      this.offset!.setAttribute("aria-invalid", String(!accepted));
+    });
+    return make(
+      "div",
+      { class: "result-row" },
+      make("label", { for: id, class: "caption" }, this.caption(control.caption ?? "")),
+      this.offset,
+    );
+  }
+
+  private rainParts(controls: ControlDesc[]): void {
+    const legend = make("legend", {}, this.catalogue.tr("PageText", "Rain"));
+    const group = make("fieldset", { class: "rain" }, legend);
+    for (const option of controls.filter((c) => c.kind === "option")) {
+      const id = idFor("option", option.name);
+      const radio = make("input", { type: "radio", name: "rain", id, value: option.rain ?? "" });
+      const tip = this.tooltip(option.tooltip);
+      if (tip) radio.title = tip;
+      radio.addEventListener("change", () => {
+        if (radio.checked) this.hooks.run(option.rain ?? "");
+      });
+      this.rain.push(radio);
+      group.append(make("label", { for: id, class: "option", title: tip }, radio, this.caption(option.caption ?? "")));
+    }
+    const footprints = controls.find((c) => c.command === "footprints");
+    const parts: Node[] = [group];
+    if (footprints) {
+      parts.push(
+        make(
+          "a",
+          { class: "button footprints", href: this.describe.footprintPage, target: "_blank", rel: "noopener" },
+          this.caption(footprints.caption ?? ""),
+        ),
+      );
+    }
+    this.panel.append(...parts);
+  }
+
+  update(state: State, aids: Aids | undefined): void {
+    for (const row of this.rows) {
+      const text = state.texts[row.value];
+      setText(row.box, text);
+      const position = String(state.sliders[row.input.name]);
+      if (row.range.value !== position) row.range.value = position;
+      row.range.setAttribute("aria-valuetext", `${text} ${row.input.unit}`);
+    }
+    for (const [name, out] of this.results) setText(out, state.texts[name]);
+    for (const radio of this.rain) radio.checked = radio.value === state.option;
+    this.pictures?.update(state);
+    if (aids) this.updateAids(state, aids);
+  }
+
+  private updateAids(state: State, report: Aids): void {
+    const set = (aid: string, text: string) => {
+      const e = this.aids.get(aid);
+      if (e) setText(e, text);
+    };
+    set("magneticBearing", state.pointing.magneticAzimuth);
+    set("declination", report.declination);
+    set("faceTilt", report.faceTilt);
+    set("warnings", report.shortWarnings.join(" "));
+    this.aids.get("warnings")?.setAttribute("title", state.pointing.warnings.join("\n"));
+    if (this.satelliteName) setText(this.satelliteName, report.satelliteName);
+  }
+
+  // Whether the page shows the pointing aids in words.
+  get needsAids(): boolean {
+    return this.aids.size > 0;
+  }
+
+  // The results and aids a listener hears after a change: "caption, value unit".
+  spoken(report: Report): string[] {
+    const rows = report.pages[this.index].rows.slice(this.inputCount);
+    const skipped = new Set(["latitudeDms", "longitudeDms", "declinationModel", "offsetAngle", "rain"]);
+    const lines = rows
+      .filter((r) => r.value !== "" && !skipped.has(r.id))
+      .map((r) => `${r.caption}, ${r.value}${r.unit ? ` ${r.unit}` : ""}`);
+    return lines.concat(this.index === this.describe.alignmentPage ? report.shortWarnings : []);
+  }
+
+  pictureSnapshot(): HTMLElement | undefined {
+    return this.pictures?.snapshot();
+  }
+
+  focusValue(input: InputDesc): void {
+    this.rows.find((r) => r.input === input)?.range.focus();
+  }
+}

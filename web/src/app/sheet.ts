@@ -1,0 +1,47 @@
+// The job sheet as a print view: the same words and figures as the window's
+// sheet, laid out for the browser's Print and Save as PDF.
+import type { Report, State } from "./model";
+import { make } from "./dom";
+
+function table(section: Report["sheet"]["sections"][number]): HTMLElement {
+  const body = make("tbody");
+  for (const row of section.rows) {
+    const value = row.value === "" ? "\u2014" : row.unit ? `${row.value} ${row.unit}` : row.value;
+    body.append(make("tr", {}, make("th", { scope: "row" }, row.caption), make("td", {}, value)));
+  }
+  return make("table", { class: "sheet-table" }, make("caption", {}, section.heading), body);
+}
+
+export function sheetView(report: Report, state: State, pictures: HTMLElement | undefined): HTMLElement {
+  const s = report.sheet;
+  const head = make(
+    "header",
+    { class: "sheet-head" },
+    make("h1", {}, s.title),
+    make("p", { class: "sheet-date" }, s.date),
+    make("p", { class: "sheet-site" }, s.site),
+  );
+  const columns = make(
+    "div",
+    { class: "sheet-columns" },
+    make("div", {}, table(s.sections[0]), table(s.sections[1])),
+    make("div", {}, table(s.sections[2]), table(s.sections[3])),
+  );
+  const parts: Node[] = [head, columns];
+  if (pictures) {
+    const figures = make("div", { class: "sheet-pictures" });
+    const svgs = Array.from(pictures.querySelectorAll("svg"));
+    svgs.forEach((svg, i) => {
+      figures.append(make("figure", {}, svg, make("figcaption", {}, s.pictureCaptions[i] ?? "")));
+    });
+    parts.push(figures);
+  }
+  for (const warning of state.pointing.warnings) parts.push(make("p", { class: "sheet-warning" }, warning));
+  parts.push(
+    make("h2", { class: "sheet-notes" }, s.notes),
+    make("div", { class: "sheet-lines" }),
+    make("p", { class: "sheet-signatures" }, s.signatures),
+    make("p", { class: "sheet-footer" }, s.footer),
+  );
+  return make("article", { class: "sheet" }, ...parts);
+}

@@ -1,0 +1,369 @@
+// The calculator in the browser: kestrion.wasm (the C API of
+// src/api/kestrion_api.h compiled to WebAssembly) behind a small typed class.
+// Events go in as kestrion-cli's event texts; states come out as the JSON
+// kestrion-cli prints, so a script gets the same answers from either.
+import { ConsoleStdout, File, OpenFile, WASI } from "@bjorn3/browser_wasi_shim";
+
+/** What a call ended with: kestrion-cli's exit statuses. */
+export const Status = { ok: 0, refused: 2, fault: 3 } as const;
+export type StatusCode = (typeof Status)[keyof typeof Status];
+
+export interface RunResult {
+  status: StatusCode;
+  /** One line naming what was wrong and what is allowed; "" when it ran. */
+  message: string;
+}
+
+export interface Pointing {
+  declination: number | null;
+  magneticAzimuth: string;
+  model: string;
+  date: string;
+  offsetAngle: number;
+  faceTilt: string;
+  warnings: string[];
+}
+
+/** The state as kestrion-cli prints it after an event. */
+export interface State {
+  event: string;
+  texts: Record<string, string>;
+  sliders: Record<string, number>;
+  option: string;
+  lines: Record<string, [number, number, number, number]>;
+  pointing: Pointing;
+}
+
+export interface Satellite {
+  name: string;
+  /** Degrees, east positive. */
+  position: number;
+}
+
+export interface TraceOptions {
+  /** "YYYY-MM-DD", as kestrion-cli's --date; the engine's own date if absent. */
+  date?: string;
+  /** Degrees, as kestrion-cli's --offset-angle; the engine's own if absent. */
+  offsetAngle?: string;
+}
+
+/** A refused or faulting event: the message is kestrion-cli's
+ * standard error line without its "kestrion-cli: " prefix. */
+export class EngineError extends Error {
+  constructor(
+    message: string,
+    readonly status: StatusCode,
+    /** The states printed before the event that stopped the trace. */
+    readonly states: State[],
+  ) {
+    super(message);
+    this.name = "EngineError";
+  }
+}
+
+/** Where the module comes from: its address, a fetch response, or its bytes. */
+export type ModuleSource = string | URL | Response | ArrayBuffer | ArrayBufferView;
+
+interface Exports {
+  memory: WebAssembly.Memory;
+  _initialize(): void;
+  kestrion_open(): number;
+  kestrion_close(engine: number): void;
+  kestrion_run(engine: number, event: number): number;
+  kestrion_set_date(engine: number, date: number): number;
+  kestrion_set_offset_angle(engine: number, degrees: number): number;
+  kestrion_message(engine: number): number;
+  kestrion_state(engine: number): number;
+  kestrion_satellites(engine: number): number;
+  kestrion_complete(engine: number, prefix: number): number;
+  kestrion_describe(engine: number): number;
+  kestrion_set_translations(engine: number, catalogue: number): number;
+  kestrion_report(engine: number, siteName: number): number;
+  kestrion_aids(engine: number): number;
+  kestrion_angle_problem(engine: number, input: number, text: number): number;
+  kestrion_set_text(engine: number, value: number, text: number): number;
+  kestrion_alloc(size: number): number;
+  kestrion_free(block: number): void;
+}
+
+async function moduleBytes(source: ModuleSource): Promise<Uint8Array<ArrayBuffer>> {
+  if (source instanceof ArrayBuffer) {
+    return new Uint8Array(source);
+  }
+  if (ArrayBuffer.isView(source)) {
+    // A copy, as the view may lie on shared memory, which compiling refuses.
+    const bytes = new Uint8Array(source.byteLength);
+    bytes.set(new Uint8Array(source.buffer, source.byteOffset, source.byteLength));
+    return bytes;
+  }
+  const response = source instanceof Response ? source : await fetch(source);
+  if (!response.ok) {
+    throw new Error(`kestrion.wasm could not be loaded from ${response.url}: HTTP ${response.status}`);
+  }
+  return new Uint8Array(await response.arrayBuffer());
+}
+
+/** Today on the browser's calendar, as the pointing aids are dated; WASI
+ * knows no time zone. */
+function localDate(now = new Date()): string {
+  const two = (n: number) => String(n).padStart(2, "0");
+  return `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())}`;
+}
+
+const encoder = new TextEncoder();
+const decoder = new TextDecoder("utf-8");
+
+/** One instance of the module and one calculator on it. */
+export class Engine {
+  private handle = 0;
+  private broken: string | null = null;
+
+  private constructor(private readonly exports: Exports) {}
+
+  /** Fetches (or takes), checks, compiles and starts the module, and opens a
+   * calculator dated today. */
+  static async load(source: ModuleSource): Promise<Engine> {
+    const bytes = await moduleBytes(source);
+    if (!WebAssembly.validate(bytes)) {
+      throw new Error(
+        "kestrion.wasm is not a WebAssembly module this browser can run " +
+          "(it needs WebAssembly exception handling: Chrome 95, Firefox 100, Safari 15.2 or later)",
+      );
+    }
+    const module = await WebAssembly.compile(bytes);
+    const log = (line: string) => console.warn(`kestrion.wasm: ${line}`);
+    const wasi = new WASI(
+      [],
+      [],
+      [new OpenFile(new File([])), ConsoleStdout.lineBuffered(log), ConsoleStdout.lineBuffered(log)],
+      { debug: false },
+    );
+    const instance = await WebAssembly.instantiate(module, {
+      wasi_snapshot_preview1: wasi.wasiImport,
+    });
+    const exports = instance.exports as unknown as Exports;
+    wasi.initialize({ exports });
+    const engine = new Engine(exports);
+    engine.open();
+    return engine;
+  }
+
+  /** A new calculator after its start-up, dated today, offset angle 0; the
+   * one open before is closed. */
+  open(): void {
+    this.close();
+    this.handle = this.call(() => this.exports.kestrion_open());
+    if (this.handle === 0) {
+      throw new Error("the engine ran out of memory opening a calculator");
+    }
+    this.check(this.setDate(localDate()));
+  }
+
+  close(): void {
+    if (this.handle !== 0 && this.broken === null) {
+      this.exports.kestrion_close(this.handle);
+    }
+    this.handle = 0;
+  }
+
+  /** Runs one event in kestrion-cli's grammar: "HScroll17=50", "Option2",
+   * "latitude:=33°55'29\"S". A refused event changes nothing. */
+  run(event: string): RunResult {
+    const status = this.withText(event, (text) => this.exports.kestrion_run(this.live(), text));
+    return { status: status as StatusCode, message: this.message() };
+  }
+
+  /** The state after the last event that ran, as kestrion-cli's JSON text. */
+  stateText(): string {
+    return this.textOf(() => this.exports.kestrion_state(this.live()));
+  }
+
+  state(): State {
+    return JSON.parse(this.stateText()) as State;
+  }
+
+  /** The controls from the model's tables: pages, inputs, values, options,
+   * pointers and each page's controls. */
+  describe(): unknown {
+    return JSON.parse(this.textOf(() => this.exports.kestrion_describe(this.live())));
+  }
+
+  satellites(): Satellite[] {
+    return JSON.parse(this.textOf(() => this.exports.kestrion_satellites(this.live()))) as Satellite[];
+  }
+
+  /** The satellites whose name starts with the prefix, as typed entry
+   * compares names. */
+  complete(prefix: string): Satellite[] {
+    const list = this.withText(prefix, (text) =>
+      this.textOf(() => this.exports.kestrion_complete(this.live(), text)),
+    );
+    return JSON.parse(list) as Satellite[];
+  }
+
+  /** The user's language for reports and messages: records "context U+001F
+   * source U+001F translation" separated by U+001E, as the build converts the
+   * translations; "" for English. */
+  setTranslations(catalogue: string): RunResult {
+    return this.result(
+      this.withText(catalogue, (text) => this.exports.kestrion_set_translations(this.live(), text)),
+    );
+  }
+
+  /** What Copy and the job sheet report, in the user's language: each page's
+   * rows and copied text, the pointing aids in words, the sheet's sections. */
+  report(siteName = ""): unknown {
+    const report = this.withText(siteName, (name) =>
+      this.textOf(() => this.exports.kestrion_report(this.live(), name)),
+    );
+    return JSON.parse(report);
+  }
+
+  /** The pointing aids in words (declination, face tilt, short warnings, the
+   * satellite's name): what the alignment page needs after every move. */
+  aids(): unknown {
+    return JSON.parse(this.textOf(() => this.exports.kestrion_aids(this.live())));
+  }
+
+  /** "" when the text reads as a typed latitude, longitude or satellite, else
+   * what was wrong and what is accepted, in the user's language. */
+  angleProblem(input: "latitude" | "longitude" | "satellite", text: string): string {
+    return this.withText(input, (name) =>
+      this.withText(text, (typed) =>
+        this.textOf(() => this.exports.kestrion_angle_problem(this.live(), name, typed)),
+      ),
+    );
+  }
+
+  /** The pointing aids' date, "YYYY-MM-DD". */
+  setDate(date: string): RunResult {
+    return this.result(this.withText(date, (text) => this.exports.kestrion_set_date(this.live(), text)));
+  }
+
+  /** The dish's offset angle in degrees, "0" to "45" with one decimal. */
+  setOffsetAngle(degrees: string): RunResult {
+    return this.result(
+      this.withText(degrees, (text) => this.exports.kestrion_set_offset_angle(this.live(), text)),
+    );
+  }
+
+  /** Writes a value's text directly ("rsat", "0"), as no event can: for
+   * tests of the fault path. */
+  setText(value: string, text: string): RunResult {
+    return this.result(
+      this.withText(value, (name) =>
+        this.withText(text, (content) => this.exports.kestrion_set_text(this.live(), name, content)),
+      ),
+    );
+  }
+
+  /** The states kestrion-cli --trace prints for the events, as JSON texts:
+   * after the start-up and after each event, on a calculator of its own. */
+  traceTexts(events: readonly string[], options: TraceOptions = {}): string[] {
+    const session = this.handle;
+    const own = session !== 0 ? this.state().pointing : { date: localDate(), offsetAngle: 0 };
+    const states: string[] = [];
+    this.handle = this.call(() => this.exports.kestrion_open());
+    try {
+      this.check(this.setDate(options.date ?? own.date));
+      this.check(this.setOffsetAngle(options.offsetAngle ?? String(own.offsetAngle)));
+      states.push(this.stateText());
+      for (const event of events) {
+        if (typeof event !== "string") {
+          throw new TypeError(`events must be texts such as "HScroll17=50", not ${typeof event}`);
+        }
+        const { status, message } = this.run(event);
+        if (status !== Status.ok) {
+          throw new EngineError(message, status, states.map((s) => JSON.parse(s) as State));
+        }
+        states.push(this.stateText());
+      }
+      return states;
+    } finally {
+      this.close();
+      this.handle = session;
+    }
+  }
+
+  /** As traceTexts, the states parsed. */
+  trace(events: readonly string[], options: TraceOptions = {}): State[] {
+    return this.traceTexts(events, options).map((s) => JSON.parse(s) as State);
+  }
+
+  /** The module's memory in bytes, which grows as it needs. */
+  memoryBytes(): number {
+    return this.exports.memory.buffer.byteLength;
+  }
+
+  private message(): string {
+    return this.textOf(() => this.exports.kestrion_message(this.live()));
+  }
+
+  private result(status: number): RunResult {
+    return { status: status as StatusCode, message: this.message() };
+  }
+
+  private check(result: RunResult | number): void {
+    const r = typeof result === "number" ? this.result(result) : result;
+    if (r.status !== Status.ok) {
+      throw new EngineError(r.message, r.status, []);
+    }
+  }
+
+  private live(): number {
+    if (this.handle === 0) {
+      throw new Error("no calculator is open: call open() first");
+    }
+    return this.handle;
+  }
+
+  /** Calls into the module; a trap there (never expected) leaves the module
+   * unusable, which every later call then says. */
+  private call<T>(f: () => T): T {
+    if (this.broken !== null) {
+      throw new Error(`the engine stopped after an internal error (${this.broken}); reload the page`);
+    }
+    try {
+      return f();
+    } catch (e) {
+      if (e instanceof WebAssembly.RuntimeError) {
+        this.broken = e.message;
+        throw new Error(`the engine stopped after an internal error (${e.message}); reload the page`);
+      }
+      throw e;
+    }
+  }
+
+  /** Passes a text in as UTF-8 with a terminating zero, freed after the call. */
+  private withText<T>(text: string, f: (pointer: number) => T): T {
+    if (typeof text !== "string") {
+      throw new TypeError(`expected a text, not ${typeof text}`);
+    }
+    if (text.includes("\0")) {
+      throw new TypeError(`the text ${JSON.stringify(text)} holds a zero character, which no text may`);
+    }
+    const bytes = encoder.encode(text);
+    const pointer = this.call(() => this.exports.kestrion_alloc(bytes.length + 1));
+    if (pointer === 0) {
+      throw new Error(`the engine ran out of memory for a text of ${bytes.length} bytes`);
+    }
+    try {
+      const memory = new Uint8Array(this.exports.memory.buffer, pointer, bytes.length + 1);
+      memory.set(bytes);
+      memory[bytes.length] = 0;
+      return this.call(() => f(pointer));
+    } finally {
+      if (this.broken === null) {
+        this.exports.kestrion_free(pointer);
+      }
+    }
+  }
+
+  /** A text the engine returned: UTF-8 up to its terminating zero. */
+  private textOf(f: () => number): string {
+    const pointer = this.call(f);
+    const memory = new Uint8Array(this.exports.memory.buffer);
+    const end = memory.indexOf(0, pointer);
+    return decoder.decode(memory.subarray(pointer, end));
+  }
+}

@@ -1,0 +1,273 @@
+// The built web app in Debian's Chromium: every page built from the tables,
+// the same texts as kestrion-cli for sliders, options and typed entries,
+// refused forms, name completion, the fault path, languages, saved sites,
+// offline use, the print view, bad addresses, and what a screen reader gets.
+//   KESTRION_SITE=build/web/site KESTRION_CLI=build/default/app/kestrion-cli \
+//     node --test web/tests/browser.test.mjs
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import { readFileSync } from "node:fs";
+import { join } from "node:path";
+import { after, before, describe, it } from "node:test";
+import { launch, openPage, serveSite, stopServer } from "./chromium.mjs";
+
+const site = process.env.KESTRION_SITE;
+const cli = process.env.KESTRION_CLI;
+const kDate = "2026-01-01";
+
+function native(events) {
+  const out = execFileSync(cli, ["--date", kDate, ...events], { encoding: "utf8" });
+  return JSON.parse(out);
+}
+
+// The catalogue the build converted, as the page reads it.
+function catalogue(language) {
+  const entries = new Map();
+  for (const record of readFileSync(join(site, "i18n", `${language}.txt`), "utf8").split("\u001e")) {
+    const [context, source, translation] = record.split("\u001f");
+    entries.set(`${context}\u001f${source}`, translation);
+  }
+  return (context, source) => entries.get(`${context}\u001f${source}`) ?? source;
+}
+
+// Every value box and result the shown page has, by value name.
+async function shownTexts(page) {
+  return page.$$eval("[role=tabpanel]:not([hidden]) [id^=value-]", (boxes) =>
+    Object.fromEntries(boxes.map((b) => [b.id.slice("value-".length), b.textContent])),
+  );
+}
+
+async function typeInto(page, value, text) {
+  await page.click(`#value-${value}`);
+  await page.waitForSelector(".angle-field");
+  await page.$eval(".angle-field", (f) => (f.value = ""));
+  await page.type(".angle-field", text);
+}
+
+let browser;
+let server;
+let origin;
+
+before(async () => {
+  browser = await launch();
+  ({ server, origin } = await serveSite(site));
+});
+
+after(async () => {
+  await browser?.close();
+  if (server) await stopServer(server);
+});
+
+describe("the calculator's pages", () => {
+  it("builds every page from the engine's tables", async () => {
+    const errors = [];
+    const page = await openPage(browser, `${origin}/?date=${kDate}`, errors);
+    const describe = await page.evaluate(() => globalThis.kestrion.describe());
+    for (let i = 0; i < describe.pages.length; ++i) {
+      await page.click(`#tab-${i}`);
+      const shown = await page.$eval(`#page-${i}`, (p) => !p.hidden);
+      assert.ok(shown, `page ${i} shows`);
+      const sliders = await page.$$eval(`#page-${i} input[type=range]`, (r) => r.length);
+      assert.equal(sliders, describe.inputs.filter((input) => input.page === i).length);
+    }
+    assert.deepEqual(errors, []);
+    await page.close();
+  });
+
+  it("gives kestrion-cli's texts for sliders, options and typed entries", async () => {
+    const page = await openPage(browser, `${origin}/?date=${kDate}`);
+    await page.click("#tab-4");
+    await page.focus("#range-HScroll17");
+    for (let i = 0; i < 3; ++i) await page.keyboard.press("ArrowLeft");
+    await page.keyboard.press("PageUp");
+    await typeInto(page, "longitud", "13°24'18\"E");
+    await page.keyboard.press("Enter");
+    await page.click("#tab-5");
+    await page.click("#option-Option2");
+    const expected = native(["HScroll17=58", "longitude:=13°24'18\"E", "Option2"]).texts;
+    await page.click("#tab-4");
+    const shown = await shownTexts(page);
+    await page.click("#tab-5");
+    Object.assign(shown, await shownTexts(page));
+    for (const [name, text] of Object.entries(shown)) assert.equal(text, expected[name], name);
+    assert.ok(Object.keys(shown).length >= 15);
+    await page.close();
+  });
+
+  it("refuses a typed form with the editor's message, changing nothing", async () => {
+    const page = await openPage(browser, `${origin}/?date=${kDate}&lang=de`);
+    const tr = catalogue("de");
+    await page.click("#tab-4");
+    await typeInto(page, "Latitud", "95");
+    await page.keyboard.press("Enter");
+    const problem = await page.$eval(".angle-problem", (p) => p.textContent);
+    assert.ok(problem.startsWith(tr("AngleText", "That is out of range.")), problem);
+    assert.equal(await page.$eval(".angle-field", (f) => f.getAttribute("aria-invalid")), "true");
+    await page.keyboard.press("Escape");
+    assert.equal(await page.$eval("#value-Latitud", (b) => b.textContent), "60");
+    await page.close();
+  });
+
+  it("completes satellites' names and takes one with one Enter", async () => {
+    const page = await openPage(browser, `${origin}/?date=${kDate}`);
+    await page.click("#tab-4");
+    await typeInto(page, "satposition", "astra 19");
+    const names = await page.$$eval(".suggestions li", (li) => li.map((l) => l.textContent));
+    assert.ok(names.includes("Astra 19.2E"), names.join(", "));
+    const index = names.indexOf("Astra 19.2E");
+    for (let i = 0; i <= index; ++i) await page.keyboard.press("ArrowDown");
+    await page.keyboard.press("Enter");
+    assert.equal(await page.$eval("#value-satposition", (b) => b.textContent), "19.2");
+    assert.equal(await page.$eval(".satellite-name", (s) => s.textContent), "Astra 19.2E");
+    await page.close();
+  });
+
+  it("reports a floating-point fault as kestrion-cli does, with the texts written before it", async () => {
+    const page = await openPage(browser, `${origin}/`);
+    const outcome = await page.evaluate(async () => {
+      const engine = await globalThis.kestrion.Engine.load("kestrion.wasm");
+      engine.setText("rsat", "0");
+      const result = engine.run("HScroll20=41");
+      return { ...result, eirp: engine.state().texts.eirp, cnres: engine.state().texts.cnres };
+    });
+    const start = native([]).texts;
+    assert.deepEqual(outcome, {
+      status: 3,
+      message: 'event "HScroll20=41": floating-point fault in CarrierToNoiseCalc: division by zero',
+      eirp: "41",
+      cnres: start.cnres,
+    });
+    await page.close();
+  });
+
+  it("gives kestrion-cli's states to scripts through kestrion.trace", async () => {
+    const events = readFileSync(new URL("../../tests/trace/events.txt", import.meta.url), "utf8")
+      .split("\n")
+      .filter(Boolean)
+      .slice(0, 400);
+    const page = await openPage(browser, `${origin}/`);
+    const states = await page.evaluate((e, date) => globalThis.kestrion.trace(e, { date }), events, kDate);
+    const expected = execFileSync(cli, ["--trace", "--date", kDate, "-"], { input: events.join("\n"), encoding: "utf8" })
+      .trim()
+      .split("\n")
+      .map((line) => JSON.parse(line));
+    // The magnetic model's raw declination may differ in its last bits (the
+    // C libraries' elementary functions); every text is the same.
+    for (const [i, state] of states.entries()) {
+      const d = state.pointing.declination;
+      const e = expected[i].pointing.declination;
+      assert.ok(Math.abs(d - e) <= 1e-12 * Math.max(1, Math.abs(e)), `state ${i}: ${d} vs ${e}`);
+      state.pointing.declination = e;
+    }
+    assert.deepEqual(states, expected);
+    await page.close();
+  });
+});
+
+describe("languages, sites and the print view", () => {
+  it("follows the chooser and keeps the choice", async () => {
+    const page = await openPage(browser, `${origin}/?date=${kDate}`);
+    await page.select("#language", "pl");
+    await page.waitForFunction(() => document.documentElement.lang === "pl");
+    const tr = catalogue("pl");
+    assert.equal(await page.$eval("#tab-0", (t) => t.textContent), tr("Caption", "System Noise Figure"));
+    await page.reload({ waitUntil: "load" });
+    await page.waitForSelector("#tab-0");
+    assert.equal(await page.evaluate(() => document.documentElement.lang), "pl");
+    await page.evaluate(() => localStorage.clear());
+    await page.close();
+  });
+
+  it("keeps saved sites across a reload, skipping a broken entry with a warning", async () => {
+    const page = await openPage(browser, `${origin}/?date=${kDate}&event=latitude:=52.52&event=longitude:=13.405`);
+    await page.evaluate(() => localStorage.setItem("kestrion.site.Broken", "{not json"));
+    await page.click(".tools button:nth-child(3)");
+    await page.type("#site-name", "Roof 7");
+    await page.click(".site-save button");
+    await page.keyboard.press("Escape");
+    await page.goto(`${origin}/?date=${kDate}`, { waitUntil: "load" });
+    await page.waitForSelector("#tab-0");
+    await page.click("#tab-4");
+    assert.equal(await page.$eval("#value-Latitud", (b) => b.textContent), "60");
+    await page.click(".tools button:nth-child(3)");
+    const items = await page.$$eval(".site-list .site-name", (s) => s.map((x) => x.textContent));
+    assert.deepEqual(items, ["Roof 7"]);
+    const warning = await page.$eval(".sites-dialog .problem", (p) => p.textContent);
+    assert.match(warning, /Broken/);
+    await page.click(".site-list li button");
+    assert.equal(await page.$eval("#value-Latitud", (b) => b.textContent), "52.52");
+    assert.equal(await page.$eval("#value-longitud", (b) => b.textContent), "13.405");
+    assert.equal(await page.evaluate(() => localStorage.getItem("kestrion.site.Broken")), "{not json");
+    await page.evaluate(() => localStorage.clear());
+    await page.close();
+  });
+
+  it("shows the job sheet's words and figures in the print view", async () => {
+    const page = await openPage(browser, `${origin}/?date=${kDate}&event=latitude:=52.52&event=longitude:=13.405`);
+    await page.click(".tools button:nth-child(2)");
+    await page.waitForSelector(".sheet");
+    const text = await page.$eval(".sheet", (s) => s.textContent);
+    const expected = native(["latitude:=52.52", "longitude:=13.405"]);
+    for (const value of ["el", "az", "cnres", "totnf"]) assert.ok(text.includes(expected.texts[value]), value);
+    assert.equal(await page.$$eval(".sheet table", (t) => t.length), 4);
+    assert.equal(await page.$$eval(".sheet svg", (s) => s.length), 3);
+    await page.emulateMediaType("print");
+    assert.equal(await page.$eval(".app", (a) => getComputedStyle(a).display), "none");
+    await page.close();
+  });
+
+  it("says which parts of a bad address it did not use, and works on", async () => {
+    const page = await openPage(browser, `${origin}/?date=2026-02-30&event=HScroll99=1&offset=90`);
+    const messages = await page.$$eval(".message.problem", (m) => m.map((x) => x.textContent));
+    assert.equal(messages.length, 3, messages.join("\n"));
+    assert.ok(messages.some((m) => m.includes("HScroll99")));
+    await page.close();
+  });
+});
+
+describe("offline", () => {
+  it("reloads and computes from the cache after the server stops", async () => {
+    const own = await serveSite(site);
+    const page = await openPage(browser, `${own.origin}/?date=${kDate}`);
+    await page.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+      // Installed means every file is in the cache.
+      while (!navigator.serviceWorker.controller) await new Promise((r) => setTimeout(r, 50));
+    });
+    await stopServer(own.server);
+    await page.reload({ waitUntil: "load" });
+    await page.waitForSelector("#tab-0");
+    await page.focus("#range-HScroll1");
+    await page.keyboard.press("ArrowRight");
+    assert.equal(await page.$eval("#value-lnbnf", (b) => b.textContent), "1.1");
+    await page.close();
+  });
+});
+
+describe("accessibility", () => {
+  it("speaks the results once after a slider rests", async () => {
+    const page = await openPage(browser, `${origin}/?date=${kDate}`);
+    await page.evaluate(() => {
+      globalThis.changes = 0;
+      new MutationObserver(() => ++globalThis.changes).observe(document.getElementById("spoken"), {
+        childList: true,
+        characterData: true,
+        subtree: true,
+      });
+    });
+    await page.focus("#range-HScroll1");
+    for (let i = 0; i < 5; ++i) await page.keyboard.press("ArrowRight");
+    await new Promise((r) => setTimeout(r, 1500));
+    assert.equal(await page.evaluate(() => globalThis.changes), 1);
+    const expected = native(["HScroll1=15"]).texts.totnf;
+    const tree = await page.accessibility.snapshot({ interestingOnly: false });
+    const spoken = [];
+    const walk = (node) => {
+      if (node.name?.includes("System Noise Figure,")) spoken.push(node.name);
+      (node.children ?? []).forEach(walk);
+    };
+    walk(tree);
+    assert.ok(spoken.some((s) => s.includes(`System Noise Figure, ${expected} dB`)), spoken.join(" | "));
+    await page.close();
+  });
+});
