@@ -7,13 +7,13 @@
 #ifndef KESTRION_API_H
 #define KESTRION_API_H
 
-#include <stddef.h>
+#include <stddef.h> /* NOLINT(modernize-deprecated-headers): a C header */
 
 #ifdef __cplusplus
 extern "C" {
 #endif
 
-typedef struct kestrion_engine kestrion_engine;
+typedef struct kestrion_engine kestrion_engine; /* NOLINT(modernize-use-using): C */
 
 /* kestrion-cli's exit statuses: what a call ended with. */
 enum {
