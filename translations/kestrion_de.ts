@@ -392,6 +392,14 @@
         <source>Cannot print the job sheet on %1</source>
         <translation>Das Auftragsblatt kann nicht auf %1 gedruckt werden</translation>
     </message>
+    <message>
+        <source>Rain fade (ITU-R P.618): the basis</source>
+        <translation>Regendämpfung (ITU-R P.618): Grundlagen</translation>
+    </message>
+    <message>
+        <source>Rain availability</source>
+        <translation>Verfügbarkeit bei Regen</translation>
+    </message>
 </context>
 <context>
     <name>PageText</name>
@@ -434,6 +442,197 @@
     <message>
         <source>Face tilt</source>
         <translation>Neigung</translation>
+    </message>
+</context>
+<context>
+    <name>RainFade</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>The downlink frequency of the carrier</source>
+        <translation>Die Downlink-Frequenz des Trägers</translation>
+    </message>
+    <message>
+        <source>Tilt from the horizontal</source>
+        <translation>Neigung gegen die Horizontale</translation>
+    </message>
+    <message>
+        <source>The angle of a linear polarization from the horizontal, as seen at the dish</source>
+        <translation>Der Winkel einer linearen Polarisation gegen die Horizontale, vom Spiegel aus gesehen</translation>
+    </message>
+    <message>
+        <source>Rain rate R0.01</source>
+        <translation>Regenintensität R0.01</translation>
+    </message>
+    <message>
+        <source>The rain rate exceeded for 0.01 % of an average year at the site</source>
+        <translation>Die Regenintensität, die am Standort in 0,01 % eines Durchschnittsjahres überschritten wird</translation>
+    </message>
+    <message>
+        <source>Rain height</source>
+        <translation>Regenhöhe</translation>
+    </message>
+    <message>
+        <source>The top of the rain above sea level: 0.36 km above the 0 °C isotherm</source>
+        <translation>Die Obergrenze des Regens über dem Meeresspiegel: 0,36 km über der 0-°C-Isotherme</translation>
+    </message>
+    <message>
+        <source>Station height</source>
+        <translation>Standorthöhe</translation>
+    </message>
+    <message>
+        <source>The height of the dish above sea level</source>
+        <translation>Die Höhe der Antenne über dem Meeresspiegel</translation>
+    </message>
+    <message>
+        <source>Required C/N</source>
+        <translation>Benötigtes C/N</translation>
+    </message>
+    <message>
+        <source>The C/N the receiver needs for a clean picture</source>
+        <translation>Das C/N, das der Receiver für ein einwandfreies Bild braucht</translation>
+    </message>
+    <message>
+        <source>Target availability</source>
+        <translation>Ziel-Verfügbarkeit</translation>
+    </message>
+    <message>
+        <source>The part of an average year the picture should stay</source>
+        <translation>Der Anteil eines Durchschnittsjahres, in dem das Bild stehen soll</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Horizontal fades most; circular is counted as a tilt of 45°</source>
+        <translation>Horizontal wird am stärksten gedämpft; zirkular zählt als Neigung von 45°</translation>
+    </message>
+    <message>
+        <source>Rain zone (older ITU-R P.837-1 table)</source>
+        <translation>Regenzone (alte Tabelle ITU-R P.837-1)</translation>
+    </message>
+    <message>
+        <source>The climatic zone letter of the older table, for its R0.01</source>
+        <translation>Der Buchstabe der Klimazone aus der alten Tabelle, für deren R0.01</translation>
+    </message>
+    <message>
+        <source>ITU-R P.837 map of R0.01</source>
+        <translation>Karte von R0.01 (ITU-R P.837)</translation>
+    </message>
+    <message>
+        <source>The ITU&apos;s map file R001.TXT: R0.01 is read at the site</source>
+        <translation>Die Kartendatei R001.TXT der ITU: R0.01 wird am Standort abgelesen</translation>
+    </message>
+    <message>
+        <source>ITU-R P.839 map of the 0 °C isotherm</source>
+        <translation>Karte der 0-°C-Isotherme (ITU-R P.839)</translation>
+    </message>
+    <message>
+        <source>The ITU&apos;s map file h0.txt: the rain height is read at the site</source>
+        <translation>Die Kartendatei h0.txt der ITU: die Regenhöhe wird am Standort abgelesen</translation>
+    </message>
+    <message>
+        <source>DVB-S2 modulation and code rate</source>
+        <translation>DVB-S2-Modulation und Coderate</translation>
+    </message>
+    <message>
+        <source>Its ideal Es/N0 for quasi-error-free reception (ETSI EN 302 307-1)</source>
+        <translation>Deren ideales Es/N0 für quasi-fehlerfreien Empfang (ETSI EN 302 307-1)</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Zirkular</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Geneigt</translation>
+    </message>
+    <message>
+        <source>%1° from the horizontal</source>
+        <translation>%1° gegen die Horizontale</translation>
+    </message>
+    <message>
+        <source>R0.01 from</source>
+        <translation>R0.01 aus</translation>
+    </message>
+    <message>
+        <source>zone %1 of the older ITU-R P.837-1 table</source>
+        <translation>Zone %1 der alten Tabelle ITU-R P.837-1</translation>
+    </message>
+    <message>
+        <source>the ITU-R P.837 map %1</source>
+        <translation>Karte %1 (ITU-R P.837)</translation>
+    </message>
+    <message>
+        <source>Rain height from</source>
+        <translation>Regenhöhe aus</translation>
+    </message>
+    <message>
+        <source>the ITU-R P.839 map %1</source>
+        <translation>Karte %1 (ITU-R P.839)</translation>
+    </message>
+    <message>
+        <source>Elevation and latitude</source>
+        <translation>Elevation und Breite</translation>
+    </message>
+    <message>
+        <source>Rain availability</source>
+        <translation>Verfügbarkeit bei Regen</translation>
+    </message>
+    <message>
+        <source>still needs: %1</source>
+        <translation>es fehlt noch: %1</translation>
+    </message>
+    <message>
+        <source>none: the satellite is below the horizon</source>
+        <translation>keine: der Satellit steht unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>not worked out: a floating-point fault</source>
+        <translation>nicht berechnet: Gleitkommafehler</translation>
+    </message>
+    <message>
+        <source>Clear-sky margin</source>
+        <translation>Reserve ohne Regen</translation>
+    </message>
+    <message>
+        <source>Rain fade at %1 %</source>
+        <translation>Regendämpfung bei %1 %</translation>
+    </message>
+    <message>
+        <source>C/N drop at %1 %</source>
+        <translation>C/N-Einbruch bei %1 %</translation>
+    </message>
+    <message>
+        <source>Availability with this dish</source>
+        <translation>Verfügbarkeit mit diesem Spiegel</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <translation>über %1</translation>
+    </message>
+    <message>
+        <source>under %1</source>
+        <translation>unter %1</translation>
+    </message>
+    <message>
+        <source>Dish for %1 %</source>
+        <translation>Spiegel für %1 %</translation>
+    </message>
+    <message>
+        <source>none up to %1</source>
+        <translation>keiner bis %1</translation>
     </message>
 </context>
 <context>
@@ -863,6 +1062,37 @@
     <message>
         <source>%1: not this position</source>
         <translation>%1: nicht diese Position</translation>
+    </message>
+    <message>
+        <source>&amp;Rain availability (ITU-R)…</source>
+        <translation>&amp;Verfügbarkeit bei Regen (ITU-R)…</translation>
+    </message>
+</context>
+<context>
+    <name>kestrion::ui::RainAvailabilityDialog</name>
+    <message>
+        <source>Rain availability (ITU-R)</source>
+        <translation>Verfügbarkeit bei Regen (ITU-R)</translation>
+    </message>
+    <message>
+        <source>Link and rain</source>
+        <translation>Strecke und Regen</translation>
+    </message>
+    <message>
+        <source>Availability</source>
+        <translation>Verfügbarkeit</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Auswählen…</translation>
+    </message>
+    <message>
+        <source>Nothing was changed:</source>
+        <translation>Nichts wurde geändert:</translation>
+    </message>
+    <message>
+        <source>not used</source>
+        <translation>nicht verwendet</translation>
     </message>
 </context>
 <context>

@@ -392,6 +392,14 @@
         <source>Cannot print the job sheet on %1</source>
         <translation>No se puede imprimir la hoja de trabajo en %1</translation>
     </message>
+    <message>
+        <source>Rain fade (ITU-R P.618): the basis</source>
+        <translation>Atenuación por lluvia (UIT-R P.618): datos de partida</translation>
+    </message>
+    <message>
+        <source>Rain availability</source>
+        <translation>Disponibilidad con lluvia</translation>
+    </message>
 </context>
 <context>
     <name>PageText</name>
@@ -434,6 +442,197 @@
     <message>
         <source>Face tilt</source>
         <translation>Inclinación</translation>
+    </message>
+</context>
+<context>
+    <name>RainFade</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>The downlink frequency of the carrier</source>
+        <translation>La frecuencia de bajada de la portadora</translation>
+    </message>
+    <message>
+        <source>Tilt from the horizontal</source>
+        <translation>Inclinación respecto a la horizontal</translation>
+    </message>
+    <message>
+        <source>The angle of a linear polarization from the horizontal, as seen at the dish</source>
+        <translation>El ángulo de una polarización lineal respecto a la horizontal, visto desde la antena</translation>
+    </message>
+    <message>
+        <source>Rain rate R0.01</source>
+        <translation>Intensidad de lluvia R0.01</translation>
+    </message>
+    <message>
+        <source>The rain rate exceeded for 0.01 % of an average year at the site</source>
+        <translation>La intensidad de lluvia superada durante el 0,01 % de un año medio en el emplazamiento</translation>
+    </message>
+    <message>
+        <source>Rain height</source>
+        <translation>Altura de lluvia</translation>
+    </message>
+    <message>
+        <source>The top of the rain above sea level: 0.36 km above the 0 °C isotherm</source>
+        <translation>El techo de la lluvia sobre el nivel del mar: 0,36 km por encima de la isoterma de 0 °C</translation>
+    </message>
+    <message>
+        <source>Station height</source>
+        <translation>Altura de la estación</translation>
+    </message>
+    <message>
+        <source>The height of the dish above sea level</source>
+        <translation>La altura de la antena sobre el nivel del mar</translation>
+    </message>
+    <message>
+        <source>Required C/N</source>
+        <translation>C/N necesaria</translation>
+    </message>
+    <message>
+        <source>The C/N the receiver needs for a clean picture</source>
+        <translation>La C/N que necesita el receptor para una imagen limpia</translation>
+    </message>
+    <message>
+        <source>Target availability</source>
+        <translation>Disponibilidad objetivo</translation>
+    </message>
+    <message>
+        <source>The part of an average year the picture should stay</source>
+        <translation>La parte de un año medio en la que la imagen debe mantenerse</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Polarización</translation>
+    </message>
+    <message>
+        <source>Horizontal fades most; circular is counted as a tilt of 45°</source>
+        <translation>La horizontal es la que más se atenúa; la circular cuenta como una inclinación de 45°</translation>
+    </message>
+    <message>
+        <source>Rain zone (older ITU-R P.837-1 table)</source>
+        <translation>Zona de lluvia (tabla antigua UIT-R P.837-1)</translation>
+    </message>
+    <message>
+        <source>The climatic zone letter of the older table, for its R0.01</source>
+        <translation>La letra de zona climática de la tabla antigua, para su R0.01</translation>
+    </message>
+    <message>
+        <source>ITU-R P.837 map of R0.01</source>
+        <translation>Mapa de R0.01 (UIT-R P.837)</translation>
+    </message>
+    <message>
+        <source>The ITU&apos;s map file R001.TXT: R0.01 is read at the site</source>
+        <translation>El archivo de mapa R001.TXT de la UIT: R0.01 se lee en el emplazamiento</translation>
+    </message>
+    <message>
+        <source>ITU-R P.839 map of the 0 °C isotherm</source>
+        <translation>Mapa de la isoterma de 0 °C (UIT-R P.839)</translation>
+    </message>
+    <message>
+        <source>The ITU&apos;s map file h0.txt: the rain height is read at the site</source>
+        <translation>El archivo de mapa h0.txt de la UIT: la altura de lluvia se lee en el emplazamiento</translation>
+    </message>
+    <message>
+        <source>DVB-S2 modulation and code rate</source>
+        <translation>Modulación y tasa de código DVB-S2</translation>
+    </message>
+    <message>
+        <source>Its ideal Es/N0 for quasi-error-free reception (ETSI EN 302 307-1)</source>
+        <translation>Su Es/N0 ideal para una recepción casi sin errores (ETSI EN 302 307-1)</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Circular</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Inclinada</translation>
+    </message>
+    <message>
+        <source>%1° from the horizontal</source>
+        <translation>%1° respecto a la horizontal</translation>
+    </message>
+    <message>
+        <source>R0.01 from</source>
+        <translation>R0.01 según</translation>
+    </message>
+    <message>
+        <source>zone %1 of the older ITU-R P.837-1 table</source>
+        <translation>zona %1 de la tabla antigua UIT-R P.837-1</translation>
+    </message>
+    <message>
+        <source>the ITU-R P.837 map %1</source>
+        <translation>mapa %1 (UIT-R P.837)</translation>
+    </message>
+    <message>
+        <source>Rain height from</source>
+        <translation>Altura de lluvia según</translation>
+    </message>
+    <message>
+        <source>the ITU-R P.839 map %1</source>
+        <translation>mapa %1 (UIT-R P.839)</translation>
+    </message>
+    <message>
+        <source>Elevation and latitude</source>
+        <translation>Elevación y latitud</translation>
+    </message>
+    <message>
+        <source>Rain availability</source>
+        <translation>Disponibilidad con lluvia</translation>
+    </message>
+    <message>
+        <source>still needs: %1</source>
+        <translation>falta: %1</translation>
+    </message>
+    <message>
+        <source>none: the satellite is below the horizon</source>
+        <translation>ninguna: el satélite está bajo el horizonte</translation>
+    </message>
+    <message>
+        <source>not worked out: a floating-point fault</source>
+        <translation>sin calcular: error de coma flotante</translation>
+    </message>
+    <message>
+        <source>Clear-sky margin</source>
+        <translation>Margen sin lluvia</translation>
+    </message>
+    <message>
+        <source>Rain fade at %1 %</source>
+        <translation>Atenuación por lluvia al %1 %</translation>
+    </message>
+    <message>
+        <source>C/N drop at %1 %</source>
+        <translation>Caída de C/N al %1 %</translation>
+    </message>
+    <message>
+        <source>Availability with this dish</source>
+        <translation>Disponibilidad con esta antena</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <translation>más de %1</translation>
+    </message>
+    <message>
+        <source>under %1</source>
+        <translation>menos de %1</translation>
+    </message>
+    <message>
+        <source>Dish for %1 %</source>
+        <translation>Antena para %1 %</translation>
+    </message>
+    <message>
+        <source>none up to %1</source>
+        <translation>ninguna hasta %1</translation>
     </message>
 </context>
 <context>
@@ -863,6 +1062,37 @@
     <message>
         <source>%1: not this position</source>
         <translation>%1: no es esta posición</translation>
+    </message>
+    <message>
+        <source>&amp;Rain availability (ITU-R)…</source>
+        <translation>&amp;Disponibilidad con lluvia (UIT-R)…</translation>
+    </message>
+</context>
+<context>
+    <name>kestrion::ui::RainAvailabilityDialog</name>
+    <message>
+        <source>Rain availability (ITU-R)</source>
+        <translation>Disponibilidad con lluvia (UIT-R)</translation>
+    </message>
+    <message>
+        <source>Link and rain</source>
+        <translation>Enlace y lluvia</translation>
+    </message>
+    <message>
+        <source>Availability</source>
+        <translation>Disponibilidad</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Elegir…</translation>
+    </message>
+    <message>
+        <source>Nothing was changed:</source>
+        <translation>No se ha cambiado nada:</translation>
+    </message>
+    <message>
+        <source>not used</source>
+        <translation>sin usar</translation>
     </message>
 </context>
 <context>

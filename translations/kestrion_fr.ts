@@ -392,6 +392,14 @@
         <source>Cannot print the job sheet on %1</source>
         <translation>Impossible d&apos;imprimer la fiche d&apos;intervention sur %1</translation>
     </message>
+    <message>
+        <source>Rain fade (ITU-R P.618): the basis</source>
+        <translation>Affaiblissement dû à la pluie (UIT-R P.618) : données</translation>
+    </message>
+    <message>
+        <source>Rain availability</source>
+        <translation>Disponibilité sous la pluie</translation>
+    </message>
 </context>
 <context>
     <name>PageText</name>
@@ -434,6 +442,197 @@
     <message>
         <source>Face tilt</source>
         <translation>Inclinaison</translation>
+    </message>
+</context>
+<context>
+    <name>RainFade</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>The downlink frequency of the carrier</source>
+        <translation>La fréquence descendante de la porteuse</translation>
+    </message>
+    <message>
+        <source>Tilt from the horizontal</source>
+        <translation>Inclinaison sur l&apos;horizontale</translation>
+    </message>
+    <message>
+        <source>The angle of a linear polarization from the horizontal, as seen at the dish</source>
+        <translation>L&apos;angle d&apos;une polarisation linéaire par rapport à l&apos;horizontale, vu depuis la parabole</translation>
+    </message>
+    <message>
+        <source>Rain rate R0.01</source>
+        <translation>Intensité de pluie R0.01</translation>
+    </message>
+    <message>
+        <source>The rain rate exceeded for 0.01 % of an average year at the site</source>
+        <translation>L&apos;intensité de pluie dépassée pendant 0,01 % d&apos;une année moyenne sur le site</translation>
+    </message>
+    <message>
+        <source>Rain height</source>
+        <translation>Hauteur de pluie</translation>
+    </message>
+    <message>
+        <source>The top of the rain above sea level: 0.36 km above the 0 °C isotherm</source>
+        <translation>Le sommet de la pluie au-dessus du niveau de la mer : 0,36 km au-dessus de l&apos;isotherme 0 °C</translation>
+    </message>
+    <message>
+        <source>Station height</source>
+        <translation>Altitude de la station</translation>
+    </message>
+    <message>
+        <source>The height of the dish above sea level</source>
+        <translation>L&apos;altitude de la parabole au-dessus du niveau de la mer</translation>
+    </message>
+    <message>
+        <source>Required C/N</source>
+        <translation>C/N requis</translation>
+    </message>
+    <message>
+        <source>The C/N the receiver needs for a clean picture</source>
+        <translation>Le C/N dont le récepteur a besoin pour une image nette</translation>
+    </message>
+    <message>
+        <source>Target availability</source>
+        <translation>Disponibilité visée</translation>
+    </message>
+    <message>
+        <source>The part of an average year the picture should stay</source>
+        <translation>La part d&apos;une année moyenne pendant laquelle l&apos;image doit tenir</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Horizontal fades most; circular is counted as a tilt of 45°</source>
+        <translation>L&apos;horizontale est la plus atténuée ; la circulaire compte comme une inclinaison de 45°</translation>
+    </message>
+    <message>
+        <source>Rain zone (older ITU-R P.837-1 table)</source>
+        <translation>Zone de pluie (ancienne table UIT-R P.837-1)</translation>
+    </message>
+    <message>
+        <source>The climatic zone letter of the older table, for its R0.01</source>
+        <translation>La lettre de zone climatique de l&apos;ancienne table, pour son R0.01</translation>
+    </message>
+    <message>
+        <source>ITU-R P.837 map of R0.01</source>
+        <translation>Carte de R0.01 (UIT-R P.837)</translation>
+    </message>
+    <message>
+        <source>The ITU&apos;s map file R001.TXT: R0.01 is read at the site</source>
+        <translation>Le fichier de carte R001.TXT de l&apos;UIT : R0.01 est lu sur le site</translation>
+    </message>
+    <message>
+        <source>ITU-R P.839 map of the 0 °C isotherm</source>
+        <translation>Carte de l&apos;isotherme 0 °C (UIT-R P.839)</translation>
+    </message>
+    <message>
+        <source>The ITU&apos;s map file h0.txt: the rain height is read at the site</source>
+        <translation>Le fichier de carte h0.txt de l&apos;UIT : la hauteur de pluie est lue sur le site</translation>
+    </message>
+    <message>
+        <source>DVB-S2 modulation and code rate</source>
+        <translation>Modulation et rendement de code DVB-S2</translation>
+    </message>
+    <message>
+        <source>Its ideal Es/N0 for quasi-error-free reception (ETSI EN 302 307-1)</source>
+        <translation>Son Es/N0 idéal pour une réception quasi sans erreur (ETSI EN 302 307-1)</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontale</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Circulaire</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Inclinée</translation>
+    </message>
+    <message>
+        <source>%1° from the horizontal</source>
+        <translation>%1° par rapport à l&apos;horizontale</translation>
+    </message>
+    <message>
+        <source>R0.01 from</source>
+        <translation>R0.01 d&apos;après</translation>
+    </message>
+    <message>
+        <source>zone %1 of the older ITU-R P.837-1 table</source>
+        <translation>zone %1 de l&apos;ancienne table UIT-R P.837-1</translation>
+    </message>
+    <message>
+        <source>the ITU-R P.837 map %1</source>
+        <translation>carte %1 (UIT-R P.837)</translation>
+    </message>
+    <message>
+        <source>Rain height from</source>
+        <translation>Hauteur de pluie d&apos;après</translation>
+    </message>
+    <message>
+        <source>the ITU-R P.839 map %1</source>
+        <translation>carte %1 (UIT-R P.839)</translation>
+    </message>
+    <message>
+        <source>Elevation and latitude</source>
+        <translation>Élévation et latitude</translation>
+    </message>
+    <message>
+        <source>Rain availability</source>
+        <translation>Disponibilité sous la pluie</translation>
+    </message>
+    <message>
+        <source>still needs: %1</source>
+        <translation>il manque : %1</translation>
+    </message>
+    <message>
+        <source>none: the satellite is below the horizon</source>
+        <translation>aucune : le satellite est sous l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>not worked out: a floating-point fault</source>
+        <translation>non calculée : erreur de virgule flottante</translation>
+    </message>
+    <message>
+        <source>Clear-sky margin</source>
+        <translation>Marge par ciel clair</translation>
+    </message>
+    <message>
+        <source>Rain fade at %1 %</source>
+        <translation>Affaiblissement pluie à %1 %</translation>
+    </message>
+    <message>
+        <source>C/N drop at %1 %</source>
+        <translation>Baisse du C/N à %1 %</translation>
+    </message>
+    <message>
+        <source>Availability with this dish</source>
+        <translation>Disponibilité avec cette parabole</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <translation>plus de %1</translation>
+    </message>
+    <message>
+        <source>under %1</source>
+        <translation>moins de %1</translation>
+    </message>
+    <message>
+        <source>Dish for %1 %</source>
+        <translation>Parabole pour %1 %</translation>
+    </message>
+    <message>
+        <source>none up to %1</source>
+        <translation>aucune jusqu&apos;à %1</translation>
     </message>
 </context>
 <context>
@@ -863,6 +1062,37 @@
     <message>
         <source>%1: not this position</source>
         <translation>%1 : pas cette position</translation>
+    </message>
+    <message>
+        <source>&amp;Rain availability (ITU-R)…</source>
+        <translation>&amp;Disponibilité sous la pluie (UIT-R)…</translation>
+    </message>
+</context>
+<context>
+    <name>kestrion::ui::RainAvailabilityDialog</name>
+    <message>
+        <source>Rain availability (ITU-R)</source>
+        <translation>Disponibilité sous la pluie (UIT-R)</translation>
+    </message>
+    <message>
+        <source>Link and rain</source>
+        <translation>Liaison et pluie</translation>
+    </message>
+    <message>
+        <source>Availability</source>
+        <translation>Disponibilité</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Nothing was changed:</source>
+        <translation>Rien n&apos;a été modifié :</translation>
+    </message>
+    <message>
+        <source>not used</source>
+        <translation>non utilisée</translation>
     </message>
 </context>
 <context>

@@ -392,6 +392,14 @@
         <source>Cannot print the job sheet on %1</source>
         <translation>Impossibile stampare la scheda di intervento su %1</translation>
     </message>
+    <message>
+        <source>Rain fade (ITU-R P.618): the basis</source>
+        <translation>Attenuazione da pioggia (ITU-R P.618): dati di partenza</translation>
+    </message>
+    <message>
+        <source>Rain availability</source>
+        <translation>Disponibilità con pioggia</translation>
+    </message>
 </context>
 <context>
     <name>PageText</name>
@@ -434,6 +442,197 @@
     <message>
         <source>Face tilt</source>
         <translation>Inclinazione</translation>
+    </message>
+</context>
+<context>
+    <name>RainFade</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
+    </message>
+    <message>
+        <source>The downlink frequency of the carrier</source>
+        <translation>La frequenza di downlink della portante</translation>
+    </message>
+    <message>
+        <source>Tilt from the horizontal</source>
+        <translation>Inclinazione sull&apos;orizzontale</translation>
+    </message>
+    <message>
+        <source>The angle of a linear polarization from the horizontal, as seen at the dish</source>
+        <translation>L&apos;angolo di una polarizzazione lineare rispetto all&apos;orizzontale, visto dalla parabola</translation>
+    </message>
+    <message>
+        <source>Rain rate R0.01</source>
+        <translation>Intensità di pioggia R0.01</translation>
+    </message>
+    <message>
+        <source>The rain rate exceeded for 0.01 % of an average year at the site</source>
+        <translation>L&apos;intensità di pioggia superata per lo 0,01 % di un anno medio nel sito</translation>
+    </message>
+    <message>
+        <source>Rain height</source>
+        <translation>Altezza della pioggia</translation>
+    </message>
+    <message>
+        <source>The top of the rain above sea level: 0.36 km above the 0 °C isotherm</source>
+        <translation>La sommità della pioggia sul livello del mare: 0,36 km sopra l&apos;isoterma di 0 °C</translation>
+    </message>
+    <message>
+        <source>Station height</source>
+        <translation>Altitudine della stazione</translation>
+    </message>
+    <message>
+        <source>The height of the dish above sea level</source>
+        <translation>L&apos;altitudine della parabola sul livello del mare</translation>
+    </message>
+    <message>
+        <source>Required C/N</source>
+        <translation>C/N richiesto</translation>
+    </message>
+    <message>
+        <source>The C/N the receiver needs for a clean picture</source>
+        <translation>Il C/N di cui il ricevitore ha bisogno per un&apos;immagine pulita</translation>
+    </message>
+    <message>
+        <source>Target availability</source>
+        <translation>Disponibilità obiettivo</translation>
+    </message>
+    <message>
+        <source>The part of an average year the picture should stay</source>
+        <translation>La parte di un anno medio in cui l&apos;immagine deve restare</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Polarizzazione</translation>
+    </message>
+    <message>
+        <source>Horizontal fades most; circular is counted as a tilt of 45°</source>
+        <translation>L&apos;orizzontale è la più attenuata; la circolare conta come un&apos;inclinazione di 45°</translation>
+    </message>
+    <message>
+        <source>Rain zone (older ITU-R P.837-1 table)</source>
+        <translation>Zona di pioggia (vecchia tabella ITU-R P.837-1)</translation>
+    </message>
+    <message>
+        <source>The climatic zone letter of the older table, for its R0.01</source>
+        <translation>La lettera della zona climatica della vecchia tabella, per il suo R0.01</translation>
+    </message>
+    <message>
+        <source>ITU-R P.837 map of R0.01</source>
+        <translation>Mappa di R0.01 (ITU-R P.837)</translation>
+    </message>
+    <message>
+        <source>The ITU&apos;s map file R001.TXT: R0.01 is read at the site</source>
+        <translation>Il file di mappa R001.TXT dell&apos;ITU: R0.01 viene letto nel sito</translation>
+    </message>
+    <message>
+        <source>ITU-R P.839 map of the 0 °C isotherm</source>
+        <translation>Mappa dell&apos;isoterma di 0 °C (ITU-R P.839)</translation>
+    </message>
+    <message>
+        <source>The ITU&apos;s map file h0.txt: the rain height is read at the site</source>
+        <translation>Il file di mappa h0.txt dell&apos;ITU: l&apos;altezza della pioggia viene letta nel sito</translation>
+    </message>
+    <message>
+        <source>DVB-S2 modulation and code rate</source>
+        <translation>Modulazione e code rate DVB-S2</translation>
+    </message>
+    <message>
+        <source>Its ideal Es/N0 for quasi-error-free reception (ETSI EN 302 307-1)</source>
+        <translation>Il suo Es/N0 ideale per una ricezione quasi priva di errori (ETSI EN 302 307-1)</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Orizzontale</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Circolare</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Inclinata</translation>
+    </message>
+    <message>
+        <source>%1° from the horizontal</source>
+        <translation>%1° rispetto all&apos;orizzontale</translation>
+    </message>
+    <message>
+        <source>R0.01 from</source>
+        <translation>R0.01 da</translation>
+    </message>
+    <message>
+        <source>zone %1 of the older ITU-R P.837-1 table</source>
+        <translation>zona %1 della vecchia tabella ITU-R P.837-1</translation>
+    </message>
+    <message>
+        <source>the ITU-R P.837 map %1</source>
+        <translation>mappa %1 (ITU-R P.837)</translation>
+    </message>
+    <message>
+        <source>Rain height from</source>
+        <translation>Altezza della pioggia da</translation>
+    </message>
+    <message>
+        <source>the ITU-R P.839 map %1</source>
+        <translation>mappa %1 (ITU-R P.839)</translation>
+    </message>
+    <message>
+        <source>Elevation and latitude</source>
+        <translation>Elevazione e latitudine</translation>
+    </message>
+    <message>
+        <source>Rain availability</source>
+        <translation>Disponibilità con pioggia</translation>
+    </message>
+    <message>
+        <source>still needs: %1</source>
+        <translation>manca ancora: %1</translation>
+    </message>
+    <message>
+        <source>none: the satellite is below the horizon</source>
+        <translation>nessuna: il satellite è sotto l&apos;orizzonte</translation>
+    </message>
+    <message>
+        <source>not worked out: a floating-point fault</source>
+        <translation>non calcolata: errore in virgola mobile</translation>
+    </message>
+    <message>
+        <source>Clear-sky margin</source>
+        <translation>Margine con cielo sereno</translation>
+    </message>
+    <message>
+        <source>Rain fade at %1 %</source>
+        <translation>Attenuazione pioggia al %1 %</translation>
+    </message>
+    <message>
+        <source>C/N drop at %1 %</source>
+        <translation>Calo del C/N al %1 %</translation>
+    </message>
+    <message>
+        <source>Availability with this dish</source>
+        <translation>Disponibilità con questa parabola</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <translation>oltre %1</translation>
+    </message>
+    <message>
+        <source>under %1</source>
+        <translation>meno di %1</translation>
+    </message>
+    <message>
+        <source>Dish for %1 %</source>
+        <translation>Parabola per %1 %</translation>
+    </message>
+    <message>
+        <source>none up to %1</source>
+        <translation>nessuna fino a %1</translation>
     </message>
 </context>
 <context>
@@ -863,6 +1062,37 @@
     <message>
         <source>%1: not this position</source>
         <translation>%1: non è questa posizione</translation>
+    </message>
+    <message>
+        <source>&amp;Rain availability (ITU-R)…</source>
+        <translation>&amp;Disponibilità con pioggia (ITU-R)…</translation>
+    </message>
+</context>
+<context>
+    <name>kestrion::ui::RainAvailabilityDialog</name>
+    <message>
+        <source>Rain availability (ITU-R)</source>
+        <translation>Disponibilità con pioggia (ITU-R)</translation>
+    </message>
+    <message>
+        <source>Link and rain</source>
+        <translation>Collegamento e pioggia</translation>
+    </message>
+    <message>
+        <source>Availability</source>
+        <translation>Disponibilità</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Scegli…</translation>
+    </message>
+    <message>
+        <source>Nothing was changed:</source>
+        <translation>Non è stato modificato nulla:</translation>
+    </message>
+    <message>
+        <source>not used</source>
+        <translation>non usata</translation>
     </message>
 </context>
 <context>

@@ -392,6 +392,14 @@
         <source>Cannot print the job sheet on %1</source>
         <translation>Nie można wydrukować karty montażu na %1</translation>
     </message>
+    <message>
+        <source>Rain fade (ITU-R P.618): the basis</source>
+        <translation>Tłumienie deszczu (ITU-R P.618): dane wejściowe</translation>
+    </message>
+    <message>
+        <source>Rain availability</source>
+        <translation>Dostępność w deszczu</translation>
+    </message>
 </context>
 <context>
     <name>PageText</name>
@@ -434,6 +442,197 @@
     <message>
         <source>Face tilt</source>
         <translation>Pochylenie</translation>
+    </message>
+</context>
+<context>
+    <name>RainFade</name>
+    <message>
+        <source>Frequency</source>
+        <translation>Częstotliwość</translation>
+    </message>
+    <message>
+        <source>The downlink frequency of the carrier</source>
+        <translation>Częstotliwość nośnej w łączu w dół</translation>
+    </message>
+    <message>
+        <source>Tilt from the horizontal</source>
+        <translation>Nachylenie od poziomu</translation>
+    </message>
+    <message>
+        <source>The angle of a linear polarization from the horizontal, as seen at the dish</source>
+        <translation>Kąt polaryzacji liniowej względem poziomu, widziany od strony czaszy</translation>
+    </message>
+    <message>
+        <source>Rain rate R0.01</source>
+        <translation>Intensywność deszczu R0.01</translation>
+    </message>
+    <message>
+        <source>The rain rate exceeded for 0.01 % of an average year at the site</source>
+        <translation>Intensywność deszczu przekraczana przez 0,01 % przeciętnego roku w miejscu instalacji</translation>
+    </message>
+    <message>
+        <source>Rain height</source>
+        <translation>Wysokość deszczu</translation>
+    </message>
+    <message>
+        <source>The top of the rain above sea level: 0.36 km above the 0 °C isotherm</source>
+        <translation>Górna granica deszczu nad poziomem morza: 0,36 km powyżej izotermy 0 °C</translation>
+    </message>
+    <message>
+        <source>Station height</source>
+        <translation>Wysokość stacji</translation>
+    </message>
+    <message>
+        <source>The height of the dish above sea level</source>
+        <translation>Wysokość czaszy nad poziomem morza</translation>
+    </message>
+    <message>
+        <source>Required C/N</source>
+        <translation>Wymagany C/N</translation>
+    </message>
+    <message>
+        <source>The C/N the receiver needs for a clean picture</source>
+        <translation>C/N, którego odbiornik potrzebuje do czystego obrazu</translation>
+    </message>
+    <message>
+        <source>Target availability</source>
+        <translation>Docelowa dostępność</translation>
+    </message>
+    <message>
+        <source>The part of an average year the picture should stay</source>
+        <translation>Część przeciętnego roku, przez którą obraz ma się utrzymać</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Polaryzacja</translation>
+    </message>
+    <message>
+        <source>Horizontal fades most; circular is counted as a tilt of 45°</source>
+        <translation>Pozioma jest tłumiona najbardziej; kołowa liczy się jako nachylenie 45°</translation>
+    </message>
+    <message>
+        <source>Rain zone (older ITU-R P.837-1 table)</source>
+        <translation>Strefa deszczowa (stara tabela ITU-R P.837-1)</translation>
+    </message>
+    <message>
+        <source>The climatic zone letter of the older table, for its R0.01</source>
+        <translation>Litera strefy klimatycznej ze starej tabeli, dla jej R0.01</translation>
+    </message>
+    <message>
+        <source>ITU-R P.837 map of R0.01</source>
+        <translation>Mapa R0.01 (ITU-R P.837)</translation>
+    </message>
+    <message>
+        <source>The ITU&apos;s map file R001.TXT: R0.01 is read at the site</source>
+        <translation>Plik mapy R001.TXT z ITU: R0.01 odczytywane w miejscu instalacji</translation>
+    </message>
+    <message>
+        <source>ITU-R P.839 map of the 0 °C isotherm</source>
+        <translation>Mapa izotermy 0 °C (ITU-R P.839)</translation>
+    </message>
+    <message>
+        <source>The ITU&apos;s map file h0.txt: the rain height is read at the site</source>
+        <translation>Plik mapy h0.txt z ITU: wysokość deszczu odczytywana w miejscu instalacji</translation>
+    </message>
+    <message>
+        <source>DVB-S2 modulation and code rate</source>
+        <translation>Modulacja i sprawność kodu DVB-S2</translation>
+    </message>
+    <message>
+        <source>Its ideal Es/N0 for quasi-error-free reception (ETSI EN 302 307-1)</source>
+        <translation>Jej idealne Es/N0 dla odbioru praktycznie bez błędów (ETSI EN 302 307-1)</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Pozioma</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Pionowa</translation>
+    </message>
+    <message>
+        <source>Circular</source>
+        <translation>Kołowa</translation>
+    </message>
+    <message>
+        <source>Tilted</source>
+        <translation>Nachylona</translation>
+    </message>
+    <message>
+        <source>%1° from the horizontal</source>
+        <translation>%1° od poziomu</translation>
+    </message>
+    <message>
+        <source>R0.01 from</source>
+        <translation>R0.01 według</translation>
+    </message>
+    <message>
+        <source>zone %1 of the older ITU-R P.837-1 table</source>
+        <translation>strefa %1 ze starej tabeli ITU-R P.837-1</translation>
+    </message>
+    <message>
+        <source>the ITU-R P.837 map %1</source>
+        <translation>mapa %1 (ITU-R P.837)</translation>
+    </message>
+    <message>
+        <source>Rain height from</source>
+        <translation>Wysokość deszczu według</translation>
+    </message>
+    <message>
+        <source>the ITU-R P.839 map %1</source>
+        <translation>mapa %1 (ITU-R P.839)</translation>
+    </message>
+    <message>
+        <source>Elevation and latitude</source>
+        <translation>Elewacja i szerokość</translation>
+    </message>
+    <message>
+        <source>Rain availability</source>
+        <translation>Dostępność w deszczu</translation>
+    </message>
+    <message>
+        <source>still needs: %1</source>
+        <translation>brakuje: %1</translation>
+    </message>
+    <message>
+        <source>none: the satellite is below the horizon</source>
+        <translation>brak: satelita jest poniżej horyzontu</translation>
+    </message>
+    <message>
+        <source>not worked out: a floating-point fault</source>
+        <translation>nie obliczono: błąd zmiennoprzecinkowy</translation>
+    </message>
+    <message>
+        <source>Clear-sky margin</source>
+        <translation>Zapas przy pogodzie</translation>
+    </message>
+    <message>
+        <source>Rain fade at %1 %</source>
+        <translation>Tłumienie deszczu przy %1 %</translation>
+    </message>
+    <message>
+        <source>C/N drop at %1 %</source>
+        <translation>Spadek C/N przy %1 %</translation>
+    </message>
+    <message>
+        <source>Availability with this dish</source>
+        <translation>Dostępność z tą czaszą</translation>
+    </message>
+    <message>
+        <source>over %1</source>
+        <translation>ponad %1</translation>
+    </message>
+    <message>
+        <source>under %1</source>
+        <translation>poniżej %1</translation>
+    </message>
+    <message>
+        <source>Dish for %1 %</source>
+        <translation>Czasza dla %1 %</translation>
+    </message>
+    <message>
+        <source>none up to %1</source>
+        <translation>żadna do %1</translation>
     </message>
 </context>
 <context>
@@ -864,6 +1063,37 @@
     <message>
         <source>%1: not this position</source>
         <translation>%1: nie ta pozycja</translation>
+    </message>
+    <message>
+        <source>&amp;Rain availability (ITU-R)…</source>
+        <translation>&amp;Dostępność w deszczu (ITU-R)…</translation>
+    </message>
+</context>
+<context>
+    <name>kestrion::ui::RainAvailabilityDialog</name>
+    <message>
+        <source>Rain availability (ITU-R)</source>
+        <translation>Dostępność w deszczu (ITU-R)</translation>
+    </message>
+    <message>
+        <source>Link and rain</source>
+        <translation>Łącze i deszcz</translation>
+    </message>
+    <message>
+        <source>Availability</source>
+        <translation>Dostępność</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Wybierz…</translation>
+    </message>
+    <message>
+        <source>Nothing was changed:</source>
+        <translation>Nic nie zmieniono:</translation>
+    </message>
+    <message>
+        <source>not used</source>
+        <translation>nieużywana</translation>
     </message>
 </context>
 <context>

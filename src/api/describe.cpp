@@ -4,10 +4,12 @@
 #include <nlohmann/json.hpp>
 #include <string_view>
 
+#include "calc/rain_fade.h"
 #include "model/controls.h"
 #include "model/layout.h"
 #include "product.h"
 #include "session/event.h"
+#include "session/rain_availability.h"
 
 namespace kestrion::api {
 namespace {
@@ -134,6 +136,52 @@ Json focusOrder() {
   return list;
 }
 
+// The window's rain-availability section: its number boxes and choices, the
+// events each group starts from, and the zone and DVB-S2 tables it offers.
+Json rainFadeSection() {
+  Json inputs = Json::array();
+  for (const RainSectionInput& i : rainSectionInputs()) {
+    const RainFadeRange range = rainFadeRange(i.field);
+    inputs.push_back({{"event", rainFadeField(i.field).name},
+                      {"group", rainSectionGroup(i.field)},
+                      {"caption", i.caption},
+                      {"unit", i.unit},
+                      {"min", range.low},
+                      {"max", range.high},
+                      {"decimals", i.decimals},
+                      {"step", i.step},
+                      {"tooltip", i.tooltip}});
+  }
+  Json choices = Json::array();
+  for (const RainSectionChoice& c : rainSectionChoices()) {
+    choices.push_back({{"event", rainFadeField(c.field).name},
+                       {"group", rainSectionGroup(c.field)},
+                       {"caption", c.caption},
+                       {"tooltip", c.tooltip}});
+  }
+  Json polarizations = Json::array();
+  for (const RainPolarization& p : rainPolarizations()) {
+    polarizations.push_back({{"word", p.word}, {"caption", p.caption}});
+  }
+  Json zones = Json::array();
+  for (const char zone : calc::rainZones()) {
+    zones.push_back({{"zone", std::string(1, zone)}, {"rainRate", *calc::zoneRainRate(zone)}});
+  }
+  Json modcods = Json::array();
+  for (std::size_t i = 0; i < calc::modcodCount(); ++i) {
+    modcods.push_back(
+        {{"name", calc::modcodName(i)}, {"esN0", *calc::modcodEsN0(calc::modcodName(i))}});
+  }
+  return {{"translationContext", "RainFade"},
+          {"inputs", inputs},
+          {"choices", choices},
+          {"polarizations", polarizations},
+          {"start", rainSectionStart()},
+          {"percents", kSectionPercents},
+          {"zones", zones},
+          {"modcods", modcods}};
+}
+
 }  // namespace
 
 std::string describeControls() {
@@ -169,6 +217,7 @@ std::string describeControls() {
     typed[std::string(entry.name)] = std::string(name(entry.input));
   }
   d["typedEntries"] = typed;
+  d["rainFade"] = rainFadeSection();
   return d.dump();
 }
 

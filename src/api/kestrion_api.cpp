@@ -74,7 +74,8 @@ const char* reported(kestrion_engine* engine, const char* siteName,
                                     s.date(),
                                     s.offsetTenths(),
                                     s.calculator().satelliteName(),
-                                    std::string(textOf(siteName))};
+                                    std::string(textOf(siteName)),
+                                    s.rainFade() ? &*s.rainFade() : nullptr};
   const kestrion::Report report(state, [engine](const char* context, std::string_view source) {
     return engine->translate(context, source);
   });

@@ -7,13 +7,13 @@
 #ifndef KESTRION_API_H
 #define KESTRION_API_H
 
-#include <stddef.h>
+#include <stddef.h> /* NOLINT(modernize-deprecated-headers): a C header */
 
 #ifdef __cplusplus
 extern "C" {
 #endif
 
-typedef struct kestrion_engine kestrion_engine;
+typedef struct kestrion_engine kestrion_engine; /* NOLINT(modernize-use-using): C */
 
 /* kestrion-cli's exit statuses: what a call ended with. */
 enum {
@@ -52,7 +52,9 @@ const char* kestrion_complete(kestrion_engine* engine, const char* prefix);
 /* The controls, from the model's own tables, as one JSON object: pages,
  * inputs (captions, units, ranges, scale, start), the 37 value names with
  * their captions, rain options, pointers and each page's controls with their
- * places in twips, looks and tooltips. */
+ * places in twips, looks and tooltips; and the rain availability section's
+ * ("rainFade"): its number boxes and choices with the events they send, the
+ * events each group starts from, the zones and the DVB-S2 table. */
 const char* kestrion_describe(kestrion_engine* engine);
 
 /* The user's language: a catalogue of records separated by U+001E, each
@@ -62,7 +64,9 @@ int kestrion_set_translations(kestrion_engine* engine, const char* catalogue);
 
 /* What Copy and the job sheet report, in the user's language, as one JSON
  * object: each page's rows and copied text, the pointing aids in words, the
- * sheet's sections and lines. siteName may be null or "". */
+ * sheet's sections and lines; once an event has set up the rain fade, its
+ * availability as the window's section shows it ("rainFade": basis and
+ * results) and two more sheet sections. siteName may be null or "". */
 const char* kestrion_report(kestrion_engine* engine, const char* siteName);
 
 /* The pointing aids in words, as the alignment page shows them beside its

@@ -19,7 +19,8 @@ Json sheet(const Report& report) {
   const Report::SheetTexts texts = report.sheetTexts();
   Json sections = Json::array();
   for (const ReportSection& section : report.sheetSections()) {
-    sections.push_back({{"heading", section.heading},
+    sections.push_back({{"id", section.id},
+                        {"heading", section.heading},
                         {"captionShare", section.captionShare},
                         {"rows", rows(section.rows)}});
   }
@@ -50,6 +51,12 @@ std::string reportJson(const Report& report, const ReportState& state) {
   Json j = aids(report, state);
   j["pages"] = pages;
   j["sheet"] = sheet(report);
+  if (state.rainFade != nullptr) {
+    // The window's rain-availability section: the results it shows beside
+    // its inputs, and the basis as the job sheet gives it.
+    j["rainFade"] = {{"basis", rows(report.rainFadeBasis())},
+                     {"results", rows(report.rainFadeResults())}};
+  }
   return j.dump();
 }
 

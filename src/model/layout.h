@@ -116,6 +116,7 @@ inline constexpr int kTabRowHeight = 405;
 inline constexpr TwipsRect kClientArea{0, 0, 9660, 6855};
 
 inline constexpr int kAlignmentPage = 4;
+inline constexpr int kCarrierToNoisePage = 5;
 
 // What the About window says above the maker's address.
 inline constexpr std::string_view kAboutNotice =

@@ -35,11 +35,7 @@ constexpr std::array<RainFadeFieldSpec, kRainFadeFieldCount> kFields{{
     {F::targetAvailability, "target", "PERCENT", "95 to 99.999 % of the year"},
 }};
 
-struct Range {
-  double low;
-  double high;
-  bool lowExcluded = false;
-};
+using Range = RainFadeRange;
 
 Range rangeOf(RainFadeField field) {
   switch (field) {
@@ -178,6 +174,7 @@ void setNumber(RainFadeInputs& in, RainFadeField field, double value) {
       break;
     case F::tilt:
       in.tilt = value;
+      in.polarization.clear();
       break;
     case F::requiredCarrierToNoise:
       in.requiredCarrierToNoise = value;
@@ -206,6 +203,10 @@ const RainFadeFieldSpec& rainFadeField(RainFadeField field) {
 std::string rainFadeAllowed(RainFadeField field) {
   std::string allowed(rainFadeField(field).allowed);
   return field == F::rainZone ? allowed + calc::rainZones() : allowed;
+}
+
+RainFadeRange rainFadeRange(RainFadeField field) {
+  return rangeOf(field);
 }
 
 std::optional<RainFadeField> rainFadeFieldNamed(std::string_view name) {
@@ -241,6 +242,7 @@ std::optional<std::string> setRainFadeInput(RainFadeInputs& inputs, RainFadeFiel
   if (field == F::tilt) {
     if (const auto tilt = tiltWord(text)) {
       inputs.tilt = *tilt;
+      inputs.polarization = text;
       return std::nullopt;
     }
   }
@@ -256,6 +258,16 @@ std::optional<std::string> setRainFadeInput(RainFadeInputs& inputs, RainFadeFiel
     return refuse(std::move(*problem));
   }
   setNumber(inputs, field, std::get<double>(value));
+  return std::nullopt;
+}
+
+std::optional<std::string> setRainFadeInput(std::optional<RainFadeInputs>& inputs,
+                                            RainFadeField field, std::string_view text) {
+  RainFadeInputs changed = inputs.value_or(RainFadeInputs{});
+  if (auto problem = setRainFadeInput(changed, field, text)) {
+    return problem;
+  }
+  inputs = std::move(changed);
   return std::nullopt;
 }
 

@@ -46,6 +46,14 @@ std::optional<RainFadeField> rainFadeFieldNamed(std::string_view name);
 // What a refusal says is allowed for the field.
 std::string rainFadeAllowed(RainFadeField field);
 
+// The values a number field takes (not the percent list, zone or maps).
+struct RainFadeRange {
+  double low;
+  double high;
+  bool lowExcluded = false;
+};
+RainFadeRange rainFadeRange(RainFadeField field);
+
 // Where R0.01 comes from: the latest of a typed rate, a zone and a map.
 struct RainRateSource {
   std::optional<double> typed;
@@ -68,6 +76,8 @@ struct RainFadeInputs {
   RainHeightSource rainHeight;
   double stationHeight = 0;  // km
   double tilt = 0;           // degrees from the horizontal
+  // The word the tilt came from, if any; the rain fade starts horizontal.
+  std::string polarization = "horizontal";
   std::vector<double> percents{1, 0.1, 0.01, 0.001};
   std::optional<double> requiredCarrierToNoise;  // dB
   std::string modcod;                            // the DVB-S2 name it came from, if any
@@ -89,5 +99,8 @@ std::optional<RainFadeEvent> rainFadeEvent(std::string_view event);
 // list before; a map text is the path of the file to read.
 std::optional<std::string> setRainFadeInput(RainFadeInputs& inputs, RainFadeField field,
                                             std::string_view text);
+// The same on a rain fade that starts with this input when it has none yet.
+std::optional<std::string> setRainFadeInput(std::optional<RainFadeInputs>& inputs,
+                                            RainFadeField field, std::string_view text);
 
 }  // namespace kestrion

@@ -5,7 +5,7 @@
 
 #include "calc/checked.h"
 #include "calc/rain_fade.h"
-#include "model/numtext.h"
+#include "session/rain_availability.h"
 
 namespace kestrion {
 namespace {
@@ -38,38 +38,18 @@ Json figures(const calc::RainFade& fade, const std::vector<double>& percents,
   return j;
 }
 
-// The alignment page's site: its texts, read as the rain options read them.
-struct Site {
-  double elevation;
-  double latitude;
-  double longitude;
-};
-
-Site siteOf(const Window& w) {
-  return {leadingNumber(w.text(Value::elevation)), leadingNumber(w.text(Value::latitude)),
-          leadingNumber(w.text(Value::longitude))};
-}
-
-std::optional<double> rainRateAt(const RainRateSource& s, const Site& site) {
-  return s.map ? calc::mapValue(*s.map, site.latitude, site.longitude) : s.typed;
-}
-
-std::optional<double> rainHeightAt(const RainHeightSource& s, const Site& site) {
-  if (s.map) {
-    return calc::rainHeightOfIsotherm(calc::mapValue(*s.map, site.latitude, site.longitude));
-  }
-  return s.typed;
-}
-
 Json optionalNumber(std::optional<double> value) {
   return value ? Json(*value) : Json(nullptr);
 }
 
 // The inputs as set, with where the rain rate and height came from.
-Json inputsJson(const RainFadeInputs& in, const Site& site) {
+Json inputsJson(const RainFadeInputs& in, const RainSite& site) {
   Json j;
   j["frequency"] = optionalNumber(in.frequency);
   j["tilt"] = in.tilt;
+  if (!in.polarization.empty()) {
+    j["polarization"] = in.polarization;
+  }
   j["elevation"] = site.elevation;
   j["latitude"] = site.latitude;
   j["rainRate"] = optionalNumber(rainRateAt(in.rainRate, site));
@@ -129,7 +109,7 @@ std::string rainFadeJson(const RainFadeInputs& in) {
 }
 
 std::string rainFadeStateJson(const RainFadeInputs& in, const Window& w) {
-  const Site site = siteOf(w);
+  const RainSite site = rainSiteOf(w);
   Json j = inputsJson(in, site);
   Json missing = Json::array();
   for (const char* name : {"frequency", "rainRate", "rainHeight"}) {

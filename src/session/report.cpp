@@ -16,8 +16,8 @@
 namespace kestrion {
 namespace {
 
-// The page of the C/N budget, which also reports its rain option.
-constexpr int kCarrierToNoisePage = 5;
+// The page of the C/N budget also reports its rain option.
+using layout::kCarrierToNoisePage;
 constexpr const char* kPageText = "PageText";
 constexpr const char* kSheet = "JobSheet";
 // The window's own texts, which the sheet and the copied lines share.
@@ -53,6 +53,28 @@ std::vector<Value> shownValues(int page) {
 }
 
 }  // namespace
+
+std::string fixedText(double v, int decimals) {
+  std::array<char, 64> buffer{};
+  const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), v,
+                                 std::chars_format::fixed, decimals);
+  std::string text(buffer.data(), end.ptr);
+  if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string::npos) {
+    text.erase(0, 1);
+  }
+  return text;
+}
+
+std::string shortText(double v, int decimals) {
+  std::string text = fixedText(v, decimals);
+  if (text.find('.') != std::string::npos) {
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.ends_with('.')) {
+      text.pop_back();
+    }
+  }
+  return text;
+}
 
 std::string untranslated(const char* /*context*/, std::string_view source) {
   return std::string(source);
@@ -230,6 +252,9 @@ std::vector<Quantity> Report::quantities(int page) const {
     }
   } else if (page == kCarrierToNoisePage) {
     rows.push_back(rainOption());
+    for (const auto& rain : {rainFadeBasis(), rainFadeResults()}) {
+      rows.insert(rows.end(), rain.begin(), rain.end());
+    }
   }
   return rows;
 }
@@ -321,15 +346,24 @@ std::vector<ReportSection> Report::sheetSections() const {
   for (const Value v : {Value::distance, Value::rainElevation, Value::carrierToNoise}) {
     budget.push_back(quantity(v));
   }
-  return {
+  std::vector<ReportSection> sections{
       {inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Site and satellite")), std::move(site),
-       0.45},
-      {inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Pointing")), std::move(pointing), 0.45},
+       0.45, "site"},
+      {inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Pointing")), std::move(pointing), 0.45,
+       "pointing"},
       {inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Link budget (C/N)")), std::move(budget),
-       0.55},
+       0.55, "budget"},
       {inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "System noise figure chain")),
-       quantities(0), 0.55},
+       quantities(0), 0.55, "noiseChain"},
   };
+  if (state_.rainFade != nullptr) {
+    sections.push_back(
+        {inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Rain fade (ITU-R P.618): the basis")),
+         rainFadeBasis(), 0.45, "rainFadeBasis"});
+    sections.push_back({inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Rain availability")),
+                        rainFadeResults(), 0.45, "rainFadeResults"});
+  }
+  return sections;
 }
 
 Report::SheetTexts Report::sheetTexts() const {

@@ -12,6 +12,7 @@
 #include "engine/angle_text.h"
 #include "engine/pointing.h"
 #include "model/window.h"
+#include "session/rain_fade_inputs.h"
 
 namespace kestrion {
 
@@ -25,6 +26,11 @@ CompassLetters compassLettersIn(const Translate& translate);
 
 // "%1° W" with %1 replaced: the placeholders translators move about.
 std::string withArguments(std::string_view pattern, std::initializer_list<std::string_view> args);
+
+// v with this many decimals, rounded to nearest as a printed figure is; never
+// "-0". shortText drops the trailing zeros: "12", "3.36".
+std::string fixedText(double v, int decimals);
+std::string shortText(double v, int decimals);
 
 struct Quantity {
   std::string caption;  // without the unit the window's caption ends with
@@ -43,12 +49,16 @@ struct ReportState {
   int offsetTenths = 0;
   std::string satelliteName;  // when the satellite was typed or saved by name
   std::string siteName;       // the saved site last chosen or saved, if any
+  // The ITU-R rain fade's inputs once the user or an event has set it up;
+  // until then nothing reports it.
+  const RainFadeInputs* rainFade = nullptr;
 };
 
 struct ReportSection {
   std::string heading;
   std::vector<Quantity> rows;
   double captionShare;  // of the column's width, for the caption
+  std::string id;       // what it shows, for a view that picks sections: "pointing"
 };
 
 class Report {
@@ -59,7 +69,8 @@ class Report {
   // One of the model's texts, with its caption.
   [[nodiscard]] Quantity quantity(Value id) const;
   // The page's inputs, then its results, then what else it reports: the
-  // alignment page its pointing aids, the C/N page its rain option.
+  // alignment page its pointing aids, the C/N page its rain option and,
+  // once set up, the rain availability.
   [[nodiscard]] std::vector<Quantity> quantities(int page) const;
   // What a change on the page works out: its results (on the converter page
   // both boxes, each worked out from the other), and on the alignment page
@@ -70,6 +81,10 @@ class Report {
   [[nodiscard]] std::vector<Quantity> siteAids() const;
   [[nodiscard]] std::vector<Quantity> pointingAids() const;
   [[nodiscard]] Quantity rainOption() const;
+  // The ITU-R rain availability once set up, else nothing: what it is
+  // worked out for, then what it comes to.
+  [[nodiscard]] std::vector<Quantity> rainFadeBasis() const;
+  [[nodiscard]] std::vector<Quantity> rainFadeResults() const;
 
   // The declination ("3.78° E") and the face tilt ("20.75° leans back").
   [[nodiscard]] std::string declination() const;
@@ -85,7 +100,8 @@ class Report {
   // one after another, then the alignment page's warnings.
   [[nodiscard]] std::string spokenResults(int page) const;
 
-  // The job sheet's words: its tables, in two columns of two, and its lines.
+  // The job sheet's words: its tables, in two columns of two, then the rain
+  // availability's two once set up; and its lines.
   [[nodiscard]] std::vector<ReportSection> sheetSections() const;
   struct SheetTexts {
     std::string title;

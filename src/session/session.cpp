@@ -19,15 +19,26 @@ RunResult Session::load() {
   return {};
 }
 
+std::optional<RunResult> runRainFadeEvent(std::optional<RainFadeInputs>& rainFade,
+                                          std::string_view eventText) {
+  const auto rain = rainFadeEvent(eventText);
+  if (!rain) {
+    return std::nullopt;
+  }
+  if (auto problem = setRainFadeInput(rainFade, rain->field, rain->text)) {
+    return RunResult{RunStatus::refused, "event \"" + std::string(eventText) +
+                                             "\": " + std::string(rainFadeField(rain->field).name) +
+                                             " " + *problem};
+  }
+  return RunResult{};
+}
+
 RunResult Session::run(std::string_view eventText) {
-  if (const auto rain = rainFadeEvent(eventText)) {
-    if (auto problem = setRainFade(rain->field, rain->text)) {
-      return {RunStatus::refused, "event \"" + std::string(eventText) +
-                                      "\": " + std::string(rainFadeField(rain->field).name) + " " +
-                                      *problem};
+  if (auto rain = runRainFadeEvent(rainFade_, eventText)) {
+    if (rain->status == RunStatus::ran) {
+      lastEvent_ = eventText;
     }
-    lastEvent_ = eventText;
-    return {};
+    return std::move(*rain);
   }
   RunResult result = runEvent(calculator_, eventText,
                               [this](std::string_view name) { return satellites_.find(name); });
@@ -38,12 +49,7 @@ RunResult Session::run(std::string_view eventText) {
 }
 
 std::optional<std::string> Session::setRainFade(RainFadeField field, std::string_view text) {
-  RainFadeInputs inputs = rainFade_.value_or(RainFadeInputs{});
-  if (auto problem = setRainFadeInput(inputs, field, text)) {
-    return problem;
-  }
-  rainFade_ = std::move(inputs);
-  return std::nullopt;
+  return setRainFadeInput(rainFade_, field, text);
 }
 
 Pointing Session::pointing() const {

@@ -56,6 +56,12 @@ class Session {
   std::optional<RainFadeInputs> rainFade_;
 };
 
+// Runs an event that sets a rain fade input ("frequency:=12") on a rain fade
+// started then if need be, as Session::run does; nothing when the text is no
+// such event.
+std::optional<RunResult> runRainFadeEvent(std::optional<RainFadeInputs>& rainFade,
+                                          std::string_view eventText);
+
 // Today's date on the local calendar: the pointing aids' default.
 calc::CalendarDate today();
 

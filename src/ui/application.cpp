@@ -34,7 +34,9 @@ int run(QApplication& app, const std::function<void(MainWindow&)>& attach,
   parser.addOption(version);
   const QCommandLineOption screenshot(
       QStringLiteral("screenshot"),
-      QStringLiteral("Write an image of each page into <dir> and exit."), QStringLiteral("dir"));
+      QStringLiteral("Write an image of each page into <dir>, and of the rain availability once "
+                     "EVENTs set it up, and exit."),
+      QStringLiteral("dir"));
   parser.addOption(screenshot);
   const QCommandLineOption date(
       QStringLiteral("date"),

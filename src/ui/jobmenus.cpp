@@ -55,9 +55,9 @@ JobMenus::JobMenus(MainWindow& window, QMenuBar& bar)
   QAction* quit = file->addAction(tr("&Quit"), &window_, &MainWindow::quit);
   quit->setShortcut(QKeySequence::Quit);
 
-  QMenu* edit = bar.addMenu(tr("&Edit"));
-  edit->setObjectName(QStringLiteral("editMenu"));
-  add(edit, tr("&Copy"), "copy", QKeySequence::Copy, &JobMenus::copyPage);
+  edit_ = bar.addMenu(tr("&Edit"));
+  edit_->setObjectName(QStringLiteral("editMenu"));
+  add(edit_, tr("&Copy"), "copy", QKeySequence::Copy, &JobMenus::copyPage);
 
   sites_->setObjectName(QStringLiteral("sitesMenu"));
   bar.addMenu(sites_);

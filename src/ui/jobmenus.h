@@ -23,6 +23,8 @@ class JobMenus : public QObject {
 
   // The store the Sites menu uses; the tests point it at a file of their own.
   SiteStore& store() { return store_; }
+  // The Edit menu, for the window's own entries below Copy.
+  [[nodiscard]] QMenu* editMenu() const { return edit_; }
 
   void copyPage();
   void saveSite();
@@ -47,6 +49,7 @@ class JobMenus : public QObject {
   MainWindow& window_;
   SiteStore store_;
   QMenu* sites_;
+  QMenu* edit_ = nullptr;
 };
 
 }  // namespace kestrion::ui

@@ -26,6 +26,9 @@ constexpr int kBody = 9;
 constexpr int kHeading = 11;
 constexpr int kTitle = 20;
 
+// The first page's tables; the rain availability's follow on the second.
+constexpr std::size_t kFirstPageSections = 4;
+
 // The part of the alignment page with its pictures, in twips.
 constexpr TwipsRect kPictures{900, 3330, 7050, 2310};
 
@@ -104,29 +107,10 @@ void drawPictures(QPainter& p, const QRectF& box, const JobState& state,
   p.restore();
 }
 
-}  // namespace
-
-QPageSize JobSheet::paperFor(const QLocale& locale) {
-  // Where Letter is the usual paper; everywhere else A4.
-  static constexpr std::array kLetter{QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,
-                                      QLocale::Philippines,  QLocale::Chile,     QLocale::Colombia,
-                                      QLocale::Venezuela,    QLocale::PuertoRico};
-  const bool letter =
-      std::find(kLetter.begin(), kLetter.end(), locale.territory()) != kLetter.end();
-  return {letter ? QPageSize::Letter : QPageSize::A4};
-}
-
-void JobSheet::paint(QPainter& p, const QRectF& paper, const QSizeF& paperPoints) const {
-  p.save();
-  p.translate(paper.topLeft());
-  p.scale(paper.width() / paperPoints.width(), paper.height() / paperPoints.height());
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::black);
-  const double width = paperPoints.width() - 2 * kMargin;
+// The title, date and site, with a rule under them; returns where the page
+// goes on.
+double drawHeading(QPainter& p, const Report::SheetTexts& texts, double width) {
   double y = kMargin;
-
-  const Report report = reportOf(state_);
-  const Report::SheetTexts texts = report.sheetTexts();
   p.setFont(sheetFont(kTitle, true));
   p.drawText(QRectF(kMargin, y, width, 26), Qt::AlignLeft | Qt::AlignVCenter,
              toQString(texts.title));
@@ -139,7 +123,50 @@ void JobSheet::paint(QPainter& p, const QRectF& paper, const QSizeF& paperPoints
   y += 20;
   p.setPen(QPen(Qt::black, 1));
   p.drawLine(QPointF(kMargin, y), QPointF(kMargin + width, y));
-  y += 10;
+  return y + 10;
+}
+
+void drawFooter(QPainter& p, const Report::SheetTexts& texts, double width, double height) {
+  p.setPen(Qt::gray);
+  p.setFont(sheetFont(8));
+  p.drawText(QRectF(kMargin, height - kMargin, width, 12), Qt::AlignLeft | Qt::AlignVCenter,
+             toQString(texts.footer));
+}
+
+}  // namespace
+
+QPageSize JobSheet::paperFor(const QLocale& locale) {
+  // Where Letter is the usual paper; everywhere else A4.
+  static constexpr std::array kLetter{QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,
+                                      QLocale::Philippines,  QLocale::Chile,     QLocale::Colombia,
+                                      QLocale::Venezuela,    QLocale::PuertoRico};
+  const bool letter =
+      std::find(kLetter.begin(), kLetter.end(), locale.territory()) != kLetter.end();
+  return {letter ? QPageSize::Letter : QPageSize::A4};
+}
+
+int JobSheet::pageCount() const {
+  return state_.rainFade != nullptr ? 2 : 1;
+}
+
+void JobSheet::paint(QPainter& p, const QRectF& paper, const QSizeF& paperPoints, int page) const {
+  p.save();
+  p.translate(paper.topLeft());
+  p.scale(paper.width() / paperPoints.width(), paper.height() / paperPoints.height());
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::black);
+  const Report report = reportOf(state_);
+  if (page == 0) {
+    paintFirst(p, report, paperPoints.width() - 2 * kMargin, paperPoints.height());
+  } else {
+    paintRain(p, report, paperPoints.width() - 2 * kMargin, paperPoints.height());
+  }
+  p.restore();
+}
+
+void JobSheet::paintFirst(QPainter& p, const Report& report, double width, double height) const {
+  const Report::SheetTexts texts = report.sheetTexts();
+  double y = drawHeading(p, texts, width);
 
   // Two columns: the site and the pointing, then the budget and the chain.
   const double column = (width - kGap) / 2;
@@ -173,7 +200,7 @@ void JobSheet::paint(QPainter& p, const QRectF& paper, const QSizeF& paperPoints
   p.drawText(QRectF(kMargin, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter,
              toQString(texts.notes));
   p.setPen(QPen(Qt::gray, 0.5));
-  const double notesEnd = paperPoints.height() - kMargin - 40;
+  const double notesEnd = height - kMargin - 40;
   const int lines = static_cast<int>((notesEnd - y - 40) / 24) + 1;
   for (int i = 0; i < lines; ++i) {
     const double at = y + 40 + i * 24;
@@ -183,11 +210,19 @@ void JobSheet::paint(QPainter& p, const QRectF& paper, const QSizeF& paperPoints
   p.setFont(sheetFont(kBody));
   p.drawText(QRectF(kMargin, notesEnd + 8, width, 14), Qt::AlignLeft | Qt::AlignVCenter,
              toQString(texts.signatures));
-  p.setPen(Qt::gray);
-  p.setFont(sheetFont(8));
-  p.drawText(QRectF(kMargin, paperPoints.height() - kMargin, width, 12),
-             Qt::AlignLeft | Qt::AlignVCenter, toQString(texts.footer));
-  p.restore();
+  drawFooter(p, texts, width, height);
+}
+
+// The same heading and footer, then the rain availability's two tables one
+// under the other across the page.
+void JobSheet::paintRain(QPainter& p, const Report& report, double width, double height) {
+  const Report::SheetTexts texts = report.sheetTexts();
+  double y = drawHeading(p, texts, width);
+  const std::vector<ReportSection> sections = report.sheetSections();
+  for (std::size_t i = kFirstPageSections; i < sections.size(); ++i) {
+    y += drawTable(p, {kMargin, y}, width, sections[i]) + 10;
+  }
+  drawFooter(p, texts, width, height);
 }
 
 bool JobSheet::writePdf(const QString& path, const QPageSize& paper, QString* error) const {
@@ -206,7 +241,13 @@ bool JobSheet::writePdf(const QString& path, const QPageSize& paper, QString* er
     *error = tr("Cannot draw the job sheet for %1").arg(path);
     return false;
   }
-  paint(painter, QRectF(0, 0, writer.width(), writer.height()), paper.size(QPageSize::Point));
+  for (int page = 0; page < pageCount(); ++page) {
+    if (page > 0) {
+      writer.newPage();
+    }
+    paint(painter, QRectF(0, 0, writer.width(), writer.height()), paper.size(QPageSize::Point),
+          page);
+  }
   painter.end();
   QString reason;
   if (!writeWhole(path, pdf, &reason)) {
@@ -223,8 +264,13 @@ bool JobSheet::print(QPrinter& printer, QString* error) const {
     *error = tr("Cannot print the job sheet on %1").arg(printer.printerName());
     return false;
   }
-  paint(painter, printer.paperRect(QPrinter::DevicePixel),
-        printer.pageLayout().fullRect(QPageLayout::Point).size());
+  for (int page = 0; page < pageCount(); ++page) {
+    if (page > 0) {
+      printer.newPage();
+    }
+    paint(painter, printer.paperRect(QPrinter::DevicePixel),
+          printer.pageLayout().fullRect(QPageLayout::Point).size(), page);
+  }
   return painter.end();
 }
 

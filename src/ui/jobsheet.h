@@ -1,6 +1,7 @@
 // The job sheet: one page with the site, the pointing, the alignment
-// pictures and the link budget, for the customer or the next visit. Drawn
-// in points onto any paint device, so the printer and the PDF get vectors.
+// pictures and the link budget, for the customer or the next visit, and a
+// second with the rain availability once set up. Drawn in points onto any
+// paint device, so the printer and the PDF get vectors.
 #pragma once
 
 #include <QCoreApplication>
@@ -24,9 +25,13 @@ class JobSheet {
   // A4, or Letter where Letter is the usual paper.
   static QPageSize paperFor(const QLocale& locale);
 
-  // Draws the sheet onto the painter's device: `paper` is the whole sheet in
+  // One page, or two once the rain availability is set up: it has the
+  // second to itself, so the first stays as it was.
+  [[nodiscard]] int pageCount() const;
+
+  // Draws one page onto the painter's device: `paper` is the whole sheet in
   // device units, `paperPoints` its size in points.
-  void paint(QPainter& painter, const QRectF& paper, const QSizeF& paperPoints) const;
+  void paint(QPainter& painter, const QRectF& paper, const QSizeF& paperPoints, int page = 0) const;
 
   // Writes the PDF as writeWhole does ("-" is standard output; a file is
   // replaced whole, a device or a FIFO written in place); on failure `error`
@@ -35,6 +40,9 @@ class JobSheet {
   bool print(QPrinter& printer, QString* error) const;
 
  private:
+  void paintFirst(QPainter& p, const Report& report, double width, double height) const;
+  static void paintRain(QPainter& p, const Report& report, double width, double height);
+
   const JobState& state_;
 };
 

@@ -10,6 +10,7 @@
 #include "jobsheet.h"
 #include "qtext.h"
 #include "session/event.h"
+#include "session/session.h"
 
 namespace kestrion::ui {
 namespace {
@@ -20,6 +21,16 @@ int refuse(const QString& message) {
 }
 
 }  // namespace
+
+std::optional<std::string> runWindowEvent(const EventRunner& runner, Calculator& calculator,
+                                          std::optional<RainFadeInputs>& rainFade,
+                                          std::string_view text, const SatelliteLookup& lookup) {
+  if (auto rain = runRainFadeEvent(rainFade, text)) {
+    return rain->status == RunStatus::ran ? std::nullopt
+                                          : std::optional<std::string>(std::move(rain->message));
+  }
+  return runner(calculator, text, lookup);
+}
 
 int writeJobSheetHeadless(const JobSheetRequest& request, const EventRunner& runner) {
   const auto offsetTenths = parseOffsetTenths(request.offsetAngle.toStdString());
@@ -44,8 +55,11 @@ int writeJobSheetHeadless(const JobSheetRequest& request, const EventRunner& run
   const SatelliteLookup lookup = [&satellites](std::string_view name) {
     return satellites.find(name);
   };
+  // The rain fade's events set up its page, as in kestrion-cli's state.
+  std::optional<RainFadeInputs> rainFade;
   for (const QString& event : request.events) {
-    if (const auto error = runner(calculator, event.toStdString(), lookup)) {
+    if (const auto error =
+            runWindowEvent(runner, calculator, rainFade, event.toStdString(), lookup)) {
       return refuse(QString::fromStdString(*error));
     }
   }
@@ -54,7 +68,8 @@ int writeJobSheetHeadless(const JobSheetRequest& request, const EventRunner& run
                        request.date,
                        *offsetTenths,
                        calculator.satelliteName(),
-                       request.siteName.toStdString()};
+                       request.siteName.toStdString(),
+                       rainFade ? &*rainFade : nullptr};
   QString error;
   if (!JobSheet(state).writePdf(request.path, JobSheet::paperFor(QLocale::system()), &error)) {
     return refuse(error);

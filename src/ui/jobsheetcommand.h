@@ -12,6 +12,7 @@
 #include "calc/magnetic.h"
 #include "engine/angle_text.h"
 #include "engine/calculator.h"
+#include "session/rain_fade_inputs.h"
 
 namespace kestrion::ui {
 
@@ -20,6 +21,12 @@ namespace kestrion::ui {
 // so that both take the same events.
 using EventRunner = std::function<std::optional<std::string>(Calculator&, std::string_view text,
                                                              const SatelliteLookup& lookup)>;
+
+// Runs one EVENT as kestrion-cli does: a rain fade input ("frequency:=12")
+// on the rain fade, started then if need be; any other through the runner.
+std::optional<std::string> runWindowEvent(const EventRunner& runner, Calculator& calculator,
+                                          std::optional<RainFadeInputs>& rainFade,
+                                          std::string_view text, const SatelliteLookup& lookup);
 
 struct JobSheetRequest {
   QString path;

@@ -16,6 +16,7 @@ using layout::FocusStop;
 using layout::FontSize;
 using layout::kAidCount;
 using layout::kAlignmentPage;
+using layout::kCarrierToNoisePage;
 using layout::kClientArea;
 using layout::kCommandCount;
 using layout::Kind;

@@ -29,6 +29,7 @@
 #include "pointerlayer.h"
 #include "product.h"
 #include "qtext.h"
+#include "rainavailability.h"
 #include "tabcontrol.h"
 #include "tabstrip.h"
 #include "textlabel.h"
@@ -96,6 +97,13 @@ void MainWindow::buildMenu() {
   connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
   // After About, so that nothing already on the bar moves.
   jobMenus_ = new JobMenus(*this, *menuBar());
+  // In a menu the bar has already, so that the bar and the pages look as
+  // they did; the C/N page offers it on its context menu too.
+  rainAction_ = new QAction(tr("&Rain availability (ITU-R)\u2026"), this);
+  rainAction_->setObjectName(QStringLiteral("rainAvailabilityAction"));
+  connect(rainAction_, &QAction::triggered, this, &MainWindow::openRainAvailability);
+  jobMenus_->editMenu()->addSeparator();
+  jobMenus_->editMenu()->addAction(rainAction_);
   // F10 opens the menu bar from anywhere in the window, as on other desktops;
   // the arrow keys then walk it and Enter chooses.
   auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -168,6 +176,10 @@ void MainWindow::buildPage(int page) {
     pointers_->setObjectName(QStringLiteral("pointers"));
     pointers_->setGeometry(QRect(QPoint(), tabs_->size()));
     buildPointing(parent);
+  }
+  if (page == kCarrierToNoisePage) {
+    parent->setContextMenuPolicy(Qt::ActionsContextMenu);
+    parent->addAction(rainAction_);
   }
 }
 
@@ -279,7 +291,23 @@ JobState MainWindow::jobState() const {
           date_,
           offset,
           calculator_.satelliteName(),
-          siteName_.toStdString()};
+          siteName_.toStdString(),
+          rainFade_ ? &*rainFade_ : nullptr};
+}
+
+std::optional<std::string> MainWindow::setRainFade(RainFadeField field, std::string_view text) {
+  return setRainFadeInput(rainFade_, field, text);
+}
+
+void MainWindow::openRainAvailability() {
+  if (rainDialog_ == nullptr) {
+    rainDialog_ = new RainAvailabilityDialog(*this);
+  } else {
+    rainDialog_->showAll();
+  }
+  rainDialog_->show();
+  rainDialog_->raise();
+  rainDialog_->activateWindow();
 }
 
 int MainWindow::currentPage() const {
@@ -326,7 +354,8 @@ void MainWindow::enterSite(const Site& site) {
 bool MainWindow::runEvents(const QStringList& events, const EventRunner& runner, QString* error) {
   const SatelliteLookup lookup = [this](std::string_view name) { return satellites_.find(name); };
   for (const QString& event : events) {
-    if (const auto problem = runner(calculator_, event.toStdString(), lookup)) {
+    if (const auto problem =
+            runWindowEvent(runner, calculator_, rainFade_, event.toStdString(), lookup)) {
       *error = toQString(*problem);
       return false;
     }
@@ -343,6 +372,9 @@ bool MainWindow::runEvents(const QStringList& events, const EventRunner& runner,
   }
   // Refreshes the pointing aids too when the events moved the site.
   showChanges();
+  if (rainDialog_ != nullptr) {
+    rainDialog_->showAll();
+  }
   return true;
 }
 
@@ -476,6 +508,9 @@ void MainWindow::showChanges() {
   if (std::any_of(kPointingInputs.begin(), kPointingInputs.end(),
                   [&texts](Value v) { return texts.test(index(v)); })) {
     showPointing();
+  }
+  if (rainDialog_ != nullptr && rainDialog_->isVisible() && texts.any()) {
+    rainDialog_->showAll();
   }
 }
 

@@ -15,8 +15,10 @@
 #include "engine/satellites.h"
 #include "jobsheetcommand.h"
 #include "jobstate.h"
+#include "session/rain_fade_inputs.h"
 #include "sitestore.h"
 
+class QAction;
 class QButtonGroup;
 
 namespace kestrion::ui {
@@ -26,6 +28,7 @@ class TextLabel;
 class JobMenus;
 class Narrator;
 class PointerLayer;
+class RainAvailabilityDialog;
 class TabControl;
 
 class MainWindow : public QMainWindow {
@@ -55,6 +58,17 @@ class MainWindow : public QMainWindow {
   void setSiteName(const QString& name) { siteName_ = name; }
   [[nodiscard]] const QString& siteName() const { return siteName_; }
   void quit() { run(Command::quit); }
+
+  // The ITU-R rain fade's inputs, once its section or an EVENT has set one
+  // up; the job sheet and Copy report it from then on.
+  [[nodiscard]] const std::optional<RainFadeInputs>& rainFade() const { return rainFade_; }
+  // Sets one of its inputs from its text, as the event "NAME:=TEXT" does:
+  // what was wrong when it is refused and nothing changed.
+  std::optional<std::string> setRainFade(RainFadeField field, std::string_view text);
+  // The C/N page's rain availability section, opened from the Edit menu or
+  // the page's context menu; null until first opened.
+  void openRainAvailability();
+  [[nodiscard]] RainAvailabilityDialog* rainAvailability() const { return rainDialog_; }
 
  Q_SIGNALS:
   // Left for the desktop services to answer.
@@ -98,6 +112,9 @@ class MainWindow : public QMainWindow {
   QString mismatchedName_;  // a saved satellite name that names another position
   JobMenus* jobMenus_ = nullptr;
   Narrator* narrator_ = nullptr;
+  QAction* rainAction_ = nullptr;
+  std::optional<RainFadeInputs> rainFade_;
+  RainAvailabilityDialog* rainDialog_ = nullptr;
 };
 
 }  // namespace kestrion::ui

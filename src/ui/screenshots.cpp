@@ -5,6 +5,7 @@
 
 #include "layout.h"
 #include "mainwindow.h"
+#include "rainavailability.h"
 #include "tabcontrol.h"
 
 namespace kestrion::ui {
@@ -25,6 +26,15 @@ bool writeScreenshots(MainWindow& window, const QString& dir, QString* error) {
     }
   }
   tabs->setCurrentIndex(shown);
+  // The rain availability section too, once EVENTs have set it up.
+  if (window.rainFade()) {
+    window.openRainAvailability();
+    const QString path = QDir(dir).filePath(QStringLiteral("rain-availability.png"));
+    if (!window.rainAvailability()->grab().save(path)) {
+      *error = QStringLiteral("cannot write %1").arg(path);
+      return false;
+    }
+  }
   return true;
 }
 

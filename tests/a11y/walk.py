@@ -124,6 +124,26 @@ try:
             check(footprint and footprint[0].queryAction().nActions > 0, "footprint button action")
     check(sliders_seen == 25, f"25 sliders met, not {sliders_seen}")
 
+    # The rain availability section, opened from the Edit menu: number boxes
+    # named by what they set, the figures readable as text with their units.
+    edit = [m for m in descendants(frame, R.ROLE_MENU_ITEM) if m.name == "Edit"]
+    rain_item = [m for m in (descendants(edit[0]) if edit else [])
+                 if m.name.startswith("Rain availability")]
+    check(rain_item and rain_item[0].queryAction().nActions > 0, "the rain availability item")
+    if rain_item:
+        rain_item[0].queryAction().doAction(0)
+        dialog = wait_for(lambda: next((w for w in app if w is not None
+                                        and w.name == "Rain availability (ITU-R)"), None))
+        check(dialog is not None, "the rain availability window")
+        boxes = wait_for(lambda: descendants(dialog, R.ROLE_SPIN_BUTTON)) if dialog else []
+        check([b.name for b in boxes][:3] == ["Frequency", "Tilt from the horizontal",
+                                              "Rain rate R0.01"] and len(boxes) == 7,
+              f"seven named number boxes ({[b.name for b in boxes]})")
+        check(boxes and abs(boxes[0].queryValue().currentValue - 12) < 1e-9, "frequency reads 12")
+        fades = [n for n in (descendants(dialog, R.ROLE_LABEL) if dialog else [])
+                 if n.name == "Rain fade at 99.9 %" and "Text" in pyatspi.utils.listInterfaces(n)]
+        check(fades and text_of(fades[0]).endswith(" dB"), "the fade at 99.9 % read in dB")
+
     quit_button = [b for b in descendants(frame, R.ROLE_PUSH_BUTTON) if b.name == "Quit"]
     check(quit_button and quit_button[0].queryAction().nActions > 0, "Quit with an action")
     links = descendants(frame, R.ROLE_LINK)

@@ -12,6 +12,7 @@
 #include "gui_helpers.h"
 #include "ui/language.h"
 #include "ui/layout.h"
+#include "ui/rainavailability.h"
 
 using namespace gui;
 using kestrion::layout::ControlSpec;
@@ -60,6 +61,8 @@ class FitTest : public QObject {
   void fits();
   void compassLetters_data();
   void compassLetters();
+  void rainSectionFits_data();
+  void rainSectionFits();
   void cleanupTestCase() { useLanguage({}); }
 
  private:
@@ -183,6 +186,39 @@ void FitTest::compassLetters() {
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_VERIFY(w.findChild<QLineEdit*>(QStringLiteral("angleEditor")) == nullptr);
     QCOMPARE(labelText(w, "longitud"), QString::fromLatin1(label));
+  }
+}
+
+void FitTest::rainSectionFits_data() {
+  QTest::addColumn<QString>("language");
+  for (const char* language : kLanguages) {
+    QTest::newRow(language) << QString::fromLatin1(language);
+  }
+}
+
+// The rain availability section lays itself out, so its texts fit as long
+// as the whole fits a small laptop's screen; every caption, button and
+// figure is checked all the same.
+void FitTest::rainSectionFits() {
+  QFETCH(QString, language);
+  MainWindow& w = window(language);
+  w.openRainAvailability();
+  QWidget* section = w.rainAvailability();
+  QVERIFY(section->width() <= 1024 && section->height() <= 700);
+  for (auto* label : section->findChildren<QLabel*>()) {
+    const Room room = labelRoom(*label);
+    QVERIFY2(!label->isVisible() || (room.needed.width() <= room.available.width() &&
+                                     room.needed.height() <= room.available.height()),
+             qPrintable(QStringLiteral("%1: %2x%3 in %4x%5")
+                            .arg(label->text())
+                            .arg(room.needed.width())
+                            .arg(room.needed.height())
+                            .arg(room.available.width())
+                            .arg(room.available.height())));
+  }
+  for (auto* button : section->findChildren<QAbstractButton*>()) {
+    const Room room = buttonRoom(*button);
+    QVERIFY2(room.needed.width() <= room.available.width(), qPrintable(button->text()));
   }
 }
 

@@ -143,6 +143,27 @@ with tempfile.TemporaryDirectory() as tmp:
         check(want in text, f"pdftotext lacks {want!r}")
     check(re.search(r"^Pages:\s+1$", run("pdfinfo", pdf), re.M), "not one page")
 
+    # The rain availability's events give the sheet a second page with the
+    # state's figures as the report prints them; the first stays as it was.
+    rain = ["frequency:=11.7", "rain-zone:=L", "rain-height:=3.2", "required-cn:=QPSK 3/4",
+            "target:=99.95"]
+    rain_pdf = os.path.join(tmp, "rain.pdf")
+    r = sheet(rain_pdf, "--date", DATE, "--offset-angle", "22.5", "--site", "Roof 7", *EVENTS, *rain)
+    check(r.returncode == 0, f"rain sheet: exit {r.returncode}, {r.stderr!r}")
+    check(re.search(r"^Pages:\s+2$", run("pdfinfo", rain_pdf), re.M), "rain sheet: not two pages")
+    check(run("pdftotext", "-layout", "-l", "1", rain_pdf, "-") == text,
+          "rain sheet: the first page changed")
+    fade = json.loads(run(CLI, "--date", DATE, *EVENTS, *rain, "percent:=0.1,0.05,0.01"))["rainFade"]
+    second = run("pdftotext", "-layout", "-f", "2", "-l", "2", rain_pdf, "-")
+    dish = fade["dishDiameter"]
+    for want in ["11.7 GHz", "60 mm/h", "zone L of the older ITU-R P.837-1 table", "QPSK 3/4",
+                 "99.95 %", f"{t['el']}°, {t['Latitud']}°", f"{fade['margin']:.2f} dB",
+                 f"{fade['availability']['percent']:.3f} %",
+                 f"{dish} cm" if dish else "none up to 500 cm"] + \
+            [f"{a['attenuation']:.2f} dB" for a in fade["attenuation"]] + \
+            [f"{d['drop']:.2f} dB" for d in fade["carrierToNoiseDrop"]]:
+        check(want in second, f"rain sheet: page 2 lacks {want!r}")
+
     # Ink on the page: the pictures and the tables, not an empty sheet.
     run("pdftoppm", "-r", "20", "-gray", pdf, os.path.join(tmp, "page"))
     pgm = open(os.path.join(tmp, "page-1.pgm"), "rb").read()
@@ -162,6 +183,7 @@ with tempfile.TemporaryDirectory() as tmp:
     refused = [
         (["HScroll99=1"], "unknown control"),
         (["latitude:=95"], "latitude"),
+        (["rain-zone:=I"], "rain-zone \"I\" is no rain zone"),
         (["--offset-angle", "50"], "0 to 45"),
         (["--date", "2026-13-01"], "YYYY-MM-DD"),
         (["--date", "1899-12-31"], "1900 to 2100"),

@@ -1,0 +1,178 @@
+// The rain availability's rows of the report: the window's section shows the
+// results, Copy and the job sheet both parts.
+#include <string>
+
+#include "model/controls.h"
+#include "model/numtext.h"
+#include "model/translatable.h"
+#include "session/rain_availability.h"
+#include "session/report.h"
+
+namespace kestrion {
+namespace {
+
+using F = RainFadeField;
+
+constexpr const char* kRain = "RainFade";
+
+std::string fileName(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string rowId(std::string_view what) {
+  return "rainFade." + std::string(what);
+}
+
+// "99.9" for 0.1 % exceeded.
+std::string availableText(double percentExceeded) {
+  return shortText(100 - percentExceeded, 3);
+}
+
+}  // namespace
+
+std::vector<Quantity> Report::rainFadeBasis() const {
+  if (state_.rainFade == nullptr) {
+    return {};
+  }
+  const RainFadeInputs& in = *state_.rainFade;
+  const RainSite site = rainSiteOf(state_.window);
+  std::vector<Quantity> rows;
+  const auto input = [&](F field, std::string_view id, std::optional<double> value) {
+    const RainSectionInput& spec = rainSectionInput(field);
+    rows.push_back({inLanguage(kRain, spec.caption),
+                    value ? shortText(*value, spec.decimals) : std::string(),
+                    value ? std::string(spec.unit) : std::string(), rowId(id)});
+  };
+  const auto source = [&](std::string_view caption, std::string_view id, std::string value) {
+    rows.push_back({inLanguage(kRain, caption), std::move(value), {}, rowId(id)});
+  };
+  input(F::frequency, "frequency", in.frequency);
+  std::string polarization =
+      withArguments(inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "%1° from the horizontal")),
+                    {shortText(in.tilt, rainSectionInput(F::tilt).decimals)});
+  for (const RainPolarization& p : rainPolarizations()) {
+    if (!p.word.empty() && p.word == in.polarization) {
+      polarization = inLanguage(kRain, p.caption);
+    }
+  }
+  source(rainSectionChoice(F::tilt).caption, "polarization", std::move(polarization));
+  input(F::rainRate, "rainRate", rainRateAt(in.rainRate, site));
+  if (in.rainRate.zone) {
+    source(QT_TRANSLATE_NOOP("RainFade", "R0.01 from"), "rainZone",
+           withArguments(
+               inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade",
+                                                   "zone %1 of the older ITU-R P.837-1 table")),
+               {std::string(1, *in.rainRate.zone)}));
+  } else if (in.rainRate.map) {
+    source(QT_TRANSLATE_NOOP("RainFade", "R0.01 from"), "rainRateMap",
+           withArguments(inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "the ITU-R P.837 map %1")),
+                         {fileName(in.rainRate.mapPath)}));
+  }
+  input(F::rainHeight, "rainHeight", rainHeightAt(in.rainHeight, site));
+  if (in.rainHeight.map) {
+    source(QT_TRANSLATE_NOOP("RainFade", "Rain height from"), "rainHeightMap",
+           withArguments(inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "the ITU-R P.839 map %1")),
+                         {fileName(in.rainHeight.mapPath)}));
+  }
+  input(F::stationHeight, "stationHeight", in.stationHeight);
+  input(F::requiredCarrierToNoise, "requiredCarrierToNoise", in.requiredCarrierToNoise);
+  if (in.requiredCarrierToNoise && !in.modcod.empty()) {
+    source(rainSectionChoice(F::requiredCarrierToNoise).caption, "modcod", in.modcod);
+  }
+  input(F::targetAvailability, "targetAvailability", in.targetAvailability);
+  return rows;
+}
+
+std::vector<Quantity> Report::rainFadeResults() const {
+  if (state_.rainFade == nullptr) {
+    return {};
+  }
+  const RainFadeInputs& in = *state_.rainFade;
+  const RainAvailability a = rainAvailability(in, state_.window);
+  const Window& w = state_.window;
+  std::vector<Quantity> rows{
+      {inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "Elevation and latitude")),
+       w.text(Value::elevation) + "°, " + w.text(Value::latitude) + "°",
+       {},
+       rowId("site")}};
+  const std::string notWorkedOut =
+      inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "Rain availability"));
+  switch (a.status) {
+    case RainAvailability::Status::missing: {
+      std::string missing;
+      const auto add = [&](bool lacking, F field) {
+        if (lacking) {
+          missing +=
+              (missing.empty() ? "" : ", ") + inLanguage(kRain, rainSectionInput(field).caption);
+        }
+      };
+      add(!in.frequency, F::frequency);
+      add(!a.rainRate, F::rainRate);
+      add(!a.rainHeight, F::rainHeight);
+      rows.push_back(
+          {notWorkedOut,
+           withArguments(inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "still needs: %1")),
+                         {missing}),
+           {},
+           rowId("missing")});
+      return rows;
+    }
+    case RainAvailability::Status::belowHorizon:
+      rows.push_back(
+          {notWorkedOut,
+           inLanguage(kRain,
+                      QT_TRANSLATE_NOOP("RainFade", "none: the satellite is below the horizon")),
+           {},
+           rowId("note")});
+      return rows;
+    case RainAvailability::Status::fault:
+      rows.push_back({notWorkedOut,
+                      inLanguage(kRain, QT_TRANSLATE_NOOP(
+                                            "RainFade", "not worked out: a floating-point fault")),
+                      {},
+                      rowId("note")});
+      return rows;
+    case RainAvailability::Status::ready:
+      break;
+  }
+  if (a.margin) {
+    rows.push_back({inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "Clear-sky margin")),
+                    fixedText(*a.margin, 2), "dB", rowId("margin")});
+  }
+  for (const RainAvailability::Fade& fade : a.fades) {
+    const std::string percent = doubleText(fade.percent);
+    rows.push_back(
+        {withArguments(inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "Rain fade at %1 %")),
+                       {availableText(fade.percent)}),
+         fixedText(fade.attenuation, 2), "dB", rowId("attenuation:" + percent)});
+    rows.push_back(
+        {withArguments(inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "C/N drop at %1 %")),
+                       {availableText(fade.percent)}),
+         fixedText(fade.carrierToNoiseDrop, 2), "dB", rowId("carrierToNoiseDrop:" + percent)});
+  }
+  if (a.availability) {
+    using Bound = calc::Availability::Bound;
+    const Bound bound = a.availability->bound;
+    const std::string limit = shortText(a.availability->percent, 3);
+    rows.push_back(
+        {inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "Availability with this dish")),
+         bound == Bound::within ? fixedText(a.availability->percent, 3)
+         : bound == Bound::atLeast
+             ? withArguments(inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "over %1")), {limit})
+             : withArguments(inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "under %1")), {limit}),
+         "%", rowId("availability")});
+  }
+  if (a.dishSought) {
+    rows.push_back(
+        {withArguments(inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "Dish for %1 %")),
+                       {shortText(*in.targetAvailability, 3)}),
+         a.dish ? std::to_string(*a.dish)
+                : withArguments(inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "none up to %1")),
+                                {std::to_string(inputSpec(Input::dishDiameter).max)}),
+         "cm", rowId("dishDiameter")});
+  }
+  return rows;
+}
+
+}  // namespace kestrion

@@ -1,0 +1,338 @@
+#include "rainavailability.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <array>
+#include <utility>
+
+#include "calc/rain_fade.h"
+#include "jobstate.h"
+#include "looks.h"
+#include "mainwindow.h"
+#include "model/numtext.h"
+#include "qtext.h"
+#include "session/rain_availability.h"
+#include "textlabel.h"
+
+namespace kestrion::ui {
+namespace {
+
+using F = RainFadeField;
+
+// Where the last event of each group of inputs is kept between runs.
+QString settingsKey(F field) {
+  return QStringLiteral("rainFade/") + toQString(rainSectionGroup(field));
+}
+
+// The rows top to bottom: the polarization above its tilt, each number above
+// the choices that set it otherwise. True for a number box.
+constexpr std::array<std::pair<bool, F>, 12> kRows{{
+    {true, F::frequency},
+    {false, F::tilt},
+    {true, F::tilt},
+    {true, F::rainRate},
+    {false, F::rainZone},
+    {false, F::rainRateMap},
+    {true, F::rainHeight},
+    {false, F::rainHeightMap},
+    {true, F::stationHeight},
+    {true, F::requiredCarrierToNoise},
+    {false, F::requiredCarrierToNoise},
+    {true, F::targetAvailability},
+}};
+
+QString eventText(F field, const QString& text) {
+  return toQString(rainFadeField(field).name) + QStringLiteral(":=") + text;
+}
+
+// The first item of a choice that the number box beside it overrides.
+const QString kNone = QStringLiteral("\u2014");
+
+// A choice and its caption, named and described from the section's table.
+void addChoice(QGridLayout& grid, RainFadeField field, QWidget* control) {
+  const RainSectionChoice& spec = rainSectionChoice(field);
+  const QString caption = translated("RainFade", spec.caption);
+  control->setObjectName(toQString(spec.name));
+  control->setAccessibleName(caption);
+  control->setToolTip(translated("RainFade", spec.tooltip));
+  const int row = grid.rowCount();
+  auto* label = new QLabel(caption);
+  label->setBuddy(control);
+  grid.addWidget(label, row, 0);
+  grid.addWidget(control, row, 1);
+}
+
+}  // namespace
+
+RainAvailabilityDialog::RainAvailabilityDialog(MainWindow& window)
+    : QDialog(&window), window_(window) {
+  setObjectName(QStringLiteral("rainAvailability"));
+  setWindowTitle(tr("Rain availability (ITU-R)"));
+  setPalette(windowPalette());
+  setFont(controlFont());
+
+  auto* inputs = new QGroupBox(tr("Link and rain"), this);
+  auto* grid = new QGridLayout;
+  buildInputs(*grid);
+  inputs->setLayout(grid);
+  auto* results = new QGroupBox(tr("Availability"), this);
+  auto* column = new QVBoxLayout(results);
+  figures_ = new QGridLayout;
+  column->addLayout(figures_);
+  column->addStretch();
+
+  problem_ = new QLabel(this);
+  problem_->setObjectName(QStringLiteral("rainProblem"));
+  problem_->setWordWrap(true);
+  applyLook(*problem_, Look::Warning);
+  problem_->hide();
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+
+  auto* sides = new QHBoxLayout;
+  sides->addWidget(inputs);
+  sides->addWidget(results, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(sides);
+  layout->addWidget(problem_);
+  layout->addWidget(buttons);
+
+  start();
+  showAll();
+}
+
+void RainAvailabilityDialog::buildInputs(QGridLayout& grid) {
+  for (const auto& [number, field] : kRows) {
+    if (number) {
+      addNumber(grid, field);
+      continue;
+    }
+    switch (field) {
+      case F::tilt: {
+        polarization_ = new QComboBox;
+        for (const RainPolarization& p : rainPolarizations()) {
+          polarization_->addItem(translated("RainFade", p.caption), toQString(p.word));
+        }
+        connect(polarization_, &QComboBox::activated, this, [this](int index) {
+          const QString word = polarization_->itemData(index).toString();
+          set(F::tilt,
+              word.isEmpty() ? toQString(doubleText(numbers_.at(F::tilt)->value())) : word);
+        });
+        addChoice(grid, field, polarization_);
+        break;
+      }
+      case F::rainZone: {
+        zone_ = new QComboBox;
+        zone_->addItem(kNone);
+        for (const char zone : calc::rainZones()) {
+          zone_->addItem(QStringLiteral("%1: %2 mm/h")
+                             .arg(QLatin1Char(zone))
+                             .arg(toQString(doubleText(*calc::zoneRainRate(zone)))),
+                         QString(QLatin1Char(zone)));
+        }
+        connect(zone_, &QComboBox::activated, this, [this](int index) {
+          if (index > 0) {
+            set(F::rainZone, zone_->itemData(index).toString());
+          }
+        });
+        addChoice(grid, field, zone_);
+        break;
+      }
+      case F::requiredCarrierToNoise: {
+        modcod_ = new QComboBox;
+        modcod_->addItem(kNone);
+        for (std::size_t i = 0; i < calc::modcodCount(); ++i) {
+          const QString name = toQString(calc::modcodName(i));
+          modcod_->addItem(
+              QStringLiteral("%1: %2 dB")
+                  .arg(name, toQString(fixedText(*calc::modcodEsN0(calc::modcodName(i)), 2))),
+              name);
+        }
+        connect(modcod_, &QComboBox::activated, this, [this](int index) {
+          if (index > 0) {
+            set(F::requiredCarrierToNoise, modcod_->itemData(index).toString());
+          }
+        });
+        addChoice(grid, field, modcod_);
+        break;
+      }
+      default: {  // a map
+        auto* choose = new QPushButton(tr("Choose\u2026"));
+        connect(choose, &QPushButton::clicked, this, [this, field = field] {
+          const QString path = QFileDialog::getOpenFileName(
+              this, translated("RainFade", rainSectionChoice(field).caption));
+          if (!path.isEmpty()) {
+            chooseMap(field, path);
+          }
+        });
+        addChoice(grid, field, choose);
+        auto* name = new QLabel;
+        name->setObjectName(toQString(rainSectionChoice(field).name) + QStringLiteral("-file"));
+        name->setBuddy(choose);
+        mapNames_[field] = name;
+        grid.addWidget(name, grid.rowCount() - 1, 2);
+        break;
+      }
+    }
+  }
+}
+
+void RainAvailabilityDialog::addNumber(QGridLayout& grid, RainFadeField field) {
+  const RainSectionInput& spec = rainSectionInput(field);
+  const RainFadeRange range = rainFadeRange(field);
+  auto* box = new QDoubleSpinBox;
+  box->setObjectName(toQString(rainFadeField(field).name));
+  // A setting of the calculator: written with a decimal point in every
+  // language, as the value boxes are.
+  box->setLocale(QLocale::c());
+  box->setDecimals(spec.decimals);
+  box->setSingleStep(spec.step);
+  box->setRange(range.low, range.high);
+  box->setSuffix(QLatin1Char(' ') + toQString(spec.unit));
+  // One event when the typing is done, not one a keystroke.
+  box->setKeyboardTracking(false);
+  const QString caption = translated("RainFade", spec.caption);
+  box->setAccessibleName(caption);
+  box->setToolTip(translated("RainFade", spec.tooltip));
+  connect(box, &QDoubleSpinBox::valueChanged, this,
+          [this, field](double value) { set(field, toQString(doubleText(value))); });
+  numbers_[field] = box;
+  const int row = grid.rowCount();
+  auto* label = new QLabel(caption);
+  label->setBuddy(box);
+  grid.addWidget(label, row, 0);
+  grid.addWidget(box, row, 1);
+}
+
+// Each group the rain fade has nothing of yet: the event kept from last time
+// when it still runs (a map may have gone), else the group's start.
+void RainAvailabilityDialog::start() {
+  QSettings settings;
+  QStringList problems;
+  for (const std::string_view startEvent : rainSectionStart()) {
+    const auto event = rainFadeEvent(startEvent);
+    const auto& inputs = window_.rainFade();
+    if (!event || (inputs && hasRainSectionGroup(*inputs, rainSectionGroup(event->field)))) {
+      continue;
+    }
+    const std::string kept = settings.value(settingsKey(event->field)).toString().toStdString();
+    if (const auto keptEvent = rainFadeEvent(kept)) {
+      const auto problem = window_.setRainFade(keptEvent->field, keptEvent->text);
+      if (!problem) {
+        continue;
+      }
+      problems << toQString(*problem);
+    }
+    window_.setRainFade(event->field, event->text);
+  }
+  if (!problems.isEmpty()) {
+    showProblem(problems.join(QLatin1Char('\n')));
+  }
+}
+
+bool RainAvailabilityDialog::set(RainFadeField field, const QString& text) {
+  if (const auto problem = window_.setRainFade(field, text.toStdString())) {
+    showProblem(toQString(*problem));
+    showInputs();
+    return false;
+  }
+  QSettings().setValue(settingsKey(field), eventText(field, text));
+  problem_->hide();
+  showAll();
+  return true;
+}
+
+bool RainAvailabilityDialog::chooseMap(RainFadeField field, const QString& path) {
+  return set(field, path);
+}
+
+void RainAvailabilityDialog::showProblem(const QString& problem) {
+  problem_->setText(tr("Nothing was changed:") + QLatin1Char(' ') + problem);
+  problem_->show();
+}
+
+void RainAvailabilityDialog::showAll() {
+  showInputs();
+  showFigures();
+}
+
+// The boxes show what the rain fade works with: a zone's or a map's rate at
+// the site too. Quietly, so that showing them sets nothing.
+void RainAvailabilityDialog::showInputs() {
+  const auto& inputs = window_.rainFade();
+  if (!inputs) {
+    return;
+  }
+  const RainSite site = rainSiteOf(window_.model());
+  const auto show = [this](F field, std::optional<double> value) {
+    QDoubleSpinBox* box = numbers_.at(field);
+    const QSignalBlocker quiet(box);
+    box->setValue(value.value_or(box->minimum()));
+  };
+  show(F::frequency, inputs->frequency);
+  show(F::tilt, inputs->tilt);
+  show(F::rainRate, rainRateAt(inputs->rainRate, site));
+  show(F::rainHeight, rainHeightAt(inputs->rainHeight, site));
+  show(F::stationHeight, inputs->stationHeight);
+  show(F::requiredCarrierToNoise, inputs->requiredCarrierToNoise);
+  show(F::targetAvailability, inputs->targetAvailability);
+  const auto choose = [](QComboBox* box, const QString& data) {
+    const QSignalBlocker quiet(box);
+    box->setCurrentIndex(std::max(0, box->findData(data)));
+  };
+  choose(polarization_, toQString(inputs->polarization));
+  choose(zone_, inputs->rainRate.zone ? QString(QLatin1Char(*inputs->rainRate.zone)) : QString());
+  choose(modcod_, toQString(inputs->modcod));
+  numbers_.at(F::tilt)->setEnabled(inputs->polarization.empty());
+  const auto mapName = [this](F field, const std::string& path) {
+    mapNames_.at(field)->setText(path.empty() ? tr("not used")
+                                              : QFileInfo(toQString(path)).fileName());
+    mapNames_.at(field)->setToolTip(toQString(path));
+  };
+  mapName(F::rainRateMap, inputs->rainRate.map ? inputs->rainRate.mapPath : std::string());
+  mapName(F::rainHeightMap, inputs->rainHeight.map ? inputs->rainHeight.mapPath : std::string());
+}
+
+// The report's rows, caption and value box, as the C/N page shows its
+// results; the boxes are made once and kept, so a screen reader keeps them.
+void RainAvailabilityDialog::showFigures() {
+  const Report report = reportOf(window_.jobState());
+  const std::vector<Quantity> rows = report.rainFadeResults();
+  while (figures_->rowCount() > 0 && figures_->count() > 2 * static_cast<int>(rows.size())) {
+    QLayoutItem* item = figures_->takeAt(figures_->count() - 1);
+    delete item->widget();
+    delete item;
+  }
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const Quantity& q = rows[i];
+    const int at = 2 * static_cast<int>(i);
+    if (figures_->count() <= at) {
+      auto* caption = new QLabel;
+      auto* value = new TextLabel;
+      applyLook(*value, Look::ResultBox);
+      // As wide as the longest figure, and a pixel of air above and below
+      // the text as the page's own result boxes have.
+      value->setMinimumSize(value->fontMetrics().horizontalAdvance(QStringLiteral("000.000 dB")),
+                            value->fontMetrics().height() + 2 * value->frameWidth() + 2);
+      caption->setBuddy(value);
+      figures_->addWidget(caption, static_cast<int>(i), 0);
+      figures_->addWidget(value, static_cast<int>(i), 1);
+    }
+    auto* caption = static_cast<QLabel*>(figures_->itemAt(at)->widget());
+    auto* value = static_cast<TextLabel*>(figures_->itemAt(at + 1)->widget());
+    caption->setText(toQString(q.caption));
+    value->setObjectName(toQString(q.id));
+    value->setAccessibleName(toQString(q.caption));
+    value->setText(toQString(q.unit.empty() ? q.value : q.value + ' ' + q.unit));
+  }
+}
+
+}  // namespace kestrion::ui
