@@ -443,6 +443,14 @@
         <source>Face tilt</source>
         <translation>Neigung</translation>
     </message>
+    <message>
+        <source>deg</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
 </context>
 <context>
     <name>RainFade</name>
@@ -870,6 +878,93 @@
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>The calculator could not be started: %1</source>
+        <translation>Der Rechner konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The page&apos;s figures are on the clipboard.</source>
+        <translation>Die Werte dieser Seite sind in der Zwischenablage.</translation>
+    </message>
+    <message>
+        <source>The browser did not allow copying: %1</source>
+        <translation>Der Browser hat das Kopieren nicht erlaubt: %1</translation>
+    </message>
+    <message>
+        <source>Job sheet</source>
+        <translation>Auftragsblatt</translation>
+    </message>
+    <message>
+        <source>Print or save as PDF</source>
+        <translation>Drucken oder als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Back to the calculator</source>
+        <translation>Zurück zum Rechner</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Close this message</source>
+        <translation>Meldung schließen</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Saved site &quot;%1&quot;.</source>
+        <translation>Standort „%1“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>Site &quot;%1&quot; entered.</source>
+        <translation>Standort „%1“ übernommen.</translation>
+    </message>
+    <message>
+        <source>The browser did not keep the site: %1</source>
+        <translation>Der Browser hat den Standort nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Type a value</source>
+        <translation>Wert eingeben</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>The address&apos;s %1 was not used: %2</source>
+        <translation>%1 in der Adresse wurde nicht verwendet: %2</translation>
+    </message>
+    <message>
+        <source>The calculation stopped: %1</source>
+        <translation>Die Berechnung wurde abgebrochen: %1</translation>
+    </message>
+    <message>
+        <source>A new version of Kestrion is ready.</source>
+        <translation>Eine neue Version von Kestrion ist bereit.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+</context>
+<context>
     <name>kestrion::desktop::AboutWindow</name>
     <message>
         <source>Kestrion is free: you may copy it and pass it on to anyone you like. The latest version can always be downloaded from :</source>
@@ -1014,14 +1109,6 @@
     <message>
         <source>About</source>
         <translation>Über</translation>
-    </message>
-    <message>
-        <source>%1° W</source>
-        <translation>%1° W</translation>
-    </message>
-    <message>
-        <source>%1° E</source>
-        <translation>%1° O</translation>
     </message>
     <message>
         <source>%1° leans back</source>

@@ -443,6 +443,14 @@
         <source>Face tilt</source>
         <translation>Inclinación</translation>
     </message>
+    <message>
+        <source>deg</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
 </context>
 <context>
     <name>RainFade</name>
@@ -870,6 +878,93 @@
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>The calculator could not be started: %1</source>
+        <translation>No se ha podido iniciar la calculadora: %1</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The page&apos;s figures are on the clipboard.</source>
+        <translation>Los valores de la página están en el portapapeles.</translation>
+    </message>
+    <message>
+        <source>The browser did not allow copying: %1</source>
+        <translation>El navegador no ha permitido copiar: %1</translation>
+    </message>
+    <message>
+        <source>Job sheet</source>
+        <translation>Hoja de trabajo</translation>
+    </message>
+    <message>
+        <source>Print or save as PDF</source>
+        <translation>Imprimir o guardar como PDF</translation>
+    </message>
+    <message>
+        <source>Back to the calculator</source>
+        <translation>Volver a la calculadora</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Close this message</source>
+        <translation>Cerrar este mensaje</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Usar</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Saved site &quot;%1&quot;.</source>
+        <translation>Ubicación «%1» guardada.</translation>
+    </message>
+    <message>
+        <source>Site &quot;%1&quot; entered.</source>
+        <translation>Ubicación «%1» introducida.</translation>
+    </message>
+    <message>
+        <source>The browser did not keep the site: %1</source>
+        <translation>El navegador no ha guardado la ubicación: %1</translation>
+    </message>
+    <message>
+        <source>Type a value</source>
+        <translation>Escribir un valor</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satélites</translation>
+    </message>
+    <message>
+        <source>The address&apos;s %1 was not used: %2</source>
+        <translation>No se ha usado %1 de la dirección: %2</translation>
+    </message>
+    <message>
+        <source>The calculation stopped: %1</source>
+        <translation>El cálculo se ha detenido: %1</translation>
+    </message>
+    <message>
+        <source>A new version of Kestrion is ready.</source>
+        <translation>Hay una nueva versión de Kestrion lista.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
+    </message>
+</context>
+<context>
     <name>kestrion::desktop::AboutWindow</name>
     <message>
         <source>Kestrion is free: you may copy it and pass it on to anyone you like. The latest version can always be downloaded from :</source>
@@ -1014,14 +1109,6 @@
     <message>
         <source>About</source>
         <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>%1° W</source>
-        <translation>%1° O</translation>
-    </message>
-    <message>
-        <source>%1° E</source>
-        <translation>%1° E</translation>
     </message>
     <message>
         <source>%1° leans back</source>

@@ -443,6 +443,14 @@
         <source>Face tilt</source>
         <translation>Inclinaison</translation>
     </message>
+    <message>
+        <source>deg</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
 </context>
 <context>
     <name>RainFade</name>
@@ -870,6 +878,93 @@
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>The calculator could not be started: %1</source>
+        <translation>Le calculateur n&apos;a pas pu démarrer : %1</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>The page&apos;s figures are on the clipboard.</source>
+        <translation>Les valeurs de la page sont dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>The browser did not allow copying: %1</source>
+        <translation>Le navigateur n&apos;a pas autorisé la copie : %1</translation>
+    </message>
+    <message>
+        <source>Job sheet</source>
+        <translation>Fiche d&apos;intervention</translation>
+    </message>
+    <message>
+        <source>Print or save as PDF</source>
+        <translation>Imprimer ou enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>Back to the calculator</source>
+        <translation>Retour au calculateur</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Close this message</source>
+        <translation>Fermer ce message</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Utiliser</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Saved site &quot;%1&quot;.</source>
+        <translation>Site « %1 » enregistré.</translation>
+    </message>
+    <message>
+        <source>Site &quot;%1&quot; entered.</source>
+        <translation>Site « %1 » saisi.</translation>
+    </message>
+    <message>
+        <source>The browser did not keep the site: %1</source>
+        <translation>Le navigateur n&apos;a pas conservé le site : %1</translation>
+    </message>
+    <message>
+        <source>Type a value</source>
+        <translation>Saisir une valeur</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satellites</translation>
+    </message>
+    <message>
+        <source>The address&apos;s %1 was not used: %2</source>
+        <translation>%1 dans l&apos;adresse n&apos;a pas été utilisé : %2</translation>
+    </message>
+    <message>
+        <source>The calculation stopped: %1</source>
+        <translation>Le calcul s&apos;est arrêté : %1</translation>
+    </message>
+    <message>
+        <source>A new version of Kestrion is ready.</source>
+        <translation>Une nouvelle version de Kestrion est prête.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
+</context>
+<context>
     <name>kestrion::desktop::AboutWindow</name>
     <message>
         <source>Kestrion is free: you may copy it and pass it on to anyone you like. The latest version can always be downloaded from :</source>
@@ -1014,14 +1109,6 @@
     <message>
         <source>About</source>
         <translation>À propos</translation>
-    </message>
-    <message>
-        <source>%1° W</source>
-        <translation>%1° O</translation>
-    </message>
-    <message>
-        <source>%1° E</source>
-        <translation>%1° E</translation>
     </message>
     <message>
         <source>%1° leans back</source>

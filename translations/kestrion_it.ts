@@ -443,6 +443,14 @@
         <source>Face tilt</source>
         <translation>Inclinazione</translation>
     </message>
+    <message>
+        <source>deg</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
 </context>
 <context>
     <name>RainFade</name>
@@ -870,6 +878,93 @@
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>The calculator could not be started: %1</source>
+        <translation>Impossibile avviare il calcolatore: %1</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>The page&apos;s figures are on the clipboard.</source>
+        <translation>I valori della pagina sono negli appunti.</translation>
+    </message>
+    <message>
+        <source>The browser did not allow copying: %1</source>
+        <translation>Il browser non ha consentito la copia: %1</translation>
+    </message>
+    <message>
+        <source>Job sheet</source>
+        <translation>Scheda di intervento</translation>
+    </message>
+    <message>
+        <source>Print or save as PDF</source>
+        <translation>Stampa o salva come PDF</translation>
+    </message>
+    <message>
+        <source>Back to the calculator</source>
+        <translation>Torna al calcolatore</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Close this message</source>
+        <translation>Chiudi questo messaggio</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Usa</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Saved site &quot;%1&quot;.</source>
+        <translation>Sito «%1» salvato.</translation>
+    </message>
+    <message>
+        <source>Site &quot;%1&quot; entered.</source>
+        <translation>Sito «%1» inserito.</translation>
+    </message>
+    <message>
+        <source>The browser did not keep the site: %1</source>
+        <translation>Il browser non ha conservato il sito: %1</translation>
+    </message>
+    <message>
+        <source>Type a value</source>
+        <translation>Digita un valore</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliti</translation>
+    </message>
+    <message>
+        <source>The address&apos;s %1 was not used: %2</source>
+        <translation>%1 nell&apos;indirizzo non è stato usato: %2</translation>
+    </message>
+    <message>
+        <source>The calculation stopped: %1</source>
+        <translation>Il calcolo si è interrotto: %1</translation>
+    </message>
+    <message>
+        <source>A new version of Kestrion is ready.</source>
+        <translation>È pronta una nuova versione di Kestrion.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Ricarica</translation>
+    </message>
+</context>
+<context>
     <name>kestrion::desktop::AboutWindow</name>
     <message>
         <source>Kestrion is free: you may copy it and pass it on to anyone you like. The latest version can always be downloaded from :</source>
@@ -1014,14 +1109,6 @@
     <message>
         <source>About</source>
         <translation>Informazioni</translation>
-    </message>
-    <message>
-        <source>%1° W</source>
-        <translation>%1° O</translation>
-    </message>
-    <message>
-        <source>%1° E</source>
-        <translation>%1° E</translation>
     </message>
     <message>
         <source>%1° leans back</source>

@@ -443,6 +443,14 @@
         <source>Face tilt</source>
         <translation>Pochylenie</translation>
     </message>
+    <message>
+        <source>deg</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Uwaga</translation>
+    </message>
 </context>
 <context>
     <name>RainFade</name>
@@ -870,6 +878,93 @@
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>The calculator could not be started: %1</source>
+        <translation>Nie udało się uruchomić kalkulatora: %1</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>The page&apos;s figures are on the clipboard.</source>
+        <translation>Wartości ze strony są w schowku.</translation>
+    </message>
+    <message>
+        <source>The browser did not allow copying: %1</source>
+        <translation>Przeglądarka nie pozwoliła skopiować: %1</translation>
+    </message>
+    <message>
+        <source>Job sheet</source>
+        <translation>Karta montażu</translation>
+    </message>
+    <message>
+        <source>Print or save as PDF</source>
+        <translation>Drukuj lub zapisz jako PDF</translation>
+    </message>
+    <message>
+        <source>Back to the calculator</source>
+        <translation>Wróć do kalkulatora</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Close this message</source>
+        <translation>Zamknij komunikat</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Użyj</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Saved site &quot;%1&quot;.</source>
+        <translation>Zapisano lokalizację „%1”.</translation>
+    </message>
+    <message>
+        <source>Site &quot;%1&quot; entered.</source>
+        <translation>Wprowadzono lokalizację „%1”.</translation>
+    </message>
+    <message>
+        <source>The browser did not keep the site: %1</source>
+        <translation>Przeglądarka nie zachowała lokalizacji: %1</translation>
+    </message>
+    <message>
+        <source>Type a value</source>
+        <translation>Wpisz wartość</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelity</translation>
+    </message>
+    <message>
+        <source>The address&apos;s %1 was not used: %2</source>
+        <translation>Nie użyto parametru %1 z adresu: %2</translation>
+    </message>
+    <message>
+        <source>The calculation stopped: %1</source>
+        <translation>Obliczenie zostało przerwane: %1</translation>
+    </message>
+    <message>
+        <source>A new version of Kestrion is ready.</source>
+        <translation>Nowa wersja Kestrion jest gotowa.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Odśwież</translation>
+    </message>
+</context>
+<context>
     <name>kestrion::desktop::AboutWindow</name>
     <message>
         <source>Kestrion is free: you may copy it and pass it on to anyone you like. The latest version can always be downloaded from :</source>
@@ -1015,14 +1110,6 @@
     <message>
         <source>About</source>
         <translation>O programie</translation>
-    </message>
-    <message>
-        <source>%1° W</source>
-        <translation>%1° W</translation>
-    </message>
-    <message>
-        <source>%1° E</source>
-        <translation>%1° E</translation>
     </message>
     <message>
         <source>%1° leans back</source>

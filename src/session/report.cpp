@@ -108,6 +108,16 @@ std::string withArguments(std::string_view pattern, std::initializer_list<std::s
   return out;
 }
 
+// Degrees as the language's captions write them: "deg" in English, where
+// the window's captions say "(deg)", "°" where the translations do.
+std::string Report::degrees() const {
+  return inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "deg"));
+}
+
+std::string Report::unitText(std::string_view unit) const {
+  return unit == "deg" ? degrees() : std::string(unit);
+}
+
 Quantity Report::quantity(Value id) const {
   const std::string_view source = kestrion::caption(id);
   std::string caption = source.empty() ? std::string() : inLanguage("Caption", source);
@@ -118,9 +128,9 @@ Quantity Report::quantity(Value id) const {
     unit = caption.substr(open + 2, caption.size() - open - 3);
     caption = trimmed(std::string_view(caption).substr(0, open));
   } else if (index(id) < kInputCount) {
-    unit = inputSpec(static_cast<Input>(index(id))).unit;
+    unit = unitText(inputSpec(static_cast<Input>(index(id))).unit);
   } else if (id == Value::rainElevation) {
-    unit = "deg";
+    unit = degrees();
   }
   // A box the page leaves empty has no unit either.
   const std::string& value = state_.window.text(id);
@@ -161,8 +171,8 @@ std::vector<std::string> Report::shortWarnings() const {
     return out;
   }
   if (p.noModel) {
-    out.push_back(text(QT_TRANSLATE_NOOP("kestrion::ui::MainWindow",
-                                         "No magnetic model: no magnetic bearing.")));
+    out.push_back(text(
+        QT_TRANSLATE_NOOP("kestrion::ui::MainWindow", "No magnetic model: no magnetic bearing.")));
   }
   if (p.outsideModel) {
     out.push_back(text(QT_TRANSLATE_NOOP("kestrion::ui::MainWindow",
@@ -215,7 +225,7 @@ std::vector<Quantity> Report::pointingAids() const {
   const Pointing& p = state_.pointing;
   if (!p.magneticAzimuth.empty()) {
     rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Magnetic bearing")),
-                    p.magneticAzimuth, "deg", "magneticBearing"});
+                    p.magneticAzimuth, degrees(), "magneticBearing"});
   }
   if (p.declination) {
     rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Magnetic declination")),
@@ -229,7 +239,7 @@ std::vector<Quantity> Report::pointingAids() const {
                     "declinationModel"});
   }
   rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Dish offset angle")),
-                  offsetText(state_.offsetTenths), "deg", "offsetAngle"});
+                  offsetText(state_.offsetTenths), degrees(), "offsetAngle"});
   rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Face tilt")),
                   faceTilt(),
                   {},
@@ -249,6 +259,10 @@ std::vector<Quantity> Report::quantities(int page) const {
   if (page == layout::kAlignmentPage) {
     for (const auto& aids : {siteAids(), pointingAids()}) {
       rows.insert(rows.end(), aids.begin(), aids.end());
+    }
+    for (const std::string& warning : shortWarnings()) {
+      rows.push_back(
+          {inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Note")), warning, {}, "warning"});
     }
   } else if (page == kCarrierToNoisePage) {
     rows.push_back(rainOption());

@@ -119,6 +119,9 @@ class Report {
     return tr_(context, source);
   }
 
+  [[nodiscard]] std::string degrees() const;
+  [[nodiscard]] std::string unitText(std::string_view unit) const;
+
   const ReportState& state_;
   Translate tr_;
 };

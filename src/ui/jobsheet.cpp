@@ -1,6 +1,7 @@
 #include "jobsheet.h"
 
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -118,8 +119,9 @@ double drawHeading(QPainter& p, const Report::SheetTexts& texts, double width) {
   p.drawText(QRectF(kMargin, y, width, 26), Qt::AlignRight | Qt::AlignVCenter,
              toQString(texts.date));
   y += 28;
+  // One line: a long site name is cut short with an ellipsis.
   p.drawText(QRectF(kMargin, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter,
-             toQString(texts.site));
+             QFontMetricsF(p.font()).elidedText(toQString(texts.site), Qt::ElideRight, width));
   y += 20;
   p.setPen(QPen(Qt::black, 1));
   p.drawLine(QPointF(kMargin, y), QPointF(kMargin + width, y));
@@ -186,7 +188,8 @@ void JobSheet::paintFirst(QPainter& p, const Report& report, double width, doubl
   y = box.bottom() + 24;
 
   p.setFont(sheetFont(kBody));
-  for (const std::string& warning : state_.pointing.warnings) {
+  // The warnings in the user's language, as the page shows them.
+  for (const std::string& warning : report.shortWarnings()) {
     const QRectF room(kMargin, y, width, 40);
     const QRectF used = p.boundingRect(room, Qt::TextWordWrap, toQString(warning));
     p.setPen(QColor(180, 0, 0));
