@@ -2,7 +2,7 @@
 // src/api/kestrion_api.h compiled to WebAssembly) behind a small typed class.
 // Events go in as kestrion-cli's event texts; states come out as the JSON
 // kestrion-cli prints, so a script gets the same answers from either.
-import { ConsoleStdout, File, OpenFile, WASI } from "@bjorn3/browser_wasi_shim";
+import { ConsoleStdout, File, type Inode, OpenFile, PreopenDirectory, WASI } from "@bjorn3/browser_wasi_shim";
 
 /** What a call ended with: kestrion-cli's exit statuses. */
 export const Status = { ok: 0, refused: 2, fault: 3 } as const;
@@ -111,6 +111,7 @@ function localDate(now = new Date()): string {
   return `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())}`;
 }
 
+const kFileFolder = "/maps";
 const encoder = new TextEncoder();
 const decoder = new TextDecoder("utf-8");
 
@@ -119,7 +120,18 @@ export class Engine {
   private handle = 0;
   private broken: string | null = null;
 
-  private constructor(private readonly exports: Exports) {}
+  private constructor(
+    private readonly exports: Exports,
+    private readonly files: Map<string, Inode>,
+  ) {}
+
+  /** Hands a file to the engine (a rain map the user chose), replacing one
+   * of the same name; returns the path events name it by. */
+  putFile(name: string, bytes: Uint8Array): string {
+    const safe = name.replace(/[^A-Za-z0-9._-]/g, "_").replace(/^\.+/, "_") || "file";
+    this.files.set(safe, new File(bytes));
+    return `${kFileFolder}/${safe}`;
+  }
 
   /** Fetches (or takes), checks, compiles and starts the module, and opens a
    * calculator dated today. */
@@ -133,10 +145,17 @@ export class Engine {
     }
     const module = await WebAssembly.compile(bytes);
     const log = (line: string) => console.warn(`kestrion.wasm: ${line}`);
+    // Files the user hands over (the ITU's rain maps) live in /maps.
+    const maps = new Map<string, Inode>();
     const wasi = new WASI(
       [],
       [],
-      [new OpenFile(new File([])), ConsoleStdout.lineBuffered(log), ConsoleStdout.lineBuffered(log)],
+      [
+        new OpenFile(new File([])),
+        ConsoleStdout.lineBuffered(log),
+        ConsoleStdout.lineBuffered(log),
+        new PreopenDirectory(kFileFolder, maps),
+      ],
       { debug: false },
     );
     const instance = await WebAssembly.instantiate(module, {
@@ -144,7 +163,7 @@ export class Engine {
     });
     const exports = instance.exports as unknown as Exports;
     wasi.initialize({ exports });
-    const engine = new Engine(exports);
+    const engine = new Engine(exports, maps);
     engine.open();
     return engine;
   }

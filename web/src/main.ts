@@ -25,6 +25,7 @@ function api(engine: Engine): EngineApi {
     aids: () => engine.aids() as Aids,
     angleProblem: (input, text) => engine.angleProblem(input, text),
     enter: (input, text) => engine.enter(input, text),
+    putFile: (name, bytes) => engine.putFile(name, bytes),
   };
 }
 

@@ -225,6 +225,27 @@ describe("languages, sites and the print view", () => {
   });
 });
 
+describe("rain availability", () => {
+  it("opens on demand and gives kestrion-cli's figures for the same events", async () => {
+    const page = await openPage(browser, `${origin}/?date=${kDate}&page=5`);
+    await page.evaluate(() => localStorage.clear());
+    const before = await page.evaluate(() => globalThis.kestrion.trace([]).length);
+    assert.equal(before, 1);
+    await page.click(".rain-availability summary");
+    await page.waitForSelector("#rain-zone");
+    await page.select("#rain-zone", "N");
+    const rows = await page.$$eval(".rain-table tr", (tr) => tr.map((r) => [r.cells[0].textContent, r.cells[1].textContent]));
+    const describe = await page.evaluate(() => globalThis.kestrion.describe());
+    const events = describe.rainFade.start.map((e) => (e.startsWith("rain-zone:=") ? "rain-zone:=N" : e));
+    const expected = native(events).rainFade;
+    assert.ok(rows.some(([, value]) => value === `${expected.dishDiameter} cm`), JSON.stringify(rows));
+    assert.ok(rows.some(([, value]) => value === `${expected.margin.toFixed(2)} dB`), JSON.stringify(rows));
+    assert.equal(await page.evaluate(() => localStorage.getItem("kestrion.rainFade")), '{"rain-rate":"rain-zone:=N"}');
+    await page.evaluate(() => localStorage.clear());
+    await page.close();
+  });
+});
+
 describe("offline", () => {
   it("reloads and computes from the cache after the server stops", async () => {
     const own = await serveSite(site);

@@ -6,6 +6,7 @@ import { format, languages, type Catalogue } from "./i18n";
 import { make, setText } from "./dom";
 import { AngleEditor, type AngleInput } from "./entry";
 import { Page, tabAndPanel } from "./page";
+import { RainSection } from "./rain";
 import { sheetView } from "./sheet";
 import { SiteStore, type Site } from "./sites";
 import { artworkUrl } from "./pictures";
@@ -41,6 +42,7 @@ export class App {
   private lastSpoken = "";
   private editor: { editor: AngleEditor; box: HTMLElement } | undefined;
   private sheet: HTMLElement | undefined;
+  private rain: RainSection | undefined;
 
   constructor(
     private readonly engine: EngineApi,
@@ -179,6 +181,17 @@ export class App {
     if (!page) {
       page = new Page(index, this.describe, this.catalogue, this.hooks(), this.panels[index], this.state);
       this.pages[index] = page;
+      // The page with the rain options offers the ITU-R rain availability.
+      if (this.panels[index].querySelector("fieldset.rain")) {
+        this.rain = new RainSection(this.describe.rainFade, this.catalogue, {
+          run: (event) => this.run(event),
+          putFile: (name, bytes) => this.engine.putFile(name, bytes),
+          report: () => this.engine.report(this.siteName),
+          state: () => this.state,
+          storage: this.options.storage,
+        });
+        this.panels[index].append(this.rain.element);
+      }
     }
     return page;
   }
@@ -217,6 +230,7 @@ export class App {
     const page = this.page(this.current);
     this.aids = page.needsAids ? this.engine.aids() : undefined;
     page.update(this.state, this.aids);
+    if (this.panels[this.current].contains(this.rain?.element ?? null)) this.rain?.update();
   }
 
   private speakSoon(): void {
@@ -325,7 +339,7 @@ export class App {
     const alignment = this.page(this.describe.alignmentPage);
     alignment.update(this.engine.state(), this.engine.aids());
     const report = this.engine.report(this.siteName);
-    const view = sheetView(report, this.engine.state(), alignment.pictureSnapshot());
+    const view = sheetView(report, alignment.pictureSnapshot());
     const back = this.button(this.catalogue.web("closeSheet"), () => this.closeSheet());
     const print = this.button(this.catalogue.web("printNow"), () => window.print());
     this.sheet = make("div", { class: "sheet-view", role: "dialog", "aria-label": report.sheet.title },

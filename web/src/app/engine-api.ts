@@ -20,4 +20,5 @@ export interface EngineApi {
   aids(): Aids;
   angleProblem(input: AngleInput, text: string): string;
   enter(input: AngleInput, text: string): Outcome;
+  putFile(name: string, bytes: Uint8Array): string;
 }

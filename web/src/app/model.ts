@@ -1,6 +1,8 @@
 // The shapes the engine's C interface returns, as JSON: the controls from the
 // model's tables, the state kestrion-cli prints, and the report.
 
+import type { RainDescription } from "./rain";
+
 export type Rect = [left: number, top: number, width: number, height: number];
 
 export interface ControlDesc {
@@ -56,6 +58,7 @@ export interface Describe {
   rainOptions: { name: string; caption: string }[];
   pointers: string[];
   focusOrder: { kind: string; name?: string }[];
+  rainFade: RainDescription;
   typedEntries: Record<"latitude" | "longitude" | "satellite", string>; // entry -> input
 }
 
@@ -95,6 +98,7 @@ export interface Aids {
 
 export interface Report extends Aids {
   pages: { rows: Row[]; copy: string }[];
+  rainFade?: { basis: Row[]; results: Row[] };
   sheet: {
     title: string;
     date: string;

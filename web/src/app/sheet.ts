@@ -1,6 +1,6 @@
 // The job sheet as a print view: the same words and figures as the window's
 // sheet, laid out for the browser's Print and Save as PDF.
-import type { Report, State } from "./model";
+import type { Report } from "./model";
 import { make } from "./dom";
 
 function table(section: Report["sheet"]["sections"][number]): HTMLElement {
@@ -12,7 +12,7 @@ function table(section: Report["sheet"]["sections"][number]): HTMLElement {
   return make("table", { class: "sheet-table" }, make("caption", {}, section.heading), body);
 }
 
-export function sheetView(report: Report, state: State, pictures: HTMLElement | undefined): HTMLElement {
+export function sheetView(report: Report, pictures: HTMLElement | undefined): HTMLElement {
   const s = report.sheet;
   const head = make(
     "header",
@@ -36,12 +36,17 @@ export function sheetView(report: Report, state: State, pictures: HTMLElement | 
     });
     parts.push(figures);
   }
-  for (const warning of state.pointing.warnings) parts.push(make("p", { class: "sheet-warning" }, warning));
+  for (const warning of report.shortWarnings) parts.push(make("p", { class: "sheet-warning" }, warning));
   parts.push(
     make("h2", { class: "sheet-notes" }, s.notes),
     make("div", { class: "sheet-lines" }),
     make("p", { class: "sheet-signatures" }, s.signatures),
     make("p", { class: "sheet-footer" }, s.footer),
   );
+  // The rain availability, once set up, on a page of its own as the window's
+  // sheet has it.
+  if (s.sections.length > 4) {
+    parts.push(make("div", { class: "sheet-rain" }, ...s.sections.slice(4).map(table)));
+  }
   return make("article", { class: "sheet" }, ...parts);
 }

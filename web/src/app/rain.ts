@@ -1,0 +1,264 @@
+// The C/N page's rain availability by the ITU-R method, opened on demand:
+// its inputs from the engine's description, each change sent as the event
+// kestrion-cli takes ("frequency:=12", "rain-zone:=K"), its figures from the
+// report, so the browser shows what the window's section shows.
+import type { Catalogue } from "./i18n";
+import type { Report, Row, State } from "./model";
+import { make, setText } from "./dom";
+
+export interface RainInput {
+  event: string;
+  group: string;
+  caption: string;
+  unit: string;
+  min: number;
+  max: number;
+  decimals: number;
+  step: number;
+  tooltip: string;
+}
+
+export interface RainDescription {
+  translationContext: string;
+  inputs: RainInput[];
+  choices: { event: string; group: string; caption: string; tooltip: string }[];
+  polarizations: { word: string; caption: string }[];
+  start: string[];
+  zones: { zone: string; rainRate: number }[];
+  modcods: { name: string; esN0: number }[];
+}
+
+export interface RainHooks {
+  run(event: string): boolean;
+  putFile(name: string, bytes: Uint8Array): string; // its path in the engine
+  report(): Report;
+  state(): State;
+  storage: Storage | undefined;
+}
+
+type RainState = Record<string, unknown>;
+
+const kDialog = "kestrion::ui::RainAvailabilityDialog";
+const kStored = "kestrion.rainFade";
+const kTyped = "";
+
+export class RainSection {
+  readonly element: HTMLDetailsElement;
+  private readonly fields = new Map<string, HTMLInputElement>();
+  private readonly selects = new Map<string, HTMLSelectElement>();
+  private readonly results: HTMLElement;
+  private built = false;
+
+  constructor(
+    private readonly d: RainDescription,
+    private readonly catalogue: Catalogue,
+    private readonly hooks: RainHooks,
+  ) {
+    this.results = make("div", { class: "rain-results", "aria-live": "polite" });
+    this.element = make(
+      "details",
+      { class: "rain-availability" },
+      make("summary", {}, catalogue.tr(kDialog, "Rain availability (ITU-R)")),
+    );
+    this.element.addEventListener("toggle", () => {
+      if (this.element.open) this.open();
+    });
+  }
+
+  private tr(source: string): string {
+    return this.catalogue.tr(this.d.translationContext, source);
+  }
+
+  // The first opening sets the section up from the events last used here,
+  // or the description's start.
+  private open(): void {
+    if (!this.built) {
+      this.element.append(this.form(), this.results);
+      this.built = true;
+      if (!this.rain()) {
+        for (const event of this.remembered()) this.hooks.run(event);
+      }
+    }
+    this.update();
+  }
+
+  private remembered(): string[] {
+    try {
+      const stored = JSON.parse(this.hooks.storage?.getItem(kStored) ?? "null") as Record<string, string> | null;
+      if (stored && typeof stored === "object") {
+        return this.d.start.map((event) => {
+          const group = event.slice(0, event.indexOf(":="));
+          const kept = stored[group];
+          return typeof kept === "string" && !kept.includes("-map:=") ? kept : event;
+        });
+      }
+    } catch {
+      // A broken entry is passed over: the start events serve.
+    }
+    return this.d.start;
+  }
+
+  private remember(group: string, event: string): void {
+    try {
+      const stored = JSON.parse(this.hooks.storage?.getItem(kStored) ?? "{}") as Record<string, string>;
+      stored[group] = event;
+      this.hooks.storage?.setItem(kStored, JSON.stringify(stored));
+    } catch {
+      // Kept for this visit only.
+    }
+  }
+
+  private send(group: string, event: string): void {
+    if (this.hooks.run(event)) this.remember(group, event);
+    this.update();
+  }
+
+  private rain(): RainState | undefined {
+    return (this.hooks.state() as unknown as { rainFade?: RainState }).rainFade;
+  }
+
+  private input(event: string): RainInput {
+    return this.d.inputs.find((i) => i.event === event)!;
+  }
+
+  private number(event: string): HTMLElement {
+    const spec = this.input(event);
+    const id = `rain-${event}`;
+    const field = make("input", {
+      type: "number",
+      id,
+      min: String(spec.min),
+      max: String(spec.max),
+      step: String(spec.step),
+      inputmode: "decimal",
+      title: this.tr(spec.tooltip),
+    });
+    field.addEventListener("change", () => this.send(spec.group, `${event}:=${field.value.replace(",", ".")}`));
+    this.fields.set(event, field);
+    return make(
+      "div",
+      { class: "result-row" },
+      make("label", { for: id, class: "caption" }, `${this.tr(spec.caption)} (${spec.unit})`),
+      field,
+    );
+  }
+
+  private select(id: string, caption: string, options: [string, string][], change: (value: string) => void): HTMLElement {
+    const select = make("select", { id });
+    for (const [value, text] of options) select.append(make("option", { value }, text));
+    select.addEventListener("change", () => change(select.value));
+    this.selects.set(id, select);
+    return make("div", { class: "result-row" }, make("label", { for: id, class: "caption" }, caption), select);
+  }
+
+  private choice(event: string) {
+    return this.d.choices.find((c) => c.event === event)!;
+  }
+
+  // A map file the user downloaded from the ITU: read here, handed to the
+  // engine, which reads it at the site.
+  private mapPicker(event: string): HTMLElement {
+    const spec = this.choice(event);
+    const id = `rain-${event}`;
+    const picker = make("input", { type: "file", id, accept: ".txt,.TXT,text/plain", title: this.tr(spec.tooltip) });
+    picker.addEventListener("change", async () => {
+      const file = picker.files?.[0];
+      if (!file) return;
+      const path = this.hooks.putFile(file.name, new Uint8Array(await file.arrayBuffer()));
+      this.send(spec.group, `${event}:=${path}`);
+      picker.value = "";
+    });
+    return make("div", { class: "result-row" }, make("label", { for: id, class: "caption" }, this.tr(spec.caption)), picker);
+  }
+
+  private form(): HTMLElement {
+    const polarization = this.choice("tilt");
+    const rainZone = this.choice("rain-zone");
+    const modcod = this.choice("required-cn");
+    const rate = this.input("rain-rate");
+    const cn = this.input("required-cn");
+    return make(
+      "div",
+      { class: "rain-form" },
+      this.number("frequency"),
+      this.select(
+        "rain-polarization",
+        this.tr(polarization.caption),
+        this.d.polarizations.map((p) => [p.word, this.tr(p.caption)]),
+        (word) => {
+          if (word) this.send("tilt", `tilt:=${word}`);
+          else this.update(true);
+        },
+      ),
+      this.number("tilt"),
+      this.select(
+        "rain-zone",
+        this.tr(rainZone.caption),
+        [[kTyped, this.tr(rate.caption)], ...this.d.zones.map((z): [string, string] => [z.zone, `${z.zone} (${z.rainRate} mm/h)`])],
+        (zone) => {
+          if (zone) this.send("rain-rate", `rain-zone:=${zone}`);
+          else this.update(true);
+        },
+      ),
+      this.number("rain-rate"),
+      this.mapPicker("rain-rate-map"),
+      this.number("rain-height"),
+      this.mapPicker("rain-height-map"),
+      this.number("station-height"),
+      this.select(
+        "rain-modcod",
+        this.tr(modcod.caption),
+        [[kTyped, this.tr(cn.caption)], ...this.d.modcods.map((m): [string, string] => [m.name, `${m.name} (${m.esN0} dB)`])],
+        (name) => {
+          if (name) this.send("required-cn", `required-cn:=${name}`);
+          else this.update(true);
+        },
+      ),
+      this.number("required-cn"),
+      this.number("target"),
+    );
+  }
+
+  // The boxes follow the state; `typing` shows the boxes a "typed" choice
+  // has just opened.
+  update(typing = false): void {
+    if (!this.built || !this.element.open) return;
+    const r = this.rain() ?? {};
+    const value = (key: string) => (typeof r[key] === "number" ? String(r[key]) : "");
+    const set = (event: string, key: string) => {
+      const field = this.fields.get(event);
+      if (field && document.activeElement !== field) field.value = value(key);
+    };
+    set("frequency", "frequency");
+    set("tilt", "tilt");
+    set("rain-rate", "rainRate");
+    set("rain-height", "rainHeight");
+    set("station-height", "stationHeight");
+    set("required-cn", "requiredCarrierToNoise");
+    set("target", "targetAvailability");
+    const pick = (id: string, word: unknown) => {
+      const select = this.selects.get(id);
+      if (select && !typing) select.value = typeof word === "string" ? word : kTyped;
+    };
+    pick("rain-polarization", r.polarization ?? "");
+    pick("rain-zone", r.rainZone);
+    pick("rain-modcod", r.modcod);
+    this.fields.get("tilt")!.disabled = this.selects.get("rain-polarization")!.value !== kTyped;
+    this.fields.get("rain-rate")!.disabled = this.selects.get("rain-zone")!.value !== kTyped || "rainRateMap" in r;
+    this.fields.get("required-cn")!.disabled = this.selects.get("rain-modcod")!.value !== kTyped;
+    this.showResults(this.hooks.report());
+  }
+
+  private showResults(report: Report): void {
+    const rows: Row[] = (report as unknown as { rainFade?: { results: Row[] } }).rainFade?.results ?? [];
+    const body = make("tbody");
+    for (const row of rows) {
+      body.append(
+        make("tr", {}, make("th", { scope: "row" }, row.caption), make("td", {}, row.unit ? `${row.value} ${row.unit}` : row.value)),
+      );
+    }
+    const table = make("table", { class: "rain-table" }, make("caption", {}, this.catalogue.tr(kDialog, "Availability")), body);
+    if (this.results.textContent !== table.textContent) this.results.replaceChildren(table);
+    setText(this.element.querySelector("summary")!, this.catalogue.tr(kDialog, "Rain availability (ITU-R)"));
+  }
+}
