@@ -245,6 +245,25 @@ int kestrion_enter(kestrion_engine* engine, const char* input, const char* text)
   return report(engine, engine->session.run(std::string(textOf(input)) + ":=" + value));
 }
 
+const char* kestrion_arc(kestrion_engine* engine) {
+  using kestrion::Input;
+  const kestrion::InputSpec& satellite = kestrion::inputSpec(Input::satellite);
+  nlohmann::ordered_json arc = nlohmann::ordered_json::array();
+  for (int position = satellite.min; position <= satellite.max; ++position) {
+    // The slider's own event on a copy, so every point is the page's text.
+    kestrion::Calculator copy = engine->session.calculator();
+    copy.window().moveSlider(Input::satellite, static_cast<std::int16_t>(position));
+    if (copy.sliderMoved(Input::satellite)) {
+      continue;  // a fault leaves no figure for this position
+    }
+    const kestrion::Window& w = copy.window();
+    arc.push_back({{"position", position},
+                   {"elevation", w.text(kestrion::Value::elevation)},
+                   {"azimuth", w.text(kestrion::Value::azimuth)}});
+  }
+  return give(engine, arc.dump());
+}
+
 int kestrion_set_text(kestrion_engine* engine, const char* value, const char* text) {
   const auto id = kestrion::valueNamed(textOf(value));
   if (!id || text == nullptr) {

@@ -86,6 +86,12 @@ const char* kestrion_angle_problem(kestrion_engine* engine, const char* input, c
  * kestrion_angle_problem's message. */
 int kestrion_enter(kestrion_engine* engine, const char* input, const char* text);
 
+/* The geostationary arc from the site as it stands: for each whole
+ * satellite position from 180 W to 180 E, the elevation and azimuth texts
+ * the alignment page shows with the satellite slider there, as JSON
+ * [{"position", "elevation", "azimuth"}]. The state does not change. */
+const char* kestrion_arc(kestrion_engine* engine);
+
 /* For tests of the fault path: writes a value's text directly ("Latitud",
  * "abc"), as no event can. */
 int kestrion_set_text(kestrion_engine* engine, const char* value, const char* text);

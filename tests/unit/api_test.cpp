@@ -118,3 +118,27 @@ TEST(Api, ReportsInTheCataloguesLanguage) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every point of the arc is what the alignment page shows with the satellite
+// slider at that position.
+TEST(Api, TheArcHoldsThePagesTextsAndLeavesTheStateAlone) {
+  Engine engine = open();
+  ASSERT_EQ(kestrion_run(engine.get(), "latitude:=52.52"), KESTRION_OK);
+  const std::string before = kestrion_state(engine.get());
+  const auto arc = nlohmann::json::parse(kestrion_arc(engine.get()));
+  ASSERT_EQ(arc.size(), 361U);
+  EXPECT_EQ(kestrion_state(engine.get()), before);
+  for (const int position : {-180, -30, 0, 19, 180}) {
+    ASSERT_EQ(kestrion_run(engine.get(), ("HScroll19=" + std::to_string(position)).c_str()),
+              KESTRION_OK);
+    const auto texts = nlohmann::json::parse(kestrion_state(engine.get()))["texts"];
+    const auto& point = arc.at(static_cast<std::size_t>(position + 180));
+    EXPECT_EQ(point["position"], position);
+    EXPECT_EQ(point["elevation"], texts["el"]);
+    EXPECT_EQ(point["azimuth"], texts["az"]);
+  }
+}
+
+}  // namespace

@@ -81,6 +81,7 @@ interface Exports {
   kestrion_report(engine: number, siteName: number): number;
   kestrion_aids(engine: number): number;
   kestrion_enter(engine: number, input: number, text: number): number;
+  kestrion_arc(engine: number): number;
   kestrion_angle_problem(engine: number, input: number, text: number): number;
   kestrion_set_text(engine: number, value: number, text: number): number;
   kestrion_alloc(size: number): number;
@@ -237,6 +238,12 @@ export class Engine {
       this.textOf(() => this.exports.kestrion_report(this.live(), name)),
     );
     return JSON.parse(report);
+  }
+
+  /** The geostationary arc from the site: for each whole satellite position
+   * the elevation and azimuth texts the alignment page would show there. */
+  arc(): { position: number; elevation: string; azimuth: string }[] {
+    return JSON.parse(this.textOf(() => this.exports.kestrion_arc(this.live())));
   }
 
   /** Enters a typed latitude, longitude or satellite as the window's editor
