@@ -87,8 +87,10 @@ void drawPictures(QPainter& p, const QRectF& box, const JobState& state,
     if (row.kind == Kind::Picture) {
       QSvgRenderer(toQString(row.caption)).render(&p, QRectF(toPixels(row.rect)));
     } else if (row.kind == Kind::Label && row.caption.size() == 1) {  // N, W, E, S
+      // In the language's letters, as the window's rose has them.
       p.setFont(sheetFont(11));
-      p.drawText(QRectF(toPixels(row.rect)), Qt::AlignLeft | Qt::AlignTop, toQString(row.caption));
+      p.drawText(QRectF(toPixels(row.rect)), Qt::AlignLeft | Qt::AlignTop,
+                 translated("Caption", row.caption));
     }
   }
   PointerLayer::paint(p, state.window, state.pointing.declination, Qt::black, sheetFont(8));
