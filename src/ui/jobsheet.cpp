@@ -63,9 +63,7 @@ double drawTable(QPainter& p, QPointF at, double width, const ReportSection& sec
   for (const Quantity& q : rows) {
     p.drawText(QRectF(at.x(), y, captionWidth - 4, kRow), Qt::AlignLeft | Qt::AlignVCenter,
                toQString(q.caption));
-    const QString value = q.value.empty()  ? QStringLiteral("\u2014")
-                          : q.unit.empty() ? toQString(q.value)
-                                           : toQString(q.value + ' ' + q.unit);
+    const QString value = q.value.empty() ? QStringLiteral("\u2014") : toQString(q.valueWithUnit());
     p.drawText(QRectF(at.x() + captionWidth, y, width - captionWidth, kRow),
                Qt::AlignLeft | Qt::AlignVCenter, value);
     y += kRow;
