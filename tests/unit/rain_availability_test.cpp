@@ -3,6 +3,7 @@
 // until it is set up, and a section that starts from events the rain fade
 // takes.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
