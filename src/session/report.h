@@ -73,6 +73,8 @@ class Report {
  public:
   Report(const ReportState& state, Translate translate)
       : state_(state), tr_(std::move(translate)) {}
+  // The report reads the state as it is asked: it must outlive the report.
+  Report(ReportState&& state, Translate translate) = delete;
 
   // One of the model's texts, with its caption.
   [[nodiscard]] Quantity quantity(Value id) const;

@@ -67,8 +67,8 @@ JobMenus::JobMenus(MainWindow& window, QMenuBar& bar)
 }
 
 void JobMenus::copyPage() {
-  QGuiApplication::clipboard()->setText(
-      toQString(reportOf(window_.jobState()).copyText(window_.currentPage())));
+  const JobState state = window_.jobState();
+  QGuiApplication::clipboard()->setText(toQString(reportOf(state).copyText(window_.currentPage())));
 }
 
 void JobMenus::fillSites() {

@@ -13,5 +13,7 @@ using JobState = ReportState;
 inline Report reportOf(const JobState& state) {
   return {state, &translatedText};
 }
+// The report reads the state as it is asked: keep the state while it does.
+Report reportOf(JobState&& state) = delete;
 
 }  // namespace kestrion::ui

@@ -304,7 +304,8 @@ void RainAvailabilityDialog::showInputs() {
 // The report's rows, caption and value box, as the C/N page shows its
 // results; the boxes are made once and kept, so a screen reader keeps them.
 void RainAvailabilityDialog::showFigures() {
-  const Report report = reportOf(window_.jobState());
+  const JobState state = window_.jobState();
+  const Report report = reportOf(state);
   const std::vector<Quantity> rows = report.rainFadeResults();
   while (figures_->rowCount() > 0 && figures_->count() > 2 * static_cast<int>(rows.size())) {
     QLayoutItem* item = figures_->takeAt(figures_->count() - 1);
