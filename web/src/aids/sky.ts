@@ -26,14 +26,20 @@ export function visibleArc(arc: readonly ArcText[]): ArcPoint[] {
   return points;
 }
 
-// Neighbouring whole positions joined; a gap (the arc dipping under the
-// horizon, or wrapping at 180°) starts a new run.
+// Neighbouring whole positions joined; where the arc dips under the
+// horizon a new run starts. 180° and -180° are one place, so a run ending
+// at one goes on into a run starting at the other.
 export function runs(points: readonly ArcPoint[]): ArcPoint[][] {
   const out: ArcPoint[][] = [];
   for (const p of points) {
     const last = out[out.length - 1];
     if (last && p.position - last[last.length - 1].position === 1) last.push(p);
     else out.push([p]);
+  }
+  const last = out[out.length - 1];
+  if (out.length > 1 && out[0][0].position === -180 && last[last.length - 1].position === 180) {
+    out[0] = [...last, ...out[0]];
+    out.pop();
   }
   return out;
 }

@@ -126,6 +126,11 @@ describe("the arc on the sky diagram", () => {
     assert.deepEqual(shown.map((x) => [x.position, x.el, x.az]), [[-1, 0, 101], [0, 1.25, 102], [2, 2, 104]]);
     assert.deepEqual(sky.runs(shown).map((run) => run.map((x) => x.position)), [[-1, 0], [2]]);
   });
+  it("goes on across 180°", () => {
+    const at = (position) => ({ position, elevation: "1", azimuth: "90", el: 1, az: 90 });
+    const positions = sky.runs([-180, -179, 0, 179, 180].map(at)).map((run) => run.map((x) => x.position));
+    assert.deepEqual(positions, [[179, 180, -180, -179], [0]]);
+  });
   it("puts the horizon on the rim and the zenith in the middle", () => {
     const at = (az, el) => Object.values(sky.polar(az, el, 100)).map((v) => Math.round(v * 1e9) / 1e9 + 0);
     assert.deepEqual([at(0, 0), at(90, 0), at(180, 45), at(0, 90)], [[0, -100], [100, 0], [0, 50], [0, 0]]);
