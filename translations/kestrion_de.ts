@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>Antenna Noise Temp. (K)</source>
-        <translation>Antennenrauschtemp. (K)</translation>
+        <translation>Antennen-Rauschtemp. (K)</translation>
     </message>
     <message>
         <source>System Noise Figure</source>
@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>Installer: ______________________    Customer: ______________________</source>
-        <translation>Installateur: ______________________    Kunde: ______________________</translation>
+        <translation>Monteur: ______________________    Kunde: ______________________</translation>
     </message>
     <message>
         <source>Kestrion %1 — every figure as the window shows it</source>
@@ -394,7 +394,7 @@
     </message>
     <message>
         <source>Rain fade (ITU-R P.618): the basis</source>
-        <translation>Regendämpfung (ITU-R P.618): Grundlagen</translation>
+        <translation>Regendämpfung (ITU-R P.618): Berechnungsgrundlage</translation>
     </message>
     <message>
         <source>Rain availability</source>
@@ -504,7 +504,7 @@
     </message>
     <message>
         <source>Target availability</source>
-        <translation>Ziel-Verfügbarkeit</translation>
+        <translation>Zielverfügbarkeit</translation>
     </message>
     <message>
         <source>The part of an average year the picture should stay</source>
@@ -806,7 +806,7 @@
     </message>
     <message>
         <source>Angle of inclination</source>
-        <translation>Neigungswinkel</translation>
+        <translation>Erhebungswinkel über dem Horizont</translation>
     </message>
     <message>
         <source>Needed for C/N calculations</source>
@@ -1451,7 +1451,7 @@
     </message>
     <message>
         <source>Nothing was changed:</source>
-        <translation>Nichts wurde geändert:</translation>
+        <translation>Es wurde nichts geändert:</translation>
     </message>
     <message>
         <source>not used</source>

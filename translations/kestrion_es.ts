@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>Dish Diameter (m)</source>
-        <translation>Diámetro plato (m)</translation>
+        <translation>Diám. antena (m)</translation>
     </message>
     <message>
         <source>Efficiency (%)</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>Dish Diameter (cm)</source>
-        <translation>Diámetro plato (cm)</translation>
+        <translation>Diámetro antena (cm)</translation>
     </message>
     <message>
         <source>Antenna Efficiency  (%)</source>
@@ -476,7 +476,7 @@
     </message>
     <message>
         <source>The rain rate exceeded for 0.01 % of an average year at the site</source>
-        <translation>La intensidad de lluvia superada durante el 0,01 % de un año medio en el emplazamiento</translation>
+        <translation>La intensidad de lluvia superada durante el 0,01 % de un año medio en la ubicación</translation>
     </message>
     <message>
         <source>Rain height</source>
@@ -532,7 +532,7 @@
     </message>
     <message>
         <source>The ITU&apos;s map file R001.TXT: R0.01 is read at the site</source>
-        <translation>El archivo de mapa R001.TXT de la UIT: R0.01 se lee en el emplazamiento</translation>
+        <translation>El archivo de mapa R001.TXT de la UIT: R0.01 se lee en la ubicación</translation>
     </message>
     <message>
         <source>ITU-R P.839 map of the 0 °C isotherm</source>
@@ -540,7 +540,7 @@
     </message>
     <message>
         <source>The ITU&apos;s map file h0.txt: the rain height is read at the site</source>
-        <translation>El archivo de mapa h0.txt de la UIT: la altura de lluvia se lee en el emplazamiento</translation>
+        <translation>El archivo de mapa h0.txt de la UIT: la altura de lluvia se lee en la ubicación</translation>
     </message>
     <message>
         <source>DVB-S2 modulation and code rate</source>
@@ -636,7 +636,7 @@
     </message>
     <message>
         <source>Dish for %1 %</source>
-        <translation>Antena para %1 %</translation>
+        <translation>Antena para el %1 %</translation>
     </message>
     <message>
         <source>none up to %1</source>
@@ -786,11 +786,11 @@
     </message>
     <message>
         <source>Latitude of dish  location</source>
-        <translation>Latitud del emplazamiento de la antena</translation>
+        <translation>Latitud de la ubicación de la antena</translation>
     </message>
     <message>
         <source>Longitude of dish location</source>
-        <translation>Longitud del emplazamiento de la antena</translation>
+        <translation>Longitud de la ubicación de la antena</translation>
     </message>
     <message>
         <source>Satellite position</source>
@@ -806,7 +806,7 @@
     </message>
     <message>
         <source>Angle of inclination</source>
-        <translation>Ángulo de inclinación</translation>
+        <translation>Ángulo de elevación sobre el horizonte</translation>
     </message>
     <message>
         <source>Needed for C/N calculations</source>
@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>Magnetic declination at the site on the date (World Magnetic Model 2025)</source>
-        <translation>Declinación magnética en el lugar y la fecha (World Magnetic Model 2025)</translation>
+        <translation>Declinación magnética en la ubicación y en la fecha (World Magnetic Model 2025)</translation>
     </message>
     <message>
         <source>0 for a prime-focus dish; offset dishes are typically 20 to 28 degrees</source>
@@ -921,7 +921,7 @@
     </message>
     <message>
         <source>Rename</source>
-        <translation>Cambiar nombre</translation>
+        <translation>Renombrar</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -957,7 +957,7 @@
     </message>
     <message>
         <source>A new version of Kestrion is ready.</source>
-        <translation>Hay una nueva versión de Kestrion lista.</translation>
+        <translation>Hay una nueva versión de Kestrion disponible.</translation>
     </message>
     <message>
         <source>Reload</source>
@@ -1388,11 +1388,11 @@
     </message>
     <message>
         <source>%1° leans back</source>
-        <translation>%1° inclinada hacia atrás</translation>
+        <translation>%1° hacia atrás</translation>
     </message>
     <message>
         <source>%1° leans forward</source>
-        <translation>%1° inclinada hacia delante</translation>
+        <translation>%1° hacia delante</translation>
     </message>
     <message>
         <source>%1° upright</source>
@@ -1412,7 +1412,7 @@
     </message>
     <message>
         <source>Below the horizon: not visible from this site.</source>
-        <translation>Bajo el horizonte: no se ve desde este lugar.</translation>
+        <translation>Bajo el horizonte: no se ve desde esta ubicación.</translation>
     </message>
     <message>
         <source>At a pole the azimuth is arbitrary.</source>

@@ -45,19 +45,19 @@
     </message>
     <message>
         <source>Latitude: -90 to 90 degrees, N or S, e.g. 52.52, -33.9247, 33.9247S, 33°55&apos;29&quot;S, 33 55 29 S or 33°55.48&apos;S.</source>
-        <translation>Latitude : de -90 à 90 degrés, N ou S, p. ex. 52.52, -33.9247, 33.9247S, 33°55&apos;29&quot;S, 33 55 29 S ou 33°55.48&apos;S.</translation>
+        <translation>Latitude : de -90 à 90 degrés, N ou S, p. ex. 52.52, -33.9247, 33.9247S, 33°55&apos;29&quot;S, 33 55 29 S ou 33°55.48&apos;S.</translation>
     </message>
     <message>
         <source>Longitude: -180 to 180 degrees, E or W, e.g. 13.405, -5, 5W, W5, 13°24&apos;18&quot;E or 13 24 18 E.</source>
-        <translation>Longitude : de -180 à 180 degrés, E ou O (W aussi pour ouest), p. ex. 13.405, -5, 5O, O5, 13°24&apos;18&quot;E ou 13 24 18 E.</translation>
+        <translation>Longitude : de -180 à 180 degrés, E ou O (W aussi pour ouest), p. ex. 13.405, -5, 5O, O5, 13°24&apos;18&quot;E ou 13 24 18 E.</translation>
     </message>
     <message>
         <source>Satellite position: -180 to 180 degrees, E or W, e.g. 19.2E, 19,2, -5, 5W or 30°0&apos;W, or a satellite name such as Astra 19.2E.</source>
-        <translation>Position du satellite : de -180 à 180 degrés, E ou O (W aussi pour ouest), p. ex. 19.2E, 19,2, -5, 5O ou 30°0&apos;O, ou un nom de satellite comme Astra 19.2E.</translation>
+        <translation>Position du satellite : de -180 à 180 degrés, E ou O (W aussi pour ouest), p. ex. 19.2E, 19,2, -5, 5O ou 30°0&apos;O, ou un nom de satellite comme Astra 19.2E.</translation>
     </message>
     <message>
         <source>That name does not single out one satellite; it fits %1.</source>
-        <translation>Ce nom ne désigne pas un seul satellite ; il correspond à %1.</translation>
+        <translation>Ce nom ne désigne pas un seul satellite ; il correspond à %1.</translation>
     </message>
 </context>
 <context>
@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>Visit:</source>
-        <translation>Web :</translation>
+        <translation>Web :</translation>
     </message>
     <message>
         <source>Satellite</source>
@@ -338,11 +338,11 @@
     </message>
     <message>
         <source>Date: %1</source>
-        <translation>Date : %1</translation>
+        <translation>Date : %1</translation>
     </message>
     <message>
         <source>Site: %1</source>
-        <translation>Site : %1</translation>
+        <translation>Site : %1</translation>
     </message>
     <message>
         <source>(not saved)</source>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>System noise figure chain</source>
-        <translation>Chaîne du facteur de bruit système</translation>
+        <translation>Facteur de bruit de la chaîne</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -374,7 +374,7 @@
     </message>
     <message>
         <source>Installer: ______________________    Customer: ______________________</source>
-        <translation>Installateur : ______________________    Client : ______________________</translation>
+        <translation>Installateur : ______________________    Client : ______________________</translation>
     </message>
     <message>
         <source>Kestrion %1 — every figure as the window shows it</source>
@@ -382,7 +382,7 @@
     </message>
     <message>
         <source>Cannot write the job sheet to %1: %2</source>
-        <translation>Impossible d&apos;écrire la fiche d&apos;intervention dans %1 : %2</translation>
+        <translation>Impossible d&apos;écrire la fiche d&apos;intervention dans %1 : %2</translation>
     </message>
     <message>
         <source>Cannot draw the job sheet for %1</source>
@@ -394,7 +394,7 @@
     </message>
     <message>
         <source>Rain fade (ITU-R P.618): the basis</source>
-        <translation>Affaiblissement dû à la pluie (UIT-R P.618) : données</translation>
+        <translation>Affaiblissement dû à la pluie (UIT-R P.618) : données</translation>
     </message>
     <message>
         <source>Rain availability</source>
@@ -464,7 +464,7 @@
     </message>
     <message>
         <source>Tilt from the horizontal</source>
-        <translation>Inclinaison sur l&apos;horizontale</translation>
+        <translation>Inclinaison par rapport à l&apos;horizontale</translation>
     </message>
     <message>
         <source>The angle of a linear polarization from the horizontal, as seen at the dish</source>
@@ -476,7 +476,7 @@
     </message>
     <message>
         <source>The rain rate exceeded for 0.01 % of an average year at the site</source>
-        <translation>L&apos;intensité de pluie dépassée pendant 0,01 % d&apos;une année moyenne sur le site</translation>
+        <translation>L&apos;intensité de pluie dépassée pendant 0,01 % d&apos;une année moyenne sur le site</translation>
     </message>
     <message>
         <source>Rain height</source>
@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>The top of the rain above sea level: 0.36 km above the 0 °C isotherm</source>
-        <translation>Le sommet de la pluie au-dessus du niveau de la mer : 0,36 km au-dessus de l&apos;isotherme 0 °C</translation>
+        <translation>Le sommet de la pluie au-dessus du niveau de la mer : 0,36 km au-dessus de l&apos;isotherme 0 °C</translation>
     </message>
     <message>
         <source>Station height</source>
@@ -516,7 +516,7 @@
     </message>
     <message>
         <source>Horizontal fades most; circular is counted as a tilt of 45°</source>
-        <translation>L&apos;horizontale est la plus atténuée ; la circulaire compte comme une inclinaison de 45°</translation>
+        <translation>L&apos;horizontale est la plus atténuée ; la circulaire compte comme une inclinaison de 45°</translation>
     </message>
     <message>
         <source>Rain zone (older ITU-R P.837-1 table)</source>
@@ -532,7 +532,7 @@
     </message>
     <message>
         <source>The ITU&apos;s map file R001.TXT: R0.01 is read at the site</source>
-        <translation>Le fichier de carte R001.TXT de l&apos;UIT : R0.01 est lu sur le site</translation>
+        <translation>Le fichier de carte R001.TXT de l&apos;UIT : R0.01 est lu sur le site</translation>
     </message>
     <message>
         <source>ITU-R P.839 map of the 0 °C isotherm</source>
@@ -540,7 +540,7 @@
     </message>
     <message>
         <source>The ITU&apos;s map file h0.txt: the rain height is read at the site</source>
-        <translation>Le fichier de carte h0.txt de l&apos;UIT : la hauteur de pluie est lue sur le site</translation>
+        <translation>Le fichier de carte h0.txt de l&apos;UIT : la hauteur de pluie est lue sur le site</translation>
     </message>
     <message>
         <source>DVB-S2 modulation and code rate</source>
@@ -600,15 +600,15 @@
     </message>
     <message>
         <source>still needs: %1</source>
-        <translation>il manque : %1</translation>
+        <translation>il manque : %1</translation>
     </message>
     <message>
         <source>none: the satellite is below the horizon</source>
-        <translation>aucune : le satellite est sous l&apos;horizon</translation>
+        <translation>aucune : le satellite est sous l&apos;horizon</translation>
     </message>
     <message>
         <source>not worked out: a floating-point fault</source>
-        <translation>non calculée : erreur de virgule flottante</translation>
+        <translation>non calculée : erreur de virgule flottante</translation>
     </message>
     <message>
         <source>Clear-sky margin</source>
@@ -616,11 +616,11 @@
     </message>
     <message>
         <source>Rain fade at %1 %</source>
-        <translation>Affaiblissement pluie à %1 %</translation>
+        <translation>Affaiblissement pluie à %1 %</translation>
     </message>
     <message>
         <source>C/N drop at %1 %</source>
-        <translation>Baisse du C/N à %1 %</translation>
+        <translation>Baisse du C/N à %1 %</translation>
     </message>
     <message>
         <source>Availability with this dish</source>
@@ -636,7 +636,7 @@
     </message>
     <message>
         <source>Dish for %1 %</source>
-        <translation>Parabole pour %1 %</translation>
+        <translation>Parabole pour %1 %</translation>
     </message>
     <message>
         <source>none up to %1</source>
@@ -663,7 +663,7 @@
     </message>
     <message>
         <source>its %1 &quot;%2&quot; is refused: %3</source>
-        <translation>valeur de %1 « %2 » refusée : %3</translation>
+        <translation>valeur de %1 « %2 » refusée : %3</translation>
     </message>
     <message>
         <source>Some lines of %1 cannot be read and are left out.</source>
@@ -675,7 +675,7 @@
     </message>
     <message>
         <source>its offset angle &quot;%1&quot; is not 0 to 45 degrees with at most one decimal</source>
-        <translation>son angle d&apos;offset « %1 » n&apos;est pas compris entre 0 et 45 degrés avec au plus une décimale</translation>
+        <translation>son angle d&apos;offset « %1 » n&apos;est pas compris entre 0 et 45 degrés avec au plus une décimale</translation>
     </message>
     <message>
         <source>its last use is not a number</source>
@@ -683,7 +683,7 @@
     </message>
     <message>
         <source>Saved site &quot;%1&quot; (entry %2) skipped: %3.</source>
-        <translation>Site enregistré « %1 » (entrée %2) ignoré : %3.</translation>
+        <translation>Site enregistré « %1 » (entrée %2) ignoré : %3.</translation>
     </message>
     <message>
         <source>Cannot create the folder %1.</source>
@@ -691,11 +691,11 @@
     </message>
     <message>
         <source>The saved sites are busy in another window; try again.</source>
-        <translation>Les sites enregistrés sont en cours d&apos;utilisation dans une autre fenêtre ; réessayez.</translation>
+        <translation>Les sites enregistrés sont en cours d&apos;utilisation dans une autre fenêtre ; réessayez.</translation>
     </message>
     <message>
         <source>The saved sites in %1 cannot be read, so they are left as they are.</source>
-        <translation>Les sites enregistrés dans %1 sont illisibles ; ils restent donc inchangés.</translation>
+        <translation>Les sites enregistrés dans %1 sont illisibles ; ils restent donc inchangés.</translation>
     </message>
     <message>
         <source>Cannot write the saved sites to %1.</source>
@@ -703,15 +703,15 @@
     </message>
     <message>
         <source>Cannot write the saved sites to %1: %2</source>
-        <translation>Impossible d&apos;écrire les sites enregistrés dans %1 : %2</translation>
+        <translation>Impossible d&apos;écrire les sites enregistrés dans %1 : %2</translation>
     </message>
     <message>
         <source>There is no saved site &quot;%1&quot;.</source>
-        <translation>Il n&apos;existe aucun site enregistré « %1 ».</translation>
+        <translation>Il n&apos;existe aucun site enregistré « %1 ».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is empty or the name of another saved site.</source>
-        <translation>« %1 » est vide ou est le nom d&apos;un autre site enregistré.</translation>
+        <translation>« %1 » est vide ou est le nom d&apos;un autre site enregistré.</translation>
     </message>
 </context>
 <context>
@@ -762,7 +762,7 @@
     </message>
     <message>
         <source>Normally 40 to 70 %</source>
-        <translation>Normalement de 40 à 70 %</translation>
+        <translation>Normalement de 40 à 70 %</translation>
     </message>
     <message>
         <source>The gain of the antenna depends of frequency</source>
@@ -802,11 +802,11 @@
     </message>
     <message>
         <source>Note that Astra satellites differ from standard polarisation</source>
-        <translation>Attention : les satellites Astra diffèrent de la polarisation standard</translation>
+        <translation>Attention : les satellites Astra diffèrent de la polarisation standard</translation>
     </message>
     <message>
         <source>Angle of inclination</source>
-        <translation>Angle d&apos;inclinaison</translation>
+        <translation>Angle d&apos;élévation au-dessus de l&apos;horizon</translation>
     </message>
     <message>
         <source>Needed for C/N calculations</source>
@@ -814,7 +814,7 @@
     </message>
     <message>
         <source>Set this on a magnetic compass: the azimuth less the magnetic declination</source>
-        <translation>À régler sur une boussole magnétique : l&apos;azimut moins la déclinaison magnétique</translation>
+        <translation>À régler sur une boussole magnétique : l&apos;azimut moins la déclinaison magnétique</translation>
     </message>
     <message>
         <source>Magnetic declination at the site on the date (World Magnetic Model 2025)</source>
@@ -822,11 +822,11 @@
     </message>
     <message>
         <source>0 for a prime-focus dish; offset dishes are typically 20 to 28 degrees</source>
-        <translation>0 pour une parabole à foyer primaire ; les paraboles offset ont en général 20 à 28 degrés</translation>
+        <translation>0 pour une parabole à foyer primaire ; les paraboles offset ont en général 20 à 28 degrés</translation>
     </message>
     <message>
         <source>Tilt of the dish face from vertical: the elevation less the offset angle</source>
-        <translation>Inclinaison de la face de la parabole par rapport à la verticale : l&apos;élévation moins l&apos;angle d&apos;offset</translation>
+        <translation>Inclinaison de la face de la parabole par rapport à la verticale : l&apos;élévation moins l&apos;angle d&apos;offset</translation>
     </message>
     <message>
         <source>Equivalent Isotropic Radiated Power</source>
@@ -858,7 +858,7 @@
     </message>
     <message>
         <source>Imported from Antenna Alignment Calculations</source>
-        <translation>Reprise du Pointage de l&apos;antenne</translation>
+        <translation>Valeur reprise de la section Pointage de l&apos;antenne</translation>
     </message>
     <message>
         <source>The rain attenuation is usable in the 10 to 13 GHz band only</source>
@@ -870,7 +870,7 @@
     </message>
     <message>
         <source>The elevation is imported from Antenna alignment calculations</source>
-        <translation>L&apos;élévation est reprise du Pointage de l&apos;antenne</translation>
+        <translation>L&apos;élévation est reprise de la section Pointage de l&apos;antenne</translation>
     </message>
     <message>
         <source>The satellite chosen by name</source>
@@ -881,7 +881,7 @@
     <name>Web</name>
     <message>
         <source>The calculator could not be started: %1</source>
-        <translation>Le calculateur n&apos;a pas pu démarrer : %1</translation>
+        <translation>Le calculateur n&apos;a pas pu démarrer : %1</translation>
     </message>
     <message>
         <source>Language</source>
@@ -893,7 +893,7 @@
     </message>
     <message>
         <source>The browser did not allow copying: %1</source>
-        <translation>Le navigateur n&apos;a pas autorisé la copie : %1</translation>
+        <translation>Le navigateur n&apos;a pas autorisé la copie : %1</translation>
     </message>
     <message>
         <source>Job sheet</source>
@@ -929,15 +929,15 @@
     </message>
     <message>
         <source>Saved site &quot;%1&quot;.</source>
-        <translation>Site « %1 » enregistré.</translation>
+        <translation>Site « %1 » enregistré.</translation>
     </message>
     <message>
         <source>Site &quot;%1&quot; entered.</source>
-        <translation>Site « %1 » saisi.</translation>
+        <translation>Site « %1 » saisi.</translation>
     </message>
     <message>
         <source>The browser did not keep the site: %1</source>
-        <translation>Le navigateur n&apos;a pas conservé le site : %1</translation>
+        <translation>Le navigateur n&apos;a pas conservé le site : %1</translation>
     </message>
     <message>
         <source>Type a value</source>
@@ -949,15 +949,15 @@
     </message>
     <message>
         <source>The address&apos;s %1 was not used: %2</source>
-        <translation>%1 dans l&apos;adresse n&apos;a pas été utilisé : %2</translation>
+        <translation>%1 dans l&apos;adresse n&apos;a pas été utilisé : %2</translation>
     </message>
     <message>
         <source>The calculation stopped: %1</source>
-        <translation>Le calcul s&apos;est arrêté : %1</translation>
+        <translation>Le calcul s&apos;est arrêté : %1</translation>
     </message>
     <message>
         <source>A new version of Kestrion is ready.</source>
-        <translation>Une nouvelle version de Kestrion est prête.</translation>
+        <translation>Une nouvelle version de Kestrion est disponible.</translation>
     </message>
     <message>
         <source>Reload</source>
@@ -1244,7 +1244,7 @@
     <name>kestrion::desktop::AboutWindow</name>
     <message>
         <source>Kestrion is free: you may copy it and pass it on to anyone you like. The latest version can always be downloaded from :</source>
-        <translation>Kestrion est libre : vous pouvez le copier et le donner à qui vous voulez. La dernière version est toujours sur :</translation>
+        <translation>Kestrion est libre : vous pouvez le copier et le donner à qui vous voulez. La dernière version est toujours sur :</translation>
     </message>
     <message>
         <source>About Kestrion</source>
@@ -1333,19 +1333,19 @@
     </message>
     <message>
         <source>Name of the site:</source>
-        <translation>Nom du site :</translation>
+        <translation>Nom du site :</translation>
     </message>
     <message>
         <source>A site needs a name; nothing was saved.</source>
-        <translation>Un site doit avoir un nom ; rien n&apos;a été enregistré.</translation>
+        <translation>Un site doit avoir un nom ; rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>A site named &quot;%1&quot; is saved already. Replace it?</source>
-        <translation>Un site nommé « %1 » est déjà enregistré. Le remplacer ?</translation>
+        <translation>Un site nommé « %1 » est déjà enregistré. Le remplacer ?</translation>
     </message>
     <message>
         <source>Saved site:</source>
-        <translation>Site enregistré :</translation>
+        <translation>Site enregistré :</translation>
     </message>
     <message>
         <source>Rename site</source>
@@ -1353,7 +1353,7 @@
     </message>
     <message>
         <source>New name:</source>
-        <translation>Nouveau nom :</translation>
+        <translation>Nouveau nom :</translation>
     </message>
     <message>
         <source>Delete site</source>
@@ -1361,7 +1361,7 @@
     </message>
     <message>
         <source>Delete the saved site &quot;%1&quot;?</source>
-        <translation>Supprimer le site enregistré « %1 » ?</translation>
+        <translation>Supprimer le site enregistré « %1 » ?</translation>
     </message>
     <message>
         <source>Print</source>
@@ -1388,11 +1388,11 @@
     </message>
     <message>
         <source>%1° leans back</source>
-        <translation>%1° penchée en arrière</translation>
+        <translation>%1° vers l&apos;arrière</translation>
     </message>
     <message>
         <source>%1° leans forward</source>
-        <translation>%1° penchée en avant</translation>
+        <translation>%1° vers l&apos;avant</translation>
     </message>
     <message>
         <source>%1° upright</source>
@@ -1400,7 +1400,7 @@
     </message>
     <message>
         <source>No magnetic model: no magnetic bearing.</source>
-        <translation>Pas de modèle magnétique : pas d&apos;azimut magnétique.</translation>
+        <translation>Pas de modèle magnétique : pas d&apos;azimut magnétique.</translation>
     </message>
     <message>
         <source>Date outside the magnetic model (2025 to 2029).</source>
@@ -1408,11 +1408,11 @@
     </message>
     <message>
         <source>Weak magnetic field: a compass is unreliable here.</source>
-        <translation>Champ magnétique faible : une boussole n&apos;est pas fiable ici.</translation>
+        <translation>Champ magnétique faible : une boussole n&apos;est pas fiable ici.</translation>
     </message>
     <message>
         <source>Below the horizon: not visible from this site.</source>
-        <translation>Sous l&apos;horizon : invisible depuis ce site.</translation>
+        <translation>Sous l&apos;horizon : invisible depuis ce site.</translation>
     </message>
     <message>
         <source>At a pole the azimuth is arbitrary.</source>
@@ -1424,7 +1424,7 @@
     </message>
     <message>
         <source>%1: not this position</source>
-        <translation>%1 : pas cette position</translation>
+        <translation>%1 : pas à cette position</translation>
     </message>
     <message>
         <source>&amp;Rain availability (ITU-R)…</source>
@@ -1451,7 +1451,7 @@
     </message>
     <message>
         <source>Nothing was changed:</source>
-        <translation>Rien n&apos;a été modifié :</translation>
+        <translation>Rien n&apos;a été modifié :</translation>
     </message>
     <message>
         <source>not used</source>

@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>System noise figure chain</source>
-        <translation>Catena cifra di rumore</translation>
+        <translation>Cifra di rumore della catena</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -464,7 +464,7 @@
     </message>
     <message>
         <source>Tilt from the horizontal</source>
-        <translation>Inclinazione sull&apos;orizzontale</translation>
+        <translation>Inclinazione rispetto all&apos;orizzontale</translation>
     </message>
     <message>
         <source>The angle of a linear polarization from the horizontal, as seen at the dish</source>
@@ -636,7 +636,7 @@
     </message>
     <message>
         <source>Dish for %1 %</source>
-        <translation>Parabola per %1 %</translation>
+        <translation>Parabola per il %1 %</translation>
     </message>
     <message>
         <source>none up to %1</source>
@@ -806,7 +806,7 @@
     </message>
     <message>
         <source>Angle of inclination</source>
-        <translation>Angolo di inclinazione</translation>
+        <translation>Angolo di elevazione sull&apos;orizzonte</translation>
     </message>
     <message>
         <source>Needed for C/N calculations</source>
@@ -858,7 +858,7 @@
     </message>
     <message>
         <source>Imported from Antenna Alignment Calculations</source>
-        <translation>Ripresa da Puntamento dell&apos;antenna</translation>
+        <translation>Valore preso dalla sezione Puntamento dell&apos;antenna</translation>
     </message>
     <message>
         <source>The rain attenuation is usable in the 10 to 13 GHz band only</source>
@@ -870,7 +870,7 @@
     </message>
     <message>
         <source>The elevation is imported from Antenna alignment calculations</source>
-        <translation>L&apos;elevazione è ripresa da Puntamento dell&apos;antenna</translation>
+        <translation>L&apos;elevazione è presa dalla sezione Puntamento dell&apos;antenna</translation>
     </message>
     <message>
         <source>The satellite chosen by name</source>
@@ -957,7 +957,7 @@
     </message>
     <message>
         <source>A new version of Kestrion is ready.</source>
-        <translation>È pronta una nuova versione di Kestrion.</translation>
+        <translation>È disponibile una nuova versione di Kestrion.</translation>
     </message>
     <message>
         <source>Reload</source>
@@ -1388,11 +1388,11 @@
     </message>
     <message>
         <source>%1° leans back</source>
-        <translation>%1° inclinata all&apos;indietro</translation>
+        <translation>%1° all&apos;indietro</translation>
     </message>
     <message>
         <source>%1° leans forward</source>
-        <translation>%1° inclinata in avanti</translation>
+        <translation>%1° in avanti</translation>
     </message>
     <message>
         <source>%1° upright</source>

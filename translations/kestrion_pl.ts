@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>Antenna Noise Temp. (K)</source>
-        <translation>Temp. szum. anteny (K)</translation>
+        <translation>Temp. szumowa anteny (K)</translation>
     </message>
     <message>
         <source>System Noise Figure</source>
@@ -366,7 +366,7 @@
     </message>
     <message>
         <source>System noise figure chain</source>
-        <translation>Łańcuch szumów systemu</translation>
+        <translation>Szumy toru odbiorczego</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -394,7 +394,7 @@
     </message>
     <message>
         <source>Rain fade (ITU-R P.618): the basis</source>
-        <translation>Tłumienie deszczu (ITU-R P.618): dane wejściowe</translation>
+        <translation>Tłumienie deszczowe (ITU-R P.618): dane wejściowe</translation>
     </message>
     <message>
         <source>Rain availability</source>
@@ -612,11 +612,11 @@
     </message>
     <message>
         <source>Clear-sky margin</source>
-        <translation>Zapas przy pogodzie</translation>
+        <translation>Zapas przy dobrej pogodzie</translation>
     </message>
     <message>
         <source>Rain fade at %1 %</source>
-        <translation>Tłumienie deszczu przy %1 %</translation>
+        <translation>Tłumienie deszczowe przy %1 %</translation>
     </message>
     <message>
         <source>C/N drop at %1 %</source>
@@ -806,7 +806,7 @@
     </message>
     <message>
         <source>Angle of inclination</source>
-        <translation>Kąt nachylenia</translation>
+        <translation>Kąt elewacji nad horyzontem</translation>
     </message>
     <message>
         <source>Needed for C/N calculations</source>
@@ -957,7 +957,7 @@
     </message>
     <message>
         <source>A new version of Kestrion is ready.</source>
-        <translation>Nowa wersja Kestrion jest gotowa.</translation>
+        <translation>Dostępna jest nowa wersja programu Kestrion.</translation>
     </message>
     <message>
         <source>Reload</source>
@@ -1389,11 +1389,11 @@
     </message>
     <message>
         <source>%1° leans back</source>
-        <translation>%1° pochylona do tyłu</translation>
+        <translation>%1° do tyłu</translation>
     </message>
     <message>
         <source>%1° leans forward</source>
-        <translation>%1° pochylona do przodu</translation>
+        <translation>%1° do przodu</translation>
     </message>
     <message>
         <source>%1° upright</source>

@@ -10,7 +10,11 @@ using Json = nlohmann::ordered_json;
 Json rows(const std::vector<Quantity>& quantities) {
   Json list = Json::array();
   for (const Quantity& q : quantities) {
-    list.push_back({{"id", q.id}, {"caption", q.caption}, {"value", q.value}, {"unit", q.unit}});
+    list.push_back({{"id", q.id},
+                    {"caption", q.caption},
+                    {"value", q.value},
+                    {"unit", q.unit},
+                    {"shown", q.valueWithUnit()}});
   }
   return list;
 }

@@ -307,10 +307,7 @@ std::string Report::copyText(int page) const {
     if (q.value.empty()) {
       continue;
     }
-    text += q.caption + '\t' + q.value;
-    if (!q.unit.empty()) {
-      text += ' ' + q.unit;
-    }
+    text += q.caption + '\t' + q.valueWithUnit();
     text += '\n';
   }
   return text;
@@ -325,7 +322,7 @@ std::string Report::spokenResults(int page) const {
     text += s;
   };
   for (const Quantity& q : results(page)) {
-    sentence(q.caption + ", " + q.value + (q.unit.empty() ? "" : " " + q.unit));
+    sentence(q.caption + ", " + q.valueWithUnit());
   }
   if (page == layout::kAlignmentPage) {
     for (const std::string& warning : shortWarnings()) {

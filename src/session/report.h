@@ -39,6 +39,14 @@ struct Quantity {
   // What the row shows, for a view that picks rows: the value's control
   // name ("totnf"), else the aid's ("magneticBearing", "latitudeDms").
   std::string id;
+
+  // "29.71 dB", "29.71°": the degree sign follows its number directly.
+  [[nodiscard]] std::string valueWithUnit() const {
+    if (unit.empty()) {
+      return value;
+    }
+    return unit == "°" ? value + unit : value + ' ' + unit;
+  }
 };
 
 // The moment reported: the window's texts and the aids shown beside them.

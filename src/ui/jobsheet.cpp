@@ -63,9 +63,7 @@ double drawTable(QPainter& p, QPointF at, double width, const ReportSection& sec
   for (const Quantity& q : rows) {
     p.drawText(QRectF(at.x(), y, captionWidth - 4, kRow), Qt::AlignLeft | Qt::AlignVCenter,
                toQString(q.caption));
-    const QString value = q.value.empty()  ? QStringLiteral("\u2014")
-                          : q.unit.empty() ? toQString(q.value)
-                                           : toQString(q.value + ' ' + q.unit);
+    const QString value = q.value.empty() ? QStringLiteral("\u2014") : toQString(q.valueWithUnit());
     p.drawText(QRectF(at.x() + captionWidth, y, width - captionWidth, kRow),
                Qt::AlignLeft | Qt::AlignVCenter, value);
     y += kRow;
@@ -87,8 +85,10 @@ void drawPictures(QPainter& p, const QRectF& box, const JobState& state,
     if (row.kind == Kind::Picture) {
       QSvgRenderer(toQString(row.caption)).render(&p, QRectF(toPixels(row.rect)));
     } else if (row.kind == Kind::Label && row.caption.size() == 1) {  // N, W, E, S
+      // In the language's letters, as the window's rose has them.
       p.setFont(sheetFont(11));
-      p.drawText(QRectF(toPixels(row.rect)), Qt::AlignLeft | Qt::AlignTop, toQString(row.caption));
+      p.drawText(QRectF(toPixels(row.rect)), Qt::AlignLeft | Qt::AlignTop,
+                 translated("Caption", row.caption));
     }
   }
   PointerLayer::paint(p, state.window, state.pointing.declination, Qt::black, sheetFont(8));

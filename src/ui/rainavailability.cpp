@@ -331,7 +331,7 @@ void RainAvailabilityDialog::showFigures() {
     caption->setText(toQString(q.caption));
     value->setObjectName(toQString(q.id));
     value->setAccessibleName(toQString(q.caption));
-    value->setText(toQString(q.unit.empty() ? q.value : q.value + ' ' + q.unit));
+    value->setText(toQString(q.valueWithUnit()));
   }
 }
 

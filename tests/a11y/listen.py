@@ -34,8 +34,8 @@ HEARD = {
         "quit": "Beenden",
         "first slider": "Antennen-Rauschtemp. (K)",
         "noise figure": r"System-Rauschmaß, \d+\.\d\d dB",
-        "azimuth": r"Azimut, \d+\.\d\d °",
-        "bearing": r"Magnetischer Azimut, \d+(\.\d+)? deg",
+        "azimuth": r"Azimut, \d+\.\d\d°",
+        "bearing": r"Magnetischer Azimut, \d+(\.\d+)?°",
         "warning": "Datum außerhalb des Magnetfeldmodells (2025 bis 2029).",
     },
 }

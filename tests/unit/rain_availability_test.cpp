@@ -3,6 +3,8 @@
 // until it is set up, and a section that starts from events the rain fade
 // takes.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <map>
@@ -20,9 +22,13 @@ namespace {
 
 using Json = nlohmann::json;
 
-// An isotherm map 5 x 9 of 2.64 km everywhere: a rain height of 3 km.
+// An isotherm map 5 x 9 of 2.64 km everywhere: a rain height of 3 km. In a
+// folder of the process's own, as ctest runs these tests side by side and the
+// report shows the file's name.
 std::string isothermMap() {
-  const std::string path = testing::TempDir() + "h0_flat.txt";
+  const std::string folder = testing::TempDir() + "kestrion-" + std::to_string(::getpid());
+  ::mkdir(folder.c_str(), 0700);
+  const std::string path = folder + "/h0_flat.txt";
   std::FILE* file = std::fopen(path.c_str(), "w");
   for (int row = 0; row < 5; ++row) {
     std::fputs("2.64 2.64 2.64 2.64 2.64 2.64 2.64 2.64 2.64\n", file);

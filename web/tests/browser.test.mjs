@@ -202,6 +202,28 @@ describe("languages, sites and the print view", () => {
     await page.close();
   });
 
+  it("keeps both sites when two tabs save, each with its list open", async () => {
+    const one = await openPage(browser, `${origin}/?date=${kDate}`);
+    const two = await openPage(browser, `${origin}/?date=${kDate}`);
+    for (const page of [one, two]) {
+      await page.bringToFront();
+      await page.click(".tools button:nth-child(3)");
+    }
+    for (const [page, name] of [[one, "North roof"], [two, "South roof"]]) {
+      await page.bringToFront();
+      await page.type("#site-name", name);
+      await page.click(".site-save button");
+    }
+    await one.bringToFront();
+    // The other tab's save reaches this tab's open list too.
+    await one.waitForFunction(() => document.querySelectorAll(".site-list .site-name").length === 2);
+    const names = await one.$$eval(".site-list .site-name", (s) => s.map((x) => x.textContent).sort());
+    assert.deepEqual(names, ["North roof", "South roof"]);
+    await one.evaluate(() => localStorage.clear());
+    await one.close();
+    await two.close();
+  });
+
   it("shows the job sheet's words and figures in the print view", async () => {
     const page = await openPage(browser, `${origin}/?date=${kDate}&event=latitude:=52.52&event=longitude:=13.405`);
     await page.click(".tools button:nth-child(2)");

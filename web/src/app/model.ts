@@ -87,6 +87,7 @@ export interface Row {
   caption: string;
   value: string;
   unit: string;
+  shown: string; // the value with its unit, as the window writes them
 }
 
 // The pointing aids in words.

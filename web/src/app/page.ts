@@ -335,7 +335,7 @@ export class Page {
     const skipped = new Set(["latitudeDms", "longitudeDms", "declinationModel", "offsetAngle", "rain"]);
     const lines = rows
       .filter((r) => r.value !== "" && !skipped.has(r.id))
-      .map((r) => `${r.caption}, ${r.value}${r.unit ? ` ${r.unit}` : ""}`);
+      .map((r) => `${r.caption}, ${r.shown}`);
     return lines.concat(this.index === this.describe.alignmentPage ? report.shortWarnings : []);
   }
 

@@ -254,7 +254,7 @@ export class RainSection {
     const body = make("tbody");
     for (const row of rows) {
       body.append(
-        make("tr", {}, make("th", { scope: "row" }, row.caption), make("td", {}, row.unit ? `${row.value} ${row.unit}` : row.value)),
+        make("tr", {}, make("th", { scope: "row" }, row.caption), make("td", {}, row.shown)),
       );
     }
     const table = make("table", { class: "rain-table" }, make("caption", {}, this.catalogue.tr(kDialog, "Availability")), body);

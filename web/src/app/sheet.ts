@@ -6,7 +6,7 @@ import { make } from "./dom";
 function table(section: Report["sheet"]["sections"][number]): HTMLElement {
   const body = make("tbody");
   for (const row of section.rows) {
-    const value = row.value === "" ? "\u2014" : row.unit ? `${row.value} ${row.unit}` : row.value;
+    const value = row.value === "" ? "\u2014" : row.shown;
     body.append(make("tr", {}, make("th", { scope: "row" }, row.caption), make("td", {}, value)));
   }
   return make("table", { class: "sheet-table" }, make("caption", {}, section.heading), body);
