@@ -7,7 +7,6 @@ import { button } from "./aid";
 
 export interface PositionHooks {
   enter(input: "latitude" | "longitude", text: string): boolean;
-  say(text: string, problem: boolean): void;
 }
 
 const kTimeoutMs = 30000;
@@ -33,6 +32,7 @@ export class PositionAid {
       return;
     }
     this.trigger.disabled = true;
+    this.status.classList.remove("aid-problem");
     setText(this.status, this.catalogue.web("positionAsking"));
     navigator.geolocation.getCurrentPosition(
       (fix) => this.take(fix),
@@ -43,6 +43,7 @@ export class PositionAid {
 
   private take(fix: GeolocationPosition): void {
     this.trigger.disabled = false;
+    this.status.classList.remove("aid-problem");
     const { latitude, longitude, accuracy } = fix.coords;
     const entered =
       this.hooks.enter("latitude", latitude.toFixed(4)) && this.hooks.enter("longitude", longitude.toFixed(4));
@@ -51,8 +52,9 @@ export class PositionAid {
 
   private problem(text: WebText): void {
     this.trigger.disabled = false;
-    const message = format(this.catalogue.web(text), String(kTimeoutMs / 1000));
-    setText(this.status, "");
-    this.hooks.say(message, true);
+    // Beside the button that was tapped, which a phone's screen shows,
+    // rather than above the pages.
+    this.status.classList.add("aid-problem");
+    setText(this.status, format(this.catalogue.web(text), String(kTimeoutMs / 1000)));
   }
 }

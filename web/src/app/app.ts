@@ -198,7 +198,6 @@ export class App {
       if (index === this.describe.alignmentPage) {
         this.phoneAids = new PhoneAids(this.describe, this.catalogue, {
           enter: (input, text) => this.enter(input, text),
-          say: (text, problem) => this.say(text, problem),
           arc: () => this.engine.arc(),
           storage: this.options.storage,
         });
