@@ -963,6 +963,282 @@
         <source>Reload</source>
         <translation>Neu laden</translation>
     </message>
+    <message>
+        <source>Phone aids</source>
+        <translation>Handy-Hilfen</translation>
+    </message>
+    <message>
+        <source>Use my position</source>
+        <translation>Meinen Standort übernehmen</translation>
+    </message>
+    <message>
+        <source>Asking for the position…</source>
+        <translation>Standort wird abgefragt…</translation>
+    </message>
+    <message>
+        <source>Position entered, accurate to ±%1 m.</source>
+        <translation>Standort übernommen, Genauigkeit ±%1 m.</translation>
+    </message>
+    <message>
+        <source>The browser was not allowed to give the position: nothing was changed.</source>
+        <translation>Der Browser durfte den Standort nicht weitergeben: Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The phone found no position fix: nothing was changed. Try again in the open.</source>
+        <translation>Das Handy hat keinen Standort ermittelt: Es wurde nichts geändert. Versuchen Sie es im Freien noch einmal.</translation>
+    </message>
+    <message>
+        <source>No position fix within %1 seconds: nothing was changed. Try again in the open.</source>
+        <translation>Kein Standort innerhalb von %1 Sekunden: Es wurde nichts geändert. Versuchen Sie es im Freien noch einmal.</translation>
+    </message>
+    <message>
+        <source>This browser cannot give a position: nothing was changed.</source>
+        <translation>Dieser Browser kann keinen Standort liefern: Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Kompass</translation>
+    </message>
+    <message>
+        <source>Allow the compass</source>
+        <translation>Kompass erlauben</translation>
+    </message>
+    <message>
+        <source>Allow the motion sensors</source>
+        <translation>Bewegungssensoren erlauben</translation>
+    </message>
+    <message>
+        <source>The compass was not allowed. Allow motion and orientation for this site in the browser&apos;s settings.</source>
+        <translation>Der Kompass wurde nicht erlaubt. Erlauben Sie Bewegung und Ausrichtung für diese Seite in den Einstellungen des Browsers.</translation>
+    </message>
+    <message>
+        <source>No compass reading: this phone or browser gives none, or it was not allowed.</source>
+        <translation>Kein Kompasswert: Dieses Handy oder dieser Browser liefert keinen, oder er wurde nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>Phone heading: %1° magnetic</source>
+        <translation>Richtung des Handys: %1° magnetisch</translation>
+    </message>
+    <message>
+        <source>Phone heading: %1° true (geographic north)</source>
+        <translation>Richtung des Handys: %1° rechtweisend (geografisch Nord)</translation>
+    </message>
+    <message>
+        <source>Magnetic bearing to face: %1°</source>
+        <translation>Magnetischer Azimut als Ziel: %1°</translation>
+    </message>
+    <message>
+        <source>True azimuth to face: %1°</source>
+        <translation>Rechtweisender Azimut als Ziel: %1°</translation>
+    </message>
+    <message>
+        <source>The page gives no magnetic bearing here (see its warnings), so there is nothing to turn to.</source>
+        <translation>Die Seite gibt hier keinen magnetischen Azimut an (siehe ihre Warnungen): Es gibt kein Ziel zum Drehen.</translation>
+    </message>
+    <message>
+        <source>The satellite is below the horizon: there is nothing to turn to.</source>
+        <translation>Der Satellit steht unter dem Horizont: Es gibt kein Ziel zum Drehen.</translation>
+    </message>
+    <message>
+        <source>Turn %1° right</source>
+        <translation>%1° nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Turn %1° left</source>
+        <translation>%1° nach links drehen</translation>
+    </message>
+    <message>
+        <source>Facing the bearing</source>
+        <translation>Richtung stimmt</translation>
+    </message>
+    <message>
+        <source>Hold the phone flat, or upright with the camera ahead.</source>
+        <translation>Halten Sie das Handy waagerecht oder aufrecht mit der Kamera nach vorn.</translation>
+    </message>
+    <message>
+        <source>Accuracy the phone reports: ±%1°</source>
+        <translation>Vom Handy gemeldete Genauigkeit: ±%1°</translation>
+    </message>
+    <message>
+        <source>The phone reports its compass as uncalibrated.</source>
+        <translation>Das Handy meldet seinen Kompass als nicht kalibriert.</translation>
+    </message>
+    <message>
+        <source>The phone reports no accuracy: if the heading drifts or jumps, calibrate it with a figure eight.</source>
+        <translation>Das Handy meldet keine Genauigkeit: Wenn die Richtung wandert oder springt, kalibrieren Sie den Kompass mit einer Acht.</translation>
+    </message>
+    <message>
+        <source>The compass is inaccurate: move the phone a few times in a figure eight to calibrate it.</source>
+        <translation>Der Kompass ist ungenau: Bewegen Sie das Handy einige Male in Form einer Acht, um ihn zu kalibrieren.</translation>
+    </message>
+    <message>
+        <source>Hold the phone flat, a few steps away from the dish, the mast and other metal: they pull the compass off.</source>
+        <translation>Halten Sie das Handy waagerecht und ein paar Schritte entfernt von Schüssel, Mast und anderem Metall, denn Metall lenkt den Kompass ab.</translation>
+    </message>
+    <message>
+        <source>Inclinometer</source>
+        <translation>Neigungsmesser</translation>
+    </message>
+    <message>
+        <source>The motion sensors were not allowed. Allow motion and orientation for this site in the browser&apos;s settings.</source>
+        <translation>Die Bewegungssensoren wurden nicht erlaubt. Erlauben Sie Bewegung und Ausrichtung für diese Seite in den Einstellungen des Browsers.</translation>
+    </message>
+    <message>
+        <source>No tilt reading: this phone or browser gives none, or it was not allowed.</source>
+        <translation>Kein Neigungswert: Dieses Handy oder dieser Browser liefert keinen, oder er wurde nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>Hold the back of the phone flat against the back of the dish, the screen towards you, upright or sideways.</source>
+        <translation>Legen Sie das Handy mit der Rückseite flach an die Rückseite der Schüssel, den Bildschirm zu Ihnen, hochkant oder quer.</translation>
+    </message>
+    <message>
+        <source>Measured elevation: %1°</source>
+        <translation>Gemessene Elevation: %1°</translation>
+    </message>
+    <message>
+        <source>Target elevation: %1°</source>
+        <translation>Soll-Elevation: %1°</translation>
+    </message>
+    <message>
+        <source>No target: the satellite is below the horizon.</source>
+        <translation>Kein Sollwert: Der Satellit steht unter dem Horizont.</translation>
+    </message>
+    <message>
+        <source>Measured face tilt: %1</source>
+        <translation>Gemessene Neigung: %1</translation>
+    </message>
+    <message>
+        <source>Target face tilt: %1</source>
+        <translation>Soll-Neigung: %1</translation>
+    </message>
+    <message>
+        <source>Raise %1°</source>
+        <translation>%1° anheben</translation>
+    </message>
+    <message>
+        <source>Lower %1°</source>
+        <translation>%1° absenken</translation>
+    </message>
+    <message>
+        <source>On target</source>
+        <translation>Stimmt</translation>
+    </message>
+    <message>
+        <source>To take off the phone&apos;s own error, lay it on its back on a surface you know is level and tap Zero.</source>
+        <translation>Um den Eigenfehler des Handys abzuziehen, legen Sie es mit der Rückseite auf eine sicher waagerechte Fläche und tippen auf Nullen.</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Nullen</translation>
+    </message>
+    <message>
+        <source>Clear the zero</source>
+        <translation>Nullpunkt löschen</translation>
+    </message>
+    <message>
+        <source>Zeroed: the phone&apos;s own error of %1° is taken off.</source>
+        <translation>Genullt: Der Eigenfehler des Handys von %1° wird abgezogen.</translation>
+    </message>
+    <message>
+        <source>Not zeroed: the phone&apos;s reading is used as it is.</source>
+        <translation>Nicht genullt: Der Messwert des Handys wird unverändert verwendet.</translation>
+    </message>
+    <message>
+        <source>The phone lies %1° off level: lay it on a level surface and try again.</source>
+        <translation>Das Handy liegt %1° schief: Legen Sie es auf eine waagerechte Fläche und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Sky view</source>
+        <translation>Himmelsansicht</translation>
+    </message>
+    <message>
+        <source>Show the arc over the camera picture</source>
+        <translation>Bogen im Kamerabild zeigen</translation>
+    </message>
+    <message>
+        <source>Stop the camera</source>
+        <translation>Kamera beenden</translation>
+    </message>
+    <message>
+        <source>The camera was not allowed: the sky diagram shows the arc instead.</source>
+        <translation>Die Kamera wurde nicht erlaubt: Das Himmelsdiagramm zeigt den Bogen stattdessen.</translation>
+    </message>
+    <message>
+        <source>No camera could be opened (%1): the sky diagram shows the arc instead.</source>
+        <translation>Keine Kamera ließ sich öffnen (%1): Das Himmelsdiagramm zeigt den Bogen stattdessen.</translation>
+    </message>
+    <message>
+        <source>%1: elevation %2°, azimuth %3°</source>
+        <translation>%1: Elevation %2°, Azimut %3°</translation>
+    </message>
+    <message>
+        <source>The chosen satellite is below the horizon.</source>
+        <translation>Der gewählte Satellit steht unter dem Horizont.</translation>
+    </message>
+    <message>
+        <source>Above the horizon: satellite positions %1</source>
+        <translation>Über dem Horizont: Satellitenpositionen %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>No part of the arc is above the horizon here.</source>
+        <translation>Hier liegt kein Teil des Bogens über dem Horizont.</translation>
+    </message>
+    <message>
+        <source>The arc&apos;s positions</source>
+        <translation>Positionen auf dem Bogen</translation>
+    </message>
+    <message>
+        <source>The chosen satellite is %1 and %2 of the cross.</source>
+        <translation>Vom Kreuz aus liegt der gewählte Satellit %1 und %2.</translation>
+    </message>
+    <message>
+        <source>%1° right</source>
+        <translation>%1° rechts</translation>
+    </message>
+    <message>
+        <source>%1° left</source>
+        <translation>%1° links</translation>
+    </message>
+    <message>
+        <source>%1° up</source>
+        <translation>%1° höher</translation>
+    </message>
+    <message>
+        <source>%1° down</source>
+        <translation>%1° tiefer</translation>
+    </message>
+    <message>
+        <source>Calibrate the view</source>
+        <translation>Bildwinkel kalibrieren</translation>
+    </message>
+    <message>
+        <source>The cross is on the object</source>
+        <translation>Kreuz liegt auf dem Objekt</translation>
+    </message>
+    <message>
+        <source>The object is in the ring</source>
+        <translation>Objekt liegt im Ring</translation>
+    </message>
+    <message>
+        <source>Put the cross on a distant object (a chimney, a mast), then tap the button.</source>
+        <translation>Richten Sie das Kreuz auf ein entferntes Objekt (Schornstein, Mast) und tippen Sie dann auf die Schaltfläche.</translation>
+    </message>
+    <message>
+        <source>Turn the phone until the same object sits in the ring, then tap the button.</source>
+        <translation>Drehen Sie das Handy, bis dasselbe Objekt im Ring liegt, und tippen Sie dann auf die Schaltfläche.</translation>
+    </message>
+    <message>
+        <source>Calibrated: the picture spans %1° across.</source>
+        <translation>Kalibriert: Das Bild ist %1° breit.</translation>
+    </message>
+    <message>
+        <source>That gives %1° across the picture, which no phone camera has: nothing was changed. Try again with a more distant object.</source>
+        <translation>Das ergäbe %1° Bildbreite, die keine Handykamera hat: Es wurde nichts geändert. Versuchen Sie es mit einem entfernteren Objekt.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

@@ -963,6 +963,282 @@
         <source>Reload</source>
         <translation>Recargar</translation>
     </message>
+    <message>
+        <source>Phone aids</source>
+        <translation>Ayudas del móvil</translation>
+    </message>
+    <message>
+        <source>Use my position</source>
+        <translation>Usar mi posición</translation>
+    </message>
+    <message>
+        <source>Asking for the position…</source>
+        <translation>Pidiendo la posición…</translation>
+    </message>
+    <message>
+        <source>Position entered, accurate to ±%1 m.</source>
+        <translation>Posición introducida, con una precisión de ±%1 m.</translation>
+    </message>
+    <message>
+        <source>The browser was not allowed to give the position: nothing was changed.</source>
+        <translation>El navegador no tiene permiso para dar la posición: no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The phone found no position fix: nothing was changed. Try again in the open.</source>
+        <translation>El móvil no ha obtenido la posición: no se ha cambiado nada. Pruebe de nuevo al aire libre.</translation>
+    </message>
+    <message>
+        <source>No position fix within %1 seconds: nothing was changed. Try again in the open.</source>
+        <translation>Sin posición en %1 segundos: no se ha cambiado nada. Pruebe de nuevo al aire libre.</translation>
+    </message>
+    <message>
+        <source>This browser cannot give a position: nothing was changed.</source>
+        <translation>Este navegador no puede dar la posición: no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Brújula</translation>
+    </message>
+    <message>
+        <source>Allow the compass</source>
+        <translation>Permitir la brújula</translation>
+    </message>
+    <message>
+        <source>Allow the motion sensors</source>
+        <translation>Permitir los sensores de movimiento</translation>
+    </message>
+    <message>
+        <source>The compass was not allowed. Allow motion and orientation for this site in the browser&apos;s settings.</source>
+        <translation>No se ha permitido la brújula. Permita movimiento y orientación para este sitio en los ajustes del navegador.</translation>
+    </message>
+    <message>
+        <source>No compass reading: this phone or browser gives none, or it was not allowed.</source>
+        <translation>Sin lectura de brújula: este móvil o navegador no la da, o no se ha permitido.</translation>
+    </message>
+    <message>
+        <source>Phone heading: %1° magnetic</source>
+        <translation>Rumbo del móvil: %1° magnético</translation>
+    </message>
+    <message>
+        <source>Phone heading: %1° true (geographic north)</source>
+        <translation>Rumbo del móvil: %1° verdadero (norte geográfico)</translation>
+    </message>
+    <message>
+        <source>Magnetic bearing to face: %1°</source>
+        <translation>Rumbo magnético a encarar: %1°</translation>
+    </message>
+    <message>
+        <source>True azimuth to face: %1°</source>
+        <translation>Acimut verdadero a encarar: %1°</translation>
+    </message>
+    <message>
+        <source>The page gives no magnetic bearing here (see its warnings), so there is nothing to turn to.</source>
+        <translation>La página no da aquí rumbo magnético (vea sus avisos): no hay hacia dónde girar.</translation>
+    </message>
+    <message>
+        <source>The satellite is below the horizon: there is nothing to turn to.</source>
+        <translation>El satélite está bajo el horizonte: no hay hacia dónde girar.</translation>
+    </message>
+    <message>
+        <source>Turn %1° right</source>
+        <translation>Gire %1° a la derecha</translation>
+    </message>
+    <message>
+        <source>Turn %1° left</source>
+        <translation>Gire %1° a la izquierda</translation>
+    </message>
+    <message>
+        <source>Facing the bearing</source>
+        <translation>Orientado al rumbo</translation>
+    </message>
+    <message>
+        <source>Hold the phone flat, or upright with the camera ahead.</source>
+        <translation>Sujete el móvil en horizontal, o de pie con la cámara hacia delante.</translation>
+    </message>
+    <message>
+        <source>Accuracy the phone reports: ±%1°</source>
+        <translation>Precisión que indica el móvil: ±%1°</translation>
+    </message>
+    <message>
+        <source>The phone reports its compass as uncalibrated.</source>
+        <translation>El móvil indica que su brújula no está calibrada.</translation>
+    </message>
+    <message>
+        <source>The phone reports no accuracy: if the heading drifts or jumps, calibrate it with a figure eight.</source>
+        <translation>El móvil no indica la precisión: si el rumbo se desvía o salta, calibre la brújula trazando un ocho.</translation>
+    </message>
+    <message>
+        <source>The compass is inaccurate: move the phone a few times in a figure eight to calibrate it.</source>
+        <translation>La brújula es imprecisa: mueva el móvil varias veces trazando un ocho para calibrarla.</translation>
+    </message>
+    <message>
+        <source>Hold the phone flat, a few steps away from the dish, the mast and other metal: they pull the compass off.</source>
+        <translation>Sujete el móvil en horizontal, a unos pasos de la antena, el mástil y otros metales: desvían la brújula.</translation>
+    </message>
+    <message>
+        <source>Inclinometer</source>
+        <translation>Inclinómetro</translation>
+    </message>
+    <message>
+        <source>The motion sensors were not allowed. Allow motion and orientation for this site in the browser&apos;s settings.</source>
+        <translation>No se han permitido los sensores de movimiento. Permita movimiento y orientación para este sitio en los ajustes del navegador.</translation>
+    </message>
+    <message>
+        <source>No tilt reading: this phone or browser gives none, or it was not allowed.</source>
+        <translation>Sin lectura de inclinación: este móvil o navegador no la da, o no se ha permitido.</translation>
+    </message>
+    <message>
+        <source>Hold the back of the phone flat against the back of the dish, the screen towards you, upright or sideways.</source>
+        <translation>Apoye la parte trasera del móvil plana contra la parte trasera de la antena, con la pantalla hacia usted, en vertical o en horizontal.</translation>
+    </message>
+    <message>
+        <source>Measured elevation: %1°</source>
+        <translation>Elevación medida: %1°</translation>
+    </message>
+    <message>
+        <source>Target elevation: %1°</source>
+        <translation>Elevación objetivo: %1°</translation>
+    </message>
+    <message>
+        <source>No target: the satellite is below the horizon.</source>
+        <translation>Sin objetivo: el satélite está bajo el horizonte.</translation>
+    </message>
+    <message>
+        <source>Measured face tilt: %1</source>
+        <translation>Inclinación medida: %1</translation>
+    </message>
+    <message>
+        <source>Target face tilt: %1</source>
+        <translation>Inclinación objetivo: %1</translation>
+    </message>
+    <message>
+        <source>Raise %1°</source>
+        <translation>Suba %1°</translation>
+    </message>
+    <message>
+        <source>Lower %1°</source>
+        <translation>Baje %1°</translation>
+    </message>
+    <message>
+        <source>On target</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>To take off the phone&apos;s own error, lay it on its back on a surface you know is level and tap Zero.</source>
+        <translation>Para descontar el error propio del móvil, póngalo boca arriba sobre una superficie que sepa que está nivelada y pulse Cero.</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Cero</translation>
+    </message>
+    <message>
+        <source>Clear the zero</source>
+        <translation>Borrar el cero</translation>
+    </message>
+    <message>
+        <source>Zeroed: the phone&apos;s own error of %1° is taken off.</source>
+        <translation>Puesto a cero: se descuenta el error propio del móvil de %1°.</translation>
+    </message>
+    <message>
+        <source>Not zeroed: the phone&apos;s reading is used as it is.</source>
+        <translation>Sin poner a cero: se usa la lectura del móvil tal cual.</translation>
+    </message>
+    <message>
+        <source>The phone lies %1° off level: lay it on a level surface and try again.</source>
+        <translation>El móvil está %1° fuera de nivel: póngalo sobre una superficie nivelada y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Sky view</source>
+        <translation>Vista del cielo</translation>
+    </message>
+    <message>
+        <source>Show the arc over the camera picture</source>
+        <translation>Mostrar el arco sobre la imagen de la cámara</translation>
+    </message>
+    <message>
+        <source>Stop the camera</source>
+        <translation>Detener la cámara</translation>
+    </message>
+    <message>
+        <source>The camera was not allowed: the sky diagram shows the arc instead.</source>
+        <translation>No se ha permitido la cámara: el diagrama del cielo muestra el arco en su lugar.</translation>
+    </message>
+    <message>
+        <source>No camera could be opened (%1): the sky diagram shows the arc instead.</source>
+        <translation>No se ha podido abrir ninguna cámara (%1): el diagrama del cielo muestra el arco en su lugar.</translation>
+    </message>
+    <message>
+        <source>%1: elevation %2°, azimuth %3°</source>
+        <translation>%1: elevación %2°, acimut %3°</translation>
+    </message>
+    <message>
+        <source>The chosen satellite is below the horizon.</source>
+        <translation>El satélite elegido está bajo el horizonte.</translation>
+    </message>
+    <message>
+        <source>Above the horizon: satellite positions %1</source>
+        <translation>Sobre el horizonte: posiciones de satélite %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>No part of the arc is above the horizon here.</source>
+        <translation>Aquí ninguna parte del arco está sobre el horizonte.</translation>
+    </message>
+    <message>
+        <source>The arc&apos;s positions</source>
+        <translation>Posiciones del arco</translation>
+    </message>
+    <message>
+        <source>The chosen satellite is %1 and %2 of the cross.</source>
+        <translation>Respecto a la cruz, el satélite elegido está %1 y %2.</translation>
+    </message>
+    <message>
+        <source>%1° right</source>
+        <translation>%1° a la derecha</translation>
+    </message>
+    <message>
+        <source>%1° left</source>
+        <translation>%1° a la izquierda</translation>
+    </message>
+    <message>
+        <source>%1° up</source>
+        <translation>%1° más arriba</translation>
+    </message>
+    <message>
+        <source>%1° down</source>
+        <translation>%1° más abajo</translation>
+    </message>
+    <message>
+        <source>Calibrate the view</source>
+        <translation>Calibrar la vista</translation>
+    </message>
+    <message>
+        <source>The cross is on the object</source>
+        <translation>La cruz está sobre el objeto</translation>
+    </message>
+    <message>
+        <source>The object is in the ring</source>
+        <translation>El objeto está en el anillo</translation>
+    </message>
+    <message>
+        <source>Put the cross on a distant object (a chimney, a mast), then tap the button.</source>
+        <translation>Ponga la cruz sobre un objeto lejano (una chimenea, un mástil) y pulse el botón.</translation>
+    </message>
+    <message>
+        <source>Turn the phone until the same object sits in the ring, then tap the button.</source>
+        <translation>Gire el móvil hasta que el mismo objeto quede dentro del anillo y pulse el botón.</translation>
+    </message>
+    <message>
+        <source>Calibrated: the picture spans %1° across.</source>
+        <translation>Calibrado: la imagen abarca %1° de ancho.</translation>
+    </message>
+    <message>
+        <source>That gives %1° across the picture, which no phone camera has: nothing was changed. Try again with a more distant object.</source>
+        <translation>Eso da %1° de ancho de imagen, que ninguna cámara de móvil tiene: no se ha cambiado nada. Pruebe con un objeto más lejano.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

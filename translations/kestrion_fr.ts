@@ -963,6 +963,282 @@
         <source>Reload</source>
         <translation>Recharger</translation>
     </message>
+    <message>
+        <source>Phone aids</source>
+        <translation>Aides du téléphone</translation>
+    </message>
+    <message>
+        <source>Use my position</source>
+        <translation>Utiliser ma position</translation>
+    </message>
+    <message>
+        <source>Asking for the position…</source>
+        <translation>Demande de la position…</translation>
+    </message>
+    <message>
+        <source>Position entered, accurate to ±%1 m.</source>
+        <translation>Position saisie, précise à ±%1 m.</translation>
+    </message>
+    <message>
+        <source>The browser was not allowed to give the position: nothing was changed.</source>
+        <translation>Le navigateur n&apos;a pas été autorisé à donner la position : rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>The phone found no position fix: nothing was changed. Try again in the open.</source>
+        <translation>Le téléphone n&apos;a trouvé aucune position : rien n&apos;a été modifié. Réessayez à découvert.</translation>
+    </message>
+    <message>
+        <source>No position fix within %1 seconds: nothing was changed. Try again in the open.</source>
+        <translation>Aucune position en %1 secondes : rien n&apos;a été modifié. Réessayez à découvert.</translation>
+    </message>
+    <message>
+        <source>This browser cannot give a position: nothing was changed.</source>
+        <translation>Ce navigateur ne peut pas donner de position : rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Boussole</translation>
+    </message>
+    <message>
+        <source>Allow the compass</source>
+        <translation>Autoriser la boussole</translation>
+    </message>
+    <message>
+        <source>Allow the motion sensors</source>
+        <translation>Autoriser les capteurs de mouvement</translation>
+    </message>
+    <message>
+        <source>The compass was not allowed. Allow motion and orientation for this site in the browser&apos;s settings.</source>
+        <translation>La boussole n&apos;a pas été autorisée. Autorisez le mouvement et l&apos;orientation pour ce site dans les réglages du navigateur.</translation>
+    </message>
+    <message>
+        <source>No compass reading: this phone or browser gives none, or it was not allowed.</source>
+        <translation>Aucune mesure de boussole : ce téléphone ou ce navigateur n&apos;en donne pas, ou elle n&apos;a pas été autorisée.</translation>
+    </message>
+    <message>
+        <source>Phone heading: %1° magnetic</source>
+        <translation>Cap du téléphone : %1° magnétique</translation>
+    </message>
+    <message>
+        <source>Phone heading: %1° true (geographic north)</source>
+        <translation>Cap du téléphone : %1° vrai (nord géographique)</translation>
+    </message>
+    <message>
+        <source>Magnetic bearing to face: %1°</source>
+        <translation>Azimut magnétique à viser : %1°</translation>
+    </message>
+    <message>
+        <source>True azimuth to face: %1°</source>
+        <translation>Azimut vrai à viser : %1°</translation>
+    </message>
+    <message>
+        <source>The page gives no magnetic bearing here (see its warnings), so there is nothing to turn to.</source>
+        <translation>La page ne donne pas d&apos;azimut magnétique ici (voir ses alertes) : il n&apos;y a rien vers quoi tourner.</translation>
+    </message>
+    <message>
+        <source>The satellite is below the horizon: there is nothing to turn to.</source>
+        <translation>Le satellite est sous l&apos;horizon : il n&apos;y a rien vers quoi tourner.</translation>
+    </message>
+    <message>
+        <source>Turn %1° right</source>
+        <translation>Tournez de %1° à droite</translation>
+    </message>
+    <message>
+        <source>Turn %1° left</source>
+        <translation>Tournez de %1° à gauche</translation>
+    </message>
+    <message>
+        <source>Facing the bearing</source>
+        <translation>Dans l&apos;axe</translation>
+    </message>
+    <message>
+        <source>Hold the phone flat, or upright with the camera ahead.</source>
+        <translation>Tenez le téléphone à plat, ou debout avec la caméra vers l&apos;avant.</translation>
+    </message>
+    <message>
+        <source>Accuracy the phone reports: ±%1°</source>
+        <translation>Précision indiquée par le téléphone : ±%1°</translation>
+    </message>
+    <message>
+        <source>The phone reports its compass as uncalibrated.</source>
+        <translation>Le téléphone indique que sa boussole n&apos;est pas étalonnée.</translation>
+    </message>
+    <message>
+        <source>The phone reports no accuracy: if the heading drifts or jumps, calibrate it with a figure eight.</source>
+        <translation>Le téléphone n&apos;indique pas de précision : si le cap dérive ou saute, étalonnez la boussole en décrivant un huit.</translation>
+    </message>
+    <message>
+        <source>The compass is inaccurate: move the phone a few times in a figure eight to calibrate it.</source>
+        <translation>La boussole est imprécise : décrivez quelques huit avec le téléphone pour l&apos;étalonner.</translation>
+    </message>
+    <message>
+        <source>Hold the phone flat, a few steps away from the dish, the mast and other metal: they pull the compass off.</source>
+        <translation>Tenez le téléphone à plat, à quelques pas de la parabole, du mât et de tout métal : ils faussent la boussole.</translation>
+    </message>
+    <message>
+        <source>Inclinometer</source>
+        <translation>Inclinomètre</translation>
+    </message>
+    <message>
+        <source>The motion sensors were not allowed. Allow motion and orientation for this site in the browser&apos;s settings.</source>
+        <translation>Les capteurs de mouvement n&apos;ont pas été autorisés. Autorisez le mouvement et l&apos;orientation pour ce site dans les réglages du navigateur.</translation>
+    </message>
+    <message>
+        <source>No tilt reading: this phone or browser gives none, or it was not allowed.</source>
+        <translation>Aucune mesure d&apos;inclinaison : ce téléphone ou ce navigateur n&apos;en donne pas, ou elle n&apos;a pas été autorisée.</translation>
+    </message>
+    <message>
+        <source>Hold the back of the phone flat against the back of the dish, the screen towards you, upright or sideways.</source>
+        <translation>Plaquez le dos du téléphone contre l&apos;arrière de la parabole, l&apos;écran vers vous, debout ou couché.</translation>
+    </message>
+    <message>
+        <source>Measured elevation: %1°</source>
+        <translation>Élévation mesurée : %1°</translation>
+    </message>
+    <message>
+        <source>Target elevation: %1°</source>
+        <translation>Élévation visée : %1°</translation>
+    </message>
+    <message>
+        <source>No target: the satellite is below the horizon.</source>
+        <translation>Pas de consigne : le satellite est sous l&apos;horizon.</translation>
+    </message>
+    <message>
+        <source>Measured face tilt: %1</source>
+        <translation>Inclinaison mesurée : %1</translation>
+    </message>
+    <message>
+        <source>Target face tilt: %1</source>
+        <translation>Inclinaison visée : %1</translation>
+    </message>
+    <message>
+        <source>Raise %1°</source>
+        <translation>Montez de %1°</translation>
+    </message>
+    <message>
+        <source>Lower %1°</source>
+        <translation>Descendez de %1°</translation>
+    </message>
+    <message>
+        <source>On target</source>
+        <translation>Réglage atteint</translation>
+    </message>
+    <message>
+        <source>To take off the phone&apos;s own error, lay it on its back on a surface you know is level and tap Zero.</source>
+        <translation>Pour retirer l&apos;erreur propre du téléphone, posez-le sur le dos sur une surface que vous savez de niveau et touchez Zéro.</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Zéro</translation>
+    </message>
+    <message>
+        <source>Clear the zero</source>
+        <translation>Effacer le zéro</translation>
+    </message>
+    <message>
+        <source>Zeroed: the phone&apos;s own error of %1° is taken off.</source>
+        <translation>Zéro fait : l&apos;erreur propre du téléphone de %1° est retirée.</translation>
+    </message>
+    <message>
+        <source>Not zeroed: the phone&apos;s reading is used as it is.</source>
+        <translation>Pas de zéro : la mesure du téléphone est prise telle quelle.</translation>
+    </message>
+    <message>
+        <source>The phone lies %1° off level: lay it on a level surface and try again.</source>
+        <translation>Le téléphone est à %1° du niveau : posez-le sur une surface de niveau et réessayez.</translation>
+    </message>
+    <message>
+        <source>Sky view</source>
+        <translation>Vue du ciel</translation>
+    </message>
+    <message>
+        <source>Show the arc over the camera picture</source>
+        <translation>Afficher l&apos;arc sur l&apos;image de la caméra</translation>
+    </message>
+    <message>
+        <source>Stop the camera</source>
+        <translation>Arrêter la caméra</translation>
+    </message>
+    <message>
+        <source>The camera was not allowed: the sky diagram shows the arc instead.</source>
+        <translation>La caméra n&apos;a pas été autorisée : le diagramme du ciel montre l&apos;arc à la place.</translation>
+    </message>
+    <message>
+        <source>No camera could be opened (%1): the sky diagram shows the arc instead.</source>
+        <translation>Aucune caméra n&apos;a pu être ouverte (%1) : le diagramme du ciel montre l&apos;arc à la place.</translation>
+    </message>
+    <message>
+        <source>%1: elevation %2°, azimuth %3°</source>
+        <translation>%1 : élévation %2°, azimut %3°</translation>
+    </message>
+    <message>
+        <source>The chosen satellite is below the horizon.</source>
+        <translation>Le satellite choisi est sous l&apos;horizon.</translation>
+    </message>
+    <message>
+        <source>Above the horizon: satellite positions %1</source>
+        <translation>Au-dessus de l&apos;horizon : positions %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>de %1 à %2</translation>
+    </message>
+    <message>
+        <source>No part of the arc is above the horizon here.</source>
+        <translation>Ici, aucune partie de l&apos;arc n&apos;est au-dessus de l&apos;horizon.</translation>
+    </message>
+    <message>
+        <source>The arc&apos;s positions</source>
+        <translation>Positions de l&apos;arc</translation>
+    </message>
+    <message>
+        <source>The chosen satellite is %1 and %2 of the cross.</source>
+        <translation>Par rapport à la croix, le satellite choisi est %1 et %2.</translation>
+    </message>
+    <message>
+        <source>%1° right</source>
+        <translation>%1° à droite</translation>
+    </message>
+    <message>
+        <source>%1° left</source>
+        <translation>%1° à gauche</translation>
+    </message>
+    <message>
+        <source>%1° up</source>
+        <translation>%1° plus haut</translation>
+    </message>
+    <message>
+        <source>%1° down</source>
+        <translation>%1° plus bas</translation>
+    </message>
+    <message>
+        <source>Calibrate the view</source>
+        <translation>Étalonner la vue</translation>
+    </message>
+    <message>
+        <source>The cross is on the object</source>
+        <translation>La croix est sur l&apos;objet</translation>
+    </message>
+    <message>
+        <source>The object is in the ring</source>
+        <translation>L&apos;objet est dans l&apos;anneau</translation>
+    </message>
+    <message>
+        <source>Put the cross on a distant object (a chimney, a mast), then tap the button.</source>
+        <translation>Placez la croix sur un objet éloigné (une cheminée, un mât), puis touchez le bouton.</translation>
+    </message>
+    <message>
+        <source>Turn the phone until the same object sits in the ring, then tap the button.</source>
+        <translation>Tournez le téléphone jusqu&apos;à ce que le même objet soit dans l&apos;anneau, puis touchez le bouton.</translation>
+    </message>
+    <message>
+        <source>Calibrated: the picture spans %1° across.</source>
+        <translation>Étalonné : l&apos;image couvre %1° en largeur.</translation>
+    </message>
+    <message>
+        <source>That gives %1° across the picture, which no phone camera has: nothing was changed. Try again with a more distant object.</source>
+        <translation>Cela donne %1° en largeur, ce qu&apos;aucune caméra de téléphone n&apos;a : rien n&apos;a été modifié. Réessayez avec un objet plus éloigné.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

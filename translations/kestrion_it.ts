@@ -963,6 +963,282 @@
         <source>Reload</source>
         <translation>Ricarica</translation>
     </message>
+    <message>
+        <source>Phone aids</source>
+        <translation>Aiuti dal telefono</translation>
+    </message>
+    <message>
+        <source>Use my position</source>
+        <translation>Usa la mia posizione</translation>
+    </message>
+    <message>
+        <source>Asking for the position…</source>
+        <translation>Richiesta della posizione…</translation>
+    </message>
+    <message>
+        <source>Position entered, accurate to ±%1 m.</source>
+        <translation>Posizione inserita, precisione ±%1 m.</translation>
+    </message>
+    <message>
+        <source>The browser was not allowed to give the position: nothing was changed.</source>
+        <translation>Il browser non è autorizzato a fornire la posizione: non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>The phone found no position fix: nothing was changed. Try again in the open.</source>
+        <translation>Il telefono non ha trovato la posizione: non è stato cambiato nulla. Riprova all&apos;aperto.</translation>
+    </message>
+    <message>
+        <source>No position fix within %1 seconds: nothing was changed. Try again in the open.</source>
+        <translation>Nessuna posizione entro %1 secondi: non è stato cambiato nulla. Riprova all&apos;aperto.</translation>
+    </message>
+    <message>
+        <source>This browser cannot give a position: nothing was changed.</source>
+        <translation>Questo browser non può fornire la posizione: non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Bussola</translation>
+    </message>
+    <message>
+        <source>Allow the compass</source>
+        <translation>Consenti la bussola</translation>
+    </message>
+    <message>
+        <source>Allow the motion sensors</source>
+        <translation>Consenti i sensori di movimento</translation>
+    </message>
+    <message>
+        <source>The compass was not allowed. Allow motion and orientation for this site in the browser&apos;s settings.</source>
+        <translation>La bussola non è stata consentita. Consenti movimento e orientamento per questo sito nelle impostazioni del browser.</translation>
+    </message>
+    <message>
+        <source>No compass reading: this phone or browser gives none, or it was not allowed.</source>
+        <translation>Nessuna lettura della bussola: questo telefono o browser non la fornisce, oppure non è stata consentita.</translation>
+    </message>
+    <message>
+        <source>Phone heading: %1° magnetic</source>
+        <translation>Direzione del telefono: %1° magnetici</translation>
+    </message>
+    <message>
+        <source>Phone heading: %1° true (geographic north)</source>
+        <translation>Direzione del telefono: %1° veri (nord geografico)</translation>
+    </message>
+    <message>
+        <source>Magnetic bearing to face: %1°</source>
+        <translation>Azimut magnetico da puntare: %1°</translation>
+    </message>
+    <message>
+        <source>True azimuth to face: %1°</source>
+        <translation>Azimut vero da puntare: %1°</translation>
+    </message>
+    <message>
+        <source>The page gives no magnetic bearing here (see its warnings), so there is nothing to turn to.</source>
+        <translation>La pagina qui non fornisce l&apos;azimut magnetico (vedi i suoi avvisi): non c&apos;è una direzione verso cui girare.</translation>
+    </message>
+    <message>
+        <source>The satellite is below the horizon: there is nothing to turn to.</source>
+        <translation>Il satellite è sotto l&apos;orizzonte: non c&apos;è una direzione verso cui girare.</translation>
+    </message>
+    <message>
+        <source>Turn %1° right</source>
+        <translation>Gira di %1° a destra</translation>
+    </message>
+    <message>
+        <source>Turn %1° left</source>
+        <translation>Gira di %1° a sinistra</translation>
+    </message>
+    <message>
+        <source>Facing the bearing</source>
+        <translation>In direzione</translation>
+    </message>
+    <message>
+        <source>Hold the phone flat, or upright with the camera ahead.</source>
+        <translation>Tieni il telefono in piano, oppure dritto con la fotocamera in avanti.</translation>
+    </message>
+    <message>
+        <source>Accuracy the phone reports: ±%1°</source>
+        <translation>Precisione indicata dal telefono: ±%1°</translation>
+    </message>
+    <message>
+        <source>The phone reports its compass as uncalibrated.</source>
+        <translation>Il telefono indica la bussola come non calibrata.</translation>
+    </message>
+    <message>
+        <source>The phone reports no accuracy: if the heading drifts or jumps, calibrate it with a figure eight.</source>
+        <translation>Il telefono non indica la precisione: se la direzione deriva o salta, calibra la bussola muovendolo a otto.</translation>
+    </message>
+    <message>
+        <source>The compass is inaccurate: move the phone a few times in a figure eight to calibrate it.</source>
+        <translation>La bussola è imprecisa: muovi il telefono qualche volta a forma di otto per calibrarla.</translation>
+    </message>
+    <message>
+        <source>Hold the phone flat, a few steps away from the dish, the mast and other metal: they pull the compass off.</source>
+        <translation>Tieni il telefono in piano, a qualche passo da parabola, palo e altro metallo: deviano la bussola.</translation>
+    </message>
+    <message>
+        <source>Inclinometer</source>
+        <translation>Inclinometro</translation>
+    </message>
+    <message>
+        <source>The motion sensors were not allowed. Allow motion and orientation for this site in the browser&apos;s settings.</source>
+        <translation>I sensori di movimento non sono stati consentiti. Consenti movimento e orientamento per questo sito nelle impostazioni del browser.</translation>
+    </message>
+    <message>
+        <source>No tilt reading: this phone or browser gives none, or it was not allowed.</source>
+        <translation>Nessuna lettura dell&apos;inclinazione: questo telefono o browser non la fornisce, oppure non è stata consentita.</translation>
+    </message>
+    <message>
+        <source>Hold the back of the phone flat against the back of the dish, the screen towards you, upright or sideways.</source>
+        <translation>Appoggia il retro del telefono in piano contro il retro della parabola, con lo schermo verso di te, in verticale o in orizzontale.</translation>
+    </message>
+    <message>
+        <source>Measured elevation: %1°</source>
+        <translation>Elevazione misurata: %1°</translation>
+    </message>
+    <message>
+        <source>Target elevation: %1°</source>
+        <translation>Elevazione richiesta: %1°</translation>
+    </message>
+    <message>
+        <source>No target: the satellite is below the horizon.</source>
+        <translation>Nessun valore richiesto: il satellite è sotto l&apos;orizzonte.</translation>
+    </message>
+    <message>
+        <source>Measured face tilt: %1</source>
+        <translation>Inclinazione misurata: %1</translation>
+    </message>
+    <message>
+        <source>Target face tilt: %1</source>
+        <translation>Inclinazione richiesta: %1</translation>
+    </message>
+    <message>
+        <source>Raise %1°</source>
+        <translation>Alza di %1°</translation>
+    </message>
+    <message>
+        <source>Lower %1°</source>
+        <translation>Abbassa di %1°</translation>
+    </message>
+    <message>
+        <source>On target</source>
+        <translation>A posto</translation>
+    </message>
+    <message>
+        <source>To take off the phone&apos;s own error, lay it on its back on a surface you know is level and tap Zero.</source>
+        <translation>Per togliere l&apos;errore proprio del telefono, appoggialo sul dorso su una superficie sicuramente in bolla e tocca Azzera.</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Azzera</translation>
+    </message>
+    <message>
+        <source>Clear the zero</source>
+        <translation>Annulla l&apos;azzeramento</translation>
+    </message>
+    <message>
+        <source>Zeroed: the phone&apos;s own error of %1° is taken off.</source>
+        <translation>Azzerato: l&apos;errore proprio del telefono di %1° viene tolto.</translation>
+    </message>
+    <message>
+        <source>Not zeroed: the phone&apos;s reading is used as it is.</source>
+        <translation>Non azzerato: la lettura del telefono è usata così com&apos;è.</translation>
+    </message>
+    <message>
+        <source>The phone lies %1° off level: lay it on a level surface and try again.</source>
+        <translation>Il telefono è fuori bolla di %1°: appoggialo su una superficie in bolla e riprova.</translation>
+    </message>
+    <message>
+        <source>Sky view</source>
+        <translation>Vista del cielo</translation>
+    </message>
+    <message>
+        <source>Show the arc over the camera picture</source>
+        <translation>Mostra l&apos;arco sull&apos;immagine della fotocamera</translation>
+    </message>
+    <message>
+        <source>Stop the camera</source>
+        <translation>Ferma la fotocamera</translation>
+    </message>
+    <message>
+        <source>The camera was not allowed: the sky diagram shows the arc instead.</source>
+        <translation>La fotocamera non è stata consentita: il diagramma del cielo mostra invece l&apos;arco.</translation>
+    </message>
+    <message>
+        <source>No camera could be opened (%1): the sky diagram shows the arc instead.</source>
+        <translation>Non è stato possibile aprire una fotocamera (%1): il diagramma del cielo mostra invece l&apos;arco.</translation>
+    </message>
+    <message>
+        <source>%1: elevation %2°, azimuth %3°</source>
+        <translation>%1: elevazione %2°, azimut %3°</translation>
+    </message>
+    <message>
+        <source>The chosen satellite is below the horizon.</source>
+        <translation>Il satellite scelto è sotto l&apos;orizzonte.</translation>
+    </message>
+    <message>
+        <source>Above the horizon: satellite positions %1</source>
+        <translation>Sopra l&apos;orizzonte: posizioni satellite %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <source>No part of the arc is above the horizon here.</source>
+        <translation>Qui nessuna parte dell&apos;arco è sopra l&apos;orizzonte.</translation>
+    </message>
+    <message>
+        <source>The arc&apos;s positions</source>
+        <translation>Posizioni sull&apos;arco</translation>
+    </message>
+    <message>
+        <source>The chosen satellite is %1 and %2 of the cross.</source>
+        <translation>Rispetto alla croce, il satellite scelto è %1 e %2.</translation>
+    </message>
+    <message>
+        <source>%1° right</source>
+        <translation>%1° a destra</translation>
+    </message>
+    <message>
+        <source>%1° left</source>
+        <translation>%1° a sinistra</translation>
+    </message>
+    <message>
+        <source>%1° up</source>
+        <translation>%1° più in alto</translation>
+    </message>
+    <message>
+        <source>%1° down</source>
+        <translation>%1° più in basso</translation>
+    </message>
+    <message>
+        <source>Calibrate the view</source>
+        <translation>Calibra la vista</translation>
+    </message>
+    <message>
+        <source>The cross is on the object</source>
+        <translation>La croce è sull&apos;oggetto</translation>
+    </message>
+    <message>
+        <source>The object is in the ring</source>
+        <translation>L&apos;oggetto è nell&apos;anello</translation>
+    </message>
+    <message>
+        <source>Put the cross on a distant object (a chimney, a mast), then tap the button.</source>
+        <translation>Metti la croce su un oggetto lontano (un camino, un palo), poi tocca il pulsante.</translation>
+    </message>
+    <message>
+        <source>Turn the phone until the same object sits in the ring, then tap the button.</source>
+        <translation>Gira il telefono finché lo stesso oggetto è nell&apos;anello, poi tocca il pulsante.</translation>
+    </message>
+    <message>
+        <source>Calibrated: the picture spans %1° across.</source>
+        <translation>Calibrato: l&apos;immagine copre %1° in larghezza.</translation>
+    </message>
+    <message>
+        <source>That gives %1° across the picture, which no phone camera has: nothing was changed. Try again with a more distant object.</source>
+        <translation>Risulterebbero %1° di larghezza, che nessuna fotocamera di telefono ha: non è stato cambiato nulla. Riprova con un oggetto più lontano.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

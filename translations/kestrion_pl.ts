@@ -963,6 +963,282 @@
         <source>Reload</source>
         <translation>Odśwież</translation>
     </message>
+    <message>
+        <source>Phone aids</source>
+        <translation>Pomoce w telefonie</translation>
+    </message>
+    <message>
+        <source>Use my position</source>
+        <translation>Użyj mojej pozycji</translation>
+    </message>
+    <message>
+        <source>Asking for the position…</source>
+        <translation>Pobieranie pozycji…</translation>
+    </message>
+    <message>
+        <source>Position entered, accurate to ±%1 m.</source>
+        <translation>Pozycja wpisana, dokładność ±%1 m.</translation>
+    </message>
+    <message>
+        <source>The browser was not allowed to give the position: nothing was changed.</source>
+        <translation>Przeglądarka nie ma zgody na podanie pozycji: nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>The phone found no position fix: nothing was changed. Try again in the open.</source>
+        <translation>Telefon nie ustalił pozycji: nic nie zmieniono. Spróbuj ponownie na otwartym terenie.</translation>
+    </message>
+    <message>
+        <source>No position fix within %1 seconds: nothing was changed. Try again in the open.</source>
+        <translation>Brak pozycji w ciągu %1 s: nic nie zmieniono. Spróbuj ponownie na otwartym terenie.</translation>
+    </message>
+    <message>
+        <source>This browser cannot give a position: nothing was changed.</source>
+        <translation>Ta przeglądarka nie podaje pozycji: nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Kompas</translation>
+    </message>
+    <message>
+        <source>Allow the compass</source>
+        <translation>Zezwól na kompas</translation>
+    </message>
+    <message>
+        <source>Allow the motion sensors</source>
+        <translation>Zezwól na czujniki ruchu</translation>
+    </message>
+    <message>
+        <source>The compass was not allowed. Allow motion and orientation for this site in the browser&apos;s settings.</source>
+        <translation>Nie zezwolono na kompas. Zezwól na ruch i orientację dla tej strony w ustawieniach przeglądarki.</translation>
+    </message>
+    <message>
+        <source>No compass reading: this phone or browser gives none, or it was not allowed.</source>
+        <translation>Brak odczytu kompasu: ten telefon lub przeglądarka go nie podaje albo nie zezwolono na niego.</translation>
+    </message>
+    <message>
+        <source>Phone heading: %1° magnetic</source>
+        <translation>Kierunek telefonu: %1° magnetyczny</translation>
+    </message>
+    <message>
+        <source>Phone heading: %1° true (geographic north)</source>
+        <translation>Kierunek telefonu: %1° rzeczywisty (północ geograficzna)</translation>
+    </message>
+    <message>
+        <source>Magnetic bearing to face: %1°</source>
+        <translation>Azymut magnetyczny do ustawienia: %1°</translation>
+    </message>
+    <message>
+        <source>True azimuth to face: %1°</source>
+        <translation>Azymut rzeczywisty do ustawienia: %1°</translation>
+    </message>
+    <message>
+        <source>The page gives no magnetic bearing here (see its warnings), so there is nothing to turn to.</source>
+        <translation>Strona nie podaje tu azymutu magnetycznego (zob. ostrzeżenia), więc nie ma dokąd się obrócić.</translation>
+    </message>
+    <message>
+        <source>The satellite is below the horizon: there is nothing to turn to.</source>
+        <translation>Satelita jest pod horyzontem: nie ma dokąd się obrócić.</translation>
+    </message>
+    <message>
+        <source>Turn %1° right</source>
+        <translation>Obróć o %1° w prawo</translation>
+    </message>
+    <message>
+        <source>Turn %1° left</source>
+        <translation>Obróć o %1° w lewo</translation>
+    </message>
+    <message>
+        <source>Facing the bearing</source>
+        <translation>Kierunek właściwy</translation>
+    </message>
+    <message>
+        <source>Hold the phone flat, or upright with the camera ahead.</source>
+        <translation>Trzymaj telefon poziomo albo pionowo, z aparatem skierowanym przed siebie.</translation>
+    </message>
+    <message>
+        <source>Accuracy the phone reports: ±%1°</source>
+        <translation>Dokładność podana przez telefon: ±%1°</translation>
+    </message>
+    <message>
+        <source>The phone reports its compass as uncalibrated.</source>
+        <translation>Telefon zgłasza, że kompas nie jest skalibrowany.</translation>
+    </message>
+    <message>
+        <source>The phone reports no accuracy: if the heading drifts or jumps, calibrate it with a figure eight.</source>
+        <translation>Telefon nie podaje dokładności: jeśli kierunek dryfuje lub skacze, skalibruj kompas ruchem w kształcie ósemki.</translation>
+    </message>
+    <message>
+        <source>The compass is inaccurate: move the phone a few times in a figure eight to calibrate it.</source>
+        <translation>Kompas jest niedokładny: kilka razy zatocz telefonem ósemkę, aby go skalibrować.</translation>
+    </message>
+    <message>
+        <source>Hold the phone flat, a few steps away from the dish, the mast and other metal: they pull the compass off.</source>
+        <translation>Trzymaj telefon poziomo, kilka kroków od anteny, masztu i innego metalu: zakłócają kompas.</translation>
+    </message>
+    <message>
+        <source>Inclinometer</source>
+        <translation>Inklinometr</translation>
+    </message>
+    <message>
+        <source>The motion sensors were not allowed. Allow motion and orientation for this site in the browser&apos;s settings.</source>
+        <translation>Nie zezwolono na czujniki ruchu. Zezwól na ruch i orientację dla tej strony w ustawieniach przeglądarki.</translation>
+    </message>
+    <message>
+        <source>No tilt reading: this phone or browser gives none, or it was not allowed.</source>
+        <translation>Brak odczytu nachylenia: ten telefon lub przeglądarka go nie podaje albo nie zezwolono na niego.</translation>
+    </message>
+    <message>
+        <source>Hold the back of the phone flat against the back of the dish, the screen towards you, upright or sideways.</source>
+        <translation>Przyłóż telefon płasko tyłem do tylnej strony czaszy, ekranem do siebie, pionowo lub poziomo.</translation>
+    </message>
+    <message>
+        <source>Measured elevation: %1°</source>
+        <translation>Zmierzona elewacja: %1°</translation>
+    </message>
+    <message>
+        <source>Target elevation: %1°</source>
+        <translation>Docelowa elewacja: %1°</translation>
+    </message>
+    <message>
+        <source>No target: the satellite is below the horizon.</source>
+        <translation>Brak celu: satelita jest pod horyzontem.</translation>
+    </message>
+    <message>
+        <source>Measured face tilt: %1</source>
+        <translation>Zmierzone pochylenie: %1</translation>
+    </message>
+    <message>
+        <source>Target face tilt: %1</source>
+        <translation>Docelowe pochylenie: %1</translation>
+    </message>
+    <message>
+        <source>Raise %1°</source>
+        <translation>Podnieś o %1°</translation>
+    </message>
+    <message>
+        <source>Lower %1°</source>
+        <translation>Opuść o %1°</translation>
+    </message>
+    <message>
+        <source>On target</source>
+        <translation>Ustawione</translation>
+    </message>
+    <message>
+        <source>To take off the phone&apos;s own error, lay it on its back on a surface you know is level and tap Zero.</source>
+        <translation>Aby odjąć własny błąd telefonu, połóż go tyłem na powierzchni, o której wiesz, że jest pozioma, i dotknij Zeruj.</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Zeruj</translation>
+    </message>
+    <message>
+        <source>Clear the zero</source>
+        <translation>Usuń zerowanie</translation>
+    </message>
+    <message>
+        <source>Zeroed: the phone&apos;s own error of %1° is taken off.</source>
+        <translation>Wyzerowano: własny błąd telefonu %1° jest odejmowany.</translation>
+    </message>
+    <message>
+        <source>Not zeroed: the phone&apos;s reading is used as it is.</source>
+        <translation>Bez zerowania: odczyt telefonu jest używany bez zmian.</translation>
+    </message>
+    <message>
+        <source>The phone lies %1° off level: lay it on a level surface and try again.</source>
+        <translation>Telefon leży %1° od poziomu: połóż go na poziomej powierzchni i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Sky view</source>
+        <translation>Widok nieba</translation>
+    </message>
+    <message>
+        <source>Show the arc over the camera picture</source>
+        <translation>Pokaż łuk na obrazie z aparatu</translation>
+    </message>
+    <message>
+        <source>Stop the camera</source>
+        <translation>Zatrzymaj aparat</translation>
+    </message>
+    <message>
+        <source>The camera was not allowed: the sky diagram shows the arc instead.</source>
+        <translation>Nie zezwolono na aparat: zamiast tego łuk widać na diagramie nieba.</translation>
+    </message>
+    <message>
+        <source>No camera could be opened (%1): the sky diagram shows the arc instead.</source>
+        <translation>Nie udało się otworzyć aparatu (%1): zamiast tego łuk widać na diagramie nieba.</translation>
+    </message>
+    <message>
+        <source>%1: elevation %2°, azimuth %3°</source>
+        <translation>%1: elewacja %2°, azymut %3°</translation>
+    </message>
+    <message>
+        <source>The chosen satellite is below the horizon.</source>
+        <translation>Wybrany satelita jest pod horyzontem.</translation>
+    </message>
+    <message>
+        <source>Above the horizon: satellite positions %1</source>
+        <translation>Nad horyzontem: pozycje satelitów %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>od %1 do %2</translation>
+    </message>
+    <message>
+        <source>No part of the arc is above the horizon here.</source>
+        <translation>Tutaj żadna część łuku nie jest nad horyzontem.</translation>
+    </message>
+    <message>
+        <source>The arc&apos;s positions</source>
+        <translation>Pozycje na łuku</translation>
+    </message>
+    <message>
+        <source>The chosen satellite is %1 and %2 of the cross.</source>
+        <translation>Względem krzyżyka wybrany satelita jest %1 i %2.</translation>
+    </message>
+    <message>
+        <source>%1° right</source>
+        <translation>%1° na prawo</translation>
+    </message>
+    <message>
+        <source>%1° left</source>
+        <translation>%1° na lewo</translation>
+    </message>
+    <message>
+        <source>%1° up</source>
+        <translation>%1° wyżej</translation>
+    </message>
+    <message>
+        <source>%1° down</source>
+        <translation>%1° niżej</translation>
+    </message>
+    <message>
+        <source>Calibrate the view</source>
+        <translation>Kalibruj widok</translation>
+    </message>
+    <message>
+        <source>The cross is on the object</source>
+        <translation>Krzyżyk jest na obiekcie</translation>
+    </message>
+    <message>
+        <source>The object is in the ring</source>
+        <translation>Obiekt jest w pierścieniu</translation>
+    </message>
+    <message>
+        <source>Put the cross on a distant object (a chimney, a mast), then tap the button.</source>
+        <translation>Naprowadź krzyżyk na odległy obiekt (komin, maszt), potem dotknij przycisku.</translation>
+    </message>
+    <message>
+        <source>Turn the phone until the same object sits in the ring, then tap the button.</source>
+        <translation>Obracaj telefon, aż ten sam obiekt znajdzie się w pierścieniu, potem dotknij przycisku.</translation>
+    </message>
+    <message>
+        <source>Calibrated: the picture spans %1° across.</source>
+        <translation>Skalibrowano: obraz obejmuje %1° szerokości.</translation>
+    </message>
+    <message>
+        <source>That gives %1° across the picture, which no phone camera has: nothing was changed. Try again with a more distant object.</source>
+        <translation>To dałoby %1° szerokości obrazu, czego nie ma żaden aparat telefonu: nic nie zmieniono. Spróbuj z bardziej odległym obiektem.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

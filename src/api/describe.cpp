@@ -217,6 +217,10 @@ std::string describeControls() {
     typed[std::string(entry.name)] = std::string(name(entry.input));
   }
   d["typedEntries"] = typed;
+  // The values kestrion_arc copies for each position, by name, so a view can
+  // set the satellite shown beside its arc.
+  d["arcValues"] = {{"elevation", std::string(name(Value::elevation))},
+                    {"azimuth", std::string(name(Value::azimuth))}};
   d["rainFade"] = rainFadeSection();
   return d.dump();
 }

@@ -54,7 +54,8 @@ const char* kestrion_complete(kestrion_engine* engine, const char* prefix);
  * their captions, rain options, pointers and each page's controls with their
  * places in twips, looks and tooltips; and the rain availability section's
  * ("rainFade"): its number boxes and choices with the events they send, the
- * events each group starts from, the zones and the DVB-S2 table. */
+ * events each group starts from, the zones and the DVB-S2 table; and
+ * "arcValues", the names of the values kestrion_arc gives per position. */
 const char* kestrion_describe(kestrion_engine* engine);
 
 /* The user's language: a catalogue of records separated by U+001E, each
@@ -70,7 +71,9 @@ int kestrion_set_translations(kestrion_engine* engine, const char* catalogue);
 const char* kestrion_report(kestrion_engine* engine, const char* siteName);
 
 /* The pointing aids in words, as the alignment page shows them beside its
- * figures: {"declination", "faceTilt", "shortWarnings", "satelliteName"}.
+ * figures: {"declination", "faceTilt", "shortWarnings", "satelliteName"}, and
+ * "faceTiltDegrees", the face tilt signed (leaning back positive), null where
+ * no face tilt is shown.
  * Lighter than the whole report, for every move of a slider. */
 const char* kestrion_aids(kestrion_engine* engine);
 

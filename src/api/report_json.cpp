@@ -38,10 +38,20 @@ Json sheet(const Report& report) {
           {"footer", texts.footer}};
 }
 
+// The face tilt as a signed number (leaning back positive) for a view that
+// compares it with a measurement; null where the page shows none.
+Json faceTiltDegrees(const ReportState& state) {
+  if (state.pointing.faceTilt.empty()) {
+    return nullptr;
+  }
+  return static_cast<double>(state.pointing.tiltHundredths) / 100;
+}
+
 Json aids(const Report& report, const ReportState& state) {
   return {{"satelliteName", state.satelliteName},
           {"declination", report.declination()},
           {"faceTilt", report.faceTilt()},
+          {"faceTiltDegrees", faceTiltDegrees(state)},
           {"shortWarnings", report.shortWarnings()}};
 }
 

@@ -128,6 +128,7 @@ TEST(Api, TheArcHoldsThePagesTextsAndLeavesTheStateAlone) {
   ASSERT_EQ(kestrion_run(engine.get(), "latitude:=52.52"), KESTRION_OK);
   const std::string before = kestrion_state(engine.get());
   const auto arc = nlohmann::json::parse(kestrion_arc(engine.get()));
+  const auto names = nlohmann::json::parse(kestrion_describe(engine.get()))["arcValues"];
   ASSERT_EQ(arc.size(), 361U);
   EXPECT_EQ(kestrion_state(engine.get()), before);
   for (const int position : {-180, -30, 0, 19, 180}) {
@@ -136,9 +137,28 @@ TEST(Api, TheArcHoldsThePagesTextsAndLeavesTheStateAlone) {
     const auto texts = nlohmann::json::parse(kestrion_state(engine.get()))["texts"];
     const auto& point = arc.at(static_cast<std::size_t>(position + 180));
     EXPECT_EQ(point["position"], position);
-    EXPECT_EQ(point["elevation"], texts["el"]);
-    EXPECT_EQ(point["azimuth"], texts["az"]);
+    EXPECT_EQ(point["elevation"], texts[names["elevation"].get<std::string>()]);
+    EXPECT_EQ(point["azimuth"], texts[names["azimuth"].get<std::string>()]);
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The signed face tilt is the one the page words, and absent where it shows none.
+TEST(Api, GivesTheFaceTiltSigned) {
+  Engine engine = open();
+  const auto tilt = [&] {
+    return nlohmann::json::parse(kestrion_aids(engine.get()))["faceTiltDegrees"];
+  };
+  ASSERT_EQ(kestrion_run(engine.get(), "latitude:=52.52"), KESTRION_OK);
+  ASSERT_EQ(kestrion_set_offset_angle(engine.get(), "40"), KESTRION_OK);
+  const std::string elevation = nlohmann::json::parse(kestrion_state(engine.get()))["texts"]["el"];
+  EXPECT_DOUBLE_EQ(tilt().get<double>(), std::stod(elevation) - 40);
+  EXPECT_LT(tilt().get<double>(), 0);
+  ASSERT_EQ(kestrion_run(engine.get(), "HScroll19=120"), KESTRION_OK);
+  EXPECT_TRUE(tilt().is_null());
 }
 
 }  // namespace

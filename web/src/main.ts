@@ -26,6 +26,7 @@ function api(engine: Engine): EngineApi {
     angleProblem: (input, text) => engine.angleProblem(input, text),
     enter: (input, text) => engine.enter(input, text),
     putFile: (name, bytes) => engine.putFile(name, bytes),
+    arc: () => engine.arc(),
   };
 }
 
@@ -114,6 +115,7 @@ async function start(): Promise<void> {
     rememberLanguage(code);
     engine.setTranslations(catalogue.raw);
     const page = app.currentPage;
+    app.dispose();
     app = mount();
     app.show(page, false);
   };

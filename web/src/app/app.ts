@@ -11,6 +11,7 @@ import { sheetView } from "./sheet";
 import { SiteStore, type Site } from "./sites";
 import { artworkUrl } from "./pictures";
 import { actionButton } from "./offline";
+import { PhoneAids } from "../aids/aids";
 
 export interface AppOptions {
   language: string;
@@ -43,6 +44,7 @@ export class App {
   private editor: { editor: AngleEditor; box: HTMLElement } | undefined;
   private sheet: HTMLElement | undefined;
   private rain: RainSection | undefined;
+  private phoneAids: PhoneAids | undefined;
 
   constructor(
     private readonly engine: EngineApi,
@@ -173,6 +175,7 @@ export class App {
     });
     this.current = index;
     this.refresh();
+    this.phoneAids?.setShown(index === this.describe.alignmentPage);
     if (focus) this.tabList[index].focus();
   }
 
@@ -191,6 +194,14 @@ export class App {
           storage: this.options.storage,
         });
         this.panels[index].append(this.rain.element);
+      }
+      if (index === this.describe.alignmentPage) {
+        this.phoneAids = new PhoneAids(this.describe, this.catalogue, {
+          enter: (input, text) => this.enter(input, text),
+          arc: () => this.engine.arc(),
+          storage: this.options.storage,
+        });
+        this.panels[index].append(this.phoneAids.element);
       }
     }
     return page;
@@ -231,6 +242,13 @@ export class App {
     this.aids = page.needsAids ? this.engine.aids() : undefined;
     page.update(this.state, this.aids);
     if (this.panels[this.current].contains(this.rain?.element ?? null)) this.rain?.update();
+    if (this.current === this.describe.alignmentPage && this.aids) this.phoneAids?.update(this.state, this.aids);
+  }
+
+  // Before the page is replaced (another language): the aids' sensors and
+  // camera stop.
+  dispose(): void {
+    this.phoneAids?.dispose();
   }
 
   private speakSoon(): void {

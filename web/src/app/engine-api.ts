@@ -1,6 +1,7 @@
 // What the pages need of the engine: the C interface's calls, typed.
 import type { Aids, Describe, Report, Satellite, State } from "./model";
 import type { AngleInput } from "./entry";
+import type { ArcText } from "../aids/sky";
 
 export interface Outcome {
   status: number; // 0 ran, 2 refused (nothing changed), 3 a floating-point fault
@@ -21,4 +22,5 @@ export interface EngineApi {
   angleProblem(input: AngleInput, text: string): string;
   enter(input: AngleInput, text: string): Outcome;
   putFile(name: string, bytes: Uint8Array): string;
+  arc(): ArcText[];
 }

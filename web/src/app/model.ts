@@ -60,6 +60,7 @@ export interface Describe {
   focusOrder: { kind: string; name?: string }[];
   rainFade: RainDescription;
   typedEntries: Record<"latitude" | "longitude" | "satellite", string>; // entry -> input
+  arcValues: { elevation: string; azimuth: string }; // the values the arc gives per position
 }
 
 export interface Pointing {
@@ -94,6 +95,7 @@ export interface Aids {
   satelliteName: string;
   declination: string;
   faceTilt: string;
+  faceTiltDegrees: number | null; // leaning back positive
   shortWarnings: string[];
 }
 

@@ -1,0 +1,153 @@
+// The compass aid: the phone's heading, the bearing the page gives, and how
+// far to turn, in words and on a dial; what the heading counts from, the
+// accuracy the phone reports, and the warnings phone compasses need.
+import { format, type Catalogue } from "../app/i18n";
+import { setText } from "../app/dom";
+import { compassLetters, line, panel, SensorSwitch, type Aid, type Target } from "./aid";
+import { Dial } from "./drawings";
+import { turnBetween, turnTo } from "./guidance";
+import { LiveText } from "./live";
+import { heading, rotation } from "./orientation";
+import { OrientationFeed, screenAngle, type FeedProblem, type OrientationAccess, type Reading } from "./sensors";
+
+// Worse than this (degrees either way) the phone wants calibrating.
+const kPoorAccuracy = 15;
+
+export class CompassAid implements Aid {
+  readonly element: HTMLDetailsElement;
+  private readonly sensors: SensorSwitch;
+  private readonly dial: Dial;
+  private readonly problem = line("aid-problem");
+  private readonly headingLine = line("figure");
+  private readonly bearingLine = line("figure");
+  private readonly turnLine = line("figure turn");
+  private readonly accuracyLine = line();
+  private readonly calibrateLine = line("aid-problem");
+  private readonly live = new LiveText();
+  private reading: Reading | undefined;
+  private target: Target | undefined;
+  private frame = 0;
+
+  constructor(
+    private readonly catalogue: Catalogue,
+    access: OrientationAccess,
+  ) {
+    const feed = new OrientationFeed(
+      true,
+      (r) => this.take(r),
+      (p) => this.fail(p),
+    );
+    this.sensors = new SensorSwitch(access, feed, catalogue.web("allowCompass"), () => this.fail("denied"));
+    this.dial = new Dial(compassLetters(catalogue));
+    this.calibrateLine.textContent = catalogue.web("calibrate");
+    const advice = line("advice");
+    advice.textContent = catalogue.web("holdAway");
+    this.element = panel(
+      "compass-aid",
+      catalogue.web("compass"),
+      this.sensors.allow,
+      this.problem,
+      this.dial.element,
+      this.turnLine,
+      this.headingLine,
+      this.bearingLine,
+      this.accuracyLine,
+      this.calibrateLine,
+      advice,
+      this.live.element,
+    );
+    this.clear();
+  }
+
+  start(): void {
+    this.clear();
+    this.sensors.start();
+  }
+
+  stop(): void {
+    this.sensors.stop();
+    this.live.stop();
+    window.cancelAnimationFrame(this.frame);
+    this.frame = 0;
+    this.reading = undefined;
+  }
+
+  update(target: Target): void {
+    this.target = target;
+    this.render();
+  }
+
+  private clear(): void {
+    setText(this.problem, "");
+    this.calibrateLine.hidden = true;
+    setText(this.headingLine, "");
+    setText(this.turnLine, "");
+    setText(this.accuracyLine, "");
+    this.dial.show(null, null);
+  }
+
+  private fail(problem: FeedProblem): void {
+    setText(this.problem, this.catalogue.web(problem === "denied" ? "compassDenied" : "noCompass"));
+    this.live.set(this.problem.textContent ?? "");
+  }
+
+  private take(reading: Reading): void {
+    this.reading = reading;
+    if (!this.frame) this.frame = window.requestAnimationFrame(() => this.render());
+  }
+
+  private render(): void {
+    this.frame = 0;
+    const t = this.target;
+    const r = this.reading;
+    if (!t) return;
+    // Until the phone says otherwise, its heading is taken to be magnetic.
+    const magnetic = r?.north !== "true";
+    const bearing = magnetic ? t.magneticBearing : t.azimuth;
+    setText(
+      this.bearingLine,
+      bearing === null
+        ? this.catalogue.web(magnetic ? "noMagneticBearing" : "noAzimuth")
+        : format(this.catalogue.web(magnetic ? "magneticBearingToFace" : "azimuthToFace"), magnetic ? t.magneticText : t.azimuthText),
+    );
+    if (!r) return;
+    if (!r.north) {
+      this.fail("none");
+      return;
+    }
+    setText(this.problem, "");
+    const h = heading(rotation(r.angles), screenAngle());
+    if (h === null) {
+      setText(this.headingLine, this.catalogue.web("holdLevel"));
+      setText(this.turnLine, "");
+      this.dial.show(null, null);
+      this.live.set(this.headingLine.textContent ?? "");
+      return;
+    }
+    setText(this.headingLine, format(this.catalogue.web(magnetic ? "magneticHeading" : "trueHeading"), h.toFixed(1)));
+    setText(this.turnLine, bearing === null ? "" : this.turnText(bearing, h));
+    this.dial.show(h, bearing === null ? null : turnBetween(h, bearing));
+    this.showAccuracy(r.accuracy);
+    const calibrate = this.calibrateLine.hidden ? "" : this.calibrateLine.textContent;
+    this.live.set([this.turnLine.textContent, this.headingLine.textContent, calibrate].filter(Boolean).join(". "));
+  }
+
+  private turnText(bearing: number, h: number): string {
+    const turn = turnTo(bearing, h);
+    if (turn.way === "none") return this.catalogue.web("facing");
+    return format(this.catalogue.web(turn.way === "right" ? "turnRight" : "turnLeft"), turn.by);
+  }
+
+  private showAccuracy(accuracy: number | undefined): void {
+    if (accuracy === undefined) {
+      setText(this.accuracyLine, this.catalogue.web("noAccuracy"));
+      this.calibrateLine.hidden = true;
+      return;
+    }
+    setText(
+      this.accuracyLine,
+      accuracy < 0 ? this.catalogue.web("accuracyUnknown") : format(this.catalogue.web("accuracy"), accuracy.toFixed(0)),
+    );
+    this.calibrateLine.hidden = !(accuracy < 0 || accuracy > kPoorAccuracy);
+  }
+}

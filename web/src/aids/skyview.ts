@@ -1,0 +1,138 @@
+// The sky view: the geostationary arc from the site as the engine gives it,
+// on a sky diagram (the horizon round, elevation towards the middle) with
+// the chosen satellite and the compass letters, its figures in words and
+// in a table; and on demand the same arc over the rear camera's picture.
+import { format, type Catalogue } from "../app/i18n";
+import { make, setText } from "../app/dom";
+import { button, compassLetters, line, panel, type Aid, type Target } from "./aid";
+import { CameraView } from "./camera";
+import { skyDiagram, type CompassLetters } from "./drawings";
+import { runs, visibleArc, type ArcPoint, type ArcText } from "./sky";
+import type { OrientationAccess } from "./sensors";
+
+export interface SkyHooks {
+  arc(): ArcText[];
+  storage: Storage | undefined;
+}
+
+export class SkyAid implements Aid {
+  readonly element: HTMLDetailsElement;
+  private readonly camera: CameraView;
+  private readonly toggle: HTMLButtonElement;
+  private readonly problem = line("aid-problem");
+  private readonly chosenLine = line("figure");
+  private readonly visibleLine = line();
+  private readonly diagram = make("div", { class: "sky-picture" });
+  private readonly table = make("tbody");
+  private readonly letters: CompassLetters;
+  private cameraWanted = false;
+  private running = false;
+  private target: Target | undefined;
+  private site = "";
+  private points: ArcPoint[] = [];
+
+  constructor(
+    private readonly catalogue: Catalogue,
+    private readonly access: OrientationAccess,
+    private readonly hooks: SkyHooks,
+  ) {
+    this.letters = compassLetters(catalogue);
+    this.camera = new CameraView(catalogue, access, hooks.storage, {
+      problem: (text) => setText(this.problem, text),
+      stopped: () => this.setCamera(false),
+    });
+    this.toggle = button(catalogue.web("cameraOn"), () => void this.setCamera(!this.cameraWanted));
+    const caption = (source: string) => make("th", { scope: "col" }, catalogue.tr("Caption", source));
+    const points = make(
+      "details",
+      { class: "arc-points" },
+      make("summary", {}, catalogue.web("arcPoints")),
+      make(
+        "table",
+        { class: "arc-table" },
+        make("thead", {}, make("tr", {}, caption("Satellite position"), caption("Elevation angle (deg)"), caption("Azimuth angle (deg)"))),
+        this.table,
+      ),
+    );
+    this.element = panel(
+      "sky-aid",
+      catalogue.web("sky"),
+      make("div", { class: "aid-buttons" }, this.toggle),
+      this.problem,
+      this.camera.element,
+      this.camera.calibration,
+      this.chosenLine,
+      this.visibleLine,
+      this.diagram,
+      points,
+    );
+  }
+
+  start(): void {
+    this.running = true;
+    this.refresh(true);
+    if (this.cameraWanted) void this.openCamera();
+  }
+
+  stop(): void {
+    this.running = false;
+    this.camera.stop();
+  }
+
+  update(target: Target): void {
+    this.target = target;
+    if (this.running) this.refresh(false);
+  }
+
+  // The arc is asked for only when the site has moved since.
+  private refresh(force: boolean): void {
+    const t = this.target;
+    if (!t) return;
+    if (force || t.site !== this.site) {
+      this.site = t.site;
+      this.points = visibleArc(this.hooks.arc());
+      this.fillTable();
+    }
+    const chosen = t.elevation !== null && t.azimuth !== null ? { el: t.elevation, az: t.azimuth } : null;
+    this.diagram.replaceChildren(skyDiagram(this.points, chosen, this.letters));
+    setText(
+      this.chosenLine,
+      chosen ? format(this.catalogue.web("skyChosen"), t.satellite, t.elevationText, t.azimuthText) : this.catalogue.web("skyChosenBelow"),
+    );
+    const spans = runs(this.points).map((run) =>
+      format(this.catalogue.web("skyRange"), String(run[0].position), String(run[run.length - 1].position)),
+    );
+    setText(this.visibleLine, spans.length ? format(this.catalogue.web("skyVisible"), spans.join(", ")) : this.catalogue.web("skyNone"));
+    this.camera.show(runs(this.points), t);
+  }
+
+  private fillTable(): void {
+    this.table.replaceChildren(
+      ...this.points.map((p) =>
+        make("tr", {}, make("th", { scope: "row" }, String(p.position)), make("td", {}, p.elevation), make("td", {}, p.azimuth)),
+      ),
+    );
+  }
+
+  private async setCamera(on: boolean): Promise<void> {
+    this.cameraWanted = on;
+    setText(this.toggle, this.catalogue.web(on ? "cameraOff" : "cameraOn"));
+    if (!on) {
+      this.camera.stop();
+      return;
+    }
+    // iOS asks for the compass only from a tap: this one.
+    await this.access.ask();
+    await this.openCamera();
+  }
+
+  private async openCamera(): Promise<void> {
+    setText(this.problem, "");
+    if (!(await this.camera.start())) {
+      this.cameraWanted = false;
+      setText(this.toggle, this.catalogue.web("cameraOn"));
+    }
+    // Closed while the browser was asking: the picture is not wanted now.
+    if (!this.running) this.camera.stop();
+  }
+}
