@@ -315,11 +315,17 @@ SatelliteMatch matchSatellite(const std::vector<Satellite>& satellites, std::str
   if (wanted.empty()) {
     return {};
   }
-  // The name as listed, then the designation alone, then the designation
-  // with a position: the first that fits wins.
-  auto found = matching(satellites, [&](const Satellite& s) { return key(s.name) == wanted; });
+  // The name exactly as listed; as listed but for case, blanks, hyphens and
+  // degree signs, where names that differ only so are all offered; then the
+  // designation alone, then the designation with a position: the first that
+  // fits wins.
+  auto found = matching(satellites, [&](const Satellite& s) { return s.name == typed; });
   if (!found.empty()) {
     return {found.front(), {}};
+  }
+  found = matching(satellites, [&](const Satellite& s) { return key(s.name) == wanted; });
+  if (!found.empty()) {
+    return onePosition(found) ? SatelliteMatch{found.front(), {}} : SatelliteMatch{nullptr, found};
   }
   found = matching(satellites, [&](const Satellite& s) { return key(designation(s)) == wanted; });
   if (!found.empty()) {

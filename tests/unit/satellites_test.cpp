@@ -87,7 +87,7 @@ const std::vector<Satellite> kListed = satellitesFromFileNames(
     {"Hotbird-13.0E", "Hotbird-13B-13.0E", "Hotbird-13E-13.0E", "Astra-19.2E", "Astra-1KR-19.2E",
      "Astra-23.5E", "Astra-28.2E", "Eutelsat-7A-7.0E", "Eutelsat-7B-7.0E", "Thor-5-0.8W",
      "Thor-6-0.8W", "EchoStar-9Galaxy-23-121.0W", "Intelsat-10-02-1.0W", "Intelsat-1002-1.0W",
-     "Amos-4-65.0E", "Amos-4.0W"});
+     "Amos-4-65.0E", "Amos-4.0W", "ABS-2-75.0E", "ABS27-5.0E"});
 
 struct Typed {
   const char* typed;
@@ -113,6 +113,9 @@ const Typed kTyped[] = {
     {"Intelsat 1002", "Intelsat 10 02 1.0W", 0},  // the two spellings are one
     {"Amos 4", "Amos 4 65.0E", 0},
     {"Amos 4W", "Amos 4.0W", 0},
+    {"ABS 2 75.0E", "ABS 2 75.0E", 0},  // as listed, though another is spelt alike
+    {"ABS27 5.0E", "ABS27 5.0E", 0},
+    {"abs-27 5.0e", nullptr, 2},
     {"Astra", nullptr, 3},      // at three positions
     {"Thor 0.8W", nullptr, 2},  // two Thors there
     {"Astra 1", nullptr, 2},    // not a whole name
