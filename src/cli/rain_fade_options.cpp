@@ -40,12 +40,12 @@ int refuse(std::ostream& err, const std::string& message) {
   return kExitBadInput;
 }
 
-std::string help(const RainFadeFieldSpec& spec) {
-  const std::string allowed = rainFadeAllowed(spec.field);
-  switch (spec.field) {
+std::string help(const RainFadeFieldName& named) {
+  const std::string allowed = rainFadeAllowed(named.field);
+  switch (named.field) {
     case F::elevation:
     case F::latitude:
-      return "rain fade, with --rain-fade only: the path's " + std::string(spec.name) + ", " +
+      return "rain fade, with --rain-fade only: the path's " + std::string(named.name) + ", " +
              allowed;
     case F::percent:
       return "rain fade: p, " + allowed + "; repeatable (default 1, 0.1, 0.01, 0.001)";
@@ -54,7 +54,7 @@ std::string help(const RainFadeFieldSpec& spec) {
     case F::tilt:
       return "rain fade: the polarization's tilt, " + allowed + " (default 0)";
     default:
-      return "rain fade: " + std::string(spec.name) + ", " + allowed;
+      return "rain fade: " + std::string(named.name) + ", " + allowed;
   }
 }
 
@@ -64,9 +64,9 @@ std::string rainFadeEventsHelp() {
   std::string text =
       "\nRain fade (ITU-R P.618-14): the events NAME:=VALUE set what the option --NAME sets, for "
       "NAME";
-  for (const RainFadeFieldSpec& spec : rainFadeFields()) {
-    if (spec.field != F::elevation && spec.field != F::latitude) {
-      text += " " + std::string(spec.name);
+  for (const RainFadeFieldName& named : rainFadeFields()) {
+    if (named.field != F::elevation && named.field != F::latitude) {
+      text += " " + std::string(named.name);
     }
   }
   text +=
@@ -84,11 +84,11 @@ RainFadeOptions::RainFadeOptions(CLI::App& app) {
                "print the ITU-R rain fade (P.618-14, P.838-3) of the path given by "
                "--frequency, --elevation, --latitude, --rain-rate and --rain-height as one JSON "
                "object, and exit");
-  for (const RainFadeFieldSpec& spec : rainFadeFields()) {
-    auto& texts = texts_.at(static_cast<std::size_t>(spec.field));
-    CLI::Option* o = app.add_option("--" + std::string(spec.name), texts, help(spec));
-    o->type_name(std::string(spec.value))->allow_extra_args(false);
-    if (spec.field != F::percent) {
+  for (const RainFadeFieldName& named : rainFadeFields()) {
+    auto& texts = texts_.at(static_cast<std::size_t>(named.field));
+    CLI::Option* o = app.add_option("--" + std::string(named.name), texts, help(named));
+    o->type_name(std::string(named.value))->allow_extra_args(false);
+    if (named.field != F::percent) {
       o->expected(1)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     }
   }
@@ -111,16 +111,16 @@ int RainFadeOptions::runPure(bool eventsGiven, std::ostream& out, std::ostream& 
     return refuse(err, "--rain-fade takes no events; allowed: " + pureOptions());
   }
   RainFadeInputs inputs;
-  for (const RainFadeFieldSpec& spec : rainFadeFields()) {
-    if (!given(spec.field)) {
+  for (const RainFadeFieldName& named : rainFadeFields()) {
+    if (!given(named.field)) {
       continue;
     }
-    if (!isPure(spec.field)) {
+    if (!isPure(named.field)) {
       return refuse(
-          err, option(spec.field) + " does not go with --rain-fade; allowed: " + pureOptions());
+          err, option(named.field) + " does not go with --rain-fade; allowed: " + pureOptions());
     }
-    if (auto problem = setRainFadeInput(inputs, spec.field, textOf(spec.field))) {
-      return refuse(err, option(spec.field) + " " + *problem);
+    if (auto problem = setRainFadeInput(inputs, named.field, textOf(named.field))) {
+      return refuse(err, option(named.field) + " " + *problem);
     }
   }
   for (std::size_t i = 0; i < kRequired; ++i) {
@@ -134,17 +134,17 @@ int RainFadeOptions::runPure(bool eventsGiven, std::ostream& out, std::ostream& 
 }
 
 int RainFadeOptions::applyTo(Session& session, std::ostream& err) const {
-  for (const RainFadeFieldSpec& spec : rainFadeFields()) {
-    if (!given(spec.field)) {
+  for (const RainFadeFieldName& named : rainFadeFields()) {
+    if (!given(named.field)) {
       continue;
     }
-    if (spec.field == F::elevation || spec.field == F::latitude) {
-      return refuse(err, option(spec.field) +
+    if (named.field == F::elevation || named.field == F::latitude) {
+      return refuse(err, option(named.field) +
                              " needs --rain-fade; allowed without it: the elevation and latitude "
                              "of the alignment page, set by its events");
     }
-    if (auto problem = session.setRainFade(spec.field, textOf(spec.field))) {
-      return refuse(err, option(spec.field) + " " + *problem);
+    if (auto problem = session.setRainFade(named.field, textOf(named.field))) {
+      return refuse(err, option(named.field) + " " + *problem);
     }
   }
   return 0;

@@ -17,7 +17,7 @@ using F = RainFadeField;
 // Ranges beyond the method's own (frequency, elevation, p) are the Earth's:
 // the heaviest R0.01 on the ITU's map is about 200 mm/h, the rain height
 // stays below 6 km.
-constexpr std::array<RainFadeFieldSpec, kRainFadeFieldCount> kFields{{
+constexpr std::array<RainFadeFieldName, kRainFadeFieldCount> kFields{{
     {F::frequency, "frequency", "GHZ", "1 to 55 GHz"},
     {F::elevation, "elevation", "DEG", "above 0 up to 90 degrees"},
     {F::latitude, "latitude", "DEG", "-90 to 90 degrees"},
@@ -192,11 +192,11 @@ bool takesText(RainFadeField field) {
 
 }  // namespace
 
-std::span<const RainFadeFieldSpec> rainFadeFields() {
+std::span<const RainFadeFieldName> rainFadeFields() {
   return kFields;
 }
 
-const RainFadeFieldSpec& rainFadeField(RainFadeField field) {
+const RainFadeFieldName& rainFadeField(RainFadeField field) {
   return kFields.at(static_cast<std::size_t>(field));
 }
 
@@ -210,9 +210,9 @@ RainFadeRange rainFadeRange(RainFadeField field) {
 }
 
 std::optional<RainFadeField> rainFadeFieldNamed(std::string_view name) {
-  for (const RainFadeFieldSpec& spec : kFields) {
-    if (spec.name == name) {
-      return spec.field;
+  for (const RainFadeFieldName& named : kFields) {
+    if (named.name == name) {
+      return named.field;
     }
   }
   return std::nullopt;

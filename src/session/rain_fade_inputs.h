@@ -33,15 +33,15 @@ enum class RainFadeField : std::uint8_t {
 
 inline constexpr std::size_t kRainFadeFieldCount = 13;
 
-struct RainFadeFieldSpec {
+struct RainFadeFieldName {
   RainFadeField field;
   std::string_view name;     // the option without "--", and the event's name
   std::string_view value;    // how --help names the value
   std::string_view allowed;  // the start of what a refusal says is allowed
 };
 
-std::span<const RainFadeFieldSpec> rainFadeFields();
-const RainFadeFieldSpec& rainFadeField(RainFadeField field);
+std::span<const RainFadeFieldName> rainFadeFields();
+const RainFadeFieldName& rainFadeField(RainFadeField field);
 std::optional<RainFadeField> rainFadeFieldNamed(std::string_view name);
 // What a refusal says is allowed for the field.
 std::string rainFadeAllowed(RainFadeField field);

@@ -39,10 +39,10 @@ std::vector<Quantity> Report::rainFadeBasis() const {
   const RainSite site = rainSiteOf(state_.window);
   std::vector<Quantity> rows;
   const auto input = [&](F field, std::string_view id, std::optional<double> value) {
-    const RainSectionInput& spec = rainSectionInput(field);
-    rows.push_back({inLanguage(kRain, spec.caption),
-                    value ? shortText(*value, spec.decimals) : std::string(),
-                    value ? std::string(spec.unit) : std::string(), rowId(id)});
+    const RainSectionInput& section = rainSectionInput(field);
+    rows.push_back({inLanguage(kRain, section.caption),
+                    value ? shortText(*value, section.decimals) : std::string(),
+                    value ? std::string(section.unit) : std::string(), rowId(id)});
   };
   const auto source = [&](std::string_view caption, std::string_view id, std::string value) {
     rows.push_back({inLanguage(kRain, caption), std::move(value), {}, rowId(id)});

@@ -58,11 +58,11 @@ const QString kNone = QStringLiteral("\u2014");
 
 // A choice and its caption, named and described from the section's table.
 void addChoice(QGridLayout& grid, RainFadeField field, QWidget* control) {
-  const RainSectionChoice& spec = rainSectionChoice(field);
-  const QString caption = translated("RainFade", spec.caption);
-  control->setObjectName(toQString(spec.name));
+  const RainSectionChoice& choice = rainSectionChoice(field);
+  const QString caption = translated("RainFade", choice.caption);
+  control->setObjectName(toQString(choice.name));
   control->setAccessibleName(caption);
-  control->setToolTip(translated("RainFade", spec.tooltip));
+  control->setToolTip(translated("RainFade", choice.tooltip));
   const int row = grid.rowCount();
   auto* label = new QLabel(caption);
   label->setBuddy(control);
@@ -186,22 +186,22 @@ void RainAvailabilityDialog::buildInputs(QGridLayout& grid) {
 }
 
 void RainAvailabilityDialog::addNumber(QGridLayout& grid, RainFadeField field) {
-  const RainSectionInput& spec = rainSectionInput(field);
+  const RainSectionInput& input = rainSectionInput(field);
   const RainFadeRange range = rainFadeRange(field);
   auto* box = new QDoubleSpinBox;
   box->setObjectName(toQString(rainFadeField(field).name));
   // A setting of the calculator: written with a decimal point in every
   // language, as the value boxes are.
   box->setLocale(QLocale::c());
-  box->setDecimals(spec.decimals);
-  box->setSingleStep(spec.step);
+  box->setDecimals(input.decimals);
+  box->setSingleStep(input.step);
   box->setRange(range.low, range.high);
-  box->setSuffix(QLatin1Char(' ') + toQString(spec.unit));
+  box->setSuffix(QLatin1Char(' ') + toQString(input.unit));
   // One event when the typing is done, not one a keystroke.
   box->setKeyboardTracking(false);
-  const QString caption = translated("RainFade", spec.caption);
+  const QString caption = translated("RainFade", input.caption);
   box->setAccessibleName(caption);
-  box->setToolTip(translated("RainFade", spec.tooltip));
+  box->setToolTip(translated("RainFade", input.tooltip));
   connect(box, &QDoubleSpinBox::valueChanged, this,
           [this, field](double value) { set(field, toQString(doubleText(value))); });
   numbers_[field] = box;

@@ -122,23 +122,23 @@ export class RainSection {
   }
 
   private number(event: string): HTMLElement {
-    const spec = this.input(event);
+    const input = this.input(event);
     const id = `rain-${event}`;
     const field = make("input", {
       type: "number",
       id,
-      min: String(spec.min),
-      max: String(spec.max),
-      step: String(spec.step),
+      min: String(input.min),
+      max: String(input.max),
+      step: String(input.step),
       inputmode: "decimal",
-      title: this.tr(spec.tooltip),
+      title: this.tr(input.tooltip),
     });
-    field.addEventListener("change", () => this.send(spec.group, `${event}:=${field.value.replace(",", ".")}`));
+    field.addEventListener("change", () => this.send(input.group, `${event}:=${field.value.replace(",", ".")}`));
     this.fields.set(event, field);
     return make(
       "div",
       { class: "result-row" },
-      make("label", { for: id, class: "caption" }, `${this.tr(spec.caption)} (${spec.unit})`),
+      make("label", { for: id, class: "caption" }, `${this.tr(input.caption)} (${input.unit})`),
       field,
     );
   }
@@ -158,17 +158,17 @@ export class RainSection {
   // A map file the user downloaded from the ITU: read here, handed to the
   // engine, which reads it at the site.
   private mapPicker(event: string): HTMLElement {
-    const spec = this.choice(event);
+    const choice = this.choice(event);
     const id = `rain-${event}`;
-    const picker = make("input", { type: "file", id, accept: ".txt,.TXT,text/plain", title: this.tr(spec.tooltip) });
+    const picker = make("input", { type: "file", id, accept: ".txt,.TXT,text/plain", title: this.tr(choice.tooltip) });
     picker.addEventListener("change", async () => {
       const file = picker.files?.[0];
       if (!file) return;
       const path = this.hooks.putFile(file.name, new Uint8Array(await file.arrayBuffer()));
-      this.send(spec.group, `${event}:=${path}`);
+      this.send(choice.group, `${event}:=${path}`);
       picker.value = "";
     });
-    return make("div", { class: "result-row" }, make("label", { for: id, class: "caption" }, this.tr(spec.caption)), picker);
+    return make("div", { class: "result-row" }, make("label", { for: id, class: "caption" }, this.tr(choice.caption)), picker);
   }
 
   private form(): HTMLElement {
