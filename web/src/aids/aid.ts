@@ -1,10 +1,11 @@
 // What every aid panel shares: the figures it aims at, taken from the
 // alignment page, and the panel opened on demand, whose sensors run only
 // while it is open and in sight.
-import { make } from "../app/dom";
-import type { Catalogue } from "../app/i18n";
+import { make, setText } from "../app/dom";
+import type { Catalogue, WebText } from "../app/i18n";
 import type { CompassLetters } from "./drawings";
-import type { OrientationAccess, OrientationFeed } from "./sensors";
+import { LiveText } from "./live";
+import { OrientationFeed, type FeedProblem, type OrientationAccess, type Reading } from "./sensors";
 
 export interface Target {
   elevation: number | null; // null below the horizon
@@ -98,5 +99,68 @@ export class SensorSwitch {
     this.allow.hidden = answer !== "tap" || tapped;
     if (answer === "granted") this.feed.start();
     else if (answer === "denied" || tapped) this.denied();
+  }
+}
+
+// An aid drawn from the orientation sensors: it listens only while started,
+// draws at most once a frame, and tells a missing or refused sensor in words
+// a screen reader hears too.
+export abstract class SensorAid implements Aid {
+  abstract readonly element: HTMLDetailsElement;
+  protected readonly problem = line("aid-problem");
+  protected readonly live = new LiveText();
+  protected readonly sensors: SensorSwitch;
+  protected target: Target | undefined;
+  private frame = 0;
+
+  constructor(
+    protected readonly catalogue: Catalogue,
+    access: OrientationAccess,
+    wantsNorth: boolean,
+    allowLabel: WebText,
+    private readonly problems: Record<FeedProblem, WebText>,
+  ) {
+    const feed = new OrientationFeed(
+      wantsNorth,
+      (r) => {
+        this.take(r);
+        if (!this.frame) this.frame = window.requestAnimationFrame(() => this.drawFrame());
+      },
+      (p) => this.fail(p),
+    );
+    this.sensors = new SensorSwitch(access, feed, catalogue.web(allowLabel), () => this.fail("denied"));
+  }
+
+  start(): void {
+    setText(this.problem, "");
+    this.sensors.start();
+  }
+
+  stop(): void {
+    this.sensors.stop();
+    this.live.stop();
+    window.cancelAnimationFrame(this.frame);
+    this.frame = 0;
+    this.forget();
+  }
+
+  update(target: Target): void {
+    this.target = target;
+    this.render();
+  }
+
+  protected fail(problem: FeedProblem): void {
+    setText(this.problem, this.catalogue.web(this.problems[problem]));
+    this.live.set(this.problem.textContent ?? "");
+  }
+
+  // A reading kept for the next frame, and the readings dropped on stopping.
+  protected abstract take(reading: Reading): void;
+  protected abstract forget(): void;
+  protected abstract render(): void;
+
+  private drawFrame(): void {
+    this.frame = 0;
+    this.render();
   }
 }

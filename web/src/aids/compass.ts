@@ -3,41 +3,27 @@
 // accuracy the phone reports, and the warnings phone compasses need.
 import { format, type Catalogue } from "../app/i18n";
 import { setText } from "../app/dom";
-import { compassLetters, line, panel, SensorSwitch, type Aid, type Target } from "./aid";
+import { compassLetters, line, panel, SensorAid } from "./aid";
 import { Dial } from "./drawings";
 import { turnBetween, turnTo } from "./guidance";
-import { LiveText } from "./live";
 import { heading, rotation } from "./orientation";
-import { OrientationFeed, screenAngle, type FeedProblem, type OrientationAccess, type Reading } from "./sensors";
+import { screenAngle, type OrientationAccess, type Reading } from "./sensors";
 
 // Worse than this (degrees either way) the phone wants calibrating.
 const kPoorAccuracy = 15;
 
-export class CompassAid implements Aid {
+export class CompassAid extends SensorAid {
   readonly element: HTMLDetailsElement;
-  private readonly sensors: SensorSwitch;
   private readonly dial: Dial;
-  private readonly problem = line("aid-problem");
   private readonly headingLine = line("figure");
   private readonly bearingLine = line("figure");
   private readonly turnLine = line("figure turn");
   private readonly accuracyLine = line();
   private readonly calibrateLine = line("aid-problem");
-  private readonly live = new LiveText();
   private reading: Reading | undefined;
-  private target: Target | undefined;
-  private frame = 0;
 
-  constructor(
-    private readonly catalogue: Catalogue,
-    access: OrientationAccess,
-  ) {
-    const feed = new OrientationFeed(
-      true,
-      (r) => this.take(r),
-      (p) => this.fail(p),
-    );
-    this.sensors = new SensorSwitch(access, feed, catalogue.web("allowCompass"), () => this.fail("denied"));
+  constructor(catalogue: Catalogue, access: OrientationAccess) {
+    super(catalogue, access, true, "allowCompass", { denied: "compassDenied", none: "noCompass" });
     this.dial = new Dial(compassLetters(catalogue));
     this.calibrateLine.textContent = catalogue.web("calibrate");
     const advice = line("advice");
@@ -61,24 +47,14 @@ export class CompassAid implements Aid {
 
   start(): void {
     this.clear();
-    this.sensors.start();
+    super.start();
   }
 
-  stop(): void {
-    this.sensors.stop();
-    this.live.stop();
-    window.cancelAnimationFrame(this.frame);
-    this.frame = 0;
+  protected forget(): void {
     this.reading = undefined;
   }
 
-  update(target: Target): void {
-    this.target = target;
-    this.render();
-  }
-
   private clear(): void {
-    setText(this.problem, "");
     this.calibrateLine.hidden = true;
     setText(this.headingLine, "");
     setText(this.turnLine, "");
@@ -86,18 +62,11 @@ export class CompassAid implements Aid {
     this.dial.show(null, null);
   }
 
-  private fail(problem: FeedProblem): void {
-    setText(this.problem, this.catalogue.web(problem === "denied" ? "compassDenied" : "noCompass"));
-    this.live.set(this.problem.textContent ?? "");
-  }
-
-  private take(reading: Reading): void {
+  protected take(reading: Reading): void {
     this.reading = reading;
-    if (!this.frame) this.frame = window.requestAnimationFrame(() => this.render());
   }
 
-  private render(): void {
-    this.frame = 0;
+  protected render(): void {
     const t = this.target;
     const r = this.reading;
     if (!t) return;

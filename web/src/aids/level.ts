@@ -5,12 +5,11 @@
 // own error off, kept for the next visit.
 import { format, type Catalogue } from "../app/i18n";
 import { make, setText } from "../app/dom";
-import { button, line, panel, readJson, SensorSwitch, writeJson, type Aid, type Target } from "./aid";
+import { button, line, panel, readJson, SensorAid, writeJson } from "./aid";
 import { holdOnDish, lyingLevel } from "./drawings";
 import { raiseTo } from "./guidance";
-import { LiveText } from "./live";
 import { corrected, faceTiltOf, offLevel, rotation, upInPhone, type LevelZero, type Vec3 } from "./orientation";
-import { OrientationFeed, type FeedProblem, type OrientationAccess } from "./sensors";
+import type { OrientationAccess, Reading } from "./sensors";
 
 const kZeroKey = "kestrion.levelZero";
 // A phone further off than this is not lying on a level surface.
@@ -23,33 +22,23 @@ function storedZero(storage: Storage | undefined): LevelZero | undefined {
   return ok ? { from: from as unknown as Vec3 } : undefined;
 }
 
-export class LevelAid implements Aid {
+export class LevelAid extends SensorAid {
   readonly element: HTMLDetailsElement;
-  private readonly sensors: SensorSwitch;
-  private readonly problem = line("aid-problem");
   private readonly raiseLine = line("figure turn");
   private readonly elevationLine = line("figure");
   private readonly targetLine = line("figure");
   private readonly tiltLine = line("figure");
   private readonly targetTiltLine = line("figure");
   private readonly zeroLine = line();
-  private readonly live = new LiveText();
   private zero: LevelZero | undefined;
   private up: Vec3 | undefined;
-  private target: Target | undefined;
-  private frame = 0;
 
   constructor(
-    private readonly catalogue: Catalogue,
+    catalogue: Catalogue,
     access: OrientationAccess,
     private readonly storage: Storage | undefined,
   ) {
-    const feed = new OrientationFeed(
-      false,
-      (r) => this.take(upInPhone(rotation(r.angles))),
-      (p) => this.fail(p),
-    );
-    this.sensors = new SensorSwitch(access, feed, catalogue.web("allowSensors"), () => this.fail("denied"));
+    super(catalogue, access, false, "allowSensors", { denied: "sensorsDenied", none: "noTilt" });
     this.zero = storedZero(storage);
     const how = line("advice");
     how.textContent = catalogue.web("levelHow");
@@ -79,33 +68,13 @@ export class LevelAid implements Aid {
     this.showZero();
   }
 
-  start(): void {
-    setText(this.problem, "");
-    this.sensors.start();
-  }
-
-  stop(): void {
-    this.sensors.stop();
-    this.live.stop();
-    window.cancelAnimationFrame(this.frame);
-    this.frame = 0;
+  protected forget(): void {
     this.up = undefined;
   }
 
-  update(target: Target): void {
-    this.target = target;
-    this.render();
-  }
-
-  private fail(problem: FeedProblem): void {
-    setText(this.problem, this.catalogue.web(problem === "denied" ? "sensorsDenied" : "noTilt"));
-    this.live.set(this.problem.textContent ?? "");
-  }
-
-  private take(up: Vec3): void {
-    this.up = up;
+  protected take(reading: Reading): void {
+    this.up = upInPhone(rotation(reading.angles));
     setText(this.problem, "");
-    if (!this.frame) this.frame = window.requestAnimationFrame(() => this.render());
   }
 
   private tilted(degrees: number): string {
@@ -113,8 +82,7 @@ export class LevelAid implements Aid {
     return format(this.catalogue.tr(kWindow, source), Math.abs(degrees).toFixed(1));
   }
 
-  private render(): void {
-    this.frame = 0;
+  protected render(): void {
     const t = this.target;
     if (!t) return;
     const offsetDish = t.offsetAngle > 0;
