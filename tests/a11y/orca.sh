@@ -12,16 +12,8 @@ if ! command -v orca >/dev/null 2>&1; then
   echo "a11y.orca: skipped: orca is not installed (scripts/install-deps.sh --ci installs it)"
   exit 77
 fi
-for tool in Xvfb dbus-run-session xdotool openbox "$python"; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "a11y.orca: skipped: $tool is not installed"
-    exit 77
-  fi
-done
-if [ ! -x /usr/libexec/at-spi-bus-launcher ] || ! "$python" -c 'import pyatspi' 2>/dev/null; then
-  echo "a11y.orca: skipped: at-spi2-core or python3-pyatspi is not installed"
-  exit 77
-fi
+. "$here/display.sh"
+needs a11y.orca Xvfb dbus-run-session xdotool openbox "$python"
 # Another run of this test may be finishing; wait for it a while.
 for _ in $(seq 90); do
   pgrep -u "$(id -u)" -x orca >/dev/null || break
@@ -44,24 +36,15 @@ stop() {
 keep=0
 trap 'stop; [ "$keep" -eq 1 ] || rm -rf "$work"' EXIT
 
-# An X server on a display number nobody uses, chosen by the server itself,
-# and a window manager that gives the window that opens the focus. A new one
-# for each language: the accessibility bus leaves its address on the screen.
+# A window manager that gives the window that opens the focus, on an X
+# server of its own. A new one for each language: the accessibility bus
+# leaves its address on the screen.
 start_display() {
-  rm -f "$work/display"
-  exec 5>"$work/display"
-  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-  pids+=($!)
-  exec 5>&-
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-  done
-  if [ ! -s "$work/display" ]; then
+  if ! start_xvfb "$work"; then
     echo "a11y.orca: Xvfb did not start: $(tail -1 "$work/xvfb.log")"
     return 1
   fi
-  export DISPLAY=":$(head -1 "$work/display")"
+  pids+=("$XVFB_PID")
   openbox --sm-disable >"$work/openbox.log" 2>&1 &
   pids+=($!)
 }
