@@ -23,9 +23,9 @@ void alignment(Window& w) {
   const Real pi = 4 * arctan(1);
   w.setPi(pi.value());
 
-  const Real siteLon = leading(w, Value::longitude) * pi / 180;
-  const Real satLon = leading(w, Value::satellite) * pi / 180;
-  Real lat = leading(w, Value::latitude) * pi / 180;
+  const Real siteLon = leading(w, Input::longitude) * pi / 180;
+  const Real satLon = leading(w, Input::satellite) * pi / 180;
+  Real lat = leading(w, Input::latitude) * pi / 180;
   // On the equator the sine and tangent of the latitude would be zero.
   if (lat == 0) {
     lat = 0.00001;

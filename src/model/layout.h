@@ -70,7 +70,7 @@ inline constexpr std::size_t kCommandCount = 3;
 
 struct ControlSpec {
   Kind kind;
-  std::uint8_t id = 0;         // the Value, Input, Rain or Command, as the kind says
+  std::uint8_t id = 0;         // the Value, Input, Rain, Command or Aid, as the kind and role say
   std::string_view name = {};  // object name of a control the model does not know
   std::string_view caption = {};
   TwipsRect rect = {};
@@ -115,8 +115,10 @@ inline constexpr int kTabRowHeight = 405;
 
 inline constexpr TwipsRect kClientArea{0, 0, 9660, 6855};
 
-inline constexpr int kAlignmentPage = 4;
-inline constexpr int kCarrierToNoisePage = 5;
+// The alignment page holds the pictures with their pointers, and the
+// pointing aids.
+inline constexpr int kAlignmentPage = pageNumber(Page::alignment);
+inline constexpr int kCarrierToNoisePage = pageNumber(Page::carrierToNoise);
 
 // What the About window says above the maker's address.
 inline constexpr std::string_view kAboutNotice =

@@ -200,15 +200,15 @@ std::vector<Quantity> Report::siteAids() const {
   const Window& w = state_.window;
   std::vector<Quantity> rows;
   const CompassLetters letters = compassLettersIn(tr_);
-  const auto dms = [&](Value id, AngleKind kind) {
+  const auto dms = [&](Input id, AngleKind kind) {
     return dmsText(w.text(id), kind, letters).value_or("");
   };
   rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Latitude (DMS)")),
-                  dms(Value::latitude, AngleKind::Latitude),
+                  dms(Input::latitude, AngleKind::Latitude),
                   {},
                   "latitudeDms"});
   rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Longitude (DMS)")),
-                  dms(Value::longitude, AngleKind::Longitude),
+                  dms(Input::longitude, AngleKind::Longitude),
                   {},
                   "longitudeDms"});
   if (!state_.satelliteName.empty()) {
@@ -333,11 +333,12 @@ std::string Report::spokenResults(int page) const {
 }
 
 std::vector<ReportSection> Report::sheetSections() const {
-  std::vector<Quantity> site{quantity(Value::latitude), quantity(Value::longitude)};
+  std::vector<Quantity> site{quantity(valueLabel(Input::latitude)),
+                             quantity(valueLabel(Input::longitude))};
   for (Quantity& q : siteAids()) {
     site.push_back(std::move(q));
   }
-  site.push_back(quantity(Value::satellite));
+  site.push_back(quantity(valueLabel(Input::satellite)));
 
   std::vector<Quantity> pointing{quantity(Value::elevation), quantity(Value::azimuth)};
   pointing.back().caption = inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "True azimuth"));
@@ -349,9 +350,9 @@ std::vector<ReportSection> Report::sheetSections() const {
   }
 
   std::vector<Quantity> budget;
-  for (const Value v : {Value::eirp, Value::dishDiameter, Value::dishEfficiency,
-                        Value::dishTemperature, Value::linkNoiseFigure, Value::bandwidth}) {
-    budget.push_back(quantity(v));
+  for (const Input i : {Input::eirp, Input::dishDiameter, Input::dishEfficiency,
+                        Input::dishTemperature, Input::linkNoiseFigure, Input::bandwidth}) {
+    budget.push_back(quantity(valueLabel(i)));
   }
   budget.push_back(rainOption());
   for (const Value v : {Value::distance, Value::rainElevation, Value::carrierToNoise}) {

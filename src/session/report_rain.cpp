@@ -93,7 +93,7 @@ std::vector<Quantity> Report::rainFadeResults() const {
   const Window& w = state_.window;
   std::vector<Quantity> rows{
       {inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "Elevation and latitude")),
-       w.text(Value::elevation) + "°, " + w.text(Value::latitude) + "°",
+       w.text(Value::elevation) + "°, " + w.text(Input::latitude) + "°",
        {},
        rowId("site")}};
   const std::string notWorkedOut =

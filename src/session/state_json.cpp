@@ -54,7 +54,7 @@ std::string stateJson(const Window& w, std::string_view event, const PointingSta
   Json& lines = state["lines"] = Json::object();
   for (std::size_t i = 0; i < kPointerCount; ++i) {
     const Line& l = w.line(static_cast<Pointer>(i));
-    lines[std::string(kPointerNames[i])] =
+    lines[std::string(kPointers[i].name)] =
         Json::array({coordinate(l.x1), coordinate(l.y1), coordinate(l.x2), coordinate(l.y2)});
   }
   // The pointing object has a number type of its own; it joins as the last key.
