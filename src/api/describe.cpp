@@ -89,8 +89,17 @@ Json control(const ControlSpec& row) {
       j["aid"] = word(kAidWords, row.aid());
       break;
     case Kind::Label:
-      if (row.captionsInput) {
+      if (row.role == layout::Role::caption) {
         j["input"] = std::string(name(row.input()));
+      } else if (row.role == layout::Role::note) {
+        j["noteOf"] = std::string(name(row.input()));
+      }
+      break;
+    case Kind::Text:
+      if (row.role == layout::Role::value) {
+        j["input"] = std::string(name(row.input()));
+      } else if (row.role == layout::Role::result) {
+        j["result"] = true;
       }
       break;
     default:
@@ -123,6 +132,7 @@ Json inputs() {
   Json list = Json::array();
   for (const InputSpec& s : kInputs) {
     list.push_back({{"name", s.name},
+                    {"value", s.valueName},
                     {"page", s.page},
                     {"caption", s.caption},
                     {"unit", s.unit},

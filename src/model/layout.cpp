@@ -12,20 +12,29 @@ constexpr ControlSpec label(std::string_view name, std::string_view caption, Twi
                             Look look, std::string_view tooltip = {}, FontSize font = Normal) {
   return {Kind::Label, 0, name, caption, rect, look, tooltip, font};
 }
+// A row given what it is to an input or to its page.
+constexpr ControlSpec as(Role role, std::size_t id, ControlSpec row) {
+  row.role = role;
+  row.id = static_cast<std::uint8_t>(id);
+  return row;
+}
 // The caption of an input, named so that a screen reader ties it to the slider.
 constexpr ControlSpec label(std::string_view name, Input id, TwipsRect rect, Look look,
                             std::string_view tooltip = {}) {
-  return {
-      Kind::Label, static_cast<std::uint8_t>(id), name, caption(id), rect, look, tooltip, Normal,
-      true};
+  return as(Role::caption, index(id), label(name, caption(id), rect, look, tooltip));
 }
-// The box showing an input's value.
-constexpr ControlSpec text(Input id, TwipsRect rect, Look look, std::string_view tooltip) {
-  return {Kind::Text, static_cast<std::uint8_t>(valueLabel(id)), {}, {}, rect, look, tooltip};
+// A line under an input's caption that says more of it.
+constexpr ControlSpec note(std::string_view name, Input id, std::string_view caption,
+                           TwipsRect rect, Look look) {
+  return as(Role::note, index(id), label(name, caption, rect, look));
 }
 constexpr ControlSpec result(Value id, TwipsRect rect, Look look, std::string_view tooltip,
                              FontSize font = Normal) {
-  return {Kind::Text, static_cast<std::uint8_t>(id), {}, {}, rect, look, tooltip, font};
+  return as(Role::result, index(id), {Kind::Text, 0, {}, {}, rect, look, tooltip, font});
+}
+// The box showing an input's value.
+constexpr ControlSpec text(Input id, TwipsRect rect, Look look, std::string_view tooltip) {
+  return as(Role::value, index(valueLabel(id)), result(valueLabel(id), rect, look, tooltip));
 }
 constexpr ControlSpec hidden(Value id, TwipsRect rect) {
   return {Kind::HiddenText, static_cast<std::uint8_t>(id), {}, {}, rect};
@@ -144,7 +153,7 @@ constexpr auto kAlignment = std::to_array<ControlSpec>({
     label("Label19", Input::latitude,  {2160, 960, 735, 255},   Plain),
     label("Label20", Input::longitude, {4080, 960, 735, 255},   Plain),
     label("Label21", Input::satellite, {6000, 960, 1215, 255},  Plain),
-    label("Label40", QT_TRANSLATE_NOOP("Caption", "(west = neg.  east = pos.)"), {5760, 1200, 1932, 252}, Plain),
+    note("Label40", Input::satellite, QT_TRANSLATE_NOOP("Caption", "(west = neg.  east = pos.)"), {5760, 1200, 1932, 252}, Plain),
     text(Input::latitude,  {2160, 1440, 735, 255}, InputBox, QT_TRANSLATE_NOOP("Tooltip", "Latitude of dish  location")),
     text(Input::longitude, {4080, 1440, 735, 255}, InputBox, QT_TRANSLATE_NOOP("Tooltip", "Longitude of dish location")),
     text(Input::satellite, {6120, 1440, 735, 255}, InputBox, QT_TRANSLATE_NOOP("Tooltip", "Satellite position")),

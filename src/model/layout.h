@@ -49,6 +49,16 @@ enum class Look : std::uint8_t {
 
 enum class FontSize : std::uint8_t { Normal, Large };
 
+// What a row is to an input or to its page, said here so that a front-end
+// laying a page out anew (the web's) need not guess it from places or names.
+enum class Role : std::uint8_t {
+  none,
+  caption,  // a label with the caption of Input `id`
+  note,     // a label that adds to the caption of Input `id`: its signs' meaning
+  value,    // a text with the value label of Input `id`
+  result,   // a text with a result the page computes
+};
+
 // The compass rose's letters as the description writes them: north, east,
 // south, west. A front-end shows them in the user's language, and takes the
 // same letters for hemispheres in what it reads and writes.
@@ -77,7 +87,7 @@ struct ControlSpec {
   Look look = Look::None;
   std::string_view tooltip = {};
   FontSize font = FontSize::Normal;
-  bool captionsInput = false;  // a label showing the caption of Input `id`
+  Role role = Role::none;
 
   [[nodiscard]] constexpr Value value() const { return static_cast<Value>(id); }
   [[nodiscard]] constexpr Input input() const { return static_cast<Input>(id); }

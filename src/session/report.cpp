@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <iterator>
 
 #include "engine/dms_text.h"
 #include "model/layout.h"
@@ -41,11 +40,12 @@ std::string trimmed(std::string_view s) {
   return std::string(s.substr(first, last - first));
 }
 
-// The model's texts a page shows, row by row across it.
-std::vector<Value> shownValues(int page) {
+// The model's texts a page shows in the role (inputs' values or results),
+// row by row across it.
+std::vector<Value> shownValues(int page, layout::Role role) {
   std::vector<Value> shown;
   for (const layout::ControlSpec& row : layout::pageControls(page)) {
-    if (row.kind == layout::Kind::Text) {
+    if (row.kind == layout::Kind::Text && row.role == role) {
       shown.push_back(row.value());
     }
   }
@@ -248,9 +248,10 @@ std::vector<Quantity> Report::pointingAids() const {
 }
 
 std::vector<Quantity> Report::quantities(int page) const {
-  std::vector<Value> shown = shownValues(page);
   // The layout runs row by row across the page; inputs read best first.
-  std::stable_partition(shown.begin(), shown.end(), [](Value v) { return index(v) < kInputCount; });
+  std::vector<Value> shown = shownValues(page, layout::Role::value);
+  const std::vector<Value> worked = shownValues(page, layout::Role::result);
+  shown.insert(shown.end(), worked.begin(), worked.end());
   std::vector<Quantity> rows;
   rows.reserve(shown.size() + 10);
   for (const Value v : shown) {
@@ -274,13 +275,10 @@ std::vector<Quantity> Report::quantities(int page) const {
 }
 
 std::vector<Quantity> Report::results(int page) const {
-  const std::vector<Value> shown = shownValues(page);
-  std::vector<Value> worked;
-  std::copy_if(shown.begin(), shown.end(), std::back_inserter(worked),
-               [](Value v) { return index(v) >= kInputCount; });
+  std::vector<Value> worked = shownValues(page, layout::Role::result);
   // The converter's two boxes each work the other out.
   if (worked.empty()) {
-    worked = shown;
+    worked = shownValues(page, layout::Role::value);
   }
   std::vector<Quantity> rows;
   for (const Value v : worked) {
