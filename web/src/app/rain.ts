@@ -3,30 +3,8 @@
 // kestrion-cli takes ("frequency:=12", "rain-zone:=K"), its figures from the
 // report, so the browser shows what the window's section shows.
 import type { Catalogue } from "./i18n";
-import type { Report, Row, State } from "./model";
+import type { RainDescription, RainInput, Report, Row, State } from "./model";
 import { make, setText } from "./dom";
-
-export interface RainInput {
-  event: string;
-  group: string;
-  caption: string;
-  unit: string;
-  min: number;
-  max: number;
-  decimals: number;
-  step: number;
-  tooltip: string;
-}
-
-export interface RainDescription {
-  translationContext: string;
-  inputs: RainInput[];
-  choices: { event: string; group: string; caption: string; tooltip: string }[];
-  polarizations: { word: string; caption: string }[];
-  start: string[];
-  zones: { zone: string; rainRate: number }[];
-  modcods: { name: string; esN0: number }[];
-}
 
 export interface RainHooks {
   run(event: string): boolean;
