@@ -489,7 +489,7 @@ export class App {
 
   private valueName(entry: AngleInput): string {
     const input = this.describe.typedEntries[entry];
-    return this.describe.values[this.describe.inputs.findIndex((i) => i.name === input)].name;
+    return this.describe.inputs.find((i) => i.name === input)!.value;
   }
 
   // As typing each value: the satellite by its name only where the name
