@@ -749,9 +749,6 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"MetresAsAnOption",
                 {"--station-height", "1200"},
                 "--station-height the station height is in km (1200 m is 1.2)"},
-        Refused{"MetresWithPureRainFade",
-                {"--rain-fade", "--station-height", "9.5"},
-                "--station-height the station height is in km (9.5 m is 0.0095)"},
         Refused{"NeitherKmNorMetres",
                 {"station-height:=-3"},
                 "event \"station-height:=-3\": station-height \"-3\" is outside the range; "
@@ -762,13 +759,7 @@ INSTANTIATE_TEST_SUITE_P(
                     testing::TempDir() +
                     "two_rows.txt: 2 rows of 3 values; allowed: the ITU-R P.837-7 map R001.TXT, "
                     "1441 rows of 2881 values (0.125° apart, rows from 90° S to 90° N, columns "
-                    "from 180° W to 180° E)"},
-        Refused{"IsothermGridOfTwoRows",
-                {"--rain-height-map", mapFile("two_rows.txt", "1 2 3\n4 5 6\n")},
-                "--rain-height-map " + testing::TempDir() +
-                    "two_rows.txt: 2 rows of 3 values; allowed: the ITU-R P.839-4 map h0.txt, "
-                    "121 rows of 241 values (1.5° apart, rows from 90° N to 90° S, columns from "
-                    "0° to 360° E)"}),
+                    "from 180° W to 180° E)"}),
     [](const testing::TestParamInfo<Refused>& info) { return std::string(info.param.name); });
 
 // A station at or above the rain height: the figures, 0 dB, and a warning.

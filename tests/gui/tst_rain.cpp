@@ -189,10 +189,6 @@ void RainTest::badMapChangesNothing_data() {
                               << QStringLiteral(
                                      "map.txt: 2 rows of 3 values; allowed: the "
                                      "ITU-R P.837-7 map R001.TXT, 1441 rows of 2881");
-  QTest::newRow("isotherm in metres") << height << flatMap(RainFadeField::rainHeightMap, "2640")
-                                      << QStringLiteral(
-                                             "map.txt line 1: 2640 is no 0 °C isotherm "
-                                             "height; allowed: -3 to 7 km");
 }
 
 // A file that is no map: the message beside its Choose button names it, the

@@ -253,7 +253,6 @@ TEST(RainSection, RefusalsForTheFieldBesideIt) {
                    "my R001.TXT: 2 rows of 3 values; allowed: the ITU-R P.837-7 map R001.TXT, "
                    "1441 rows of 2881 values (0.125° apart, rows from 90° S to 90° N, columns "
                    "from 180° W to 180° E)"},
-           Refusal{mapEvent, "", grid + ": 2 rows of 3 values; allowed: the ITU-R P.837-7 map"},
            Refusal{"HScroll17=50", nullptr,
                    "event \"HScroll17=50\" sets no rain fade input; allowed: NAME:=VALUE with a "
                    "NAME of kestrion-cli's rain fade events"},
