@@ -1,7 +1,8 @@
 // What every front-end takes from its Session: one way to quote a refused
-// event.
+// event, and the state line written as a JSON reader reads it back.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "session/session.h"
@@ -33,6 +34,23 @@ TEST(SessionRefusals, QuoteTheEventOneWay) {
     EXPECT_EQ(result.status, RunStatus::refused) << c.event;
     EXPECT_EQ(result.message.substr(0, c.start.size()), c.start);
     EXPECT_EQ(result.message.find_first_of("\t\n\x7f"), std::string::npos) << result.message;
+  }
+}
+
+// Texts a plain ASCII label never holds still come back as they were.
+TEST(SessionState, TextsReadBackAsWritten) {
+  const std::string texts[] = {
+      "12.5", "", "a \"quoted\" \\ text", "tab\tline\ncontrol\x01 delete\x7f", "51° 30′ N",
+  };
+  Session session({2026, 1, 1}, 0);
+  ASSERT_EQ(session.load().status, RunStatus::ran);
+  for (const std::string& text : texts) {
+    session.calculator().window().setText(Value::latitude, text);
+    const std::string line = session.stateJson("load");
+    EXPECT_EQ(line.find('\n'), std::string::npos) << line;
+    const auto state = nlohmann::json::parse(line);
+    EXPECT_EQ(state["texts"][std::string(name(Value::latitude))], text);
+    EXPECT_EQ(state["event"], "load");
   }
 }
 
