@@ -8,6 +8,7 @@
 #include "calc/rain_fade.h"
 #include "engine/rain_map_file.h"
 #include "model/numtext.h"
+#include "session/event.h"
 
 namespace kestrion {
 namespace {
@@ -62,12 +63,6 @@ Range rangeOf(RainFadeField field) {
   }
 }
 
-std::string quoted(std::string_view text) {
-  // Appended, not "\"" + std::string(...): GCC 12 at -O3 (the Windows build)
-  // takes that for an overlapping copy (-Wrestrict).
-  return std::string(1, '"').append(text).append(1, '"');
-}
-
 bool within(const Range& r, double value) {
   return !(value < r.low || value > r.high || (r.lowExcluded && value == r.low));
 }
@@ -76,10 +71,10 @@ bool within(const Range& r, double value) {
 std::variant<double, std::string> numberFor(RainFadeField field, std::string_view text) {
   const auto value = wholeNumber(text);
   if (!value || !std::isfinite(*value)) {
-    return quoted(text) + " is not a number";
+    return quotedText(text) + " is not a number";
   }
   if (!within(rangeOf(field), *value)) {
-    return quoted(text) + " is outside the range";
+    return quotedText(text) + " is outside the range";
   }
   return *value;
 }
@@ -158,7 +153,7 @@ std::optional<std::string> setText(RainFadeInputs& in, RainFadeField field, std:
     case F::rainZone: {
       const auto rate = text.size() == 1 ? calc::zoneRainRate(text.front()) : std::nullopt;
       if (!rate) {
-        return quoted(text) + " is no rain zone";
+        return quotedText(text) + " is no rain zone";
       }
       in.rainRate = {*rate, text.front(), nullptr, {}};
       return std::nullopt;
@@ -167,7 +162,7 @@ std::optional<std::string> setText(RainFadeInputs& in, RainFadeField field, std:
     case F::rainHeightMap:
       return setMap(in, field, text, fileName);
     default:
-      return quoted(text) + " is not a number";
+      return quotedText(text) + " is not a number";
   }
 }
 
