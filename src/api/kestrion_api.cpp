@@ -10,11 +10,12 @@
 #include "api/describe.h"
 #include "api/report_json.h"
 #include "engine/angle_text.h"
+#include "session/event.h"
 #include "session/report.h"
 #include "session/session.h"
 
 struct kestrion_engine {
-  kestrion::Session session{kestrion::today(), 0};
+  kestrion::Session session;
   // The user's language: translations keyed by context, U+001F, source.
   std::unordered_map<std::string, std::string> catalogue;
   std::string message;
@@ -68,14 +69,7 @@ bool readCatalogue(std::string_view text, std::unordered_map<std::string, std::s
 // The report of the session as it stands, in the engine's language.
 const char* reported(kestrion_engine* engine, const char* siteName,
                      std::string (*json)(const kestrion::Report&, const kestrion::ReportState&)) {
-  const kestrion::Session& s = engine->session;
-  const kestrion::ReportState state{s.calculator().window(),
-                                    s.pointing(),
-                                    s.date(),
-                                    s.offsetTenths(),
-                                    s.calculator().satelliteName(),
-                                    std::string(textOf(siteName)),
-                                    s.rainFade() ? &*s.rainFade() : nullptr};
+  const kestrion::ReportState state = engine->session.reportState(std::string(textOf(siteName)));
   const kestrion::Report report(state, [engine](const char* context, std::string_view source) {
     return engine->translate(context, source);
   });
@@ -83,15 +77,10 @@ const char* reported(kestrion_engine* engine, const char* siteName,
 }
 
 std::optional<kestrion::AngleKind> angleKindNamed(std::string_view name) {
-  using kestrion::AngleKind;
-  if (name == "latitude") {
-    return AngleKind::Latitude;
-  }
-  if (name == "longitude") {
-    return AngleKind::Longitude;
-  }
-  if (name == "satellite") {
-    return AngleKind::Satellite;
+  for (const kestrion::TypedEntryKind& entry : kestrion::kTypedEntries) {
+    if (entry.name == name) {
+      return entry.kind;
+    }
   }
   return std::nullopt;
 }
@@ -243,6 +232,19 @@ int kestrion_enter(kestrion_engine* engine, const char* input, const char* text)
   const std::string& value =
       reading.entry->satellite.empty() ? reading.entry->label : reading.entry->satellite;
   return report(engine, engine->session.run(std::string(textOf(input)) + ":=" + value));
+}
+
+int kestrion_set_rain_input(kestrion_engine* engine, const char* event, const char* fileName) {
+  const auto rain = kestrion::rainFadeEvent(textOf(event));
+  if (!rain) {
+    return refuse(engine, "event " + kestrion::quotedText(textOf(event)) +
+                              " sets no rain fade input; allowed: NAME:=VALUE with a NAME of "
+                              "kestrion-cli's rain fade events");
+  }
+  if (auto problem = engine->session.runRainFade(rain->field, rain->text, textOf(fileName))) {
+    return refuse(engine, std::move(*problem));
+  }
+  return report(engine, {});
 }
 
 const char* kestrion_arc(kestrion_engine* engine) {

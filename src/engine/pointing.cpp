@@ -52,13 +52,10 @@ void siteWarnings(Pointing& p, const Window& w) {
   }
 }
 
-// The bearing a compass shows: the azimuth as shown, less the declination.
+// The bearing a compass shows for the azimuth as shown.
 std::string magneticBearing(const Window& w, double declination) {
-  double bearing = leadingNumber(w.text(Value::azimuth)) - declination;
-  bearing = std::fmod(bearing, 360.0);
-  if (bearing < 0) {
-    bearing += 360.0;
-  }
+  const double bearing =
+      kestrion::magneticBearing(leadingNumber(w.text(Value::azimuth)), declination);
   std::string text = doubleText(cutDown(bearing * 100, 2));
   return text == "360" ? "0" : text;
 }
@@ -79,6 +76,14 @@ void dateWarnings(Pointing& p, const calc::MagneticField& f, calc::CalendarDate 
 }
 
 }  // namespace
+
+double magneticBearing(double azimuth, double declination) {
+  double bearing = std::fmod(azimuth - declination, 360.0);
+  if (bearing < 0) {
+    bearing += 360.0;
+  }
+  return bearing < 360.0 ? bearing : 0.0;  // a hair below 0 went up to 360
+}
 
 PointingAid::PointingAid(std::string magneticDirectory)
     : model_(std::make_shared<calc::WorldMagneticModel>(std::move(magneticDirectory))) {}

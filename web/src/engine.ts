@@ -65,7 +65,7 @@ export interface Aids {
 /** What Copy and the job sheet report. */
 export interface Report extends Aids {
   pages: { rows: Row[]; copy: string }[];
-  rainFade?: { basis: Row[]; results: Row[] };
+  rainFade?: { basis: Row[]; results: Row[]; warnings: string[] };
   sheet: {
     title: string;
     date: string;
@@ -272,6 +272,17 @@ export class Engine {
     return this.result(
       this.withText(input, (name) =>
         this.withText(text, (typed) => this.exports.kestrion_enter(this.live(), name, typed)),
+      ),
+    );
+  }
+
+  /** Runs a rain fade event as run does, for a view that shows a refusal
+   * beside its input: the message is the input's own, and a map file is
+   * called fileName there (the name the user chose). */
+  setRainInput(event: string, fileName = ""): RunResult {
+    return this.result(
+      this.withText(event, (text) =>
+        this.withText(fileName, (name) => this.exports.kestrion_set_rain_input(this.live(), text, name)),
       ),
     );
   }

@@ -19,5 +19,6 @@ export type EngineApi = Pick<
   | "angleProblem"
   | "enter"
   | "putFile"
+  | "setRainInput"
   | "arc"
 >;
