@@ -6,8 +6,9 @@
 // emulateMediaType, bringToFront and screenshot; and pages report script
 // errors through on("pageerror") and on("console"). Chromium's and Firefox's
 // pages are puppeteer's own (DevTools protocol, WebDriver BiDi); WebKitGTK's
-// are made of W3C WebDriver calls (webkit.mjs). A browser's localStorage and
-// service workers last from launch to close, across its pages.
+// are made of W3C WebDriver calls (webkit.mjs), and of what $ finds, they
+// give uploadFile. A browser's localStorage and service workers last from
+// launch to close, across its pages.
 //
 // To add a case for every browser, write it once in browser.test.mjs (or
 // a11y.test.mjs) with these operations: ctest runs each file in each

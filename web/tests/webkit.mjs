@@ -95,6 +95,20 @@ new Promise((r) => r(isFunction ? (0, eval)(source)(...args) : (0, eval)(source)
   .then((value) => done({ value: value === undefined ? null : value, errors: errors() }),
         (e) => done({ thrown: String((e && e.message) || e), errors: errors() }));`;
 
+// An element found by $, with what the cases do to one.
+class WebKitElement {
+  #element;
+
+  constructor(element) {
+    this.#element = element;
+  }
+
+  // WebDriver chooses a file input's files from the paths typed into it.
+  uploadFile(...paths) {
+    return this.#element.sendKeys(paths.join("\n"));
+  }
+}
+
 class WebKitPage {
   #browser;
   #handle;
@@ -151,7 +165,8 @@ class WebKitPage {
   }
 
   async $(selector) {
-    return (await this.evaluate((s) => document.querySelector(s) !== null, selector)) || null;
+    const [element] = await (await this.#use()).findElements(this.#browser.By.css(selector));
+    return element ? new WebKitElement(element) : null;
   }
 
   async goto(url) {
