@@ -43,13 +43,17 @@ command -v npm >/dev/null 2>&1 || packages+=(npm)
 # CI also builds with clang under sanitizers, fuzzes with libFuzzer and checks
 # format and tidiness; builds the core and kestrion-cli with LLVM's libc++, and
 # for Windows with mingw-w64, whose executables it runs under Wine; and runs
-# the window under the Orca screen reader.
+# the window under the Orca screen reader; and tests the web app in Firefox
+# and in WebKitGTK (the engine of Safari), each as well as in Chromium.
 if [ "${1:-}" = "--ci" ]; then
   packages+=(clang libclang-rt-14-dev clang-format clang-tidy git)
   packages+=(libc++-dev libc++abi-dev googletest g++-mingw-w64-x86-64-posix wine64)
   # the screen reader test: Orca, a window manager, and keys and clicks typed
   # into the X server
   packages+=(orca openbox xdotool)
+  # the web app's browsers beside Chromium: Firefox ESR, and WebKitGTK's
+  # MiniBrowser with its WebDriver (it draws on Xvfb, installed above)
+  packages+=(firefox-esr webkit2gtk-driver)
 fi
 
 missing=()

@@ -1,6 +1,7 @@
 #include "calculator.h"
 
 #include <cmath>
+#include <optional>
 
 #include "calc/checked.h"
 #include "calc/procedures.h"
@@ -10,30 +11,42 @@
 namespace kestrion {
 namespace {
 
+// One procedure run to its end, or to its first faulting step. The catch is
+// in the function the steps point at, below the call through the pointer:
+// in WebKit's WebAssembly interpreter an exception thrown below an indirect
+// call passes every handler above it and reaches the page.
+template <void (*Body)(Window&)>
+std::optional<FaultKind> guarded(Window& w) {
+  try {
+    Body(w);
+    return std::nullopt;
+  } catch (const FloatFault& fault) {
+    return fault.kind;
+  }
+}
+
 struct Step {
   Procedure procedure;
-  void (*body)(Window&);
+  std::optional<FaultKind> (*run)(Window&);
 };
 
-constexpr Step kSystemNoiseFigure{Procedure::systemNoiseFigure, calc::systemNoiseFigure};
-constexpr Step kDishGain{Procedure::dishGain, calc::dishGain};
-constexpr Step kFigureOfMerit{Procedure::figureOfMerit, calc::figureOfMerit};
-constexpr Step kAlignment{Procedure::alignment, calc::alignment};
-constexpr Step kCarrierToNoise{Procedure::carrierToNoise, calc::carrierToNoise};
-constexpr Step kRainAttenuation{Procedure::rainAttenuation, calc::rainAttenuation};
+constexpr Step kSystemNoiseFigure{Procedure::systemNoiseFigure, guarded<calc::systemNoiseFigure>};
+constexpr Step kDishGain{Procedure::dishGain, guarded<calc::dishGain>};
+constexpr Step kFigureOfMerit{Procedure::figureOfMerit, guarded<calc::figureOfMerit>};
+constexpr Step kAlignment{Procedure::alignment, guarded<calc::alignment>};
+constexpr Step kCarrierToNoise{Procedure::carrierToNoise, guarded<calc::carrierToNoise>};
+constexpr Step kRainAttenuation{Procedure::rainAttenuation, guarded<calc::rainAttenuation>};
 constexpr Step kNoiseFigureToTemperature{Procedure::noiseFigureToTemperature,
-                                         calc::noiseFigureToTemperature};
+                                         guarded<calc::noiseFigureToTemperature>};
 constexpr Step kTemperatureToNoiseFigure{Procedure::temperatureToNoiseFigure,
-                                         calc::temperatureToNoiseFigure};
+                                         guarded<calc::temperatureToNoiseFigure>};
 
 // Runs one procedure; a faulting step ends it and becomes the event's outcome.
 Outcome run(const Step& step, Window& w) {
-  try {
-    step.body(w);
-    return std::nullopt;
-  } catch (const FloatFault& fault) {
-    return Fault{step.procedure, fault.kind};
+  if (const std::optional<FaultKind> kind = step.run(w)) {
+    return Fault{step.procedure, *kind};
   }
+  return std::nullopt;
 }
 
 // Runs procedures in order; the first fault ends the event.

@@ -38,7 +38,7 @@ inline void apply(Calculator& w, std::initializer_list<Move> moves) {
 inline Calculator after(std::initializer_list<std::string> events) {
   Calculator w = loaded();
   for (const std::string& e : events) {
-    EXPECT_EQ(runEventText(w, e, nullptr), std::nullopt) << e;
+    EXPECT_EQ(runEvent(w, e, nullptr).message, "") << e;
   }
   return w;
 }

@@ -133,6 +133,10 @@ function localDate(now = new Date()): string {
   return `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())}`;
 }
 
+// A C++ exception as JavaScript sees one; browsers before exception
+// handling have no such type, and TypeScript's library does not name it.
+const kWasmException = (WebAssembly as unknown as { Exception?: abstract new () => object }).Exception;
+
 const kFileFolder = "/maps";
 const encoder = new TextEncoder();
 const decoder = new TextDecoder("utf-8");
@@ -384,8 +388,9 @@ export class Engine {
     return this.handle;
   }
 
-  /** Calls into the module; a trap there (never expected) leaves the module
-   * unusable, which every later call then says. */
+  /** Calls into the module; a trap there, or a C++ exception that left it
+   * (never expected), leaves the module unusable, its stack unwound without
+   * its own code, which every later call then says. */
   private call<T>(f: () => T): T {
     if (this.broken !== null) {
       throw new Error(`the engine stopped after an internal error (${this.broken}); reload the page`);
@@ -393,9 +398,10 @@ export class Engine {
     try {
       return f();
     } catch (e) {
-      if (e instanceof WebAssembly.RuntimeError) {
-        this.broken = e.message;
-        throw new Error(`the engine stopped after an internal error (${e.message}); reload the page`);
+      const escaped = kWasmException !== undefined && e instanceof kWasmException;
+      if (e instanceof WebAssembly.RuntimeError || escaped) {
+        this.broken = escaped ? "an exception left the module" : (e as Error).message;
+        throw new Error(`the engine stopped after an internal error (${this.broken}); reload the page`);
       }
       throw e;
     }
