@@ -1,6 +1,8 @@
 // Antenna Alignment: elevation, compass azimuth, LNB skew and distance to a
 // geostationary satellite, and the three pointers that show them. Pointers
 // follow the texts as shown (read back), not the unrounded values.
+#include "calc/alignment.h"
+
 #include <cmath>
 
 #include "procedures.h"
@@ -17,12 +19,16 @@ void pointTo(Window& w, Pointer id, Real dx, Real dy) {
   w.setLineEnd(id, static_cast<float>(x.value()), static_cast<float>(y.value()));
 }
 
-}  // namespace
+// The arc from the site to the satellite, and the elevation in hundredths of
+// a degree before the page cuts it down.
+struct Arc {
+  Real lat;
+  Real dLon;
+  Real beta;
+  Real elevation;
+};
 
-void alignment(Window& w) {
-  const Real pi = 4 * arctan(1);
-  w.setPi(pi.value());
-
+Arc arcOf(const Window& w, Real pi) {
   const Real siteLon = leading(w, Value::longitude) * pi / 180;
   const Real satLon = leading(w, Value::satellite) * pi / 180;
   Real lat = leading(w, Value::latitude) * pi / 180;
@@ -39,10 +45,41 @@ void alignment(Window& w) {
   const Real gamma = arctan(sine(beta) / (6.6166 - cosine(beta)));
 
   const Real elevation = ((pi / 2 - gamma) - beta) * 18000 / pi;
-  show(w, Value::elevation, floorOf(elevation) / 100);
+  return {lat, dLon, beta, elevation};
+}
 
-  const Real a = arctan(tangent(dLon) / sine(lat));
-  const Real azimuth = floorOf(a * 18000 / pi) / 100;
+// The arctangent's azimuth, hundredths of a degree from south (north of the
+// equator) or north.
+Real azimuthOf(const Arc& arc, Real pi) {
+  const Real a = arctan(tangent(arc.dLon) / sine(arc.lat));
+  return a * 18000 / pi;
+}
+
+}  // namespace
+
+std::optional<SkyDirection> satelliteDirection(const Window& w) {
+  try {
+    const Real pi = 4 * arctan(1);
+    const Arc arc = arcOf(w, pi);
+    const double azimuth = azimuthOf(arc, pi).value() / 100;
+    const double bearing = arc.lat < 0 ? (azimuth < 0 ? azimuth + 360 : azimuth) : azimuth + 180;
+    return SkyDirection{bearing, arc.elevation.value() / 100};
+  } catch (const FloatFault&) {
+    return std::nullopt;
+  }
+}
+
+void alignment(Window& w) {
+  const Real pi = 4 * arctan(1);
+  w.setPi(pi.value());
+
+  const Arc arc = arcOf(w, pi);
+  const Real lat = arc.lat;
+  const Real dLon = arc.dLon;
+  const Real beta = arc.beta;
+  show(w, Value::elevation, floorOf(arc.elevation) / 100);
+
+  const Real azimuth = floorOf(azimuthOf(arc, pi)) / 100;
   if (lat < 0) {
     // South of the equator the arctangent already gives the bearing from
     // north; bring it into 0..360 so it reads like a compass.
