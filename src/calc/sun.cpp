@@ -1,12 +1,14 @@
-// The sun by ERFA's chain from the Earth's ephemeris to the observed place:
-// eraEpv00 (the Earth about the Sun and the barycentre), eraPnm06a and eraS06
-// (the pole and the CIO, IAU 2006/2000A), eraApco (the observer's place and
-// motion, the Earth's rotation), then aberration (eraAb), the celestial frame
-// of date (bpn) and eraAtioq for azimuth, zenith distance, hour angle and
-// declination. eraApco13 and eraAtciq do the same for a star; the sun needs
-// its own first step, the observer-to-sun vector, since a star's parallax and
-// light deflection do not describe it. eraApco works out the observer's place
-// from the site, so the topocentric parallax (up to 8.8") is exact.
+// The sun by ERFA's chain from the Earth's orbit to the observed place: the
+// Earth about the Sun (earth_orbit.cpp), eraPnm00b and eraS00 (the pole and
+// the CIO, IAU 2000B: its 77 terms of nutation are good to a milliarcsecond,
+// and keep the browser's module 50 KB smaller than 2000A's 1365), eraApco
+// (the observer's place and motion, the Earth's rotation), then aberration
+// (eraAb), the celestial frame of date (bpn) and eraAtioq for azimuth,
+// zenith distance, hour angle and declination. eraApco13 and eraAtciq do the
+// same for a star; the sun needs its own first step, the observer-to-sun
+// vector, since a star's parallax and light deflection do not describe it.
+// eraApco works out the observer's place from the site, so the topocentric
+// parallax (up to 8.8") is exact.
 #include "calc/sun.h"
 
 #include <erfa.h>
@@ -16,6 +18,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "calc/earth_orbit.h"
 #include "libm/elementary.h"
 
 namespace kestrion::calc {
@@ -54,15 +57,18 @@ Scales scales(UtcTime t, const SunOptions& options) {
 
 EarthState earthState(double tt1, double tt2) {
   EarthState e{};
-  double heliocentric[2][3];  // NOLINT(modernize-avoid-c-arrays): ERFA's C interface
-  eraEpv00(tt1, tt2, heliocentric, e.barycentric);
-  for (int i = 0; i < 3; ++i) {
-    e.heliocentric[i] = heliocentric[0][i];
+  // The Sun's own motion about the barycentre (up to 15 m/s) moves the
+  // aberration by under 0.01": the heliocentric motion stands for it.
+  const EarthOrbit orbit = earthOrbit(tt1, tt2);
+  for (std::size_t i = 0; i < 3; ++i) {
+    e.heliocentric[i] = orbit.position[i];
+    e.barycentric[0][i] = orbit.position[i];
+    e.barycentric[1][i] = orbit.velocity[i];
   }
   double npb[3][3];  // NOLINT(modernize-avoid-c-arrays): ERFA's C interface
-  eraPnm06a(tt1, tt2, npb);
+  eraPnm00b(tt1, tt2, npb);
   eraBpn2xy(npb, &e.x, &e.y);
-  e.s = eraS06(tt1, tt2, e.x, e.y);
+  e.s = eraS00(tt1, tt2, e.x, e.y);
   e.sp = eraSp00(tt1, tt2);
   return e;
 }

@@ -1,7 +1,7 @@
 // The sun's apparent direction from a place on the Earth, with ERFA (the
-// IAU's SOFA routines): the Earth's ephemeris, precession-nutation
-// (IAU 2006/2000A), the Earth's rotation, aberration and the topocentric
-// parallax, accurate to about a thousandth of a degree from 1900 to 2100.
+// IAU's SOFA routines) for precession-nutation (IAU 2000B), the Earth's
+// rotation, aberration and the topocentric parallax, and VSOP87 for the
+// Earth's orbit: accurate to about a thousandth of a degree from 1900 to 2100.
 // Time goes in as UTC; Delta T comes from a table (deltaT) and gives UT1.
 #pragma once
 
