@@ -11,8 +11,9 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   # the magnetic model (GeographicLib) and the satellites' names (DVB-S scan tables)
   libgeographiclib-dev dtv-scan-tables
-  # tests and benchmarks (python3: the behaviour pins and the start-up benchmark)
-  libgtest-dev libgmock-dev libbenchmark-dev python3
+  # tests and benchmarks (python3: the behaviour pins and the start-up benchmark;
+  # python3-ephem: the sun checked against an implementation of its own)
+  libgtest-dev libgmock-dev libbenchmark-dev python3 python3-ephem
   # the accessibility test: a real X server, a session bus, AT-SPI and its
   # Python bindings
   xvfb xauth dbus-daemon at-spi2-core python3-pyatspi
@@ -75,7 +76,7 @@ need_root() {
 }
 
 # The builds compile a few sources from Debian's own source packages (musl's
-# elementary functions; for the web, LLVM's C++ runtime and GeographicLib),
+# elementary functions, ERFA; for the web, LLVM's C++ runtime and GeographicLib),
 # fetched with apt-get source: that needs deb-src entries for the same mirror
 # and suite as the binary packages.
 enable_debian_sources() {

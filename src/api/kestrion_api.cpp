@@ -13,11 +13,13 @@
 #include "session/event.h"
 #include "session/report.h"
 #include "session/session.h"
+#include "session/sun_json.h"
 
 struct kestrion_engine {
   kestrion::Session session;
   // The user's language: translations keyed by context, U+001F, source.
   std::unordered_map<std::string, std::string> catalogue;
+  kestrion::SunRequest sun;
   std::string message;
   std::string text;  // the last text returned
 
@@ -264,6 +266,26 @@ const char* kestrion_arc(kestrion_engine* engine) {
                    {"azimuth", w.text(kestrion::Value::azimuth)}});
   }
   return give(engine, arc.dump());
+}
+
+int kestrion_set_sun_option(kestrion_engine* engine, const char* name, const char* value) {
+  const auto field = kestrion::sunFieldNamed(textOf(name));
+  if (!field) {
+    std::string allowed;
+    for (const kestrion::SunFieldName& f : kestrion::sunFields()) {
+      allowed += (allowed.empty() ? "" : ", ") + std::string(f.name);
+    }
+    return refuse(engine, "sun option " + kestrion::quotedText(textOf(name)) +
+                              " is unknown; allowed: " + allowed);
+  }
+  if (auto problem = kestrion::setSunOption(engine->sun, *field, textOf(value))) {
+    return refuse(engine, kestrion::sunRefusal(*field, *problem));
+  }
+  return report(engine, {});
+}
+
+const char* kestrion_sun(kestrion_engine* engine) {
+  return give(engine, kestrion::sunJson(engine->session, engine->sun));
 }
 
 int kestrion_set_text(kestrion_engine* engine, const char* value, const char* text) {

@@ -104,6 +104,16 @@ int kestrion_set_rain_input(kestrion_engine* engine, const char* event, const ch
  * [{"position", "elevation", "azimuth"}]. The state does not change. */
 const char* kestrion_arc(kestrion_engine* engine);
 
+/* The sun as the installer's reference for the site, the satellite and the
+ * date as they stand, as kestrion-cli --sun prints it (one JSON object):
+ * the sun's and the shadow's times in the dish's direction, the coming sun
+ * outages and, with both obstacle options, the obstacle's figures. The
+ * options are --sun's, by name without "--" ("days", "diameter",
+ * "frequency", "obstacle-height", "obstacle-distance", "obstacle-margin"),
+ * and stay set for the calls after. */
+int kestrion_set_sun_option(kestrion_engine* engine, const char* name, const char* value);
+const char* kestrion_sun(kestrion_engine* engine);
+
 /* For tests of the fault path: writes a value's text directly ("Latitud",
  * "abc"), as no event can. */
 int kestrion_set_text(kestrion_engine* engine, const char* value, const char* text);

@@ -1,6 +1,8 @@
 // Antenna Alignment: elevation, compass azimuth, LNB skew and distance to a
 // geostationary satellite, and the three pointers that show them. Pointers
 // follow the texts as shown (read back), not the unrounded values.
+#include "calc/alignment.h"
+
 #include <cmath>
 
 #include "geostationary.h"
@@ -19,6 +21,20 @@ void pointTo(Window& w, Pointer id, Real dx, Real dy) {
 }
 
 }  // namespace
+
+std::optional<SkyDirection> satelliteDirection(const Window& w) {
+  try {
+    const Real pi = pagePi();
+    const SiteAndSatellite site = siteAndSatellite(
+        leading(w, Value::latitude), leading(w, Value::longitude), leading(w, Value::satellite));
+    const double elevation = (elevationAngle(site, centralAngle(site)) * 18000 / pi).value() / 100;
+    const double a = (bearingAngle(site) * 18000 / pi).value() / 100;
+    const double bearing = site.latitude < 0 ? (a < 0 ? a + 360 : a) : a + 180;
+    return SkyDirection{bearing, elevation};
+  } catch (const FloatFault&) {
+    return std::nullopt;
+  }
+}
 
 void alignment(Window& w) {
   const Real pi = pagePi();

@@ -30,9 +30,9 @@ after(async () => {
 describe("axe-core", () => {
   for (const language of kLanguages) {
     it(`finds nothing on any page in ${language}`, async () => {
-      const page = await openPage(browser, `${origin}/?lang=${language}`);
       // A phone's width: nothing may be wider, or the phone zooms the page out.
-      await page.setViewport({ width: 360, height: 740, isMobile: true, hasTouch: true });
+      const phone = { width: 360, height: 740, isMobile: true, hasTouch: true };
+      const page = await openPage(browser, `${origin}/?lang=${language}`, [], phone);
       await page.evaluate(axeSource);
       const found = [];
       for (let i = 0; i < kPages; ++i) {

@@ -52,8 +52,11 @@ export function stopServer(server) {
 }
 
 // A page that fails the test on any script error it meets.
-export async function openPage(browser, url, errors = []) {
+// A viewport given is set before the page loads: Firefox reloads a page
+// whose viewport turns mobile, and a click then finds no element.
+export async function openPage(browser, url, errors = [], viewport = null) {
   const page = await browser.newPage();
+  if (viewport) await page.setViewport(viewport);
   page.on("pageerror", (e) => errors.push(e.message));
   page.on("console", (m) => {
     if (m.type() === "error") errors.push(m.text());
