@@ -152,7 +152,7 @@ std::string sunJson(const Session& session, const SunRequest& request) {
                         leadingNumber(w.text(Input::longitude))};
   const auto dish = calc::satelliteDirection(w);
   const double diameter =
-      request.diameter.value_or(leadingNumber(w.text(Value::dishDiameter)) / 100);
+      request.diameter.value_or(leadingNumber(w.text(Input::dishDiameter)) / 100);
   const double beamwidth = calc::beamwidth(diameter, request.frequency);
   const double threshold = calc::outageThreshold(beamwidth);
 
