@@ -50,9 +50,11 @@ const char* kestrion_satellites(kestrion_engine* engine);
 const char* kestrion_complete(kestrion_engine* engine, const char* prefix);
 
 /* The controls, from the model's own tables, as one JSON object: pages,
- * inputs (captions, units, ranges, scale, start), the 37 value names with
- * their captions, rain options, pointers and each page's controls with their
- * places in twips, looks and tooltips; and the rain availability section's
+ * inputs (captions, units, ranges, scale, start, value name), the 37 value
+ * names with their captions, rain options, pointers and each page's controls
+ * with their places in twips, looks and tooltips, and what each is to an
+ * input ("input": its caption or value box; "noteOf": a note to its caption)
+ * or to the page ("result": a result); and the rain availability section's
  * ("rainFade"): its number boxes and choices with the events they send, the
  * events each group starts from, the zones and the DVB-S2 table; and
  * "arcValues", the names of the values kestrion_arc gives per position. */

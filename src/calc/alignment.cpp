@@ -26,7 +26,7 @@ std::optional<SkyDirection> satelliteDirection(const Window& w) {
   try {
     const Real pi = pagePi();
     const SiteAndSatellite site = siteAndSatellite(
-        leading(w, Value::latitude), leading(w, Value::longitude), leading(w, Value::satellite));
+        leading(w, Input::latitude), leading(w, Input::longitude), leading(w, Input::satellite));
     const double elevation = (elevationAngle(site, centralAngle(site)) * 18000 / pi).value() / 100;
     const double a = (bearingAngle(site) * 18000 / pi).value() / 100;
     const double bearing = site.latitude < 0 ? (a < 0 ? a + 360 : a) : a + 180;
@@ -41,7 +41,7 @@ void alignment(Window& w) {
   w.setPi(pi.value());
 
   const SiteAndSatellite site = siteAndSatellite(
-      leading(w, Value::latitude), leading(w, Value::longitude), leading(w, Value::satellite));
+      leading(w, Input::latitude), leading(w, Input::longitude), leading(w, Input::satellite));
   const Real beta = centralAngle(site);
   const Real elevation = elevationAngle(site, beta) * 18000 / pi;
   show(w, Value::elevation, floorOf(elevation) / 100);

@@ -1,6 +1,5 @@
 #include "calculator.h"
 
-#include <array>
 #include <cmath>
 #include <optional>
 
@@ -58,49 +57,6 @@ Outcome runAll(Window& w, const Steps&... steps) {
   return outcome;
 }
 
-// What a slider's events compute after writing its value label.
-enum class Recompute : std::uint8_t {
-  NoiseFigure,
-  NoiseFigureToTemperature,  // writes both of the converter's labels itself
-  TemperatureToNoiseFigure,  // likewise, the other way
-  DishGain,
-  FigureOfMerit,
-  Alignment,  // then the C/N, and the rain allowance while it rains
-  CarrierToNoise,
-};
-
-// The event table, in input order.
-constexpr std::array<Recompute, kInputCount> kRecompute{
-    Recompute::NoiseFigure,
-    Recompute::NoiseFigure,
-    Recompute::NoiseFigure,
-    Recompute::NoiseFigure,
-    Recompute::NoiseFigureToTemperature,
-    Recompute::TemperatureToNoiseFigure,
-    Recompute::NoiseFigure,
-    Recompute::DishGain,
-    Recompute::DishGain,
-    Recompute::DishGain,
-    Recompute::NoiseFigure,
-    Recompute::NoiseFigure,
-    Recompute::NoiseFigure,
-    Recompute::NoiseFigure,
-    Recompute::FigureOfMerit,
-    Recompute::FigureOfMerit,
-    Recompute::Alignment,
-    Recompute::Alignment,
-    Recompute::Alignment,
-    Recompute::CarrierToNoise,
-    Recompute::CarrierToNoise,
-    Recompute::CarrierToNoise,
-    Recompute::CarrierToNoise,
-    Recompute::CarrierToNoise,
-    Recompute::CarrierToNoise,
-};
-
-// The rain rates the options store, mm/h; clear sky stores none.
-constexpr std::array<int, kRainCount> kRainRates{0, 5, 10, 50};
-
 // Copies the elevation onto the C/N page, beside the rain options.
 void copyElevation(Window& w) {
   w.setText(Value::rainElevation, w.text(Value::elevation));
@@ -118,7 +74,7 @@ Outcome Calculator::load() {
 }
 
 Outcome Calculator::sliderMoved(Input id) {
-  switch (kRecompute[index(id)]) {
+  switch (inputSpec(id).recompute) {
     case Recompute::NoiseFigureToTemperature:
       return runAll(window_, kNoiseFigureToTemperature);
     case Recompute::TemperatureToNoiseFigure:
@@ -147,7 +103,7 @@ Outcome Calculator::enter(Input id, const AngleEntry& entry) {
 
 // What a slider's events run after its value label is written.
 Outcome Calculator::recompute(Input id) {
-  switch (kRecompute[index(id)]) {
+  switch (inputSpec(id).recompute) {
     case Recompute::NoiseFigure:
       return runAll(window_, kSystemNoiseFigure);
     case Recompute::DishGain:
@@ -173,7 +129,7 @@ Outcome Calculator::recompute(Input id) {
 
 Outcome Calculator::selectRain(Rain id) {
   window_.selectRain(id);
-  const int rate = kRainRates[index(id)];
+  const int rate = kRainOptions[index(id)].rate;
   if (rate == 0) {
     return runAll(window_, kCarrierToNoise);
   }

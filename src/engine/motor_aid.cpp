@@ -20,9 +20,9 @@ std::string limitRange() {
 }  // namespace
 
 MotorAid motorAid(const Window& w, int offsetTenths, double limit) {
-  const double latitude = leadingNumber(w.text(Value::latitude));
-  const calc::MotorTurn turn = calc::motorTurn(latitude, leadingNumber(w.text(Value::longitude)),
-                                               leadingNumber(w.text(Value::satellite)));
+  const double latitude = leadingNumber(w.text(Input::latitude));
+  const calc::MotorTurn turn = calc::motorTurn(latitude, leadingNumber(w.text(Input::longitude)),
+                                               leadingNumber(w.text(Input::satellite)));
   MotorAid aid{turn,
                calc::gotoAngularPosition(calc::clockwiseRotation(turn, latitude)),
                calc::polarMount(latitude, offsetTenths / 10.0),

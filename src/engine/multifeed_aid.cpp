@@ -37,9 +37,9 @@ std::string tooCloseWarning(double offset) {
 // The figures once the inputs are known to be good.
 MultifeedAid figuresFor(const Window& w, double position, const std::string& name,
                         const calc::Dish& dish) {
-  const double main = leadingNumber(w.text(Value::satellite));
-  const double latitude = leadingNumber(w.text(Value::latitude));
-  const double longitude = leadingNumber(w.text(Value::longitude));
+  const double main = leadingNumber(w.text(Input::satellite));
+  const double latitude = leadingNumber(w.text(Input::latitude));
+  const double longitude = leadingNumber(w.text(Input::longitude));
   MultifeedAid aid{name,
                    position,
                    calc::multifeed(latitude, longitude, main, position, dish),
@@ -97,7 +97,7 @@ std::variant<MultifeedAid, std::string> multifeedAid(const Window& w, std::strin
     return "second satellite " + std::string(1, '"').append(second).append(1, '"') + ": " +
            angleProblemText(reading, AngleKind::Satellite);
   }
-  const double main = leadingNumber(w.text(Value::satellite));
+  const double main = leadingNumber(w.text(Input::satellite));
   if (std::llround(main * 10000) == reading.entry->tenThousandths) {
     return "the second satellite is at the main satellite's position, " + positionText(main) +
            "; allowed: a satellite at another position";

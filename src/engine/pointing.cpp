@@ -40,7 +40,7 @@ void siteWarnings(Pointing& p, const Window& w) {
     p.warnings.emplace_back(
         "The rain allowance is worked out for a negative elevation: it does not apply.");
   }
-  const double latitude = leadingNumber(w.text(Value::latitude));
+  const double latitude = leadingNumber(w.text(Input::latitude));
   p.atPole = std::abs(latitude) == 90.0;
   if (p.atPole) {
     p.warnings.emplace_back(latitude > 0 ? "At the North Pole every direction is south: the "
@@ -98,8 +98,8 @@ Pointing PointingAid::at(const Window& w, calc::CalendarDate date, int offsetTen
   if (p.atPole) {
     return p;
   }
-  const double latitude = leadingNumber(w.text(Value::latitude));
-  const double longitude = leadingNumber(w.text(Value::longitude));
+  const double latitude = leadingNumber(w.text(Input::latitude));
+  const double longitude = leadingNumber(w.text(Input::longitude));
   const calc::MagneticResult r = model_->at(latitude, longitude, date);
   if (!r.field) {
     p.warnings.push_back("No magnetic bearing: " + r.error);

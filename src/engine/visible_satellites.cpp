@@ -32,8 +32,8 @@ std::vector<VisibleSatellite> visibleSatellites(const std::vector<Satellite>& sa
 std::vector<VisibleSatellite> visibleSatellites(const std::vector<Satellite>& satellites,
                                                 const Window& w,
                                                 std::optional<double> declination) {
-  return visibleSatellites(satellites, leadingNumber(w.text(Value::latitude)),
-                           leadingNumber(w.text(Value::longitude)), declination);
+  return visibleSatellites(satellites, leadingNumber(w.text(Input::latitude)),
+                           leadingNumber(w.text(Input::longitude)), declination);
 }
 
 }  // namespace kestrion

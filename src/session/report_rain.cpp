@@ -156,7 +156,7 @@ std::vector<Quantity> Report::rainFadeResults() const {
   const Window& w = state_.window;
   std::vector<Quantity> rows{
       {inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "Elevation and latitude")),
-       w.text(Value::elevation) + "°, " + w.text(Value::latitude) + "°",
+       w.text(Value::elevation) + "°, " + w.text(Input::latitude) + "°",
        {},
        rowId("site")}};
   if (auto why = notWorkedOut(tr_, in, a)) {

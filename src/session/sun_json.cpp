@@ -148,11 +148,11 @@ std::optional<std::string> sunRequestProblem(const SunRequest& request) {
 
 std::string sunJson(const Session& session, const SunRequest& request) {
   const Window& w = session.calculator().window();
-  const calc::Site site{leadingNumber(w.text(Value::latitude)),
-                        leadingNumber(w.text(Value::longitude))};
+  const calc::Site site{leadingNumber(w.text(Input::latitude)),
+                        leadingNumber(w.text(Input::longitude))};
   const auto dish = calc::satelliteDirection(w);
   const double diameter =
-      request.diameter.value_or(leadingNumber(w.text(Value::dishDiameter)) / 100);
+      request.diameter.value_or(leadingNumber(w.text(Input::dishDiameter)) / 100);
   const double beamwidth = calc::beamwidth(diameter, request.frequency);
   const double threshold = calc::outageThreshold(beamwidth);
 

@@ -303,9 +303,9 @@ Site MainWindow::site(const QString& name) {
   takeStoredOffset();
   const Window& w = session_.calculator().window();
   return {name,
-          toQString(w.text(Value::latitude)),
-          toQString(w.text(Value::longitude)),
-          toQString(w.text(Value::satellite)),
+          toQString(w.text(Input::latitude)),
+          toQString(w.text(Input::longitude)),
+          toQString(w.text(Input::satellite)),
           toQString(session_.calculator().satelliteName()),
           session_.offsetTenths(),
           0};
@@ -486,12 +486,12 @@ void MainWindow::showChanges() {
   if (model.takeChangedLines().any() && pointers_ != nullptr) {
     pointers_->linesChanged();
   }
-  if (texts.test(index(Value::satellite))) {
+  if (texts.test(index(valueLabel(Input::satellite)))) {
     mismatchedName_.clear();
     showSatelliteName();
   }
-  constexpr std::array kPointingInputs{Value::latitude, Value::longitude, Value::azimuth,
-                                       Value::elevation};
+  constexpr std::array kPointingInputs{valueLabel(Input::latitude), valueLabel(Input::longitude),
+                                       Value::azimuth, Value::elevation};
   if (std::any_of(kPointingInputs.begin(), kPointingInputs.end(),
                   [&texts](Value v) { return texts.test(index(v)); })) {
     showPointing();

@@ -45,11 +45,11 @@ TEST(SessionState, TextsReadBackAsWritten) {
   Session session({2026, 1, 1}, 0);
   ASSERT_EQ(session.load().status, RunStatus::ran);
   for (const std::string& text : texts) {
-    session.calculator().window().setText(Value::latitude, text);
+    session.calculator().window().setText(Input::latitude, text);
     const std::string line = session.stateJson("load");
     EXPECT_EQ(line.find('\n'), std::string::npos) << line;
     const auto state = nlohmann::json::parse(line);
-    EXPECT_EQ(state["texts"][std::string(name(Value::latitude))], text);
+    EXPECT_EQ(state["texts"][std::string(name(valueLabel(Input::latitude)))], text);
     EXPECT_EQ(state["event"], "load");
   }
 }
