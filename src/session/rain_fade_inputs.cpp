@@ -6,7 +6,7 @@
 #include <variant>
 
 #include "calc/rain_fade.h"
-#include "engine/rain_map_file.h"
+#include "engine/rain_fade_map_file.h"
 #include "model/numtext.h"
 #include "session/event.h"
 

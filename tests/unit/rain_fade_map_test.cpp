@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "engine/rain_map_file.h"
+#include "engine/rain_fade_map_file.h"
 
 namespace kestrion {
 namespace {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "api/kestrion_api.h"
-#include "session/rain_availability.h"
+#include "session/rain_fade_availability.h"
 #include "session/report.h"
 #include "session/session.h"
 

@@ -1,4 +1,4 @@
-#include "engine/rain_map_file.h"
+#include "engine/rain_fade_map_file.h"
 
 #include <array>
 #include <cerrno>
