@@ -8,6 +8,7 @@
 #include "calc/rain_fade.h"
 #include "engine/rain_map_file.h"
 #include "model/numtext.h"
+#include "session/event.h"
 
 namespace kestrion {
 namespace {
@@ -62,21 +63,15 @@ Range rangeOf(RainFadeField field) {
   }
 }
 
-std::string quoted(std::string_view text) {
-  // Appended, not "\"" + std::string(...): GCC 12 at -O3 (the Windows build)
-  // takes that for an overlapping copy (-Wrestrict).
-  return std::string(1, '"').append(text).append(1, '"');
-}
-
 // A number within the field's range, or what is wrong with the text.
 std::variant<double, std::string> numberFor(RainFadeField field, std::string_view text) {
   const auto value = wholeNumber(text);
   if (!value || !std::isfinite(*value)) {
-    return quoted(text) + " is not a number";
+    return quotedText(text) + " is not a number";
   }
   const Range r = rangeOf(field);
   if (*value < r.low || *value > r.high || (r.lowExcluded && *value == r.low)) {
-    return quoted(text) + " is outside the range";
+    return quotedText(text) + " is outside the range";
   }
   return *value;
 }
@@ -111,6 +106,12 @@ std::optional<double> tiltWord(std::string_view text) {
 }
 
 std::optional<std::string> setMap(RainFadeInputs& in, RainFadeField field, std::string_view path) {
+  // The path is shown in the state's JSON and in messages.
+  if (!isPlainText(path)) {
+    return "the path " + quotedText(path) +
+           " is not plain UTF-8 text; allowed: " + rainFadeAllowed(field) +
+           " at a path of UTF-8 text without control characters";
+  }
   const bool rate = field == F::rainRateMap;
   auto reading = readRainMap(
       std::string(path), rate ? calc::RainMapKind::rainRate : calc::RainMapKind::isothermHeight);
@@ -139,7 +140,7 @@ std::optional<std::string> setText(RainFadeInputs& in, RainFadeField field, std:
     case F::rainZone: {
       const auto rate = text.size() == 1 ? calc::zoneRainRate(text.front()) : std::nullopt;
       if (!rate) {
-        return quoted(text) + " is no rain zone";
+        return quotedText(text) + " is no rain zone";
       }
       in.rainRate = {*rate, text.front(), nullptr, {}};
       return std::nullopt;
@@ -148,7 +149,7 @@ std::optional<std::string> setText(RainFadeInputs& in, RainFadeField field, std:
     case F::rainHeightMap:
       return setMap(in, field, text);
     default:
-      return quoted(text) + " is not a number";
+      return quotedText(text) + " is not a number";
   }
 }
 

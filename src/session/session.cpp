@@ -26,9 +26,9 @@ std::optional<RunResult> runRainFadeEvent(std::optional<RainFadeInputs>& rainFad
     return std::nullopt;
   }
   if (auto problem = setRainFadeInput(rainFade, rain->field, rain->text)) {
-    return RunResult{RunStatus::refused, "event \"" + std::string(eventText) +
-                                             "\": " + std::string(rainFadeField(rain->field).name) +
-                                             " " + *problem};
+    return RunResult{RunStatus::refused, "event " + quotedText(eventText) + ": " +
+                                             std::string(rainFadeField(rain->field).name) + " " +
+                                             *problem};
   }
   return RunResult{};
 }
