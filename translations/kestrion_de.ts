@@ -642,6 +642,14 @@
         <source>none up to %1</source>
         <translation>keiner bis %1</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>The station height (%1 km) is at or above the rain height (%2 km): the path meets no rain, so every fade shows 0 dB. Check both heights (in km above sea level).</source>
+        <translation>Die Standorthöhe (%1 km) erreicht oder übersteigt die Regenhöhe (%2 km): Auf dem Signalweg liegt kein Regen, daher zeigt jede Regendämpfung 0 dB. Prüfen Sie beide Höhen (in km über dem Meeresspiegel).</translation>
+    </message>
 </context>
 <context>
     <name>SiteStore</name>

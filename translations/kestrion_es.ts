@@ -642,6 +642,14 @@
         <source>none up to %1</source>
         <translation>ninguna hasta %1</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>The station height (%1 km) is at or above the rain height (%2 km): the path meets no rain, so every fade shows 0 dB. Check both heights (in km above sea level).</source>
+        <translation>La altura de la estación (%1 km) iguala o supera la altura de lluvia (%2 km): el trayecto no atraviesa lluvia, así que cada atenuación muestra 0 dB. Compruebe ambas alturas (en km sobre el nivel del mar).</translation>
+    </message>
 </context>
 <context>
     <name>SiteStore</name>

@@ -642,6 +642,14 @@
         <source>none up to %1</source>
         <translation>aucune jusqu&apos;à %1</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>The station height (%1 km) is at or above the rain height (%2 km): the path meets no rain, so every fade shows 0 dB. Check both heights (in km above sea level).</source>
+        <translation>L&apos;altitude de la station (%1 km) atteint ou dépasse la hauteur de pluie (%2 km) : le trajet ne traverse aucune pluie, donc chaque affaiblissement affiche 0 dB. Vérifiez les deux hauteurs (en km au-dessus du niveau de la mer).</translation>
+    </message>
 </context>
 <context>
     <name>SiteStore</name>

@@ -642,6 +642,14 @@
         <source>none up to %1</source>
         <translation>nessuna fino a %1</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>The station height (%1 km) is at or above the rain height (%2 km): the path meets no rain, so every fade shows 0 dB. Check both heights (in km above sea level).</source>
+        <translation>L&apos;altitudine della stazione (%1 km) raggiunge o supera l&apos;altezza della pioggia (%2 km): il percorso non attraversa pioggia, quindi ogni attenuazione mostra 0 dB. Controllare entrambe le altezze (in km sul livello del mare).</translation>
+    </message>
 </context>
 <context>
     <name>SiteStore</name>

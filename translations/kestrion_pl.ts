@@ -642,6 +642,14 @@
         <source>none up to %1</source>
         <translation>żadna do %1</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>The station height (%1 km) is at or above the rain height (%2 km): the path meets no rain, so every fade shows 0 dB. Check both heights (in km above sea level).</source>
+        <translation>Wysokość stacji (%1 km) jest równa wysokości deszczu (%2 km) lub ją przekracza: na trasie sygnału nie ma deszczu, więc każde tłumienie wynosi 0 dB. Sprawdź obie wysokości (w km nad poziomem morza).</translation>
+    </message>
 </context>
 <context>
     <name>SiteStore</name>

@@ -245,6 +245,19 @@ int kestrion_enter(kestrion_engine* engine, const char* input, const char* text)
   return report(engine, engine->session.run(std::string(textOf(input)) + ":=" + value));
 }
 
+int kestrion_set_rain_input(kestrion_engine* engine, const char* event, const char* fileName) {
+  const auto rain = kestrion::rainFadeEvent(textOf(event));
+  if (!rain) {
+    return refuse(engine, "event " + kestrion::quotedText(textOf(event)) +
+                              " sets no rain fade input; allowed: NAME:=VALUE with a NAME of "
+                              "kestrion-cli's rain fade events");
+  }
+  if (auto problem = engine->session.runRainFade(rain->field, rain->text, textOf(fileName))) {
+    return refuse(engine, std::move(*problem));
+  }
+  return report(engine, {});
+}
+
 const char* kestrion_arc(kestrion_engine* engine) {
   using kestrion::Input;
   const kestrion::InputSpec& satellite = kestrion::inputSpec(Input::satellite);

@@ -66,8 +66,8 @@ int kestrion_set_translations(kestrion_engine* engine, const char* catalogue);
 /* What Copy and the job sheet report, in the user's language, as one JSON
  * object: each page's rows and copied text, the pointing aids in words, the
  * sheet's sections and lines; once an event has set up the rain fade, its
- * availability as the window's section shows it ("rainFade": basis and
- * results) and two more sheet sections. siteName may be null or "". */
+ * availability as the window's section shows it ("rainFade": basis,
+ * results and warnings) and two more sheet sections. siteName may be null or "". */
 const char* kestrion_report(kestrion_engine* engine, const char* siteName);
 
 /* The pointing aids in words, as the alignment page shows them beside its
@@ -88,6 +88,13 @@ const char* kestrion_angle_problem(kestrion_engine* engine, const char* input, c
  * "satellite:=Astra 19.2E". A text that does not read is refused with
  * kestrion_angle_problem's message. */
 int kestrion_enter(kestrion_engine* engine, const char* input, const char* text);
+
+/* Runs a rain fade event ("station-height:=0.65", "rain-rate-map:=PATH") as
+ * kestrion_run does, for a view that shows a refusal beside the input:
+ * kestrion_message is then the input's own message, without the event in
+ * front, and a map file is called fileName there (the name the user chose;
+ * null or "" for the path). Any other event is refused. */
+int kestrion_set_rain_input(kestrion_engine* engine, const char* event, const char* fileName);
 
 /* The geostationary arc from the site as it stands: for each whole
  * satellite position from 180 W to 180 E, the elevation and azimuth texts

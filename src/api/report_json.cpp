@@ -73,9 +73,10 @@ std::string reportJson(const Report& report, const ReportState& state) {
   j["sheet"] = sheet(report);
   if (state.rainFade != nullptr) {
     // The window's rain-availability section: the results it shows beside
-    // its inputs, and the basis as the job sheet gives it.
+    // its inputs with their warnings, and the basis as the job sheet gives it.
     j["rainFade"] = {{"basis", rows(report.rainFadeBasis())},
-                     {"results", rows(report.rainFadeResults())}};
+                     {"results", rows(report.rainFadeResults())},
+                     {"warnings", report.rainFadeWarnings()}};
   }
   return text(j);
 }

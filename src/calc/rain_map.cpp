@@ -23,16 +23,15 @@ Position along(Real offset, double span, std::size_t points) {
 
 }  // namespace
 
-bool isGlobalGrid(std::size_t rows, std::size_t columns) {
-  return rows >= 2 && columns == 2 * rows - 1;
+const RainMapLayout& rainMapLayout(RainMapKind kind) {
+  return kind == RainMapKind::rainRate ? kRainRateMap : kIsothermMap;
 }
 
 double mapValue(const RainMap& map, double latitude, double longitude) {
-  const bool fromSouth = map.kind == RainMapKind::rainRate;
-  const Real fromFirstRow = fromSouth ? Real(latitude) + 90 : Real(90) - latitude;
-  // The rain-rate map's columns start at 180 W, the isotherm map's at 0.
+  const RainMapLayout& layout = rainMapLayout(map.kind);
+  const Real fromFirstRow = layout.firstLatitude < 0 ? Real(latitude) + 90 : Real(90) - latitude;
   const double east = std::fmod(std::fmod(longitude, 360.0) + 360.0, 360.0);
-  const double fromFirstColumn = fromSouth ? std::fmod(east + 180.0, 360.0) : east;
+  const double fromFirstColumn = std::fmod(east - layout.firstLongitude, 360.0);
   const Position r = along(fromFirstRow, 180, map.rows);
   const Position c = along(fromFirstColumn, 360, map.columns);
   const auto at = [&](std::size_t row, std::size_t column) {

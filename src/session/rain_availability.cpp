@@ -121,6 +121,24 @@ RainAvailability rainAvailability(const RainFadeInputs& inputs, const Window& w)
   return out;
 }
 
+std::vector<std::string> rainFadeWarnings(const RainFadeInputs& inputs, const RainSite& site,
+                                          const Translate& inLanguage) {
+  const std::optional<double> rainHeight = rainHeightAt(inputs.rainHeight, site);
+  if (!rainHeight || inputs.stationHeight < *rainHeight) {
+    return {};
+  }
+  const auto height = [](F field, double value) {
+    return shortText(value, rainSectionInput(field).decimals);
+  };
+  return {withArguments(
+      inLanguage("RainFade", QT_TRANSLATE_NOOP("RainFade",
+                                               "The station height (%1 km) is at or above the rain "
+                                               "height (%2 km): the path meets no rain, so every "
+                                               "fade shows 0 dB. Check both heights (in km above "
+                                               "sea level).")),
+      {height(F::stationHeight, inputs.stationHeight), height(F::rainHeight, *rainHeight)})};
+}
+
 std::span<const RainSectionInput> rainSectionInputs() {
   return kSectionInputs;
 }

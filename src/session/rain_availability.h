@@ -9,11 +9,14 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/rain_fade.h"
 #include "model/window.h"
 #include "session/rain_fade_inputs.h"
+#include "session/report.h"
 
 namespace kestrion {
 
@@ -60,6 +63,12 @@ struct RainAvailability {
 };
 
 RainAvailability rainAvailability(const RainFadeInputs& inputs, const Window& w);
+
+// What makes the figures mislead, a sentence each in the language of
+// inLanguage (context "RainFade"): a station at or above the rain height,
+// whose path has no rain below it and whose every fade is 0 dB.
+std::vector<std::string> rainFadeWarnings(const RainFadeInputs& inputs, const RainSite& site,
+                                          const Translate& inLanguage);
 
 // One number box of the section: the input it sets (whose event name is
 // the box's control name), its caption and tooltip (translation context

@@ -16,8 +16,8 @@ namespace {
 using F = RainFadeField;
 
 // Ranges beyond the method's own (frequency, elevation, p) are the Earth's:
-// the heaviest R0.01 on the ITU's map is about 200 mm/h, the rain height
-// stays below 6 km.
+// R0.01 as its map may hold it, the rain height stays below 6 km, and no
+// dish stands higher than Everest or lower than the Dead Sea's shore.
 constexpr std::array<RainFadeFieldName, kRainFadeFieldCount> kFields{{
     {F::frequency, "frequency", "GHZ", "1 to 55 GHz"},
     {F::elevation, "elevation", "DEG", "above 0 up to 90 degrees"},
@@ -29,8 +29,8 @@ constexpr std::array<RainFadeFieldName, kRainFadeFieldCount> kFields{{
      "-90 to 90 degrees from the horizontal, or horizontal, vertical or circular"},
     {F::percent, "percent", "P", "0.001 to 5 % of the year, several separated by commas"},
     {F::rainZone, "rain-zone", "ZONE", "a zone letter of the older ITU-R P.837-1 table: "},
-    {F::rainRateMap, "rain-rate-map", "FILE", "the ITU-R P.837-7 map R001.TXT"},
-    {F::rainHeightMap, "rain-height-map", "FILE", "the ITU-R P.839-4 map h0.txt"},
+    {F::rainRateMap, "rain-rate-map", "FILE", calc::kRainRateMap.file},
+    {F::rainHeightMap, "rain-height-map", "FILE", calc::kIsothermMap.file},
     {F::requiredCarrierToNoise, "required-cn", "DB",
      "-10 to 40 dB, or a DVB-S2 modulation and code rate such as \"8PSK 3/5\""},
     {F::targetAvailability, "target", "PERCENT", "95 to 99.999 % of the year"},
@@ -47,7 +47,7 @@ Range rangeOf(RainFadeField field) {
     case F::latitude:
       return {-90, 90};
     case F::rainRate:
-      return {0, 300};
+      return {calc::kRainRateMap.low, calc::kRainRateMap.high};
     case F::rainHeight:
       return {0, 10};
     case F::stationHeight:
@@ -63,17 +63,33 @@ Range rangeOf(RainFadeField field) {
   }
 }
 
+bool within(const Range& r, double value) {
+  return !(value < r.low || value > r.high || (r.lowExcluded && value == r.low));
+}
+
 // A number within the field's range, or what is wrong with the text.
 std::variant<double, std::string> numberFor(RainFadeField field, std::string_view text) {
   const auto value = wholeNumber(text);
   if (!value || !std::isfinite(*value)) {
     return quotedText(text) + " is not a number";
   }
-  const Range r = rangeOf(field);
-  if (*value < r.low || *value > r.high || (r.lowExcluded && *value == r.low)) {
+  if (!within(rangeOf(field), *value)) {
     return quotedText(text) + " is outside the range";
   }
   return *value;
+}
+
+// A station height no site has in km (over 9 either way) that is one in
+// metres was given in metres, as installers think of heights: "650".
+std::optional<std::string> metresForKm(std::string_view text) {
+  const auto value = wholeNumber(text);
+  const Range km = rangeOf(F::stationHeight);
+  if (!value || !std::isfinite(*value) || !(std::fabs(*value) > km.high) ||
+      !within(km, *value / 1000)) {
+    return std::nullopt;
+  }
+  return "the station height is in km (" + doubleText(*value) + " m is " +
+         doubleText(*value / 1000) + ")";
 }
 
 std::variant<std::vector<double>, std::string> percentList(std::string_view text) {
@@ -105,7 +121,8 @@ std::optional<double> tiltWord(std::string_view text) {
   return std::nullopt;
 }
 
-std::optional<std::string> setMap(RainFadeInputs& in, RainFadeField field, std::string_view path) {
+std::optional<std::string> setMap(RainFadeInputs& in, RainFadeField field, std::string_view path,
+                                  std::string_view fileName) {
   // The path is shown in the state's JSON and in messages.
   if (!isPlainText(path)) {
     return "the path " + quotedText(path) +
@@ -113,8 +130,9 @@ std::optional<std::string> setMap(RainFadeInputs& in, RainFadeField field, std::
            " at a path of UTF-8 text without control characters";
   }
   const bool rate = field == F::rainRateMap;
-  auto reading = readRainMap(
-      std::string(path), rate ? calc::RainMapKind::rainRate : calc::RainMapKind::isothermHeight);
+  auto reading =
+      readRainMap(std::string(path),
+                  rate ? calc::RainMapKind::rainRate : calc::RainMapKind::isothermHeight, fileName);
   if (auto* problem = std::get_if<std::string>(&reading)) {
     return std::move(*problem);
   }
@@ -127,7 +145,8 @@ std::optional<std::string> setMap(RainFadeInputs& in, RainFadeField field, std::
   return std::nullopt;
 }
 
-std::optional<std::string> setText(RainFadeInputs& in, RainFadeField field, std::string_view text) {
+std::optional<std::string> setText(RainFadeInputs& in, RainFadeField field, std::string_view text,
+                                   std::string_view fileName) {
   switch (field) {
     case F::percent: {
       auto list = percentList(text);
@@ -147,7 +166,7 @@ std::optional<std::string> setText(RainFadeInputs& in, RainFadeField field, std:
     }
     case F::rainRateMap:
     case F::rainHeightMap:
-      return setMap(in, field, text);
+      return setMap(in, field, text, fileName);
     default:
       return quotedText(text) + " is not a number";
   }
@@ -210,6 +229,11 @@ RainFadeRange rainFadeRange(RainFadeField field) {
   return rangeOf(field);
 }
 
+RainFadeRange rainFadeTypingRange(RainFadeField field) {
+  const Range r = rangeOf(field);
+  return field == F::stationHeight ? Range{r.low * 1000, r.high * 1000} : r;
+}
+
 std::optional<RainFadeField> rainFadeFieldNamed(std::string_view name) {
   for (const RainFadeFieldName& named : kFields) {
     if (named.name == name) {
@@ -232,12 +256,12 @@ std::optional<RainFadeEvent> rainFadeEvent(std::string_view event) {
 }
 
 std::optional<std::string> setRainFadeInput(RainFadeInputs& inputs, RainFadeField field,
-                                            std::string_view text) {
+                                            std::string_view text, std::string_view fileName) {
   const auto refuse = [&](std::string problem) {
     return std::move(problem) + "; allowed: " + rainFadeAllowed(field);
   };
   if (takesText(field)) {
-    auto problem = setText(inputs, field, text);
+    auto problem = setText(inputs, field, text, fileName);
     return problem && (field == F::percent || field == F::rainZone) ? refuse(*problem) : problem;
   }
   if (field == F::tilt) {
@@ -254,6 +278,11 @@ std::optional<std::string> setRainFadeInput(RainFadeInputs& inputs, RainFadeFiel
       return std::nullopt;
     }
   }
+  if (field == F::stationHeight) {
+    if (auto inMetres = metresForKm(text)) {
+      return inMetres;
+    }
+  }
   auto value = numberFor(field, text);
   if (auto* problem = std::get_if<std::string>(&value)) {
     return refuse(std::move(*problem));
@@ -263,9 +292,10 @@ std::optional<std::string> setRainFadeInput(RainFadeInputs& inputs, RainFadeFiel
 }
 
 std::optional<std::string> setRainFadeInput(std::optional<RainFadeInputs>& inputs,
-                                            RainFadeField field, std::string_view text) {
+                                            RainFadeField field, std::string_view text,
+                                            std::string_view fileName) {
   RainFadeInputs changed = inputs.value_or(RainFadeInputs{});
-  if (auto problem = setRainFadeInput(changed, field, text)) {
+  if (auto problem = setRainFadeInput(changed, field, text, fileName)) {
     return problem;
   }
   inputs = std::move(changed);

@@ -53,6 +53,9 @@ struct RainFadeRange {
   bool lowExcluded = false;
 };
 RainFadeRange rainFadeRange(RainFadeField field);
+// What a box lets be typed, so that a refusal can say why: the range, and
+// for the station height the same in metres, which is refused as such.
+RainFadeRange rainFadeTypingRange(RainFadeField field);
 
 // Where R0.01 comes from: the latest of a typed rate, a zone and a map.
 struct RainRateSource {
@@ -95,12 +98,15 @@ std::optional<RainFadeEvent> rainFadeEvent(std::string_view event);
 
 // Sets one input from its text. Returns what was wrong with it and what is
 // allowed ("\"60\" is outside the range; allowed: 1 to 55 GHz"); nothing
-// changes then. A percent text is a list, "0.1,0.05,0.01", that replaces the
-// list before; a map text is the path of the file to read.
+// changes then. A station height in metres is said to be one. A percent
+// text is a list, "0.1,0.05,0.01", that replaces the list before; a map text
+// is the path of the file to read, which messages call fileName when given
+// (the name the user chose, where the path is the program's own).
 std::optional<std::string> setRainFadeInput(RainFadeInputs& inputs, RainFadeField field,
-                                            std::string_view text);
+                                            std::string_view text, std::string_view fileName = {});
 // The same on a rain fade that starts with this input when it has none yet.
 std::optional<std::string> setRainFadeInput(std::optional<RainFadeInputs>& inputs,
-                                            RainFadeField field, std::string_view text);
+                                            RainFadeField field, std::string_view text,
+                                            std::string_view fileName = {});
 
 }  // namespace kestrion

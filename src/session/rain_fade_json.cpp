@@ -6,6 +6,7 @@
 #include "calc/checked.h"
 #include "calc/rain_fade.h"
 #include "session/rain_availability.h"
+#include "session/report.h"
 
 namespace kestrion {
 namespace {
@@ -99,18 +100,8 @@ void addLinkFigures(Json& j, const RainFadeInputs& in, const calc::RainFade& fad
   }
 }
 
-}  // namespace
-
-std::string rainFadeJson(const RainFadeInputs& in) {
-  const calc::RainFade fade =
-      calc::rainFade({*in.latitude, *in.elevation, *in.frequency, in.tilt, in.stationHeight,
-                      *in.rainHeight.typed, *in.rainRate.typed});
-  return figures(fade, in.percents, std::nullopt).dump();
-}
-
-std::string rainFadeStateJson(const RainFadeInputs& in, const Window& w) {
-  const RainSite site = rainSiteOf(w);
-  Json j = inputsJson(in, site);
+// The figures, or what they still need, or why there are none.
+void addFigures(Json& j, const RainFadeInputs& in, const Window& w, const RainSite& site) {
   Json missing = Json::array();
   for (const char* name : {"frequency", "rainRate", "rainHeight"}) {
     if (j[name].is_null()) {
@@ -119,11 +110,11 @@ std::string rainFadeStateJson(const RainFadeInputs& in, const Window& w) {
   }
   if (!missing.empty()) {
     j["missing"] = std::move(missing);
-    return j.dump();
+    return;
   }
   if (!(0 < site.elevation && site.elevation <= 90)) {
     j["note"] = "no rain fade: the satellite is not above the horizon";
-    return j.dump();
+    return;
   }
   try {
     const calc::RainFade fade =
@@ -136,6 +127,28 @@ std::string rainFadeStateJson(const RainFadeInputs& in, const Window& w) {
   } catch (const FloatFault& fault) {
     j["note"] = std::string("no rain fade: a floating-point fault (") + name(fault.kind) + ")";
   }
+}
+
+}  // namespace
+
+std::string rainFadeJson(const RainFadeInputs& in) {
+  const calc::RainFade fade =
+      calc::rainFade({*in.latitude, *in.elevation, *in.frequency, in.tilt, in.stationHeight,
+                      *in.rainHeight.typed, *in.rainRate.typed});
+  Json j = figures(fade, in.percents, std::nullopt);
+  // Only when there is one, so that the object stays as it was for a path in the rain.
+  if (auto warnings = rainFadeWarnings(in, {*in.elevation, *in.latitude, 0}, &untranslated);
+      !warnings.empty()) {
+    j["warnings"] = std::move(warnings);
+  }
+  return j.dump();
+}
+
+std::string rainFadeStateJson(const RainFadeInputs& in, const Window& w) {
+  const RainSite site = rainSiteOf(w);
+  Json j = inputsJson(in, site);
+  addFigures(j, in, w, site);
+  j["warnings"] = rainFadeWarnings(in, site, &untranslated);
   return j.dump();
 }
 

@@ -20,6 +20,7 @@ namespace {
 using layout::kCarrierToNoisePage;
 constexpr const char* kPageText = "PageText";
 constexpr const char* kSheet = "JobSheet";
+constexpr const char* kRainFade = "RainFade";
 // The window's own texts, which the sheet and the copied lines share.
 constexpr const char* kWindowTexts = "kestrion::ui::MainWindow";
 
@@ -266,9 +267,17 @@ std::vector<Quantity> Report::quantities(int page) const {
     }
   } else if (page == kCarrierToNoisePage) {
     rows.push_back(rainOption());
-    for (const auto& rain : {rainFadeBasis(), rainFadeResults()}) {
-      rows.insert(rows.end(), rain.begin(), rain.end());
+    const std::vector<Quantity> basis = rainFadeBasis();
+    rows.insert(rows.end(), basis.begin(), basis.end());
+    // Ahead of the figures it is about, as the section shows it.
+    for (std::string& warning : rainFadeWarnings()) {
+      rows.push_back({inLanguage(kRainFade, QT_TRANSLATE_NOOP("RainFade", "Warning")),
+                      std::move(warning),
+                      {},
+                      "rainFade.warning"});
     }
+    const std::vector<Quantity> results = rainFadeResults();
+    rows.insert(rows.end(), results.begin(), results.end());
   }
   return rows;
 }

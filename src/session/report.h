@@ -95,6 +95,8 @@ class Report {
   // worked out for, then what it comes to.
   [[nodiscard]] std::vector<Quantity> rainFadeBasis() const;
   [[nodiscard]] std::vector<Quantity> rainFadeResults() const;
+  // What makes those results mislead, a sentence each; shown beside them.
+  [[nodiscard]] std::vector<std::string> rainFadeWarnings() const;
 
   // The declination ("3.78° E") and the face tilt ("20.75° leans back").
   [[nodiscard]] std::string declination() const;

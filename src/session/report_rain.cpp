@@ -84,6 +84,13 @@ std::vector<Quantity> Report::rainFadeBasis() const {
   return rows;
 }
 
+std::vector<std::string> Report::rainFadeWarnings() const {
+  if (state_.rainFade == nullptr) {
+    return {};
+  }
+  return kestrion::rainFadeWarnings(*state_.rainFade, rainSiteOf(state_.window), tr_);
+}
+
 std::vector<Quantity> Report::rainFadeResults() const {
   if (state_.rainFade == nullptr) {
     return {};

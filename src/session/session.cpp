@@ -52,6 +52,15 @@ std::optional<std::string> Session::setRainFade(RainFadeField field, std::string
   return setRainFadeInput(rainFade_, field, text);
 }
 
+std::optional<std::string> Session::runRainFade(RainFadeField field, std::string_view text,
+                                                std::string_view fileName) {
+  auto problem = setRainFadeInput(rainFade_, field, text, fileName);
+  if (!problem) {
+    lastEvent_ = std::string(rainFadeField(field).name) + ":=" + std::string(text);
+  }
+  return problem;
+}
+
 Pointing Session::pointing() const {
   return aid_.at(calculator_.window(), date_, offsetTenths_);
 }

@@ -45,6 +45,11 @@ class Session {
   // Sets one as kestrion-cli's option of that name does, not as an event:
   // what was wrong and what is allowed, or nothing when it was set.
   std::optional<std::string> setRainFade(RainFadeField field, std::string_view text);
+  // Runs the event "NAME:=TEXT" of the field as run does, but a refusal is
+  // the input's own message, for a view that shows it beside the input; a
+  // map's messages call the file fileName (the name the user chose).
+  std::optional<std::string> runRainFade(RainFadeField field, std::string_view text,
+                                         std::string_view fileName);
 
  private:
   calc::CalendarDate date_;

@@ -128,6 +128,19 @@ double drawHeading(QPainter& p, const Report::SheetTexts& texts, double width) {
   return y + 10;
 }
 
+// Warnings in red, a paragraph each, in the painter's font; returns where
+// the page goes on.
+double drawWarnings(QPainter& p, const std::vector<std::string>& warnings, double y, double width) {
+  for (const std::string& warning : warnings) {
+    const QRectF room(kMargin, y, width, 40);
+    const QRectF used = p.boundingRect(room, Qt::TextWordWrap, toQString(warning));
+    p.setPen(QColor(180, 0, 0));
+    p.drawText(room, Qt::TextWordWrap, toQString(warning));
+    y += used.height() + 3;
+  }
+  return y;
+}
+
 void drawFooter(QPainter& p, const Report::SheetTexts& texts, double width, double height) {
   p.setPen(Qt::gray);
   p.setFont(sheetFont(8));
@@ -189,13 +202,7 @@ void JobSheet::paintFirst(QPainter& p, const Report& report, double width, doubl
 
   p.setFont(sheetFont(kBody));
   // The warnings in the user's language, as the page shows them.
-  for (const std::string& warning : report.shortWarnings()) {
-    const QRectF room(kMargin, y, width, 40);
-    const QRectF used = p.boundingRect(room, Qt::TextWordWrap, toQString(warning));
-    p.setPen(QColor(180, 0, 0));
-    p.drawText(room, Qt::TextWordWrap, toQString(warning));
-    y += used.height() + 3;
-  }
+  y = drawWarnings(p, report.shortWarnings(), y, width);
   // Room for the installer's notes and the customer's signature.
   y += 6;
   p.setPen(Qt::black);
@@ -221,6 +228,11 @@ void JobSheet::paintFirst(QPainter& p, const Report& report, double width, doubl
 void JobSheet::paintRain(QPainter& p, const Report& report, double width, double height) {
   const Report::SheetTexts texts = report.sheetTexts();
   double y = drawHeading(p, texts, width);
+  // Above the figures they are about, where nobody reads past them.
+  p.setFont(sheetFont(kBody, true));
+  const std::vector<std::string> warnings = report.rainFadeWarnings();
+  y = drawWarnings(p, warnings, y, width) + (warnings.empty() ? 0 : 7);
+  p.setPen(Qt::black);
   const std::vector<ReportSection> sections = report.sheetSections();
   for (std::size_t i = kFirstPageSections; i < sections.size(); ++i) {
     y += drawTable(p, {kMargin, y}, width, sections[i]) + 10;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -53,6 +54,37 @@ QString eventText(F field, const QString& text) {
   return toQString(rainFadeField(field).name) + QStringLiteral(":=") + text;
 }
 
+// A box that takes more than it steps to: a value typed beyond the range
+// reaches the rain fade, whose refusal says why (a station height in metres).
+class RainBox : public QDoubleSpinBox {
+ public:
+  explicit RainBox(RainFadeRange steps) : steps_(steps) {}
+
+  void stepBy(int steps) override {
+    const double next = value() + steps * singleStep();
+    if (next > steps_.high || next < steps_.low) {
+      setValue(std::clamp(next, steps_.low, steps_.high));
+      return;
+    }
+    QDoubleSpinBox::stepBy(steps);
+  }
+
+ protected:
+  [[nodiscard]] StepEnabled stepEnabled() const override {
+    StepEnabled enabled = StepNone;
+    if (value() > steps_.low) {
+      enabled |= StepDownEnabled;
+    }
+    if (value() < steps_.high) {
+      enabled |= StepUpEnabled;
+    }
+    return enabled;
+  }
+
+ private:
+  RainFadeRange steps_;
+};
+
 // The first item of a choice that the number box beside it overrides.
 const QString kNone = QStringLiteral("\u2014");
 
@@ -85,6 +117,13 @@ RainAvailabilityDialog::RainAvailabilityDialog(MainWindow& window)
   inputs->setLayout(grid);
   auto* results = new QGroupBox(tr("Availability"), this);
   auto* column = new QVBoxLayout(results);
+  // Above the figures they are about, in the page's red.
+  warnings_ = new QLabel;
+  warnings_->setObjectName(QStringLiteral("rainWarnings"));
+  warnings_->setWordWrap(true);
+  applyLook(*warnings_, Look::Warning);
+  warnings_->hide();
+  column->addWidget(warnings_);
   figures_ = new QGridLayout;
   column->addLayout(figures_);
   column->addStretch();
@@ -96,6 +135,12 @@ RainAvailabilityDialog::RainAvailabilityDialog(MainWindow& window)
   problem_->hide();
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+  // Enter ends the typing of a figure: it neither closes the window nor
+  // opens a map's file dialog.
+  for (auto* button : findChildren<QPushButton*>()) {
+    button->setAutoDefault(false);
+    button->setDefault(false);
+  }
 
   auto* sides = new QHBoxLayout;
   sides->addWidget(inputs);
@@ -179,6 +224,7 @@ void RainAvailabilityDialog::buildInputs(QGridLayout& grid) {
         name->setBuddy(choose);
         mapNames_[field] = name;
         grid.addWidget(name, grid.rowCount() - 1, 2);
+        addProblem(grid, field);
         break;
       }
     }
@@ -187,15 +233,15 @@ void RainAvailabilityDialog::buildInputs(QGridLayout& grid) {
 
 void RainAvailabilityDialog::addNumber(QGridLayout& grid, RainFadeField field) {
   const RainSectionInput& input = rainSectionInput(field);
-  const RainFadeRange range = rainFadeRange(field);
-  auto* box = new QDoubleSpinBox;
+  const RainFadeRange typed = rainFadeTypingRange(field);
+  auto* box = new RainBox(rainFadeRange(field));
   box->setObjectName(toQString(rainFadeField(field).name));
   // A setting of the calculator: written with a decimal point in every
   // language, as the value boxes are.
   box->setLocale(QLocale::c());
   box->setDecimals(input.decimals);
   box->setSingleStep(input.step);
-  box->setRange(range.low, range.high);
+  box->setRange(typed.low, typed.high);
   box->setSuffix(QLatin1Char(' ') + toQString(input.unit));
   // One event when the typing is done, not one a keystroke.
   box->setKeyboardTracking(false);
@@ -210,6 +256,17 @@ void RainAvailabilityDialog::addNumber(QGridLayout& grid, RainFadeField field) {
   label->setBuddy(box);
   grid.addWidget(label, row, 0);
   grid.addWidget(box, row, 1);
+  addProblem(grid, field);
+}
+
+void RainAvailabilityDialog::addProblem(QGridLayout& grid, RainFadeField field) {
+  auto* problem = new QLabel;
+  problem->setObjectName(toQString(rainFadeField(field).name) + QStringLiteral("-problem"));
+  problem->setWordWrap(true);
+  applyLook(*problem, Look::Warning);
+  problem->hide();
+  problems_[field] = problem;
+  grid.addWidget(problem, grid.rowCount(), 1, 1, 2);
 }
 
 // Each group the rain fade has nothing of yet: the event kept from last time
@@ -240,12 +297,18 @@ void RainAvailabilityDialog::start() {
 
 bool RainAvailabilityDialog::set(RainFadeField field, const QString& text) {
   if (const auto problem = window_.setRainFade(field, text.toStdString())) {
-    showProblem(toQString(*problem));
+    showProblem(field, toQString(*problem));
     showInputs();
     return false;
   }
   QSettings().setValue(settingsKey(field), eventText(field, text));
   problem_->hide();
+  // What was refused in the group is replaced now.
+  for (const auto& [other, label] : problems_) {
+    if (rainSectionGroup(other) == rainSectionGroup(field)) {
+      label->hide();
+    }
+  }
   showAll();
   return true;
 }
@@ -257,6 +320,31 @@ bool RainAvailabilityDialog::chooseMap(RainFadeField field, const QString& path)
 void RainAvailabilityDialog::showProblem(const QString& problem) {
   problem_->setText(tr("Nothing was changed:") + QLatin1Char(' ') + problem);
   problem_->show();
+}
+
+// Beside the field when it has a place for it; the box keeps what is in force.
+void RainAvailabilityDialog::showProblem(RainFadeField field, const QString& problem) {
+  const auto at = problems_.find(field);
+  if (at == problems_.end()) {
+    showProblem(problem);
+    return;
+  }
+  at->second->setText(problem);
+  at->second->show();
+  fitHeight();
+}
+
+// A window does not grow for the lines a wrapped message takes on its own;
+// before it is first shown, showing sizes it.
+void RainAvailabilityDialog::fitHeight() {
+  if (!isVisible()) {
+    return;
+  }
+  layout()->activate();
+  const int needed = layout()->totalHeightForWidth(width());
+  if (height() < needed) {
+    resize(width(), needed);
+  }
 }
 
 void RainAvailabilityDialog::showAll() {
@@ -307,6 +395,14 @@ void RainAvailabilityDialog::showFigures() {
   const JobState state = window_.jobState();
   const Report report = reportOf(state);
   const std::vector<Quantity> rows = report.rainFadeResults();
+  QStringList warnings;
+  for (const std::string& warning : report.rainFadeWarnings()) {
+    warnings << toQString(warning);
+  }
+  warnings_->setText(warnings.join(QLatin1Char('\n')));
+  warnings_->setAccessibleName(warnings_->text());
+  warnings_->setVisible(!warnings.isEmpty());
+  fitHeight();
   while (figures_->rowCount() > 0 && figures_->count() > 2 * static_cast<int>(rows.size())) {
     QLayoutItem* item = figures_->takeAt(figures_->count() - 1);
     delete item->widget();

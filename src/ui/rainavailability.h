@@ -32,18 +32,22 @@ class RainAvailabilityDialog : public QDialog {
   void showAll();
 
   // Reads a map as its Choose button does. A file that is no map changes
-  // nothing; the message under the figures names it, the line and why.
+  // nothing; the message under its button names it, the line and why.
   bool chooseMap(RainFadeField field, const QString& path);
 
  private:
   void buildInputs(QGridLayout& grid);
   void addNumber(QGridLayout& grid, RainFadeField field);
+  // The row under a field's, for its refusals.
+  void addProblem(QGridLayout& grid, RainFadeField field);
   void start();
   // Runs "NAME:=TEXT" and keeps it for next time; false when refused.
   bool set(RainFadeField field, const QString& text);
   void showInputs();
   void showFigures();
   void showProblem(const QString& problem);
+  void showProblem(RainFadeField field, const QString& problem);
+  void fitHeight();
 
   MainWindow& window_;
   std::map<RainFadeField, QDoubleSpinBox*> numbers_;
@@ -51,6 +55,8 @@ class RainAvailabilityDialog : public QDialog {
   QComboBox* zone_ = nullptr;
   QComboBox* modcod_ = nullptr;
   std::map<RainFadeField, QLabel*> mapNames_;
+  std::map<RainFadeField, QLabel*> problems_;  // beside the fields
+  QLabel* warnings_ = nullptr;
   QGridLayout* figures_ = nullptr;
   QLabel* problem_ = nullptr;
 };

@@ -700,25 +700,95 @@ TEST(CliRainFade, RefusedEventsAndOptionsOfTheState) {
             "zone letter of the older ITU-R P.837-1 table: ABCDEFGHJKLMNPQ\n");
 }
 
-// A 2 x 3 map of R0.01, 10 mm/h in the south and 30 in the north: the
-// alignment page's 60 N reads two thirds of the way.
+// A whole R0.01 map whose rate is the latitude plus 90, an eighth of a
+// mm/h a row: the alignment page's 60 N reads 150 mm/h. The one test that
+// writes the 4 million values.
 TEST(CliRainFade, RainRateFromAMapFileAndAMissingMap) {
   const std::string path = testing::TempDir() + "R001.TXT";
   {
     std::ofstream map(path);
-    map << "10 10 10\n30 30 30\n";
+    for (int row = 0; row < 1441; ++row) {
+      const std::string value = std::to_string(row / 8) + "." + std::to_string(row % 8 * 125);
+      for (int column = 0; column < 2881; ++column) {
+        map << value << ' ';
+      }
+      map << '\n';
+    }
   }
   const CliRun run = runCli({"--rain-rate-map", path, "--frequency", "12", "rain-height:=3"});
   ASSERT_EQ(run.status, 0) << run.err;
   const json fade = json::parse(run.out)["rainFade"];
-  EXPECT_NEAR(fade["rainRate"].get<double>(), 10 + 20 * 150.0 / 180, 1e-12);
+  EXPECT_EQ(fade["rainRate"], 150);
   EXPECT_EQ(fade["rainRateMap"], path);
+  std::remove(path.c_str());
   const CliRun missing = runCli({"rain-height-map:=/nonexistent/h0.txt"});
   EXPECT_EQ(missing.status, 2);
   EXPECT_EQ(missing.err.rfind("kestrion-cli: event \"rain-height-map:=/nonexistent/h0.txt\": "
                               "rain-height-map /nonexistent/h0.txt: cannot be opened (",
                               0),
             0U);
+}
+
+struct Refused {
+  const char* name;
+  std::vector<std::string> args;
+  std::string message;  // after "kestrion-cli: "
+};
+
+class CliRainInputRefused : public testing::TestWithParam<Refused> {};
+
+TEST_P(CliRainInputRefused, OneLineNamingWhatWasWrong) {
+  const CliRun run = runCli(GetParam().args);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "kestrion-cli: " + GetParam().message + "\n");
+}
+
+// A file of this test's own, written once.
+std::string mapFile(const char* name, const char* text) {
+  const std::string path = testing::TempDir() + name;
+  std::ofstream(path) << text;
+  return path;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CliRainInputRefused,
+    testing::Values(
+        Refused{"MetresAsAnEvent",
+                {"station-height:=650"},
+                "event \"station-height:=650\": station-height the station height is in km "
+                "(650 m is 0.65)"},
+        Refused{"MetresAsAnOption",
+                {"--station-height", "1200"},
+                "--station-height the station height is in km (1200 m is 1.2)"},
+        Refused{"NeitherKmNorMetres",
+                {"station-height:=-3"},
+                "event \"station-height:=-3\": station-height \"-3\" is outside the range; "
+                "allowed: -0.5 to 9 km above sea level"},
+        Refused{"GridOfTwoRows",
+                {"rain-rate-map:=" + mapFile("two_rows.txt", "1 2 3\n4 5 6\n")},
+                "event \"rain-rate-map:=" + testing::TempDir() + "two_rows.txt\": rain-rate-map " +
+                    testing::TempDir() +
+                    "two_rows.txt: 2 rows of 3 values; allowed: the ITU-R P.837-7 map R001.TXT, "
+                    "1441 rows of 2881 values (0.125° apart, rows from 90° S to 90° N, columns "
+                    "from 180° W to 180° E)"}),
+    [](const testing::TestParamInfo<Refused>& info) { return std::string(info.param.name); });
+
+// A station at or above the rain height: the figures, 0 dB, and a warning.
+TEST(CliRainFade, WarnsOfAStationAboveTheRainHeight) {
+  const std::string warning =
+      "The station height (6 km) is at or above the rain height (3 km): the path meets no rain, "
+      "so every fade shows 0 dB. Check both heights (in km above sea level).";
+  const json state = json::parse(
+      runCli({"station-height:=6", "frequency:=12", "rain-zone:=K", "rain-height:=3"}).out);
+  EXPECT_EQ(state["rainFade"]["warnings"], json::array({warning}));
+  EXPECT_EQ(state["rainFade"]["attenuation"][2]["attenuation"], 0);
+  EXPECT_EQ(json::parse(runCli({"rain-height:=3"}).out)["rainFade"]["warnings"], json::array());
+  std::vector<std::string> args = kLondon;
+  args.back() = "6";
+  args.at(args.size() - 3) = "3";
+  EXPECT_EQ(json::parse(runCli(args).out)["warnings"], json::array({warning}));
+  EXPECT_FALSE(json::parse(runCli(kLondon).out).contains("warnings"));
 }
 
 }  // namespace

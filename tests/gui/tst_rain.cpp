@@ -1,6 +1,7 @@
 // The rain availability section: the window as it was until it is opened,
 // its boxes sending the rain fade's events and showing the report's rows,
-// maps that are no maps changing nothing, and its inputs kept for next time.
+// refusals beside their fields changing nothing, a station above the rain
+// height warned of, and its inputs kept for next time.
 #include <QComboBox>
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -32,13 +33,26 @@ QString writeMap(const QTemporaryDir& dir, const QString& name, const QByteArray
   return path;
 }
 
-// A global grid of 5 rows of 9 numbers, all `value`.
-QByteArray flatGrid(const QByteArray& value) {
-  QByteArray text;
-  for (int row = 0; row < 5; ++row) {
-    text += (value + ' ').repeated(9) + '\n';
-  }
-  return text;
+// A map of the kind's whole grid, all `value`.
+QByteArray flatMap(RainFadeField field, const QByteArray& value) {
+  const kestrion::calc::RainMapLayout& layout = field == RainFadeField::rainRateMap
+                                                    ? kestrion::calc::kRainRateMap
+                                                    : kestrion::calc::kIsothermMap;
+  const QByteArray row = (value + ' ').repeated(static_cast<int>(layout.columns)) + '\n';
+  return row.repeated(static_cast<int>(layout.rows));
+}
+
+QLabel* problemBeside(const RainAvailabilityDialog& d, RainFadeField field) {
+  return d.findChild<QLabel*>(QString::fromLatin1(kestrion::rainFadeField(field).name.data()) +
+                              QStringLiteral("-problem"));
+}
+
+// Types into a box and ends the typing as Enter does.
+void typeInto(QDoubleSpinBox* box, const QString& text) {
+  box->setFocus();
+  box->selectAll();
+  QTest::keyClicks(box, text);
+  QTest::keyClick(box, Qt::Key_Return);
 }
 
 QDoubleSpinBox* box(const RainAvailabilityDialog& d, const char* name) {
@@ -84,6 +98,9 @@ class RainTest : public QObject {
   void boxesSendTheEventsAndShowTheRows();
   void badMapChangesNothing_data();
   void badMapChangesNothing();
+  void wholeMapsRead();
+  void stationHeight_data();
+  void stationHeight();
   void keptForNextTime();
 
  private:
@@ -165,17 +182,17 @@ void RainTest::badMapChangesNothing_data() {
   const auto height = static_cast<int>(RainFadeField::rainHeightMap);
   QTest::newRow("missing") << rate << QByteArray() << QStringLiteral("map.txt: cannot be opened");
   QTest::newRow("short row") << rate << QByteArray("1 2 3\n4 5\n")
-                             << QStringLiteral("map.txt line 2: 2 numbers");
-  QTest::newRow("negative rate") << rate << QByteArray("1 -2 3\n")
-                                 << QStringLiteral("map.txt line 1: -2 is no rain rate");
+                             << QStringLiteral("map.txt line 2: 2 values, but 3 on the rows above");
   QTest::newRow("word") << height << QByteArray("1 2 3\n4 five 6\n")
                         << QStringLiteral("map.txt line 2: \"five\" is not a number");
-  QTest::newRow("not global") << height << QByteArray("1 2\n3 4\n")
-                              << QStringLiteral("map.txt: 2 rows of 2 numbers are no global map");
+  QTest::newRow("small grid") << rate << QByteArray("1 2 3\n4 5 6\n")
+                              << QStringLiteral(
+                                     "map.txt: 2 rows of 3 values; allowed: the "
+                                     "ITU-R P.837-7 map R001.TXT, 1441 rows of 2881");
 }
 
-// A file that is no map: the message names it, the line and why; the inputs,
-// the boxes and the kept settings stay as they were. A good map then reads.
+// A file that is no map: the message beside its Choose button names it, the
+// line and why; the inputs, the boxes and the kept settings stay as they were.
 void RainTest::badMapChangesNothing() {
   QFETCH(int, field);
   QFETCH(QByteArray, text);
@@ -190,42 +207,98 @@ void RainTest::badMapChangesNothing() {
   const double height = box(d, "rain-height")->value();
   const QStringList kept = QSettings().allKeys();
   QVERIFY(!d.chooseMap(mapField, bad));
-  auto* problem = d.findChild<QLabel*>(QStringLiteral("rainProblem"));
+  QLabel* problem = problemBeside(d, mapField);
   QVERIFY(problem->isVisible());
-  QVERIFY2(problem->text().contains(says), qPrintable(problem->text()));
+  QVERIFY2(problem->text().startsWith(dir.filePath(QStringLiteral("map.txt"))) &&
+               problem->text().contains(says),
+           qPrintable(problem->text()));
+  QVERIFY(!d.findChild<QLabel*>(QStringLiteral("rainProblem"))->isVisible());
   QCOMPARE(rainState(*window_), before);
   QCOMPARE(box(d, "rain-rate")->value(), rate);
   QCOMPARE(box(d, "rain-height")->value(), height);
   QCOMPARE(QSettings().allKeys(), kept);
+}
 
-  const bool forRate = mapField == RainFadeField::rainRateMap;
-  const QString good =
-      writeMap(dir, QStringLiteral("good.txt"), flatGrid(forRate ? "37.5" : "2.64"));
-  QVERIFY(d.chooseMap(mapField, good));
-  QVERIFY(!problem->isVisible());
-  QCOMPARE(forRate ? box(d, "rain-rate")->value() : box(d, "rain-height")->value(),
-           forRate ? 37.5 : 3.0);
+// Whole maps read at the site, and take the refusal's place.
+void RainTest::wholeMapsRead() {
+  QTemporaryDir dir;
+  RainAvailabilityDialog& d = open();
+  for (const RainFadeField field : {RainFadeField::rainRateMap, RainFadeField::rainHeightMap}) {
+    const bool forRate = field == RainFadeField::rainRateMap;
+    QVERIFY(!d.chooseMap(field, writeMap(dir, QStringLiteral("bad.txt"), "1 2\n")));
+    const QString good =
+        writeMap(dir, QStringLiteral("good.txt"), flatMap(field, forRate ? "37.5" : "2.64"));
+    QVERIFY(d.chooseMap(field, good));
+    QVERIFY(!problemBeside(d, field)->isVisible());
+    QCOMPARE(forRate ? box(d, "rain-rate")->value() : box(d, "rain-height")->value(),
+             forRate ? 37.5 : 3.0);
+    QCOMPARE(
+        d.findChild<QLabel*>(QString::fromLatin1(kestrion::rainSectionChoice(field).name.data()) +
+                             QStringLiteral("-file"))
+            ->text(),
+        QStringLiteral("good.txt"));
+  }
+}
+
+void RainTest::stationHeight_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<double>("shown");  // what the box shows then
+  QTest::addColumn<QString>("problem");
+  QTest::addColumn<bool>("warned");  // the rain height is the start's 3 km
+  QTest::newRow("km") << QStringLiteral("0.65") << 0.65 << QString() << false;
+  QTest::newRow("metres") << QStringLiteral("650") << 0.0
+                          << QStringLiteral("the station height is in km (650 m is 0.65)") << false;
+  QTest::newRow("below sea level in metres")
+      << QStringLiteral("-430") << 0.0
+      << QStringLiteral("the station height is in km (-430 m is -0.43)") << false;
+  QTest::newRow("above the rain") << QStringLiteral("6") << 6.0 << QString() << true;
+  QTest::newRow("at the rain") << QStringLiteral("3") << 3.0 << QString() << true;
+}
+
+// A height in metres is refused beside the box, which keeps the one in
+// force; a station at or above the rain height is warned of above the figures.
+void RainTest::stationHeight() {
+  QFETCH(QString, typed);
+  QFETCH(double, shown);
+  QFETCH(QString, problem);
+  QFETCH(bool, warned);
+  RainAvailabilityDialog& d = open();
+  QDoubleSpinBox* height = box(d, "station-height");
+  typeInto(height, typed);
+  QCOMPARE(height->value(), shown);
+  QCOMPARE(window_->rainFade()->stationHeight, shown);
+  QLabel* beside = problemBeside(d, RainFadeField::stationHeight);
+  QCOMPARE(beside->isVisible(), !problem.isEmpty());
+  if (!problem.isEmpty()) {
+    QCOMPARE(beside->text(), problem);
+  }
+  auto* warning = d.findChild<QLabel*>(QStringLiteral("rainWarnings"));
+  QCOMPARE(warning->isVisible(), warned);
   QCOMPARE(
-      d.findChild<QLabel*>(QString::fromLatin1(kestrion::rainSectionChoice(mapField).name.data()) +
-                           QStringLiteral("-file"))
-          ->text(),
-      QStringLiteral("good.txt"));
+      figures(d).value(QStringLiteral("rainFade.attenuation:0.01")) == QStringLiteral("0.00 dB"),
+      warned);
+  // The arrows stop at the range in km.
+  height->setValue(9);
+  height->stepUp();
+  QCOMPARE(height->value(), 9.0);
+  QVERIFY(!beside->isVisible());
 }
 
 // The last event of each group comes back in the next run; a kept map that
 // has gone is said so, and its group starts afresh.
 void RainTest::keptForNextTime() {
   QTemporaryDir dir;
-  const QString map = writeMap(dir, QStringLiteral("R001.TXT"), flatGrid("51"));
+  const QString map =
+      writeMap(dir, QStringLiteral("h0.txt"), flatMap(RainFadeField::rainHeightMap, "4.14"));
   {
     RainAvailabilityDialog& d = open();
     box(d, "frequency")->setValue(19.7);
-    QVERIFY(d.chooseMap(RainFadeField::rainRateMap, map));
+    QVERIFY(d.chooseMap(RainFadeField::rainHeightMap, map));
   }
   window_ = std::make_unique<MainWindow>();
   RainAvailabilityDialog& again = open();
   QCOMPARE(box(again, "frequency")->value(), 19.7);
-  QCOMPARE(box(again, "rain-rate")->value(), 51.0);
+  QCOMPARE(box(again, "rain-height")->value(), 4.5);
 
   QVERIFY(QFile::remove(map));
   window_ = std::make_unique<MainWindow>();
@@ -233,8 +306,7 @@ void RainTest::keptForNextTime() {
   auto* problem = gone.findChild<QLabel*>(QStringLiteral("rainProblem"));
   QVERIFY(problem->isVisible());
   QVERIFY2(problem->text().contains(map), qPrintable(problem->text()));
-  QCOMPARE(box(gone, "rain-rate")->value(), 42.0);  // the start's zone K
-  QCOMPARE(choice(gone, "rain-zone")->currentData().toString(), QStringLiteral("K"));
+  QCOMPARE(box(gone, "rain-height")->value(), 3.0);  // the start's
 }
 
 QTEST_MAIN(RainTest)

@@ -163,6 +163,14 @@ with tempfile.TemporaryDirectory() as tmp:
             [f"{a['attenuation']:.2f} dB" for a in fade["attenuation"]] + \
             [f"{d['drop']:.2f} dB" for d in fade["carrierToNoiseDrop"]]:
         check(want in second, f"rain sheet: page 2 lacks {want!r}")
+    check("at or above the rain height" not in second, "rain sheet: a warning without cause")
+    # A station above the rain height: the warning above the figures.
+    high_pdf = os.path.join(tmp, "high.pdf")
+    sheet(high_pdf, "--date", DATE, *EVENTS, *rain, "station-height:=4")
+    high = " ".join(run("pdftotext", "-f", "2", "-l", "2", high_pdf, "-").split())
+    warning = "The station height (4 km) is at or above the rain height (3.2 km)"
+    check(warning in high and high.index(warning) < high.index("Rain availability"),
+          f"rain sheet: no warning above the figures in {high!r}")
 
     # Ink on the page: the pictures and the tables, not an empty sheet.
     run("pdftoppm", "-r", "20", "-gray", pdf, os.path.join(tmp, "page"))

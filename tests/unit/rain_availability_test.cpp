@@ -22,19 +22,29 @@ namespace {
 
 using Json = nlohmann::json;
 
-// An isotherm map 5 x 9 of 2.64 km everywhere: a rain height of 3 km. In a
-// folder of the process's own, as ctest runs these tests side by side and the
-// report shows the file's name.
-std::string isothermMap() {
+// A file in a folder of the process's own, as ctest runs these tests side by
+// side and the report shows the file's name.
+std::string writtenFile(const std::string& name, const std::string& text) {
   const std::string folder = testing::TempDir() + "kestrion-" + std::to_string(::getpid());
   ::mkdir(folder.c_str(), 0700);
-  const std::string path = folder + "/h0_flat.txt";
+  const std::string path = folder + "/" + name;
   std::FILE* file = std::fopen(path.c_str(), "w");
-  for (int row = 0; row < 5; ++row) {
-    std::fputs("2.64 2.64 2.64 2.64 2.64 2.64 2.64 2.64 2.64\n", file);
-  }
+  std::fputs(text.c_str(), file);
   std::fclose(file);
   return path;
+}
+
+// The isotherm map's 121 x 241 grid of 2.64 km everywhere: a rain height of 3 km.
+std::string isothermMap() {
+  std::string row;
+  for (int column = 0; column < 241; ++column) {
+    row += "2.64 ";
+  }
+  std::string text;
+  for (int i = 0; i < 121; ++i) {
+    text += row + '\n';
+  }
+  return writtenFile("h0_flat.txt", text);
 }
 
 struct Shown {
@@ -171,6 +181,91 @@ TEST(RainReport, NothingUntilSetUp) {
   EXPECT_EQ(copy.substr(0, before["pages"][5]["copy"].get<std::string>().size()),
             before["pages"][5]["copy"]);
   EXPECT_NE(copy.find("Frequency\t12 GHz\n"), std::string::npos);
+}
+
+struct Heights {
+  const char* name;
+  std::vector<std::string> events;
+  const char* warning;  // none when empty
+};
+
+class RainWarning : public testing::TestWithParam<Heights> {};
+
+// A station at or above the rain height: every fade 0 dB, and a warning in
+// the state, beside the results, in Copy and on the sheet's rain page.
+TEST_P(RainWarning, StationNotBelowTheRainHeight) {
+  const Heights& h = GetParam();
+  std::unique_ptr<kestrion_engine, decltype(&kestrion_close)> engine(kestrion_open(),
+                                                                     &kestrion_close);
+  for (const std::string& event : h.events) {
+    ASSERT_EQ(kestrion_run(engine.get(), event.c_str()), KESTRION_OK) << event;
+  }
+  const Json fade = Json::parse(kestrion_state(engine.get()))["rainFade"];
+  const Json report = Json::parse(kestrion_report(engine.get(), nullptr));
+  const std::string copy = report["pages"][5]["copy"];
+  if (*h.warning == '\0') {
+    EXPECT_EQ(fade["warnings"], Json::array());
+    EXPECT_EQ(report["rainFade"]["warnings"], Json::array());
+    EXPECT_EQ(copy.find("Warning\t"), std::string::npos);
+    return;
+  }
+  EXPECT_EQ(fade["warnings"], Json::array({h.warning}));
+  EXPECT_EQ(report["rainFade"]["warnings"], fade["warnings"]);
+  EXPECT_NE(copy.find(std::string("Warning\t") + h.warning + "\n"), std::string::npos) << copy;
+  for (const Json& a : fade["attenuation"]) {
+    EXPECT_EQ(a["attenuation"], 0) << a;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, RainWarning,
+    testing::Values(
+        Heights{"Above",
+                {"frequency:=12", "rain-zone:=K", "rain-height:=3", "station-height:=6"},
+                "The station height (6 km) is at or above the rain height (3 km): the path meets "
+                "no rain, so every fade shows 0 dB. Check both heights (in km above sea level)."},
+        Heights{"AtItFromTheMap",
+                {"frequency:=12", "rain-zone:=K", "rain-height-map:=" + isothermMap(),
+                 "station-height:=3"},
+                "The station height (3 km) is at or above the rain height (3 km): the path meets "
+                "no rain, so every fade shows 0 dB. Check both heights (in km above sea level)."},
+        Heights{"JustBelow",
+                {"frequency:=12", "rain-zone:=K", "rain-height:=3", "station-height:=2.99"},
+                ""},
+        Heights{"NoRainHeightYet", {"station-height:=6"}, ""}),
+    [](const testing::TestParamInfo<Heights>& info) { return std::string(info.param.name); });
+
+// The browser's way in: a refusal is the input's own message, naming a map
+// file as the user chose it, and changes nothing.
+TEST(RainSection, RefusalsForTheFieldBesideIt) {
+  std::unique_ptr<kestrion_engine, decltype(&kestrion_close)> engine(kestrion_open(),
+                                                                     &kestrion_close);
+  const std::string grid = writtenFile("upload_1", "1 2 3\n4 5 6\n");
+  const std::string mapEvent = "rain-rate-map:=" + grid;
+  struct Refusal {
+    std::string event;
+    const char* fileName;
+    std::string message;
+  };
+  for (const Refusal& r : {
+           Refusal{"station-height:=650", nullptr, "the station height is in km (650 m is 0.65)"},
+           Refusal{mapEvent, "my R001.TXT",
+                   "my R001.TXT: 2 rows of 3 values; allowed: the ITU-R P.837-7 map R001.TXT, "
+                   "1441 rows of 2881 values (0.125° apart, rows from 90° S to 90° N, columns "
+                   "from 180° W to 180° E)"},
+           Refusal{"HScroll17=50", nullptr,
+                   "event \"HScroll17=50\" sets no rain fade input; allowed: NAME:=VALUE with a "
+                   "NAME of kestrion-cli's rain fade events"},
+       }) {
+    const std::string before = kestrion_state(engine.get());
+    EXPECT_EQ(kestrion_set_rain_input(engine.get(), r.event.c_str(), r.fileName), KESTRION_REFUSED);
+    EXPECT_EQ(std::string(kestrion_message(engine.get())).substr(0, r.message.size()), r.message);
+    EXPECT_EQ(kestrion_state(engine.get()), before);
+  }
+  ASSERT_EQ(kestrion_set_rain_input(engine.get(), "station-height:=0.65", nullptr), KESTRION_OK);
+  const Json state = Json::parse(kestrion_state(engine.get()));
+  EXPECT_EQ(state["event"], "station-height:=0.65");
+  EXPECT_EQ(state["rainFade"]["stationHeight"], 0.65);
 }
 
 // Found by fuzzing: a map whose path is no UTF-8 was taken, and the state

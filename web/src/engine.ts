@@ -82,6 +82,7 @@ interface Exports {
   kestrion_aids(engine: number): number;
   kestrion_enter(engine: number, input: number, text: number): number;
   kestrion_arc(engine: number): number;
+  kestrion_set_rain_input(engine: number, event: number, fileName: number): number;
   kestrion_angle_problem(engine: number, input: number, text: number): number;
   kestrion_set_text(engine: number, value: number, text: number): number;
   kestrion_alloc(size: number): number;
@@ -252,6 +253,17 @@ export class Engine {
     return this.result(
       this.withText(input, (name) =>
         this.withText(text, (typed) => this.exports.kestrion_enter(this.live(), name, typed)),
+      ),
+    );
+  }
+
+  /** Runs a rain fade event as run does, for a view that shows a refusal
+   * beside its input: the message is the input's own, and a map file is
+   * called fileName there (the name the user chose). */
+  setRainInput(event: string, fileName = ""): RunResult {
+    return this.result(
+      this.withText(event, (text) =>
+        this.withText(fileName, (name) => this.exports.kestrion_set_rain_input(this.live(), text, name)),
       ),
     );
   }

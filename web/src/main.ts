@@ -26,6 +26,7 @@ function api(engine: Engine): EngineApi {
     angleProblem: (input, text) => engine.angleProblem(input, text),
     enter: (input, text) => engine.enter(input, text),
     putFile: (name, bytes) => engine.putFile(name, bytes),
+    setRainInput: (event, fileName) => engine.setRainInput(event, fileName),
     arc: () => engine.arc(),
   };
 }

@@ -6,7 +6,8 @@
 //     node --test web/tests/browser.test.mjs
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
-import { readFileSync } from "node:fs";
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { after, before, describe, it } from "node:test";
 import { launch, openPage, serveSite, stopServer } from "./chromium.mjs";
@@ -263,6 +264,55 @@ describe("rain availability", () => {
     assert.ok(rows.some(([, value]) => value === `${expected.dishDiameter} cm`), JSON.stringify(rows));
     assert.ok(rows.some(([, value]) => value === `${expected.margin.toFixed(2)} dB`), JSON.stringify(rows));
     assert.equal(await page.evaluate(() => localStorage.getItem("kestrion.rainFade")), '{"rain-rate":"rain-zone:=N"}');
+    await page.evaluate(() => localStorage.clear());
+    await page.close();
+  });
+
+  // A refusal stands under its field, the field shows the value in force,
+  // and a map is named as the user chose it.
+  it("says beside the field what it refused", async () => {
+    const page = await openPage(browser, `${origin}/?date=${kDate}&page=5`);
+    await page.evaluate(() => localStorage.clear());
+    await page.click(".rain-availability summary");
+    await page.waitForSelector("#rain-station-height");
+    const folder = mkdtempSync(join(tmpdir(), "kestrion-map-"));
+    const grid = join(folder, "R001 copy.TXT");
+    writeFileSync(grid, "1 2 3\n4 5 6\n");
+    const cases = [
+      { field: "#rain-station-height", type: "650", says: "the station height is in km (650 m is 0.65)", shown: "0" },
+      { field: "#rain-rain-rate-map", file: grid, says: "R001 copy.TXT: 2 rows of 3 values; allowed: the ITU-R P.837-7 map R001.TXT, 1441 rows of 2881 values" },
+    ];
+    for (const c of cases) {
+      const before = await page.$eval(".rain-table", (t) => t.textContent);
+      if (c.file) {
+        await (await page.$(c.field)).uploadFile(c.file);
+      } else {
+        await page.$eval(c.field, (f) => (f.value = ""));
+        await page.type(c.field, c.type);
+        await page.keyboard.press("Enter");
+      }
+      const problem = `${c.field}-problem`;
+      await page.waitForSelector(`${problem}:not([hidden])`);
+      const text = await page.$eval(problem, (p) => p.textContent);
+      assert.ok(text.startsWith(c.says), text);
+      assert.ok(!text.includes("/maps/"), text);
+      const gap = await page.evaluate(
+        (f, p) => document.querySelector(p).getBoundingClientRect().top - document.querySelector(f).getBoundingClientRect().bottom,
+        c.field,
+        problem,
+      );
+      assert.ok(gap >= 0 && gap < 40, `${problem} is ${gap} px under its field`);
+      if (c.shown !== undefined) assert.equal(await page.$eval(c.field, (f) => f.value), c.shown);
+      assert.equal(await page.$eval(".rain-table", (t) => t.textContent), before);
+    }
+    // A station above the rain height: the figures, with a warning above them.
+    await page.$eval("#rain-station-height", (f) => (f.value = ""));
+    await page.type("#rain-station-height", "6");
+    await page.keyboard.press("Enter");
+    await page.waitForSelector(".rain-warnings .message");
+    assert.match(await page.$eval(".rain-warnings", (w) => w.textContent), /at or above the rain height \(3 km\)/);
+    assert.equal(await page.$eval("#rain-station-height-problem", (p) => p.hidden), true);
+    rmSync(folder, { recursive: true });
     await page.evaluate(() => localStorage.clear());
     await page.close();
   });

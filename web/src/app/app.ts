@@ -188,6 +188,7 @@ export class App {
       if (this.panels[index].querySelector("fieldset.rain")) {
         this.rain = new RainSection(this.describe.rainFade, this.catalogue, {
           run: (event) => this.run(event),
+          set: (event, fileName) => this.setRain(event, fileName),
           putFile: (name, bytes) => this.engine.putFile(name, bytes),
           report: () => this.engine.report(this.siteName),
           state: () => this.state,
@@ -214,6 +215,17 @@ export class App {
   run(event: string): boolean {
     this.mismatchedName = "";
     return this.after(this.engine.run(event));
+  }
+
+  // A rain fade input, whose refusal the section shows beside it.
+  setRain(event: string, fileName?: string): Outcome {
+    this.mismatchedName = "";
+    const outcome = this.engine.setRainInput(event, fileName);
+    if (outcome.status !== 2) {
+      this.refresh();
+      this.speakSoon();
+    }
+    return outcome;
   }
 
   // A typed value, read as the window's editor reads it.

@@ -22,5 +22,6 @@ export interface EngineApi {
   angleProblem(input: AngleInput, text: string): string;
   enter(input: AngleInput, text: string): Outcome;
   putFile(name: string, bytes: Uint8Array): string;
+  setRainInput(event: string, fileName?: string): Outcome;
   arc(): ArcText[];
 }

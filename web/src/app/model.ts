@@ -101,7 +101,7 @@ export interface Aids {
 
 export interface Report extends Aids {
   pages: { rows: Row[]; copy: string }[];
-  rainFade?: { basis: Row[]; results: Row[] };
+  rainFade?: { basis: Row[]; results: Row[]; warnings: string[] };
   sheet: {
     title: string;
     date: string;

@@ -4,6 +4,7 @@
 // report, so the browser shows what the window's section shows.
 import type { Catalogue } from "./i18n";
 import type { Report, Row, State } from "./model";
+import type { Outcome } from "./engine-api";
 import { make, setText } from "./dom";
 
 export interface RainInput {
@@ -30,6 +31,9 @@ export interface RainDescription {
 
 export interface RainHooks {
   run(event: string): boolean;
+  // The same for a field, whose refusal it shows beside itself; a map file
+  // named as the user chose it.
+  set(event: string, fileName?: string): Outcome;
   putFile(name: string, bytes: Uint8Array): string; // its path in the engine
   report(): Report;
   state(): State;
@@ -42,10 +46,24 @@ const kDialog = "kestrion::ui::RainAvailabilityDialog";
 const kStored = "kestrion.rainFade";
 const kTyped = "";
 
+// The state's key of each number box's value.
+const kShown: Record<string, string> = {
+  frequency: "frequency",
+  tilt: "tilt",
+  "rain-rate": "rainRate",
+  "rain-height": "rainHeight",
+  "station-height": "stationHeight",
+  "required-cn": "requiredCarrierToNoise",
+  target: "targetAvailability",
+};
+
 export class RainSection {
   readonly element: HTMLDetailsElement;
   private readonly fields = new Map<string, HTMLInputElement>();
   private readonly selects = new Map<string, HTMLSelectElement>();
+  // Each field's refusal, beside it, by group: a new value of the group replaces it.
+  private readonly problems = new Map<string, { group: string; element: HTMLElement }>();
+  private readonly warnings: HTMLElement;
   private readonly results: HTMLElement;
   private built = false;
 
@@ -55,6 +73,7 @@ export class RainSection {
     private readonly hooks: RainHooks,
   ) {
     this.results = make("div", { class: "rain-results", "aria-live": "polite" });
+    this.warnings = make("div", { class: "rain-warnings", role: "alert" });
     this.element = make(
       "details",
       { class: "rain-availability" },
@@ -73,7 +92,7 @@ export class RainSection {
   // or the description's start.
   private open(): void {
     if (!this.built) {
-      this.element.append(this.form(), this.results);
+      this.element.append(this.form(), this.warnings, this.results);
       this.built = true;
       if (!this.rain()) {
         for (const event of this.remembered()) this.hooks.run(event);
@@ -113,6 +132,38 @@ export class RainSection {
     this.update();
   }
 
+  // A field's event: its refusal stands beside it, and the box shows the
+  // value in force.
+  private sendField(id: string, group: string, event: string, fileName?: string): void {
+    const outcome = this.hooks.set(event, fileName);
+    const problem = this.problems.get(id)!.element;
+    if (outcome.status === 2) {
+      setText(problem, outcome.message);
+      problem.hidden = false;
+    } else {
+      this.remember(group, event);
+      for (const p of this.problems.values()) if (p.group === group) p.element.hidden = true;
+    }
+    this.update();
+    const field = this.fields.get(id.slice("rain-".length));
+    if (outcome.status === 2 && field) field.value = this.shown(kShown[id.slice("rain-".length)]);
+  }
+
+  // The message place of a field, which the field names as its description.
+  private problemFor(id: string, group: string, field: HTMLElement): HTMLElement {
+    const element = make("p", { id: `${id}-problem`, class: "message problem field-problem", "aria-live": "polite" });
+    element.hidden = true;
+    const described = field.getAttribute("aria-describedby");
+    field.setAttribute("aria-describedby", described ? `${described} ${element.id}` : element.id);
+    this.problems.set(id, { group, element });
+    return element;
+  }
+
+  private shown(key: string): string {
+    const value = (this.rain() ?? {})[key];
+    return typeof value === "number" ? String(value) : "";
+  }
+
   private rain(): RainState | undefined {
     return (this.hooks.state() as unknown as { rainFade?: RainState }).rainFade;
   }
@@ -132,14 +183,18 @@ export class RainSection {
       step: String(input.step),
       inputmode: "decimal",
       title: this.tr(input.tooltip),
+      "aria-describedby": `${id}-unit`,
     });
-    field.addEventListener("change", () => this.send(input.group, `${event}:=${field.value.replace(",", ".")}`));
+    field.addEventListener("change", () =>
+      this.sendField(id, input.group, `${event}:=${field.value.replace(",", ".")}`),
+    );
     this.fields.set(event, field);
     return make(
       "div",
       { class: "result-row" },
-      make("label", { for: id, class: "caption" }, `${this.tr(input.caption)} (${input.unit})`),
-      field,
+      make("label", { for: id, class: "caption" }, this.tr(input.caption)),
+      make("span", { class: "field-with-unit" }, field, make("span", { id: `${id}-unit`, class: "unit" }, input.unit)),
+      this.problemFor(id, input.group, field),
     );
   }
 
@@ -165,10 +220,16 @@ export class RainSection {
       const file = picker.files?.[0];
       if (!file) return;
       const path = this.hooks.putFile(file.name, new Uint8Array(await file.arrayBuffer()));
-      this.send(choice.group, `${event}:=${path}`);
+      this.sendField(id, choice.group, `${event}:=${path}`, file.name);
       picker.value = "";
     });
-    return make("div", { class: "result-row" }, make("label", { for: id, class: "caption" }, this.tr(choice.caption)), picker);
+    return make(
+      "div",
+      { class: "result-row" },
+      make("label", { for: id, class: "caption" }, this.tr(choice.caption)),
+      picker,
+      this.problemFor(id, choice.group, picker),
+    );
   }
 
   private form(): HTMLElement {
@@ -224,18 +285,10 @@ export class RainSection {
   update(typing = false): void {
     if (!this.built || !this.element.open) return;
     const r = this.rain() ?? {};
-    const value = (key: string) => (typeof r[key] === "number" ? String(r[key]) : "");
-    const set = (event: string, key: string) => {
+    for (const [event, key] of Object.entries(kShown)) {
       const field = this.fields.get(event);
-      if (field && document.activeElement !== field) field.value = value(key);
-    };
-    set("frequency", "frequency");
-    set("tilt", "tilt");
-    set("rain-rate", "rainRate");
-    set("rain-height", "rainHeight");
-    set("station-height", "stationHeight");
-    set("required-cn", "requiredCarrierToNoise");
-    set("target", "targetAvailability");
+      if (field && document.activeElement !== field) field.value = this.shown(key);
+    }
     const pick = (id: string, word: unknown) => {
       const select = this.selects.get(id);
       if (select && !typing) select.value = typeof word === "string" ? word : kTyped;
@@ -250,7 +303,11 @@ export class RainSection {
   }
 
   private showResults(report: Report): void {
-    const rows: Row[] = (report as unknown as { rainFade?: { results: Row[] } }).rainFade?.results ?? [];
+    const rows: Row[] = report.rainFade?.results ?? [];
+    const warnings = report.rainFade?.warnings ?? [];
+    if (this.warnings.textContent !== warnings.join("")) {
+      this.warnings.replaceChildren(...warnings.map((w) => make("p", { class: "message problem" }, w)));
+    }
     const body = make("tbody");
     for (const row of rows) {
       body.append(

@@ -46,7 +46,9 @@ export function sheetView(report: Report, pictures: HTMLElement | undefined): HT
   // The rain availability, once set up, on a page of its own as the window's
   // sheet has it.
   if (s.sections.length > 4) {
-    parts.push(make("div", { class: "sheet-rain" }, ...s.sections.slice(4).map(table)));
+    // Its warnings above the figures they are about.
+    const warnings = (report.rainFade?.warnings ?? []).map((w) => make("p", { class: "sheet-warning" }, w));
+    parts.push(make("div", { class: "sheet-rain" }, ...warnings, ...s.sections.slice(4).map(table)));
   }
   return make("article", { class: "sheet" }, ...parts);
 }
