@@ -1,13 +1,14 @@
-// The C interface as the web app calls it, one call a line on one handle:
-// "date TEXT", "offset TEXT", "enter INPUT TEXT", "problem INPUT TEXT",
-// "complete PREFIX", "translations CATALOGUE", "report SITE", "aids",
-// "satellites", "arc", "describe", "address QUERY" (what the page's address
-// sets: date=..&offset=..&event=..), "site JSON" (a saved site as the
-// browser keeps it, checked and entered as the sites dialog does), and any
-// other line is an event for kestrion_run. A refusal leaves the state as it
-// was and says why in one line; after a call that ran the state is JSON that
-// names the event, the date and offset angle it shows are taken again
-// unchanged, and the last state reads back.
+// The C interface as the web app calls it, one call a line on one handle
+// (eight at most, and each costly one once): "date TEXT", "offset TEXT",
+// "enter INPUT TEXT", "problem INPUT TEXT", "rain EVENT" (an input as the
+// rain section sets it), "complete PREFIX", "translations CATALOGUE",
+// "report SITE", "aids", "satellites", "arc", "describe", "address QUERY"
+// (what the page's address sets: date=..&offset=..&event=..), "site JSON" (a
+// saved site as the browser keeps it, checked and entered as the sites
+// dialog does); any other line is an event for kestrion_run. A refusal
+// leaves the state as it was and says why in one line; after a call that ran
+// the state is JSON that names the event, the date and offset angle it shows
+// are taken again unchanged, and the last state reads back.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -17,6 +18,7 @@
 
 #include "api/kestrion_api.h"
 #include "checks.h"
+#include "session/rain_fade_inputs.h"
 
 namespace {
 
@@ -80,6 +82,20 @@ void run(Handle& h, const std::string& event) {
   // The state names the event as it came through C.
   if (outcome(h, kestrion_run(h.engine, event.c_str())) &&
       !h.state.starts_with("{\"event\":" + Json(event.c_str()).dump() + ',')) {
+    std::abort();
+  }
+}
+
+// The rain section's way in: the input's own message, and the same answer as
+// the event. "EVENT" or "EVENT<tab>FILE NAME" (a map as the user named it).
+void setRainInput(Handle& h, std::string_view argument) {
+  const auto tab = argument.find('\t');
+  const std::string event(argument.substr(0, tab));
+  const std::string fileName(tab == std::string_view::npos ? "" : argument.substr(tab + 1));
+  const bool ran = outcome(h, kestrion_set_rain_input(h.engine, event.c_str(), fileName.c_str()));
+  const bool rainEvent = kestrion::rainFadeEvent(event.c_str()).has_value();
+  if ((ran && !rainEvent) ||
+      (!ran && rainEvent && kestrion_run(h.engine, event.c_str()) != KESTRION_REFUSED)) {
     std::abort();
   }
 }
@@ -220,6 +236,8 @@ void call(Handle& h, std::string_view line) {
     setDate(h, argument);
   } else if (word == "offset") {
     setOffset(h, argument);
+  } else if (word == "rain") {
+    setRainInput(h, argument);
   } else if (word == "enter") {
     enter(h, argument);
   } else if (word == "problem") {

@@ -1,11 +1,13 @@
 // The rain fade's inputs on one session, one a line: an event as scripts and
 // the web app send it ("frequency:=12.1", "required-cn:=8PSK 3/5"), or
 // "--NAME=TEXT" as kestrion-cli's option of that name sets it; any other
-// line is an event of the pages (the site moves the fade). A refusal leaves
-// the state as it was and says why in one line. After a line that was taken
-// the state is JSON, and the inputs its "rainFade" shows, sent again as the
-// events the window keeps for next time, give the same rain fade: the state
-// holds every input, at full precision. The last state reads back.
+// line is an event of the pages (the site moves the fade). A refusal says
+// why in one line and leaves the rain fade and the event the state names as
+// they were (nothing else is a rain input's to change). After a line that
+// was taken the state is JSON, and the inputs its "rainFade" shows, sent
+// again as the events the window keeps for next time, give the same rain
+// fade: the state holds every input, at full precision. The last state
+// reads back.
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
@@ -67,24 +69,31 @@ std::vector<std::string> eventsOf(const Json& fade) {
   return events;
 }
 
+// The "rainFade" object the state shows; empty before any input.
+std::string fadeShown(const Session& session) {
+  const auto& fade = session.rainFade();
+  return fade ? kestrion::rainFadeStateJson(*fade, session.calculator().window()) : "";
+}
+
 // The rain fade the state shows, sent again as events, is the same.
-void readsBack(const Session& session) {
-  const auto& window = session.calculator().window();
-  const std::string fade = kestrion::rainFadeStateJson(*session.rainFade(), window);
+void readsBack(const Session& session, const std::string& fade) {
   std::optional<kestrion::RainFadeInputs> again;
   for (const std::string& event : eventsOf(readBack(fade))) {
     if (kestrion::runRainFadeEvent(again, event)->status != RunStatus::ran) std::abort();
   }
-  if (kestrion::rainFadeStateJson(*again, window) != fade) std::abort();
+  if (kestrion::rainFadeStateJson(*again, session.calculator().window()) != fade) std::abort();
 }
 
-// "--NAME=TEXT" as the option sets it, else an event.
-std::optional<std::string> apply(Session& session, std::string_view line) {
+// The field a line sets as kestrion-cli's option, "--NAME=TEXT", if any.
+std::optional<RainFadeField> optionField(std::string_view line) {
   const auto equals = line.find('=');
-  if (line.starts_with("--") && equals != std::string_view::npos) {
-    if (const auto field = kestrion::rainFadeFieldNamed(line.substr(2, equals - 2))) {
-      return session.setRainFade(*field, line.substr(equals + 1));
-    }
+  if (!line.starts_with("--") || equals == std::string_view::npos) return std::nullopt;
+  return kestrion::rainFadeFieldNamed(line.substr(2, equals - 2));
+}
+
+std::optional<std::string> apply(Session& session, std::string_view line) {
+  if (const auto field = optionField(line)) {
+    return session.setRainFade(*field, line.substr(line.find('=') + 1));
   }
   auto result = session.run(line);
   if (result.status == RunStatus::fault) std::abort();  // no input may reach one
@@ -101,37 +110,35 @@ Session started() {
   return session;
 }
 
-// The state after the start: the same for every input, checked once.
-const std::string& startState() {
-  static const std::string state = [] {
-    const Session session = started();
-    std::string text = session.stateJson(session.lastEvent());
-    readBack(text);
-    return text;
-  }();
-  return state;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view input(reinterpret_cast<const char*>(data), size);
   Session session = started();
-  std::string state = startState();
+  std::optional<std::string> fade;  // what fadeShown gives, while known
+  bool changed = false;
   for (int lines = 0; lines < kMaxLines && !input.empty(); ++lines) {
     const auto end = input.find('\n');
     const std::string_view line = input.substr(0, end);
     input = end == std::string_view::npos ? std::string_view() : input.substr(end + 1);
-    const auto problem = apply(session, line);
-    const std::string after = session.stateJson(session.lastEvent());
-    if (problem) {
-      if (!oneLine(*problem) || after != state) std::abort();
+    // A rain input may change only the rain fade and the event the state
+    // names. The pages' own events are the C interface's target: here they
+    // move the site, and a refused one is passed over.
+    const bool rain = optionField(line) || kestrion::rainFadeEvent(line);
+    if (rain && !fade) fade = fadeShown(session);
+    const std::string event = session.lastEvent();
+    if (const auto problem = apply(session, line)) {
+      if (!oneLine(*problem) ||
+          (rain && (session.lastEvent() != event || fadeShown(session) != *fade))) {
+        std::abort();
+      }
       continue;
     }
-    kestrion::fuzz::isJson(after);
-    if (session.rainFade()) readsBack(session);
-    state = after;
+    if (!rain) kestrion::fuzz::isJson(session.stateJson(session.lastEvent()));
+    changed = true;
+    fade = fadeShown(session);
+    if (!fade->empty()) readsBack(session, *fade);
   }
-  if (state != startState()) readBack(state);
+  if (changed) readBack(session.stateJson(session.lastEvent()));
   return 0;
 }
