@@ -11,8 +11,9 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   # the magnetic model (GeographicLib) and the satellites' names (DVB-S scan tables)
   libgeographiclib-dev dtv-scan-tables
-  # tests and benchmarks (python3: the behaviour pins and the start-up benchmark)
-  libgtest-dev libgmock-dev libbenchmark-dev python3
+  # tests and benchmarks (python3: the behaviour pins and the start-up benchmark;
+  # python3-ephem: the sun checked against an implementation of its own)
+  libgtest-dev libgmock-dev libbenchmark-dev python3 python3-ephem
   # the accessibility test: a real X server, a session bus, AT-SPI and its
   # Python bindings
   xvfb xauth dbus-daemon at-spi2-core python3-pyatspi
@@ -43,13 +44,17 @@ command -v npm >/dev/null 2>&1 || packages+=(npm)
 # CI also builds with clang under sanitizers, fuzzes with libFuzzer and checks
 # format and tidiness; builds the core and kestrion-cli with LLVM's libc++, and
 # for Windows with mingw-w64, whose executables it runs under Wine; and runs
-# the window under the Orca screen reader.
+# the window under the Orca screen reader; and tests the web app in Firefox
+# and in WebKitGTK (the engine of Safari), each as well as in Chromium.
 if [ "${1:-}" = "--ci" ]; then
   packages+=(clang libclang-rt-14-dev clang-format clang-tidy git)
   packages+=(libc++-dev libc++abi-dev googletest g++-mingw-w64-x86-64-posix wine64)
   # the screen reader test: Orca, a window manager, and keys and clicks typed
   # into the X server
   packages+=(orca openbox xdotool)
+  # the web app's browsers beside Chromium: Firefox ESR, and WebKitGTK's
+  # MiniBrowser with its WebDriver (it draws on Xvfb, installed above)
+  packages+=(firefox-esr webkit2gtk-driver)
 fi
 
 missing=()
@@ -71,7 +76,7 @@ need_root() {
 }
 
 # The builds compile a few sources from Debian's own source packages (musl's
-# elementary functions; for the web, LLVM's C++ runtime and GeographicLib),
+# elementary functions, ERFA; for the web, LLVM's C++ runtime and GeographicLib),
 # fetched with apt-get source: that needs deb-src entries for the same mirror
 # and suite as the binary packages.
 enable_debian_sources() {

@@ -1,5 +1,6 @@
 // Builds the site into build/web/site (or the folder given): the page's and
-// the engine's JavaScript bundled by esbuild, the styles, the artwork from
+// the engine's JavaScript bundled by esbuild (with the engine's types written
+// from the engine first, tools/engine-types.mjs), the styles, the artwork from
 // assets/, the icons, the manifest, the catalogues converted from
 // translations/*.ts, and last the service worker with the list of every file
 // and a hash of their contents, so a new build is a new offline version.
@@ -11,6 +12,7 @@ import { copyFileSync, mkdirSync, readdirSync, readFileSync, rmSync, statSync, w
 import { join, relative } from "node:path";
 import { fileURLToPath } from "node:url";
 import { catalogueOf } from "./tools/catalogues.mjs";
+import { writeEngineTypes } from "./tools/engine-types.mjs";
 
 const here = (path) => fileURLToPath(new URL(path, import.meta.url));
 const site = process.argv[2] ?? here("../build/web/site");
@@ -101,6 +103,7 @@ async function serviceWorker() {
 }
 
 clean();
+await writeEngineTypes(site);
 await scripts();
 staticFiles();
 catalogues();

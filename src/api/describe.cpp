@@ -2,6 +2,7 @@
 
 #include <array>
 #include <nlohmann/json.hpp>
+#include <string>
 #include <string_view>
 
 #include "calc/rain_fade.h"
@@ -18,24 +19,51 @@ using Json = nlohmann::ordered_json;
 using layout::ControlSpec;
 using layout::Kind;
 
-constexpr std::array<std::string_view, 10> kKindNames{
-    "label",   "text", "slider", "option", "button",
-    "picture", "link", "hidden", "aid",    "offsetAngle",
+// The description's words for the layout's enumerations, each beside its
+// enumerator, in the enumeration's order.
+template <typename Id>
+struct Word {
+  Id id;
+  std::string_view word;
 };
-constexpr std::array<std::string_view, 8> kLookNames{
-    "none",          "plain",     "plainCentred",  "inputBox",
-    "inputBoxWhite", "resultBox", "resultBoxGrey", "warning",
-};
-constexpr std::array<std::string_view, layout::kAidCount> kAidNames{
-    "magneticBearing", "declination", "faceTilt", "warnings", "satelliteName"};
-constexpr std::array<std::string_view, layout::kCommandCount> kCommandNames{"quit", "footprints",
-                                                                            "homePage"};
-constexpr std::array<std::string_view, 5> kStopNames{"tabs", "slider", "option", "command",
-                                                     "offsetAngle"};
+using layout::Aid;
+using layout::Command;
+using layout::Look;
+using StopKind = layout::FocusStop::Kind;
 
-template <typename Names, typename Id>
-std::string nameIn(const Names& names, Id id) {
-  return std::string(names.at(static_cast<std::size_t>(id)));
+// clang-format off
+constexpr auto kKindWords = std::to_array<Word<Kind>>({
+    {Kind::Label, "label"}, {Kind::Text, "text"}, {Kind::Slider, "slider"}, {Kind::Option, "option"},
+    {Kind::Button, "button"}, {Kind::Picture, "picture"}, {Kind::Link, "link"},
+    {Kind::HiddenText, "hidden"}, {Kind::Aid, "aid"}, {Kind::OffsetAngle, "offsetAngle"}});
+constexpr auto kLookWords = std::to_array<Word<Look>>({
+    {Look::None, "none"}, {Look::Plain, "plain"}, {Look::PlainCentred, "plainCentred"},
+    {Look::InputBox, "inputBox"}, {Look::InputBoxWhite, "inputBoxWhite"}, {Look::ResultBox, "resultBox"},
+    {Look::ResultBoxGrey, "resultBoxGrey"}, {Look::Warning, "warning"}});
+constexpr auto kAidWords = std::to_array<Word<Aid>>({
+    {Aid::magneticBearing, "magneticBearing"}, {Aid::declination, "declination"},
+    {Aid::faceTilt, "faceTilt"}, {Aid::warnings, "warnings"}, {Aid::satelliteName, "satelliteName"}});
+constexpr auto kCommandWords = std::to_array<Word<Command>>({
+    {Command::quit, "quit"}, {Command::footprints, "footprints"}, {Command::homePage, "homePage"}});
+constexpr auto kStopWords = std::to_array<Word<StopKind>>({
+    {StopKind::Tabs, "tabs"}, {StopKind::Slider, "slider"}, {StopKind::Option, "option"},
+    {StopKind::Command, "command"}, {StopKind::OffsetAngle, "offsetAngle"}});
+// clang-format on
+
+// One word each, in order: the last enumerator has the last row.
+template <typename Words>
+constexpr bool complete(const Words& words, std::size_t count) {
+  return words.size() == count && inOrder(words);
+}
+static_assert(complete(kKindWords, static_cast<std::size_t>(Kind::OffsetAngle) + 1));
+static_assert(complete(kLookWords, static_cast<std::size_t>(Look::Warning) + 1));
+static_assert(complete(kAidWords, layout::kAidCount));
+static_assert(complete(kCommandWords, layout::kCommandCount));
+static_assert(complete(kStopWords, static_cast<std::size_t>(StopKind::OffsetAngle) + 1));
+
+template <typename Id, std::size_t N>
+std::string word(const std::array<Word<Id>, N>& words, Id id) {
+  return std::string(words.at(static_cast<std::size_t>(id)).word);
 }
 
 Json rect(const layout::TwipsRect& r) {
@@ -44,7 +72,7 @@ Json rect(const layout::TwipsRect& r) {
 
 Json control(const ControlSpec& row) {
   Json j;
-  j["kind"] = nameIn(kKindNames, row.kind);
+  j["kind"] = word(kKindWords, row.kind);
   j["name"] = std::string(row.objectName());
   switch (row.kind) {
     case Kind::Slider:
@@ -55,14 +83,23 @@ Json control(const ControlSpec& row) {
       break;
     case Kind::Button:
     case Kind::Link:
-      j["command"] = nameIn(kCommandNames, row.command());
+      j["command"] = word(kCommandWords, row.command());
       break;
     case Kind::Aid:
-      j["aid"] = nameIn(kAidNames, row.aid());
+      j["aid"] = word(kAidWords, row.aid());
       break;
     case Kind::Label:
-      if (row.captionsInput) {
+      if (row.role == layout::Role::caption) {
         j["input"] = std::string(name(row.input()));
+      } else if (row.role == layout::Role::note) {
+        j["noteOf"] = std::string(name(row.input()));
+      }
+      break;
+    case Kind::Text:
+      if (row.role == layout::Role::value) {
+        j["input"] = std::string(name(row.input()));
+      } else if (row.role == layout::Role::result) {
+        j["result"] = true;
       }
       break;
     default:
@@ -73,7 +110,7 @@ Json control(const ControlSpec& row) {
     j[row.kind == Kind::Picture ? "artwork" : "caption"] = std::string(row.caption);
   }
   j["rect"] = rect(row.rect);
-  j["look"] = nameIn(kLookNames, row.look);
+  j["look"] = word(kLookWords, row.look);
   if (!row.tooltip.empty()) {
     j["tooltip"] = std::string(row.tooltip);
   }
@@ -95,6 +132,7 @@ Json inputs() {
   Json list = Json::array();
   for (const InputSpec& s : kInputs) {
     list.push_back({{"name", s.name},
+                    {"value", s.valueName},
                     {"page", s.page},
                     {"caption", s.caption},
                     {"unit", s.unit},
@@ -117,7 +155,7 @@ Json values() {
 Json focusOrder() {
   Json list = Json::array();
   for (const layout::FocusStop& stop : layout::focusOrder()) {
-    Json j{{"kind", nameIn(kStopNames, stop.kind)}};
+    Json j{{"kind", word(kStopWords, stop.kind)}};
     switch (stop.kind) {
       case layout::FocusStop::Kind::Slider:
         j["name"] = std::string(name(static_cast<Input>(stop.id)));
@@ -126,7 +164,7 @@ Json focusOrder() {
         j["name"] = std::string(name(static_cast<Rain>(stop.id)));
         break;
       case layout::FocusStop::Kind::Command:
-        j["name"] = nameIn(kCommandNames, stop.id);
+        j["name"] = word(kCommandWords, static_cast<Command>(stop.id));
         break;
       default:
         break;
@@ -210,7 +248,11 @@ std::string describeControls() {
     rain.push_back({{"name", option.name}, {"caption", option.caption}});
   }
   d["rainOptions"] = rain;
-  d["pointers"] = kPointerNames;
+  Json pointers = Json::array();
+  for (const PointerSpec& pointer : kPointers) {
+    pointers.push_back(pointer.name);
+  }
+  d["pointers"] = pointers;
   d["focusOrder"] = focusOrder();
   Json typed = Json::object();
   for (const TypedEntryKind& entry : kTypedEntries) {

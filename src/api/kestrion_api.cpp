@@ -10,13 +10,16 @@
 #include "api/describe.h"
 #include "api/report_json.h"
 #include "engine/angle_text.h"
+#include "session/event.h"
 #include "session/report.h"
 #include "session/session.h"
+#include "session/sun_json.h"
 
 struct kestrion_engine {
-  kestrion::Session session{kestrion::today(), 0};
+  kestrion::Session session;
   // The user's language: translations keyed by context, U+001F, source.
   std::unordered_map<std::string, std::string> catalogue;
+  kestrion::SunRequest sun;
   std::string message;
   std::string text;  // the last text returned
 
@@ -68,14 +71,7 @@ bool readCatalogue(std::string_view text, std::unordered_map<std::string, std::s
 // The report of the session as it stands, in the engine's language.
 const char* reported(kestrion_engine* engine, const char* siteName,
                      std::string (*json)(const kestrion::Report&, const kestrion::ReportState&)) {
-  const kestrion::Session& s = engine->session;
-  const kestrion::ReportState state{s.calculator().window(),
-                                    s.pointing(),
-                                    s.date(),
-                                    s.offsetTenths(),
-                                    s.calculator().satelliteName(),
-                                    std::string(textOf(siteName)),
-                                    s.rainFade() ? &*s.rainFade() : nullptr};
+  const kestrion::ReportState state = engine->session.reportState(std::string(textOf(siteName)));
   const kestrion::Report report(state, [engine](const char* context, std::string_view source) {
     return engine->translate(context, source);
   });
@@ -83,15 +79,10 @@ const char* reported(kestrion_engine* engine, const char* siteName,
 }
 
 std::optional<kestrion::AngleKind> angleKindNamed(std::string_view name) {
-  using kestrion::AngleKind;
-  if (name == "latitude") {
-    return AngleKind::Latitude;
-  }
-  if (name == "longitude") {
-    return AngleKind::Longitude;
-  }
-  if (name == "satellite") {
-    return AngleKind::Satellite;
+  for (const kestrion::TypedEntryKind& entry : kestrion::kTypedEntries) {
+    if (entry.name == name) {
+      return entry.kind;
+    }
   }
   return std::nullopt;
 }
@@ -275,6 +266,26 @@ const char* kestrion_arc(kestrion_engine* engine) {
                    {"azimuth", w.text(kestrion::Value::azimuth)}});
   }
   return give(engine, arc.dump());
+}
+
+int kestrion_set_sun_option(kestrion_engine* engine, const char* name, const char* value) {
+  const auto field = kestrion::sunFieldNamed(textOf(name));
+  if (!field) {
+    std::string allowed;
+    for (const kestrion::SunFieldName& f : kestrion::sunFields()) {
+      allowed += (allowed.empty() ? "" : ", ") + std::string(f.name);
+    }
+    return refuse(engine, "sun option " + kestrion::quotedText(textOf(name)) +
+                              " is unknown; allowed: " + allowed);
+  }
+  if (auto problem = kestrion::setSunOption(engine->sun, *field, textOf(value))) {
+    return refuse(engine, kestrion::sunRefusal(*field, *problem));
+  }
+  return report(engine, {});
+}
+
+const char* kestrion_sun(kestrion_engine* engine) {
+  return give(engine, kestrion::sunJson(engine->session, engine->sun));
 }
 
 int kestrion_set_text(kestrion_engine* engine, const char* value, const char* text) {

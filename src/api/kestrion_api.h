@@ -50,9 +50,11 @@ const char* kestrion_satellites(kestrion_engine* engine);
 const char* kestrion_complete(kestrion_engine* engine, const char* prefix);
 
 /* The controls, from the model's own tables, as one JSON object: pages,
- * inputs (captions, units, ranges, scale, start), the 37 value names with
- * their captions, rain options, pointers and each page's controls with their
- * places in twips, looks and tooltips; and the rain availability section's
+ * inputs (captions, units, ranges, scale, start, value name), the 37 value
+ * names with their captions, rain options, pointers and each page's controls
+ * with their places in twips, looks and tooltips, and what each is to an
+ * input ("input": its caption or value box; "noteOf": a note to its caption)
+ * or to the page ("result": a result); and the rain availability section's
  * ("rainFade"): its number boxes and choices with the events they send, the
  * events each group starts from, the zones and the DVB-S2 table; and
  * "arcValues", the names of the values kestrion_arc gives per position. */
@@ -101,6 +103,16 @@ int kestrion_set_rain_input(kestrion_engine* engine, const char* event, const ch
  * the alignment page shows with the satellite slider there, as JSON
  * [{"position", "elevation", "azimuth"}]. The state does not change. */
 const char* kestrion_arc(kestrion_engine* engine);
+
+/* The sun as the installer's reference for the site, the satellite and the
+ * date as they stand, as kestrion-cli --sun prints it (one JSON object):
+ * the sun's and the shadow's times in the dish's direction, the coming sun
+ * outages and, with both obstacle options, the obstacle's figures. The
+ * options are --sun's, by name without "--" ("days", "diameter",
+ * "frequency", "obstacle-height", "obstacle-distance", "obstacle-margin"),
+ * and stay set for the calls after. */
+int kestrion_set_sun_option(kestrion_engine* engine, const char* name, const char* value);
+const char* kestrion_sun(kestrion_engine* engine);
 
 /* For tests of the fault path: writes a value's text directly ("Latitud",
  * "abc"), as no event can. */

@@ -1,8 +1,11 @@
 // Antenna Alignment: elevation, compass azimuth, LNB skew and distance to a
 // geostationary satellite, and the three pointers that show them. Pointers
 // follow the texts as shown (read back), not the unrounded values.
+#include "calc/alignment.h"
+
 #include <cmath>
 
+#include "geostationary.h"
 #include "procedures.h"
 #include "reading.h"
 
@@ -19,31 +22,33 @@ void pointTo(Window& w, Pointer id, Real dx, Real dy) {
 
 }  // namespace
 
+std::optional<SkyDirection> satelliteDirection(const Window& w) {
+  try {
+    const Real pi = pagePi();
+    const SiteAndSatellite site = siteAndSatellite(
+        leading(w, Input::latitude), leading(w, Input::longitude), leading(w, Input::satellite));
+    const double elevation = (elevationAngle(site, centralAngle(site)) * 18000 / pi).value() / 100;
+    const double a = (bearingAngle(site) * 18000 / pi).value() / 100;
+    const double bearing = site.latitude < 0 ? (a < 0 ? a + 360 : a) : a + 180;
+    return SkyDirection{bearing, elevation};
+  } catch (const FloatFault&) {
+    return std::nullopt;
+  }
+}
+
 void alignment(Window& w) {
-  const Real pi = 4 * arctan(1);
+  const Real pi = pagePi();
   w.setPi(pi.value());
 
-  const Real siteLon = leading(w, Value::longitude) * pi / 180;
-  const Real satLon = leading(w, Value::satellite) * pi / 180;
-  Real lat = leading(w, Value::latitude) * pi / 180;
-  // On the equator the sine and tangent of the latitude would be zero.
-  if (lat == 0) {
-    lat = 0.00001;
-  }
-
-  const Real dLon = siteLon - satLon;
-  const Real x = cosine(dLon) * cosine(lat);
-  // The arccosine of x in arctangent form.
-  const Real beta = arctan(-x / sqroot(-x * x + 1)) + pi / 2;
-  // 6.6166 Earth radii: the radius of the geostationary orbit.
-  const Real gamma = arctan(sine(beta) / (6.6166 - cosine(beta)));
-
-  const Real elevation = ((pi / 2 - gamma) - beta) * 18000 / pi;
+  const SiteAndSatellite site = siteAndSatellite(
+      leading(w, Input::latitude), leading(w, Input::longitude), leading(w, Input::satellite));
+  const Real beta = centralAngle(site);
+  const Real elevation = elevationAngle(site, beta) * 18000 / pi;
   show(w, Value::elevation, floorOf(elevation) / 100);
 
-  const Real a = arctan(tangent(dLon) / sine(lat));
+  const Real a = bearingAngle(site);
   const Real azimuth = floorOf(a * 18000 / pi) / 100;
-  if (lat < 0) {
+  if (site.latitude < 0) {
     // South of the equator the arctangent already gives the bearing from
     // north; bring it into 0..360 so it reads like a compass.
     show(w, Value::azimuth, azimuth < 0 ? azimuth + 360 : azimuth);
@@ -61,7 +66,7 @@ void alignment(Window& w) {
   const Real elShown = leading(w, Value::elevation) * pi / 180;
   pointTo(w, Pointer::elevation, cosine(elShown) * 1200, sine(elShown) * -1200);
 
-  const Real skew = arctan(sine(dLon) / tangent(lat));
+  const Real skew = skewAngle(site);
   show(w, Value::skew, floorOf(skew * 10 * 180 / pi) / 10);
   const Real skewShown = leading(w, Value::skew) * pi / 180;
   pointTo(w, Pointer::skew, sine(skewShown) * 200, cosine(skewShown) * 200);

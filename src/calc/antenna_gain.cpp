@@ -8,8 +8,8 @@ namespace kestrion::calc {
 
 void dishGain(Window& w) {
   const Real d = position(w, Input::gainDiameter);
-  const Real f = leading(w, Value::frequency);
-  const Real e = leading(w, Value::gainEfficiency);
+  const Real f = leading(w, Input::frequency);
+  const Real e = leading(w, Input::gainEfficiency);
   const Real x = w.pi() * d * f / 3;
   const Real g = power(x, 2) * e / 100;
   const Real y = ln(g) * 100 / ln10();

@@ -23,12 +23,12 @@ LinkBudget budgetOf(const Window& w) {
   LinkBudget b{};
   b.rainAllowance = w.isSelected(Rain::clearSky) ? 0.0 : leading(w, Value::rainAttenuation).value();
   b.distance = whole(w, Value::distance).value();
-  b.eirp = leading(w, Value::eirp).value();
-  b.diameter = leading(w, Value::dishDiameter).value();
-  b.efficiency = whole(w, Value::dishEfficiency).value();
-  b.noiseFigure = leading(w, Value::linkNoiseFigure).value();
-  b.antennaTemperature = leading(w, Value::dishTemperature).value();
-  b.bandwidth = whole(w, Value::bandwidth).value();
+  b.eirp = leading(w, Input::eirp).value();
+  b.diameter = leading(w, Input::dishDiameter).value();
+  b.efficiency = whole(w, Input::dishEfficiency).value();
+  b.noiseFigure = leading(w, Input::linkNoiseFigure).value();
+  b.antennaTemperature = leading(w, Input::dishTemperature).value();
+  b.bandwidth = whole(w, Input::bandwidth).value();
   return b;
 }
 

@@ -8,19 +8,19 @@ namespace kestrion::calc {
 
 void noiseFigureToTemperature(Window& w) {
   const auto p = w.slider(Input::converterNoiseFigure).position;
-  w.setText(Value::converterNoiseFigure, singleText(static_cast<float>(p) / 10.0F));
+  w.setText(Input::converterNoiseFigure, singleText(static_cast<float>(p) / 10.0F));
   const Real x = singleQuotient(w, Input::converterNoiseFigure, 100.0F);
   const Real t = (power(10, x) - 1) * 290;
-  show(w, Value::converterTemperature, floorOf(t));
+  show(w, Input::converterTemperature, floorOf(t));
 }
 
 void temperatureToNoiseFigure(Window& w) {
   const auto p = w.slider(Input::converterTemperature).position;
-  w.setText(Value::converterTemperature, intText(p));
-  const Real t = whole(w, Value::converterTemperature);
+  w.setText(Input::converterTemperature, intText(p));
+  const Real t = whole(w, Input::converterTemperature);
   const Real z = t / 290 + 1;
   const Real y = ln(z) * 1000 / ln10();
-  show(w, Value::converterNoiseFigure, floorOf(y) / 100);
+  show(w, Input::converterNoiseFigure, floorOf(y) / 100);
 }
 
 }  // namespace kestrion::calc

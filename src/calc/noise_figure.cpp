@@ -29,14 +29,14 @@ ChainSteps cascade(const Chain& c) {
 Chain chainOf(const Window& w) {
   Chain c{};
   c.ifNoiseFigure = singleQuotient(w, Input::ifNoiseFigure, 10.0F).value();
-  c.ifCableLoss = leading(w, Value::ifCableLoss).value();
-  c.receiverNoiseFigure = leading(w, Value::receiverNoiseFigure).value();
-  c.ifGain = leading(w, Value::ifGain).value();
+  c.ifCableLoss = leading(w, Input::ifCableLoss).value();
+  c.receiverNoiseFigure = leading(w, Input::receiverNoiseFigure).value();
+  c.ifGain = leading(w, Input::ifGain).value();
   c.lnbTenths = position(w, Input::lnbNoiseFigure).value();
-  c.cableLoss = leading(w, Value::cableLoss).value();
-  c.lnbGain = leading(w, Value::lnbGain).value();
+  c.cableLoss = leading(w, Input::cableLoss).value();
+  c.lnbGain = leading(w, Input::lnbGain).value();
   c.feedTenths = position(w, Input::feedLoss).value();
-  c.antennaTemperature = leading(w, Value::antennaTemperature).value();
+  c.antennaTemperature = leading(w, Input::antennaTemperature).value();
   return c;
 }
 

@@ -18,11 +18,14 @@ inline Real singleQuotient(const Window& w, Input id, float divisor) {
   return static_cast<double>(static_cast<float>(w.slider(id).position) / divisor);
 }
 
-inline Real leading(const Window& w, Value id) {
+// The readings of a value label, named by its Value or by its Input.
+template <typename Label>
+Real leading(const Window& w, Label id) {
   return leadingNumber(w.text(id));
 }
 
-inline Real whole(const Window& w, Value id) {
+template <typename Label>
+Real whole(const Window& w, Label id) {
   const auto value = wholeNumber(w.text(id));
   if (!value) {
     checked::fail(FaultKind::NotANumber);
@@ -30,7 +33,8 @@ inline Real whole(const Window& w, Value id) {
   return *value;
 }
 
-inline void show(Window& w, Value id, Real value) {
+template <typename Label>
+void show(Window& w, Label id, Real value) {
   w.setText(id, doubleText(value.value()));
 }
 

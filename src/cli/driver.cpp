@@ -67,6 +67,30 @@ class Printer {
   int load() { return report(session_.load(), "load"); }
   int handle(std::string_view text) { return report(session_.run(text), text); }
 
+  // The EVENTs given, or with "-" those on `in`, one a line; the exit status
+  // of the first that ends the run, else 0.
+  int handleAll(const std::vector<std::string>& events, std::istream& in) {
+    if (events.size() != 1 || events.front() != "-") {
+      for (const std::string& event : events) {
+        if (const int status = handle(event)) {
+          return status;
+        }
+      }
+      return 0;
+    }
+    std::string line;
+    for (bool first = true; std::getline(in, line); first = false) {
+      const std::string_view event = scriptLine(line, first);
+      if (event.empty()) {
+        continue;
+      }
+      if (const int status = handle(event)) {
+        return status;
+      }
+    }
+    return 0;
+  }
+
   void finish() {
     if (!trace_) {
       out_ << session_.stateJson(session_.lastEvent()) << '\n';
@@ -93,6 +117,65 @@ class Printer {
   std::ostream& err_;
 };
 
+// What the command line gave, but for the rain fade's options.
+struct Options {
+  bool trace = false;
+  bool listSatellites = false;
+  std::string date;
+  CLI::Option* dateGiven = nullptr;
+  std::string offset = "0";
+  std::vector<std::string> events;
+};
+
+// The options before the rain fade's, in the order --help lists them.
+void addOptions(CLI::App& app, Options& options) {
+  app.add_flag("--trace", options.trace, "print the state after the load and after every event");
+  options.dateGiven =
+      app.add_option("--date", options.date,
+                     "the date of the magnetic declination, YYYY-MM-DD from 1900 to 2100 "
+                     "(default: today)")
+          ->type_name("DATE");
+  app.add_option("--offset-angle", options.offset,
+                 "the dish's offset angle in degrees, 0 to 45 in steps of 0.1, after a point or "
+                 "a comma (default 0)")
+      ->type_name("DEG");
+  app.add_flag("--satellites", options.listSatellites,
+               "print the satellites known by name as a JSON array and exit");
+  app.set_version_flag("--version", std::string(kProgram) + " " + std::string(kVersion),
+                       "print the version and exit");
+}
+
+int listSatellites(std::ostream& out) {
+  nlohmann::ordered_json list = nlohmann::ordered_json::array();
+  for (const Satellite& satellite : readSatelliteDirectory()) {
+    list.push_back({{"name", satellite.name}, {"position", satellite.position}});
+  }
+  out << list.dump() << '\n';
+  return 0;
+}
+
+// The pointing aids' date and offset angle, or nothing with a line on err.
+std::optional<Session> sessionOf(const Options& options, std::ostream& err) {
+  calc::CalendarDate date = today();
+  // Given but empty is a mistake, not today.
+  if (options.dateGiven->count() > 0) {
+    const auto parsed = parseDate(options.date);
+    if (!parsed) {
+      err << kProgram << ": --date " << quotedText(options.date) << " " << dateProblem(options.date)
+          << "\n";
+      return std::nullopt;
+    }
+    date = *parsed;
+  }
+  const auto offsetTenths = parseOffsetTenths(options.offset);
+  if (!offsetTenths) {
+    err << kProgram << ": --offset-angle " << quotedText(options.offset)
+        << " is not an offset angle; allowed: 0 to 45 degrees with at most one decimal\n";
+    return std::nullopt;
+  }
+  return std::optional<Session>(std::in_place, date, *offsetTenths);
+}
+
 }  // namespace
 
 int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -101,27 +184,11 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
       "prints the state as JSON (with --trace, one JSON line after the load and after each "
       "event).",
       kProgram};
-  bool trace = false;
-  bool listSatellites = false;
-  std::string dateOption;
-  std::string offsetOption = "0";
-  std::vector<std::string> events;
-  app.add_flag("--trace", trace, "print the state after the load and after every event");
-  CLI::Option* dateGiven =
-      app.add_option("--date", dateOption,
-                     "the date of the magnetic declination, YYYY-MM-DD from 1900 to 2100 "
-                     "(default: today)")
-          ->type_name("DATE");
-  app.add_option("--offset-angle", offsetOption,
-                 "the dish's offset angle in degrees, 0 to 45 in steps of 0.1, after a point or "
-                 "a comma (default 0)")
-      ->type_name("DEG");
-  app.add_flag("--satellites", listSatellites,
-               "print the satellites known by name as a JSON array and exit");
-  app.set_version_flag("--version", std::string(kProgram) + " " + std::string(kVersion),
-                       "print the version and exit");
+  Options options;
+  addOptions(app, options);
   RainFadeOptions rainFade(app);
-  app.add_option("events", events, "events to raise, or - to read them from stdin, one a line")
+  app.add_option("events", options.events,
+                 "events to raise, or - to read them from stdin, one a line")
       ->type_name("EVENT");
   app.footer(sliderTable());
   try {
@@ -135,59 +202,24 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
   }
 
   if (rainFade.pure()) {
-    return rainFade.runPure(!events.empty(), out, err);
+    return rainFade.runPure(!options.events.empty(), out, err);
   }
-  if (listSatellites) {
-    nlohmann::ordered_json list = nlohmann::ordered_json::array();
-    for (const Satellite& satellite : readSatelliteDirectory()) {
-      list.push_back({{"name", satellite.name}, {"position", satellite.position}});
-    }
-    out << list.dump() << '\n';
-    return 0;
+  if (options.listSatellites) {
+    return listSatellites(out);
   }
-  calc::CalendarDate date = today();
-  // Given but empty is a mistake, not today.
-  if (dateGiven->count() > 0) {
-    const auto parsed = parseDate(dateOption);
-    if (!parsed) {
-      err << kProgram << ": --date " << quotedText(dateOption) << " " << dateProblem(dateOption)
-          << "\n";
-      return kExitBadInput;
-    }
-    date = *parsed;
-  }
-  const auto offsetTenths = parseOffsetTenths(offsetOption);
-  if (!offsetTenths) {
-    err << kProgram << ": --offset-angle " << quotedText(offsetOption)
-        << " is not an offset angle; allowed: 0 to 45 degrees with at most one decimal\n";
+  std::optional<Session> session = sessionOf(options, err);
+  if (!session) {
     return kExitBadInput;
   }
-
-  Session session(date, *offsetTenths);
-  if (const int status = rainFade.applyTo(session, err)) {
+  if (const int status = rainFade.applyTo(*session, err)) {
     return status;
   }
-  Printer printer(session, trace, out, err);
+  Printer printer(*session, options.trace, out, err);
   if (const int status = printer.load()) {
     return status;
   }
-  if (events.size() == 1 && events.front() == "-") {
-    std::string line;
-    for (bool first = true; std::getline(in, line); first = false) {
-      const std::string_view event = scriptLine(line, first);
-      if (event.empty()) {
-        continue;
-      }
-      if (const int status = printer.handle(event)) {
-        return status;
-      }
-    }
-  } else {
-    for (const std::string& event : events) {
-      if (const int status = printer.handle(event)) {
-        return status;
-      }
-    }
+  if (const int status = printer.handleAll(options.events, in)) {
+    return status;
   }
   printer.finish();
   return 0;

@@ -1,7 +1,7 @@
 #include "calculator.h"
 
-#include <array>
 #include <cmath>
+#include <optional>
 
 #include "calc/checked.h"
 #include "calc/procedures.h"
@@ -11,30 +11,42 @@
 namespace kestrion {
 namespace {
 
+// One procedure run to its end, or to its first faulting step. The catch is
+// in the function the steps point at, below the call through the pointer:
+// in WebKit's WebAssembly interpreter an exception thrown below an indirect
+// call passes every handler above it and reaches the page.
+template <void (*Body)(Window&)>
+std::optional<FaultKind> guarded(Window& w) {
+  try {
+    Body(w);
+    return std::nullopt;
+  } catch (const FloatFault& fault) {
+    return fault.kind;
+  }
+}
+
 struct Step {
   Procedure procedure;
-  void (*body)(Window&);
+  std::optional<FaultKind> (*run)(Window&);
 };
 
-constexpr Step kSystemNoiseFigure{Procedure::systemNoiseFigure, calc::systemNoiseFigure};
-constexpr Step kDishGain{Procedure::dishGain, calc::dishGain};
-constexpr Step kFigureOfMerit{Procedure::figureOfMerit, calc::figureOfMerit};
-constexpr Step kAlignment{Procedure::alignment, calc::alignment};
-constexpr Step kCarrierToNoise{Procedure::carrierToNoise, calc::carrierToNoise};
-constexpr Step kRainAttenuation{Procedure::rainAttenuation, calc::rainAttenuation};
+constexpr Step kSystemNoiseFigure{Procedure::systemNoiseFigure, guarded<calc::systemNoiseFigure>};
+constexpr Step kDishGain{Procedure::dishGain, guarded<calc::dishGain>};
+constexpr Step kFigureOfMerit{Procedure::figureOfMerit, guarded<calc::figureOfMerit>};
+constexpr Step kAlignment{Procedure::alignment, guarded<calc::alignment>};
+constexpr Step kCarrierToNoise{Procedure::carrierToNoise, guarded<calc::carrierToNoise>};
+constexpr Step kRainAttenuation{Procedure::rainAttenuation, guarded<calc::rainAttenuation>};
 constexpr Step kNoiseFigureToTemperature{Procedure::noiseFigureToTemperature,
-                                         calc::noiseFigureToTemperature};
+                                         guarded<calc::noiseFigureToTemperature>};
 constexpr Step kTemperatureToNoiseFigure{Procedure::temperatureToNoiseFigure,
-                                         calc::temperatureToNoiseFigure};
+                                         guarded<calc::temperatureToNoiseFigure>};
 
 // Runs one procedure; a faulting step ends it and becomes the event's outcome.
 Outcome run(const Step& step, Window& w) {
-  try {
-    step.body(w);
-    return std::nullopt;
-  } catch (const FloatFault& fault) {
-    return Fault{step.procedure, fault.kind};
+  if (const std::optional<FaultKind> kind = step.run(w)) {
+    return Fault{step.procedure, *kind};
   }
+  return std::nullopt;
 }
 
 // Runs procedures in order; the first fault ends the event.
@@ -44,49 +56,6 @@ Outcome runAll(Window& w, const Steps&... steps) {
   ((outcome = outcome ? outcome : run(steps, w)), ...);
   return outcome;
 }
-
-// What a slider's events compute after writing its value label.
-enum class Recompute : std::uint8_t {
-  NoiseFigure,
-  NoiseFigureToTemperature,  // writes both of the converter's labels itself
-  TemperatureToNoiseFigure,  // likewise, the other way
-  DishGain,
-  FigureOfMerit,
-  Alignment,  // then the C/N, and the rain allowance while it rains
-  CarrierToNoise,
-};
-
-// The event table, in input order.
-constexpr std::array<Recompute, kInputCount> kRecompute{
-    Recompute::NoiseFigure,
-    Recompute::NoiseFigure,
-    Recompute::NoiseFigure,
-    Recompute::NoiseFigure,
-    Recompute::NoiseFigureToTemperature,
-    Recompute::TemperatureToNoiseFigure,
-    Recompute::NoiseFigure,
-    Recompute::DishGain,
-    Recompute::DishGain,
-    Recompute::DishGain,
-    Recompute::NoiseFigure,
-    Recompute::NoiseFigure,
-    Recompute::NoiseFigure,
-    Recompute::NoiseFigure,
-    Recompute::FigureOfMerit,
-    Recompute::FigureOfMerit,
-    Recompute::Alignment,
-    Recompute::Alignment,
-    Recompute::Alignment,
-    Recompute::CarrierToNoise,
-    Recompute::CarrierToNoise,
-    Recompute::CarrierToNoise,
-    Recompute::CarrierToNoise,
-    Recompute::CarrierToNoise,
-    Recompute::CarrierToNoise,
-};
-
-// The rain rates the options store, mm/h; clear sky stores none.
-constexpr std::array<int, kRainCount> kRainRates{0, 5, 10, 50};
 
 // Copies the elevation onto the C/N page, beside the rain options.
 void copyElevation(Window& w) {
@@ -105,7 +74,7 @@ Outcome Calculator::load() {
 }
 
 Outcome Calculator::sliderMoved(Input id) {
-  switch (kRecompute[index(id)]) {
+  switch (inputSpec(id).recompute) {
     case Recompute::NoiseFigureToTemperature:
       return runAll(window_, kNoiseFigureToTemperature);
     case Recompute::TemperatureToNoiseFigure:
@@ -134,7 +103,7 @@ Outcome Calculator::enter(Input id, const AngleEntry& entry) {
 
 // What a slider's events run after its value label is written.
 Outcome Calculator::recompute(Input id) {
-  switch (kRecompute[index(id)]) {
+  switch (inputSpec(id).recompute) {
     case Recompute::NoiseFigure:
       return runAll(window_, kSystemNoiseFigure);
     case Recompute::DishGain:
@@ -160,7 +129,7 @@ Outcome Calculator::recompute(Input id) {
 
 Outcome Calculator::selectRain(Rain id) {
   window_.selectRain(id);
-  const int rate = kRainRates[index(id)];
+  const int rate = kRainOptions[index(id)].rate;
   if (rate == 0) {
     return runAll(window_, kCarrierToNoise);
   }

@@ -40,7 +40,7 @@ void siteWarnings(Pointing& p, const Window& w) {
     p.warnings.emplace_back(
         "The rain allowance is worked out for a negative elevation: it does not apply.");
   }
-  const double latitude = leadingNumber(w.text(Value::latitude));
+  const double latitude = leadingNumber(w.text(Input::latitude));
   p.atPole = std::abs(latitude) == 90.0;
   if (p.atPole) {
     p.warnings.emplace_back(latitude > 0 ? "At the North Pole every direction is south: the "
@@ -52,13 +52,10 @@ void siteWarnings(Pointing& p, const Window& w) {
   }
 }
 
-// The bearing a compass shows: the azimuth as shown, less the declination.
+// The bearing a compass shows for the azimuth as shown.
 std::string magneticBearing(const Window& w, double declination) {
-  double bearing = leadingNumber(w.text(Value::azimuth)) - declination;
-  bearing = std::fmod(bearing, 360.0);
-  if (bearing < 0) {
-    bearing += 360.0;
-  }
+  const double bearing =
+      kestrion::magneticBearing(leadingNumber(w.text(Value::azimuth)), declination);
   std::string text = doubleText(cutDown(bearing * 100, 2));
   return text == "360" ? "0" : text;
 }
@@ -80,6 +77,14 @@ void dateWarnings(Pointing& p, const calc::MagneticField& f, calc::CalendarDate 
 
 }  // namespace
 
+double magneticBearing(double azimuth, double declination) {
+  double bearing = std::fmod(azimuth - declination, 360.0);
+  if (bearing < 0) {
+    bearing += 360.0;
+  }
+  return bearing < 360.0 ? bearing : 0.0;  // a hair below 0 went up to 360
+}
+
 PointingAid::PointingAid(std::string magneticDirectory)
     : model_(std::make_shared<calc::WorldMagneticModel>(std::move(magneticDirectory))) {}
 
@@ -93,8 +98,8 @@ Pointing PointingAid::at(const Window& w, calc::CalendarDate date, int offsetTen
   if (p.atPole) {
     return p;
   }
-  const double latitude = leadingNumber(w.text(Value::latitude));
-  const double longitude = leadingNumber(w.text(Value::longitude));
+  const double latitude = leadingNumber(w.text(Input::latitude));
+  const double longitude = leadingNumber(w.text(Input::longitude));
   const calc::MagneticResult r = model_->at(latitude, longitude, date);
   if (!r.field) {
     p.warnings.push_back("No magnetic bearing: " + r.error);

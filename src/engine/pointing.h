@@ -39,6 +39,10 @@ struct Pointing {
 
 inline constexpr const char* kMagneticModelName = "WMM2025";
 
+// The bearing a compass shows: the azimuth less the declination (east
+// positive), 0 <= bearing < 360.
+double magneticBearing(double azimuth, double declination);
+
 class PointingAid {
  public:
   // The model is read from `magneticDirectory` the first time it is needed.

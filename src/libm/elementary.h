@@ -6,6 +6,7 @@
 
 extern "C" {
 double kestrion_atan(double x) noexcept;
+double kestrion_atan2(double y, double x) noexcept;
 double kestrion_cos(double x) noexcept;
 double kestrion_exp(double x) noexcept;
 double kestrion_log(double x) noexcept;
@@ -18,6 +19,9 @@ namespace kestrion::libm {
 
 inline double atan(double x) {
   return kestrion_atan(x);
+}
+inline double atan2(double y, double x) {
+  return kestrion_atan2(y, x);
 }
 inline double cos(double x) {
   return kestrion_cos(x);

@@ -13,6 +13,7 @@
 #define hidden
 
 #define atan kestrion_atan
+#define atan2 kestrion_atan2
 #define cos kestrion_cos
 #define exp kestrion_exp
 #define floor kestrion_floor
@@ -24,6 +25,7 @@
 
 /* The C library declared these under their own names; the sources call them
  * under the new ones. */
+double atan(double);
 double floor(double);
 double scalbn(double, int);
 

@@ -12,16 +12,29 @@ constexpr ControlSpec label(std::string_view name, std::string_view caption, Twi
                             Look look, std::string_view tooltip = {}, FontSize font = Normal) {
   return {Kind::Label, 0, name, caption, rect, look, tooltip, font};
 }
+// A row given what it is to an input or to its page.
+constexpr ControlSpec as(Role role, std::size_t id, ControlSpec row) {
+  row.role = role;
+  row.id = static_cast<std::uint8_t>(id);
+  return row;
+}
 // The caption of an input, named so that a screen reader ties it to the slider.
 constexpr ControlSpec label(std::string_view name, Input id, TwipsRect rect, Look look,
                             std::string_view tooltip = {}) {
-  return {
-      Kind::Label, static_cast<std::uint8_t>(id), name, caption(id), rect, look, tooltip, Normal,
-      true};
+  return as(Role::caption, index(id), label(name, caption(id), rect, look, tooltip));
 }
-constexpr ControlSpec text(Value id, TwipsRect rect, Look look, std::string_view tooltip,
-                           FontSize font = Normal) {
-  return {Kind::Text, static_cast<std::uint8_t>(id), {}, {}, rect, look, tooltip, font};
+// A line under an input's caption that says more of it.
+constexpr ControlSpec note(std::string_view name, Input id, std::string_view caption,
+                           TwipsRect rect, Look look) {
+  return as(Role::note, index(id), label(name, caption, rect, look));
+}
+constexpr ControlSpec result(Value id, TwipsRect rect, Look look, std::string_view tooltip,
+                             FontSize font = Normal) {
+  return as(Role::result, index(id), {Kind::Text, 0, {}, {}, rect, look, tooltip, font});
+}
+// The box showing an input's value.
+constexpr ControlSpec text(Input id, TwipsRect rect, Look look, std::string_view tooltip) {
+  return as(Role::value, index(valueLabel(id)), result(valueLabel(id), rect, look, tooltip));
 }
 constexpr ControlSpec hidden(Value id, TwipsRect rect) {
   return {Kind::HiddenText, static_cast<std::uint8_t>(id), {}, {}, rect};
@@ -63,16 +76,16 @@ constexpr auto kSystemNoiseFigure = std::to_array<ControlSpec>({
     label("Label2",    Input::lnbNoiseFigure,      {3000, 1500, 1335, 375}, PlainCentred),
     label("Label3",    Input::lnbGain,             {4560, 1500, 1215, 255}, Plain),
     label("Label4(0)", Input::cableLoss,           {6000, 1500, 1215, 255}, Plain),
-    text(Value::antennaTemperature, {600, 2040, 855, 255},  InputBox,
+    text(Input::antennaTemperature, {600, 2040, 855, 255},  InputBox,
          QT_TRANSLATE_NOOP("Tooltip", "Normally between  0 - 50 K. See specification of your dish.")),
-    text(Value::feedLoss,           {1920, 2040, 855, 255}, InputBox, QT_TRANSLATE_NOOP("Tooltip", "Normally between 0 - 0.5 dB")),
-    text(Value::lnbNoiseFigure,     {3360, 2040, 855, 255}, InputBox, QT_TRANSLATE_NOOP("Tooltip", "Normally between 0.7 to 1.2 dB")),
-    text(Value::lnbGain,            {4800, 2040, 735, 255}, InputBox,
+    text(Input::feedLoss,           {1920, 2040, 855, 255}, InputBox, QT_TRANSLATE_NOOP("Tooltip", "Normally between 0 - 0.5 dB")),
+    text(Input::lnbNoiseFigure,     {3360, 2040, 855, 255}, InputBox, QT_TRANSLATE_NOOP("Tooltip", "Normally between 0.7 to 1.2 dB")),
+    text(Input::lnbGain,            {4800, 2040, 735, 255}, InputBox,
          QT_TRANSLATE_NOOP("Tooltip", "Normally between 40 and 60 dB. To avoid intermodulation products, use as low gain as "
          "possible without raising the system NF.")),
-    text(Value::cableLoss,          {6240, 2040, 855, 255}, InputBox,
+    text(Input::cableLoss,          {6240, 2040, 855, 255}, InputBox,
          QT_TRANSLATE_NOOP("Tooltip", "Cable Loss between the LNB and IF amplifier")),
-    text(Value::ifNoiseFigure,      {7560, 2040, 855, 255}, InputBox, kNoIfAmplifier),
+    text(Input::ifNoiseFigure,      {7560, 2040, 855, 255}, InputBox, kNoIfAmplifier),
     slider(Input::antennaTemperature, {600, 2520, 855, 255}),
     slider(Input::feedLoss,           {1920, 2520, 855, 255}),
     slider(Input::lnbNoiseFigure,     {3360, 2520, 855, 255}),
@@ -84,10 +97,10 @@ constexpr auto kSystemNoiseFigure = std::to_array<ControlSpec>({
     label("Label13",   Input::receiverNoiseFigure, {3240, 3180, 1335, 495}, Plain),
     label("Label6",    caption(Value::systemNoiseFigure),   {5520, 3360, 1815, 735}, PlainCentred,
           {}, Large),
-    text(Value::systemNoiseFigure,  {7440, 3480, 975, 375}, ResultBoxGrey, QT_TRANSLATE_NOOP("Tooltip", "The result"), Large),
-    text(Value::ifGain,             {600, 3660, 855, 255},  InputBox, kNoIfAmplifier),
-    text(Value::ifCableLoss,        {1920, 3660, 855, 255}, InputBox, kNoIfAmplifier),
-    text(Value::receiverNoiseFigure, {3360, 3660, 855, 255}, InputBox,
+    result(Value::systemNoiseFigure,  {7440, 3480, 975, 375}, ResultBoxGrey, QT_TRANSLATE_NOOP("Tooltip", "The result"), Large),
+    text(Input::ifGain,             {600, 3660, 855, 255},  InputBox, kNoIfAmplifier),
+    text(Input::ifCableLoss,        {1920, 3660, 855, 255}, InputBox, kNoIfAmplifier),
+    text(Input::receiverNoiseFigure, {3360, 3660, 855, 255}, InputBox,
          QT_TRANSLATE_NOOP("Tooltip", "See specifications of your receiver")),
     slider(Input::ifGain,              {600, 4140, 855, 255}),
     slider(Input::ifCableLoss,         {1920, 4140, 855, 255}),
@@ -97,8 +110,8 @@ constexpr auto kSystemNoiseFigure = std::to_array<ControlSpec>({
 constexpr auto kNfToNoiseTemperature = std::to_array<ControlSpec>({
     label("Label1", Input::converterNoiseFigure, {2520, 2220, 1455, 255}, Plain),
     label("Label7", Input::converterTemperature, {4800, 2220, 1695, 255}, Plain),
-    text(Value::converterNoiseFigure, {2640, 2580, 855, 255}, InputBox, kNoiseEitherWay),
-    text(Value::converterTemperature, {5280, 2580, 735, 255}, InputBox, kNoiseEitherWay),
+    text(Input::converterNoiseFigure, {2640, 2580, 855, 255}, InputBox, kNoiseEitherWay),
+    text(Input::converterTemperature, {5280, 2580, 735, 255}, InputBox, kNoiseEitherWay),
     slider(Input::converterNoiseFigure, {2640, 3120, 855, 255}),
     slider(Input::converterTemperature, {5280, 3120, 855, 255}),
 });
@@ -108,12 +121,12 @@ constexpr auto kAntennaGain = std::to_array<ControlSpec>({
     label("Label10", Input::gainEfficiency, {2880, 2400, 1215, 255}, Plain),
     label("f",       Input::frequency,      {4200, 2400, 1215, 255}, Plain),
     label("Label11", caption(Value::antennaGain),    {5640, 2400, 1335, 255}, Plain),
-    text(Value::gainDiameter,   {1680, 2760, 615, 255}, InputBox,
+    text(Input::gainDiameter,   {1680, 2760, 615, 255}, InputBox,
          QT_TRANSLATE_NOOP("Tooltip", "Apply minor diameter when using an offset dish")),
-    text(Value::gainEfficiency, {3000, 2760, 615, 255}, InputBox, QT_TRANSLATE_NOOP("Tooltip", "Normally 40 to 70 %")),
-    text(Value::frequency,      {4440, 2760, 615, 255}, InputBox,
+    text(Input::gainEfficiency, {3000, 2760, 615, 255}, InputBox, QT_TRANSLATE_NOOP("Tooltip", "Normally 40 to 70 %")),
+    text(Input::frequency,      {4440, 2760, 615, 255}, InputBox,
          QT_TRANSLATE_NOOP("Tooltip", "The gain of the antenna depends of frequency")),
-    text(Value::antennaGain,    {5760, 2760, 855, 255}, ResultBox,
+    result(Value::antennaGain,    {5760, 2760, 855, 255}, ResultBox,
          QT_TRANSLATE_NOOP("Tooltip", "If you know the gain but not the efficiency, vary the efficiency until you get the "
          "correct gain")),
     slider(Input::gainDiameter,   {1560, 3240, 855, 255}),
@@ -125,12 +138,12 @@ constexpr auto kFigureOfMerit = std::to_array<ControlSpec>({
     label("Label15", Input::gtNoiseFigure, {3120, 1680, 1215, 615}, PlainCentred),
     label("Label16", Input::gtAntennaGain, {4680, 1680, 735, 375},  Plain),
     label("Label17", caption(Value::figureOfMerit), {6240, 1920, 975, 255},  Plain),
-    text(Value::gtNoiseFigure, {3360, 2280, 615, 255}, InputBox,
+    text(Input::gtNoiseFigure, {3360, 2280, 615, 255}, InputBox,
          QT_TRANSLATE_NOOP("Tooltip", "Can be calculated in the System Noise Figure section")),
-    text(Value::gtAntennaGain, {4680, 2280, 615, 255}, InputBox,
+    text(Input::gtAntennaGain, {4680, 2280, 615, 255}, InputBox,
          QT_TRANSLATE_NOOP("Tooltip", "The gain can be calculated from antenna size and efficiency in the Antenna Gain "
          "Calculations section")),
-    text(Value::figureOfMerit, {6240, 2280, 735, 255}, ResultBox,
+    result(Value::figureOfMerit, {6240, 2280, 735, 255}, ResultBox,
          QT_TRANSLATE_NOOP("Tooltip", "G/T is a measure of the performance of your system")),
     slider(Input::gtNoiseFigure, {3240, 2760, 975, 255}),
     slider(Input::gtAntennaGain, {4560, 2760, 975, 255}),
@@ -140,10 +153,10 @@ constexpr auto kAlignment = std::to_array<ControlSpec>({
     label("Label19", Input::latitude,  {2160, 960, 735, 255},   Plain),
     label("Label20", Input::longitude, {4080, 960, 735, 255},   Plain),
     label("Label21", Input::satellite, {6000, 960, 1215, 255},  Plain),
-    label("Label40", QT_TRANSLATE_NOOP("Caption", "(west = neg.  east = pos.)"), {5760, 1200, 1932, 252}, Plain),
-    text(Value::latitude,  {2160, 1440, 735, 255}, InputBox, QT_TRANSLATE_NOOP("Tooltip", "Latitude of dish  location")),
-    text(Value::longitude, {4080, 1440, 735, 255}, InputBox, QT_TRANSLATE_NOOP("Tooltip", "Longitude of dish location")),
-    text(Value::satellite, {6120, 1440, 735, 255}, InputBox, QT_TRANSLATE_NOOP("Tooltip", "Satellite position")),
+    note("Label40", Input::satellite, QT_TRANSLATE_NOOP("Caption", "(west = neg.  east = pos.)"), {5760, 1200, 1932, 252}, Plain),
+    text(Input::latitude,  {2160, 1440, 735, 255}, InputBox, QT_TRANSLATE_NOOP("Tooltip", "Latitude of dish  location")),
+    text(Input::longitude, {4080, 1440, 735, 255}, InputBox, QT_TRANSLATE_NOOP("Tooltip", "Longitude of dish location")),
+    text(Input::satellite, {6120, 1440, 735, 255}, InputBox, QT_TRANSLATE_NOOP("Tooltip", "Satellite position")),
     // The satellite typed by name, beside its position, where the page is empty.
     aid(Aid::satelliteName, "satelliteName", QT_TRANSLATE_NOOP("Caption", "Satellite"), {6960, 1470, 2175, 450}, Plain,
         QT_TRANSLATE_NOOP("Tooltip", "The satellite chosen by name")),
@@ -154,12 +167,12 @@ constexpr auto kAlignment = std::to_array<ControlSpec>({
     label("Label24", caption(Value::skew),          {3480, 2520, 975, 495},  Plain),
     label("Label22", caption(Value::elevation),     {5400, 2520, 855, 495},  Plain),
     label("Label36", caption(Value::shownDistance), {7080, 2520, 1935, 255}, Plain),
-    text(Value::azimuth,       {1440, 3000, 855, 255}, ResultBox,
+    result(Value::azimuth,       {1440, 3000, 855, 255}, ResultBox,
          QT_TRANSLATE_NOOP("Tooltip", "How to align the dish by the compass")),
-    text(Value::skew,          {3480, 3000, 855, 255}, ResultBox,
+    result(Value::skew,          {3480, 3000, 855, 255}, ResultBox,
          QT_TRANSLATE_NOOP("Tooltip", "Note that Astra satellites differ from standard polarisation")),
-    text(Value::elevation,     {5400, 3000, 855, 255}, ResultBox, QT_TRANSLATE_NOOP("Tooltip", "Angle of inclination")),
-    text(Value::shownDistance, {7440, 3000, 735, 255}, ResultBoxGrey, QT_TRANSLATE_NOOP("Tooltip", "Needed for C/N calculations")),
+    result(Value::elevation,     {5400, 3000, 855, 255}, ResultBox, QT_TRANSLATE_NOOP("Tooltip", "Angle of inclination")),
+    result(Value::shownDistance, {7440, 3000, 735, 255}, ResultBoxGrey, QT_TRANSLATE_NOOP("Tooltip", "Needed for C/N calculations")),
     label("Label27", compassLetter(CompassPoint::north), {1920, 3360, 255, 255}, Plain),
     picture("Image2(0)", ":/artwork/compass_rose.svg", {1185, 3600, 1500, 1500}),
     picture("Image2(1)", ":/artwork/dish_front.svg",   {3240, 3600, 1500, 1680}),
@@ -189,14 +202,14 @@ constexpr auto kCarrierToNoise = std::to_array<ControlSpec>({
     label("Label26", Input::dishDiameter,    {3000, 1080, 1575, 255}, Plain),
     label("Label30", Input::dishEfficiency,  {4920, 1080, 1815, 255}, Plain),
     label("Label31", Input::dishTemperature, {6960, 1080, 1815, 255}, Plain),
-    text(Value::eirp,            {1080, 1560, 855, 255}, InputBoxWhite,
+    text(Input::eirp,            {1080, 1560, 855, 255}, InputBoxWhite,
          QT_TRANSLATE_NOOP("Tooltip", "Get the Eirp from the footprint of the satellite")),
-    text(Value::dishDiameter,    {3120, 1560, 855, 255}, InputBoxWhite,
+    text(Input::dishDiameter,    {3120, 1560, 855, 255}, InputBoxWhite,
          QT_TRANSLATE_NOOP("Tooltip", "Use the minor diameter for an offset dish")),
-    text(Value::dishEfficiency,  {5160, 1560, 855, 255}, InputBoxWhite,
+    text(Input::dishEfficiency,  {5160, 1560, 855, 255}, InputBoxWhite,
          QT_TRANSLATE_NOOP("Tooltip", "If you only know the gain, you can calculate the efficiency in the Antenna Gain "
          "Calculations")),
-    text(Value::dishTemperature, {7200, 1560, 855, 255}, InputBoxWhite,
+    text(Input::dishTemperature, {7200, 1560, 855, 255}, InputBoxWhite,
          QT_TRANSLATE_NOOP("Tooltip", "See specifications of your antenna. Normally between 0 to 50 K.")),
     slider(Input::eirp,            {1080, 2040, 855, 255}),
     slider(Input::dishDiameter,    {3120, 2040, 855, 255}),
@@ -207,10 +220,10 @@ constexpr auto kCarrierToNoise = std::to_array<ControlSpec>({
     label("Label33", Input::bandwidth,       {3360, 3000, 1335, 255}, Plain),
     label("Label35", caption(Value::distance),        {5040, 3000, 2175, 255}, Plain),
     option(Rain::clearSky, {7440, 3000, 975, 615}),
-    text(Value::linkNoiseFigure, {1800, 3480, 855, 255}, InputBoxWhite,
+    text(Input::linkNoiseFigure, {1800, 3480, 855, 255}, InputBoxWhite,
          QT_TRANSLATE_NOOP("Tooltip", " Use System Noise Figure calculations and manually apply correct value.")),
-    text(Value::bandwidth,       {3480, 3480, 855, 255}, InputBoxWhite, QT_TRANSLATE_NOOP("Tooltip", "Bandwidth of the receiver")),
-    text(Value::distance,        {5520, 3480, 975, 255}, ResultBoxGrey,
+    text(Input::bandwidth,       {3480, 3480, 855, 255}, InputBoxWhite, QT_TRANSLATE_NOOP("Tooltip", "Bandwidth of the receiver")),
+    result(Value::distance,        {5520, 3480, 975, 255}, ResultBoxGrey,
          QT_TRANSLATE_NOOP("Tooltip", "Imported from Antenna Alignment Calculations")),
     option(Rain::rate5, {7440, 3600, 1215, 375}, kRainAndElevation),
     slider(Input::linkNoiseFigure, {1800, 3960, 855, 255}),
@@ -220,10 +233,10 @@ constexpr auto kCarrierToNoise = std::to_array<ControlSpec>({
     hidden(Value::rainRate, {5400, 4320, 855, 285}),
     option(Rain::rate50, {7440, 4560, 1335, 255}, kRainAndElevation),
     label("Label34", caption(Value::carrierToNoise), {1200, 4800, 1455, 255}, Plain),
-    text(Value::carrierToNoise,  {3360, 4800, 975, 255}, ResultBoxGrey, QT_TRANSLATE_NOOP("Tooltip", "The answer")),
+    result(Value::carrierToNoise,  {3360, 4800, 975, 255}, ResultBoxGrey, QT_TRANSLATE_NOOP("Tooltip", "The answer")),
     hidden(Value::rainAttenuation, {5400, 4800, 855, 285}),
     label("Label38", caption(Value::rainElevation), {7080, 5040, 735, 255}, Plain),
-    text(Value::rainElevation,   {7920, 5040, 855, 255}, ResultBoxGrey,
+    result(Value::rainElevation,   {7920, 5040, 855, 255}, ResultBoxGrey,
          QT_TRANSLATE_NOOP("Tooltip", "The elevation is imported from Antenna alignment calculations")),
 });
 
@@ -236,10 +249,20 @@ constexpr auto kWindow = std::to_array<ControlSpec>({
 });
 // clang-format on
 
-constexpr std::array<std::span<const ControlSpec>, kPageCount> kPages{
-    kSystemNoiseFigure, kNfToNoiseTemperature, kAntennaGain, kFigureOfMerit,
-    kAlignment,         kCarrierToNoise,
+struct PageControls {
+  Page id;
+  std::span<const ControlSpec> controls;
 };
+constexpr auto kPageControls = std::to_array<PageControls>({
+    {Page::systemNoiseFigure, kSystemNoiseFigure},
+    {Page::noiseTemperature, kNfToNoiseTemperature},
+    {Page::antennaGain, kAntennaGain},
+    {Page::figureOfMerit, kFigureOfMerit},
+    {Page::alignment, kAlignment},
+    {Page::carrierToNoise, kCarrierToNoise},
+});
+static_assert(kPageControls.size() == kPageCount, "kPageControls: one row per Page");
+static_assert(inOrder(kPageControls), "kPageControls: row i is Page i");
 
 constexpr FocusStop stop(Input id) {
   return {FocusStop::Kind::Slider, static_cast<std::uint8_t>(id)};
@@ -291,7 +314,7 @@ constexpr auto kFocusOrder = std::to_array<FocusStop>({
 }  // namespace
 
 std::span<const ControlSpec> pageControls(int page) {
-  return kPages.at(static_cast<std::size_t>(page));
+  return kPageControls.at(static_cast<std::size_t>(page)).controls;
 }
 
 std::span<const ControlSpec> windowControls() {

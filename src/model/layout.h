@@ -49,6 +49,16 @@ enum class Look : std::uint8_t {
 
 enum class FontSize : std::uint8_t { Normal, Large };
 
+// What a row is to an input or to its page, said here so that a front-end
+// laying a page out anew (the web's) need not guess it from places or names.
+enum class Role : std::uint8_t {
+  none,
+  caption,  // a label with the caption of Input `id`
+  note,     // a label that adds to the caption of Input `id`: its signs' meaning
+  value,    // a text with the value label of Input `id`
+  result,   // a text with a result the page computes
+};
+
 // The compass rose's letters as the description writes them: north, east,
 // south, west. A front-end shows them in the user's language, and takes the
 // same letters for hemispheres in what it reads and writes.
@@ -70,14 +80,14 @@ inline constexpr std::size_t kCommandCount = 3;
 
 struct ControlSpec {
   Kind kind;
-  std::uint8_t id = 0;         // the Value, Input, Rain or Command, as the kind says
+  std::uint8_t id = 0;         // the Value, Input, Rain, Command or Aid, as the kind and role say
   std::string_view name = {};  // object name of a control the model does not know
   std::string_view caption = {};
   TwipsRect rect = {};
   Look look = Look::None;
   std::string_view tooltip = {};
   FontSize font = FontSize::Normal;
-  bool captionsInput = false;  // a label showing the caption of Input `id`
+  Role role = Role::none;
 
   [[nodiscard]] constexpr Value value() const { return static_cast<Value>(id); }
   [[nodiscard]] constexpr Input input() const { return static_cast<Input>(id); }
@@ -115,8 +125,10 @@ inline constexpr int kTabRowHeight = 405;
 
 inline constexpr TwipsRect kClientArea{0, 0, 9660, 6855};
 
-inline constexpr int kAlignmentPage = 4;
-inline constexpr int kCarrierToNoisePage = 5;
+// The alignment page holds the pictures with their pointers, and the
+// pointing aids.
+inline constexpr int kAlignmentPage = pageNumber(Page::alignment);
+inline constexpr int kCarrierToNoisePage = pageNumber(Page::carrierToNoise);
 
 // What the About window says above the maker's address.
 inline constexpr std::string_view kAboutNotice =

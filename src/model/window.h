@@ -10,6 +10,7 @@
 #include <bitset>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "controls.h"
 
@@ -36,6 +37,9 @@ class Window {
 
   [[nodiscard]] const std::string& text(Value id) const { return texts_[index(id)]; }
   void setText(Value id, std::string value);
+  // An input's text is its value label's.
+  [[nodiscard]] const std::string& text(Input id) const { return text(valueLabel(id)); }
+  void setText(Input id, std::string value) { setText(valueLabel(id), std::move(value)); }
 
   [[nodiscard]] const Slider& slider(Input id) const { return sliders_[index(id)]; }
   // The toolkit moves the thumb; a position outside the range is refused.

@@ -1,6 +1,5 @@
 #include "apply.h"
 
-#include <utility>
 #include <variant>
 
 namespace kestrion {
@@ -39,23 +38,13 @@ RunResult runEvent(Calculator& calculator, std::string_view text, const Satellit
     return {RunStatus::refused, error->message};
   }
   const EventResult result = applyEvent(calculator, std::get<Event>(parsed), lookup);
-  const std::string event = "event " + quotedText(text) + ": ";
   if (result.refusal) {
-    return {RunStatus::refused, event + *result.refusal};
+    return {RunStatus::refused, eventMessage(text, *result.refusal)};
   }
   if (result.outcome) {
-    return {RunStatus::fault, event + describe(*result.outcome)};
+    return {RunStatus::fault, eventMessage(text, describe(*result.outcome))};
   }
   return {};
-}
-
-std::optional<std::string> runEventText(Calculator& calculator, std::string_view text,
-                                        const SatelliteLookup& lookup) {
-  RunResult result = runEvent(calculator, text, lookup);
-  if (result.status == RunStatus::ran) {
-    return std::nullopt;
-  }
-  return std::move(result.message);
 }
 
 }  // namespace kestrion

@@ -1,6 +1,6 @@
-// Running a parsed event on the calculator, as the window would: kestrion-cli
-// and the headless job sheet of kestrion share it so that the same EVENTs give
-// the same state in both.
+// Running a parsed event on the calculator, as the window would. Session runs
+// its events through it, so the same EVENTs give the same state in every
+// front-end.
 #pragma once
 
 #include <optional>
@@ -36,9 +36,5 @@ struct RunResult {
 // Parses and runs one event text. A refused event changes nothing; a
 // faulting one leaves the texts its procedures wrote before the fault.
 RunResult runEvent(Calculator& calculator, std::string_view text, const SatelliteLookup& lookup);
-
-// The same, with only the message on failure.
-std::optional<std::string> runEventText(Calculator& calculator, std::string_view text,
-                                        const SatelliteLookup& lookup);
 
 }  // namespace kestrion

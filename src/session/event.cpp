@@ -6,6 +6,12 @@
 
 namespace kestrion {
 
+std::string eventMessage(std::string_view event, std::string_view what) {
+  std::string message = "event " + quotedText(event) + ": ";
+  message += what;
+  return message;
+}
+
 std::string_view scriptLine(std::string_view line, bool first) {
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   if (first && line.starts_with(kByteOrderMark)) {
@@ -26,7 +32,7 @@ constexpr std::string_view kAllowedEvents =
     "Option1, Option2, Option3, or latitude:=TEXT, longitude:=TEXT, satellite:=TEXT";
 
 EventError refuse(std::string_view event, const std::string& what, std::string_view allowed) {
-  return {"event " + quotedText(event) + ": " + what + "; " + std::string(allowed)};
+  return {eventMessage(event, what + "; " + std::string(allowed))};
 }
 
 }  // namespace
@@ -59,7 +65,8 @@ std::variant<Event, EventError> parseEvent(std::string_view text) {
     return refuse(text, "unknown control " + quotedText(control), kAllowedEvents);
   }
   const InputSpec& s = inputSpec(*input);
-  const std::string range = std::to_string(s.min) + ".." + std::to_string(s.max);
+  // Written only for a refusal: every event that runs passes here.
+  const auto range = [&s] { return std::to_string(s.min) + ".." + std::to_string(s.max); };
   const std::string_view number = text.substr(sep + 1);
   long value = 0;
   const auto* first = number.data();
@@ -68,12 +75,12 @@ std::variant<Event, EventError> parseEvent(std::string_view text) {
   if (number.empty() || res.ptr != last ||
       (res.ec != std::errc{} && res.ec != std::errc::result_out_of_range)) {
     return refuse(text, "position " + quotedText(number) + " is not a whole number",
-                  "allowed: a whole number in " + std::string(s.name) + "'s range " + range);
+                  "allowed: a whole number in " + std::string(s.name) + "'s range " + range());
   }
   if (res.ec == std::errc::result_out_of_range || value < s.min || value > s.max) {
     return refuse(
         text, "position " + std::string(number) + " is outside " + std::string(s.name) + "'s range",
-        "allowed: " + range);
+        "allowed: " + range());
   }
   return Event{SliderMove{*input, text[sep] == '=' ? SliderEvent::Change : SliderEvent::Scroll,
                           static_cast<std::int16_t>(value)}};

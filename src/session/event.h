@@ -56,6 +56,10 @@ struct EventError {
 
 std::variant<Event, EventError> parseEvent(std::string_view text);
 
+// A message about an event that was refused or faulted, the one way every
+// front-end words it: "event \"HScroll17=91\": WHAT".
+std::string eventMessage(std::string_view event, std::string_view what);
+
 // One line of a script as an event: blanks around it trimmed, and a UTF-8
 // byte order mark dropped from the first line (Windows editors write one).
 // Empty for a line that holds nothing.

@@ -85,8 +85,8 @@ void addFades(RainAvailability& out, const RainFadeInputs& in, const Window& w) 
 }  // namespace
 
 RainSite rainSiteOf(const Window& w) {
-  return {leadingNumber(w.text(Value::elevation)), leadingNumber(w.text(Value::latitude)),
-          leadingNumber(w.text(Value::longitude))};
+  return {leadingNumber(w.text(Value::elevation)), leadingNumber(w.text(Input::latitude)),
+          leadingNumber(w.text(Input::longitude))};
 }
 
 std::optional<double> rainRateAt(const RainRateSource& source, const RainSite& site) {

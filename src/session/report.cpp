@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <iterator>
 
 #include "engine/dms_text.h"
 #include "model/layout.h"
@@ -42,11 +41,12 @@ std::string trimmed(std::string_view s) {
   return std::string(s.substr(first, last - first));
 }
 
-// The model's texts a page shows, row by row across it.
-std::vector<Value> shownValues(int page) {
+// The model's texts a page shows in the role (inputs' values or results),
+// row by row across it.
+std::vector<Value> shownValues(int page, layout::Role role) {
   std::vector<Value> shown;
   for (const layout::ControlSpec& row : layout::pageControls(page)) {
-    if (row.kind == layout::Kind::Text) {
+    if (row.kind == layout::Kind::Text && row.role == role) {
       shown.push_back(row.value());
     }
   }
@@ -201,15 +201,15 @@ std::vector<Quantity> Report::siteAids() const {
   const Window& w = state_.window;
   std::vector<Quantity> rows;
   const CompassLetters letters = compassLettersIn(tr_);
-  const auto dms = [&](Value id, AngleKind kind) {
+  const auto dms = [&](Input id, AngleKind kind) {
     return dmsText(w.text(id), kind, letters).value_or("");
   };
   rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Latitude (DMS)")),
-                  dms(Value::latitude, AngleKind::Latitude),
+                  dms(Input::latitude, AngleKind::Latitude),
                   {},
                   "latitudeDms"});
   rows.push_back({inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Longitude (DMS)")),
-                  dms(Value::longitude, AngleKind::Longitude),
+                  dms(Input::longitude, AngleKind::Longitude),
                   {},
                   "longitudeDms"});
   if (!state_.satelliteName.empty()) {
@@ -249,9 +249,10 @@ std::vector<Quantity> Report::pointingAids() const {
 }
 
 std::vector<Quantity> Report::quantities(int page) const {
-  std::vector<Value> shown = shownValues(page);
   // The layout runs row by row across the page; inputs read best first.
-  std::stable_partition(shown.begin(), shown.end(), [](Value v) { return index(v) < kInputCount; });
+  std::vector<Value> shown = shownValues(page, layout::Role::value);
+  const std::vector<Value> worked = shownValues(page, layout::Role::result);
+  shown.insert(shown.end(), worked.begin(), worked.end());
   std::vector<Quantity> rows;
   rows.reserve(shown.size() + 10);
   for (const Value v : shown) {
@@ -283,13 +284,10 @@ std::vector<Quantity> Report::quantities(int page) const {
 }
 
 std::vector<Quantity> Report::results(int page) const {
-  const std::vector<Value> shown = shownValues(page);
-  std::vector<Value> worked;
-  std::copy_if(shown.begin(), shown.end(), std::back_inserter(worked),
-               [](Value v) { return index(v) >= kInputCount; });
+  std::vector<Value> worked = shownValues(page, layout::Role::result);
   // The converter's two boxes each work the other out.
   if (worked.empty()) {
-    worked = shown;
+    worked = shownValues(page, layout::Role::value);
   }
   std::vector<Quantity> rows;
   for (const Value v : worked) {
@@ -342,11 +340,12 @@ std::string Report::spokenResults(int page) const {
 }
 
 std::vector<ReportSection> Report::sheetSections() const {
-  std::vector<Quantity> site{quantity(Value::latitude), quantity(Value::longitude)};
+  std::vector<Quantity> site{quantity(valueLabel(Input::latitude)),
+                             quantity(valueLabel(Input::longitude))};
   for (Quantity& q : siteAids()) {
     site.push_back(std::move(q));
   }
-  site.push_back(quantity(Value::satellite));
+  site.push_back(quantity(valueLabel(Input::satellite)));
 
   std::vector<Quantity> pointing{quantity(Value::elevation), quantity(Value::azimuth)};
   pointing.back().caption = inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "True azimuth"));
@@ -358,9 +357,9 @@ std::vector<ReportSection> Report::sheetSections() const {
   }
 
   std::vector<Quantity> budget;
-  for (const Value v : {Value::eirp, Value::dishDiameter, Value::dishEfficiency,
-                        Value::dishTemperature, Value::linkNoiseFigure, Value::bandwidth}) {
-    budget.push_back(quantity(v));
+  for (const Input i : {Input::eirp, Input::dishDiameter, Input::dishEfficiency,
+                        Input::dishTemperature, Input::linkNoiseFigure, Input::bandwidth}) {
+    budget.push_back(quantity(valueLabel(i)));
   }
   budget.push_back(rainOption());
   for (const Value v : {Value::distance, Value::rainElevation, Value::carrierToNoise}) {

@@ -1,5 +1,6 @@
 // The rain availability's rows of the report: the window's section shows the
 // results, Copy and the job sheet both parts.
+#include <optional>
 #include <string>
 
 #include "model/controls.h"
@@ -27,6 +28,61 @@ std::string rowId(std::string_view what) {
 // "99.9" for 0.1 % exceeded.
 std::string availableText(double percentExceeded) {
   return shortText(100 - percentExceeded, 3);
+}
+
+// Why the availability was not worked out, as the row that says so; nothing
+// when it was.
+std::optional<Quantity> notWorkedOut(const Translate& tr, const RainFadeInputs& in,
+                                     const RainAvailability& a) {
+  const std::string caption = tr(kRain, QT_TRANSLATE_NOOP("RainFade", "Rain availability"));
+  switch (a.status) {
+    case RainAvailability::Status::missing: {
+      std::string missing;
+      const auto add = [&](bool lacking, F field) {
+        if (lacking) {
+          missing += (missing.empty() ? "" : ", ") + tr(kRain, rainSectionInput(field).caption);
+        }
+      };
+      add(!in.frequency, F::frequency);
+      add(!a.rainRate, F::rainRate);
+      add(!a.rainHeight, F::rainHeight);
+      return Quantity{
+          caption,
+          withArguments(tr(kRain, QT_TRANSLATE_NOOP("RainFade", "still needs: %1")), {missing}),
+          {},
+          rowId("missing")};
+    }
+    case RainAvailability::Status::belowHorizon:
+      return Quantity{
+          caption,
+          tr(kRain, QT_TRANSLATE_NOOP("RainFade", "none: the satellite is below the horizon")),
+          {},
+          rowId("note")};
+    case RainAvailability::Status::fault:
+      return Quantity{
+          caption,
+          tr(kRain, QT_TRANSLATE_NOOP("RainFade", "not worked out: a floating-point fault")),
+          {},
+          rowId("note")};
+    case RainAvailability::Status::ready:
+      break;
+  }
+  return std::nullopt;
+}
+
+// "99.950", or beyond the fades worked out "over 99.999" or "under 95".
+std::string availabilityText(const Translate& tr, const calc::Availability& availability) {
+  using Bound = calc::Availability::Bound;
+  const std::string limit = shortText(availability.percent, 3);
+  switch (availability.bound) {
+    case Bound::within:
+      break;
+    case Bound::atLeast:
+      return withArguments(tr(kRain, QT_TRANSLATE_NOOP("RainFade", "over %1")), {limit});
+    case Bound::below:
+      return withArguments(tr(kRain, QT_TRANSLATE_NOOP("RainFade", "under %1")), {limit});
+  }
+  return fixedText(availability.percent, 3);
 }
 
 }  // namespace
@@ -100,48 +156,12 @@ std::vector<Quantity> Report::rainFadeResults() const {
   const Window& w = state_.window;
   std::vector<Quantity> rows{
       {inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "Elevation and latitude")),
-       w.text(Value::elevation) + "°, " + w.text(Value::latitude) + "°",
+       w.text(Value::elevation) + "°, " + w.text(Input::latitude) + "°",
        {},
        rowId("site")}};
-  const std::string notWorkedOut =
-      inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "Rain availability"));
-  switch (a.status) {
-    case RainAvailability::Status::missing: {
-      std::string missing;
-      const auto add = [&](bool lacking, F field) {
-        if (lacking) {
-          missing +=
-              (missing.empty() ? "" : ", ") + inLanguage(kRain, rainSectionInput(field).caption);
-        }
-      };
-      add(!in.frequency, F::frequency);
-      add(!a.rainRate, F::rainRate);
-      add(!a.rainHeight, F::rainHeight);
-      rows.push_back(
-          {notWorkedOut,
-           withArguments(inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "still needs: %1")),
-                         {missing}),
-           {},
-           rowId("missing")});
-      return rows;
-    }
-    case RainAvailability::Status::belowHorizon:
-      rows.push_back(
-          {notWorkedOut,
-           inLanguage(kRain,
-                      QT_TRANSLATE_NOOP("RainFade", "none: the satellite is below the horizon")),
-           {},
-           rowId("note")});
-      return rows;
-    case RainAvailability::Status::fault:
-      rows.push_back({notWorkedOut,
-                      inLanguage(kRain, QT_TRANSLATE_NOOP(
-                                            "RainFade", "not worked out: a floating-point fault")),
-                      {},
-                      rowId("note")});
-      return rows;
-    case RainAvailability::Status::ready:
-      break;
+  if (auto why = notWorkedOut(tr_, in, a)) {
+    rows.push_back(std::move(*why));
+    return rows;
   }
   if (a.margin) {
     rows.push_back({inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "Clear-sky margin")),
@@ -159,16 +179,8 @@ std::vector<Quantity> Report::rainFadeResults() const {
          fixedText(fade.carrierToNoiseDrop, 2), "dB", rowId("carrierToNoiseDrop:" + percent)});
   }
   if (a.availability) {
-    using Bound = calc::Availability::Bound;
-    const Bound bound = a.availability->bound;
-    const std::string limit = shortText(a.availability->percent, 3);
-    rows.push_back(
-        {inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "Availability with this dish")),
-         bound == Bound::within ? fixedText(a.availability->percent, 3)
-         : bound == Bound::atLeast
-             ? withArguments(inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "over %1")), {limit})
-             : withArguments(inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "under %1")), {limit}),
-         "%", rowId("availability")});
+    rows.push_back({inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "Availability with this dish")),
+                    availabilityText(tr_, *a.availability), "%", rowId("availability")});
   }
   if (a.dishSought) {
     rows.push_back(

@@ -14,7 +14,7 @@ Session::Session(calc::CalendarDate date, int offsetTenths, SatelliteNames satel
 RunResult Session::load() {
   lastEvent_ = "load";
   if (const auto fault = calculator_.load()) {
-    return {RunStatus::fault, "event \"load\": " + describe(*fault)};
+    return {RunStatus::fault, eventMessage(lastEvent_, describe(*fault))};
   }
   return {};
 }
@@ -26,9 +26,9 @@ std::optional<RunResult> runRainFadeEvent(std::optional<RainFadeInputs>& rainFad
     return std::nullopt;
   }
   if (auto problem = setRainFadeInput(rainFade, rain->field, rain->text)) {
-    return RunResult{RunStatus::refused, "event " + quotedText(eventText) + ": " +
-                                             std::string(rainFadeField(rain->field).name) + " " +
-                                             *problem};
+    return RunResult{
+        RunStatus::refused,
+        eventMessage(eventText, std::string(rainFadeField(rain->field).name) + " " + *problem)};
   }
   return RunResult{};
 }
@@ -63,6 +63,16 @@ std::optional<std::string> Session::runRainFade(RainFadeField field, std::string
 
 Pointing Session::pointing() const {
   return aid_.at(calculator_.window(), date_, offsetTenths_);
+}
+
+ReportState Session::reportState(std::string siteName) const {
+  return {calculator_.window(),
+          pointing(),
+          date_,
+          offsetTenths_,
+          calculator_.satelliteName(),
+          std::move(siteName),
+          rainFade_ ? &*rainFade_ : nullptr};
 }
 
 std::string Session::stateJson(std::string_view event) const {

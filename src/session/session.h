@@ -1,8 +1,10 @@
-// One calculator as a script drives it: events in kestrion-cli's grammar in,
-// the state as kestrion-cli's JSON out, with the pointing aids' date and the
-// dish's offset angle. kestrion-cli, the headless job sheet and the browser's
-// engine all run their events through this class, so one event text gives
-// one state and one message in every front-end.
+// One calculator's state, the one owner of it: the window's texts, the
+// pointing aids' date and the dish's offset angle, the satellites known by
+// name and the ITU-R rain fade's inputs. Events in kestrion-cli's grammar in,
+// the state as kestrion-cli's JSON or as the report's moment out. The window,
+// kestrion-cli, the headless job sheet and the browser's engine each hold one,
+// so one event text gives one state and one message in every front-end, and a
+// new piece of state is added here once.
 #pragma once
 
 #include <string>
@@ -14,12 +16,19 @@
 #include "engine/satellites.h"
 #include "session/apply.h"
 #include "session/rain_fade_inputs.h"
+#include "session/report.h"
 
 namespace kestrion {
 
+// Today's date on the local calendar: the pointing aids' default.
+calc::CalendarDate today();
+
 class Session {
  public:
-  Session(calc::CalendarDate date, int offsetTenths, SatelliteNames satellites = SatelliteNames());
+  // Reads nothing yet: the magnetic model and the satellites' names are read
+  // when first needed.
+  explicit Session(calc::CalendarDate date = today(), int offsetTenths = 0,
+                   SatelliteNames satellites = SatelliteNames());
 
   // Start-up; every session runs it once before its first event.
   RunResult load();
@@ -31,6 +40,10 @@ class Session {
   // The last event that ran ("load" before any).
   [[nodiscard]] const std::string& lastEvent() const { return lastEvent_; }
   [[nodiscard]] Pointing pointing() const;
+  // The moment a report reads, with the name of the saved site if any. It
+  // refers to this session's window and rain fade: keep the session while
+  // the report reads it.
+  [[nodiscard]] ReportState reportState(std::string siteName = {}) const;
 
   [[nodiscard]] const Calculator& calculator() const { return calculator_; }
   Calculator& calculator() { return calculator_; }
@@ -66,8 +79,5 @@ class Session {
 // such event.
 std::optional<RunResult> runRainFadeEvent(std::optional<RainFadeInputs>& rainFade,
                                           std::string_view eventText);
-
-// Today's date on the local calendar: the pointing aids' default.
-calc::CalendarDate today();
 
 }  // namespace kestrion

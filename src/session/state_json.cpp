@@ -1,7 +1,9 @@
 #include "state_json.h"
 
+#include <algorithm>
 #include <cmath>
 #include <nlohmann/json.hpp>
+#include <string>
 
 namespace kestrion {
 namespace {
@@ -11,12 +13,41 @@ namespace {
 using Json = nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::string, bool,
                                   std::int64_t, std::uint64_t, float>;
 
-// Whole coordinates print without the ".0" the library would add.
-Json coordinate(float v) {
-  if (std::trunc(v) == v && std::fabs(v) < 1e9F) {
-    return static_cast<std::int64_t>(v);
+// A state is about this long; reserved once, it is written without growing.
+constexpr std::size_t kStateBytes = 1536;
+
+// A string as the library writes it. Plain ASCII is escaped here; any other
+// text goes to the library, which checks its UTF-8 as it always has.
+void appendString(std::string& out, std::string_view s) {
+  const bool ascii = std::all_of(s.begin(), s.end(), [](char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u >= 0x20 && u < 0x80 && c != '"' && c != '\\';
+  });
+  if (!ascii) {
+    out += Json(std::string(s)).dump();
+    return;
   }
-  return v;
+  out += '"';
+  out += s;
+  out += '"';
+}
+
+void appendKey(std::string& out, std::string_view key, bool first) {
+  if (!first) {
+    out += ',';
+  }
+  appendString(out, key);
+  out += ':';
+}
+
+// Whole coordinates print without the ".0" the library would add; others as
+// the library prints a float.
+void appendCoordinate(std::string& out, float v) {
+  if (std::trunc(v) == v && std::fabs(v) < 1e9F) {
+    out += std::to_string(static_cast<std::int64_t>(v));
+  } else {
+    out += Json(v).dump();
+  }
 }
 
 }  // namespace
@@ -40,27 +71,40 @@ nlohmann::ordered_json pointingJson(const PointingState& p) {
 }
 
 std::string stateJson(const Window& w, std::string_view event, const PointingState& pointing) {
-  Json state;
-  state["event"] = std::string(event);
-  Json& texts = state["texts"] = Json::object();
+  // Written straight into one string rather than built as a document first:
+  // a trace writes one state per event.
+  std::string text;
+  text.reserve(kStateBytes);
+  text += "{\"event\":";
+  appendString(text, event);
+  text += ",\"texts\":{";
   for (std::size_t i = 0; i < kValueCount; ++i) {
-    texts[std::string(kValueNames[i])] = w.text(static_cast<Value>(i));
+    appendKey(text, name(static_cast<Value>(i)), i == 0);
+    appendString(text, w.text(static_cast<Value>(i)));
   }
-  Json& sliders = state["sliders"] = Json::object();
+  text += "},\"sliders\":{";
   for (std::size_t i = 0; i < kInputCount; ++i) {
-    sliders[std::string(kInputs[i].name)] = w.slider(static_cast<Input>(i)).position;
+    const auto id = static_cast<Input>(i);
+    appendKey(text, name(id), i == 0);
+    text += std::to_string(w.slider(id).position);
   }
-  state["option"] = std::string(name(w.rain()));
-  Json& lines = state["lines"] = Json::object();
+  text += "},\"option\":";
+  appendString(text, name(w.rain()));
+  text += ",\"lines\":{";
   for (std::size_t i = 0; i < kPointerCount; ++i) {
-    const Line& l = w.line(static_cast<Pointer>(i));
-    lines[std::string(kPointerNames[i])] =
-        Json::array({coordinate(l.x1), coordinate(l.y1), coordinate(l.x2), coordinate(l.y2)});
+    const auto id = static_cast<Pointer>(i);
+    const Line& l = w.line(id);
+    appendKey(text, name(id), i == 0);
+    text += '[';
+    appendCoordinate(text, l.x1);
+    for (const float v : {l.y1, l.x2, l.y2}) {
+      text += ',';
+      appendCoordinate(text, v);
+    }
+    text += ']';
   }
   // The pointing object has a number type of its own; it joins as the last key.
-  std::string text = state.dump();
-  text.pop_back();
-  return text.append(",\"pointing\":").append(pointingJson(pointing).dump()).append("}");
+  return text.append("},\"pointing\":").append(pointingJson(pointing).dump()).append("}");
 }
 
 }  // namespace kestrion

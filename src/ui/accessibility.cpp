@@ -79,7 +79,7 @@ class AccessibleSlider : public QAccessibleWidget, public QAccessibleValueInterf
 class AccessibleTabStrip;
 
 // One tab of the strip: selected when its page shows; pressing shows it.
-class AccessibleTab : public QAccessibleInterface, public QAccessibleActionInterface {
+class AccessibleTab : public AccessibleLeaf, public QAccessibleActionInterface {
  public:
   AccessibleTab(TabStrip* strip, int index) : strip_(strip), index_(index) {}
 
@@ -88,19 +88,13 @@ class AccessibleTab : public QAccessibleInterface, public QAccessibleActionInter
                                              : nullptr;
   }
   bool isValid() const override { return !strip_.isNull(); }
-  QObject* object() const override { return nullptr; }
   QWindow* window() const override { return strip_->window()->windowHandle(); }
   QAccessibleInterface* parent() const override {
     return QAccessible::queryAccessibleInterface(strip_);
   }
-  QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
-  QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
   QString text(QAccessible::Text t) const override {
     return t == QAccessible::Name ? strip_->tabText(index_) : QString();
   }
-  void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
   QRect rect() const override {
     const QRect r = strip_->tabRect(index_);
     return {strip_->mapToGlobal(r.topLeft()), r.size()};

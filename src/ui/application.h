@@ -3,8 +3,6 @@
 
 #include <functional>
 
-#include "jobsheetcommand.h"
-
 class QApplication;
 
 namespace kestrion::ui {
@@ -13,9 +11,7 @@ class MainWindow;
 
 // Parses the command line, shows the main window and runs the event loop.
 // `attach` hooks the program's other windows and services to the main window
-// before it is shown. `events` runs --job-sheet's EVENTs; without it there is
-// no headless job sheet.
-int run(QApplication& app, const std::function<void(MainWindow&)>& attach = {},
-        const EventRunner& events = {});
+// before it is shown.
+int run(QApplication& app, const std::function<void(MainWindow&)>& attach = {});
 
 }  // namespace kestrion::ui

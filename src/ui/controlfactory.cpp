@@ -48,7 +48,7 @@ QWidget* ControlFactory::build(const ControlSpec& control, QWidget* parent) {
   switch (control.kind) {
     case Kind::Label: {
       auto* label = new QLabel(translated("Caption", control.caption), parent);
-      if (control.captionsInput) {
+      if (control.role == Role::caption) {
         bound_.captions[static_cast<std::size_t>(control.id)] = label;
       }
       return label;

@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "engine/pointing.h"
-#include "engine/satellites.h"
 #include "jobsheet.h"
 #include "qtext.h"
 #include "session/event.h"
@@ -22,17 +20,7 @@ int refuse(const QString& message) {
 
 }  // namespace
 
-std::optional<std::string> runWindowEvent(const EventRunner& runner, Calculator& calculator,
-                                          std::optional<RainFadeInputs>& rainFade,
-                                          std::string_view text, const SatelliteLookup& lookup) {
-  if (auto rain = runRainFadeEvent(rainFade, text)) {
-    return rain->status == RunStatus::ran ? std::nullopt
-                                          : std::optional<std::string>(std::move(rain->message));
-  }
-  return runner(calculator, text, lookup);
-}
-
-int writeJobSheetHeadless(const JobSheetRequest& request, const EventRunner& runner) {
+int writeJobSheetHeadless(const JobSheetRequest& request) {
   const auto offsetTenths = parseOffsetTenths(request.offsetAngle.toStdString());
   if (!offsetTenths) {
     return refuse(QStringLiteral("--offset-angle %1 is not an offset angle; allowed: 0 to 45 "
@@ -47,29 +35,17 @@ int writeJobSheetHeadless(const JobSheetRequest& request, const EventRunner& run
                                  "allowed: a name on one line")
                       .arg(toQString(quotedText(request.siteName.toStdString()))));
   }
-  Calculator calculator;
-  if (const auto fault = calculator.load()) {
-    return refuse(QString::fromStdString(describe(*fault)));
-  }
-  SatelliteNames satellites;
-  const SatelliteLookup lookup = [&satellites](std::string_view name) {
-    return satellites.find(name);
-  };
+  Session session(request.date, *offsetTenths);
+  RunResult result = session.load();
   // The rain fade's events set up its page, as in kestrion-cli's state.
-  std::optional<RainFadeInputs> rainFade;
-  for (const QString& event : request.events) {
-    if (const auto error =
-            runWindowEvent(runner, calculator, rainFade, event.toStdString(), lookup)) {
-      return refuse(QString::fromStdString(*error));
-    }
+  for (auto event = request.events.begin();
+       result.status == RunStatus::ran && event != request.events.end(); ++event) {
+    result = session.run(event->toStdString());
   }
-  const JobState state{calculator.window(),
-                       PointingAid().at(calculator.window(), request.date, *offsetTenths),
-                       request.date,
-                       *offsetTenths,
-                       calculator.satelliteName(),
-                       request.siteName.toStdString(),
-                       rainFade ? &*rainFade : nullptr};
+  if (result.status != RunStatus::ran) {
+    return refuse(toQString(result.message));
+  }
+  const JobState state = session.reportState(request.siteName.toStdString());
   QString error;
   if (!JobSheet(state).writePdf(request.path, JobSheet::paperFor(QLocale::system()), &error)) {
     return refuse(error);

@@ -25,6 +25,7 @@ using layout::kTabControlRect;
 using layout::kTabRowHeight;
 using layout::Look;
 using layout::pageControls;
+using layout::Role;
 using layout::windowControls;
 
 }  // namespace kestrion::ui

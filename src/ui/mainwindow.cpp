@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QButtonGroup>
-#include <QDate>
 #include <QDoubleSpinBox>
 #include <QIcon>
 #include <QKeyEvent>
@@ -38,19 +37,11 @@ namespace kestrion::ui {
 
 namespace {
 
-// The inputs a user may type, and how their texts are read.
-constexpr std::array<std::pair<Input, AngleKind>, 3> kTypedInputs{{
-    {Input::latitude, AngleKind::Latitude},
-    {Input::longitude, AngleKind::Longitude},
-    {Input::satellite, AngleKind::Satellite},
-}};
-
 // Where the offset angle is kept between runs.
 const QString kOffsetKey = QStringLiteral("dish/offsetAngleTenths");
 
-calc::CalendarDate today() {
-  const QDate d = QDate::currentDate();
-  return {d.year(), d.month(), d.day()};
+int storedOffsetTenths() {
+  return std::clamp(QSettings().value(kOffsetKey, 0).toInt(), 0, kMaxOffsetTenths);
 }
 
 // The slider ranges keep every formula defined; a fault here is a bug.
@@ -62,8 +53,7 @@ void report(const Outcome& outcome) {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), date_(today()), options_(new QButtonGroup(this)) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), options_(new QButtonGroup(this)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(toQString(kTitle));
   setWindowIcon(QIcon(QStringLiteral(":/artwork/icon.svg")));
@@ -81,8 +71,11 @@ MainWindow::MainWindow(QWidget* parent)
   connect(options_, &QButtonGroup::idClicked, this, &MainWindow::optionClicked);
   widget({FocusStop::Kind::Command, static_cast<std::uint8_t>(Command::quit)})->setFocus();
 
-  // The window is loaded: the calculator fills the result labels.
-  report(calculator_.load());
+  // The window is loaded: the calculator fills the result labels. It never
+  // faults: the sliders start inside their ranges.
+  if (const RunResult loaded = session_.load(); loaded.status != RunStatus::ran) {
+    qWarning("kestrion: %s", loaded.message.c_str());
+  }
   showChanges();
 
   // Fixed now rather than on show: a size fixed after the platform window
@@ -135,7 +128,7 @@ void MainWindow::buildWindow() {
   connect(tabs_->strip(), &TabStrip::clicked, this,
           [this](int page) { narrator_->tell(tabs_->strip()->tabText(page)); });
 
-  ControlFactory(calculator_.window(), bound_, *options_, [this](Command c) {
+  ControlFactory(session_.calculator().window(), bound_, *options_, [this](Command c) {
     run(c);
   }).buildAll(windowControls(), client);
 }
@@ -149,7 +142,7 @@ void MainWindow::buildPage(int page) {
   }
   built_.set(static_cast<std::size_t>(page));
   QWidget* parent = tabs_->page(page);
-  ControlFactory(calculator_.window(), bound_, *options_, [this](Command c) {
+  ControlFactory(session_.calculator().window(), bound_, *options_, [this](Command c) {
     run(c);
   }).buildAll(pageControls(page), parent);
 
@@ -172,7 +165,7 @@ void MainWindow::buildPage(int page) {
   }
   if (page == kAlignmentPage) {
     // Over the pictures, under nothing.
-    pointers_ = new PointerLayer(calculator_.window(), parent);
+    pointers_ = new PointerLayer(session_.calculator().window(), parent);
     pointers_->setObjectName(QStringLiteral("pointers"));
     pointers_->setGeometry(QRect(QPoint(), tabs_->size()));
     buildPointing(parent);
@@ -187,18 +180,17 @@ void MainWindow::buildPage(int page) {
 // magnetic model is read then, not at start-up.
 void MainWindow::buildPointing(QWidget* page) {
   Q_UNUSED(page);
-  for (const auto& [id, kind] : kTypedInputs) {
-    connect(bound_.texts[index(valueLabel(id))], &TextLabel::doubleClicked, this,
-            [this, id = id] { editAngle(id); });
-    bound_.sliders[index(id)]->installEventFilter(this);
+  for (const TypedEntryKind& entry : kTypedEntries) {
+    connect(bound_.texts[index(valueLabel(entry.input))], &TextLabel::doubleClicked, this,
+            [this, id = entry.input] { editAngle(id); });
+    bound_.sliders[index(entry.input)]->installEventFilter(this);
   }
   QDoubleSpinBox* offset = bound_.offsetAngle;
-  const int stored = QSettings().value(kOffsetKey, 0).toInt();
-  offsetTenths_ = std::clamp(stored, 0, kMaxOffsetTenths);
-  offset->setValue(offsetTenths_ / 10.0);
+  session_.setOffsetTenths(storedOffsetTenths());
+  offset->setValue(session_.offsetTenths() / 10.0);
   connect(offset, &QDoubleSpinBox::valueChanged, this, [this](double degrees) {
-    offsetTenths_ = static_cast<int>(std::lround(degrees * 10));
-    QSettings().setValue(kOffsetKey, offsetTenths_);
+    session_.setOffsetTenths(static_cast<int>(std::lround(degrees * 10)));
+    QSettings().setValue(kOffsetKey, session_.offsetTenths());
     showPointing();
     narrator_->inputChanged();
   });
@@ -210,8 +202,8 @@ void MainWindow::showPointing() {
   if (!built_.test(kAlignmentPage)) {
     return;
   }
-  const Pointing p = aid_.at(calculator_.window(), date_, offsetTenths_);
-  const JobState state{calculator_.window(), p, date_, offsetTenths_, {}, {}};
+  const JobState state = session_.reportState();
+  const Pointing& p = state.pointing;
   const Report report = reportOf(state);
   aid(Aid::magneticBearing)->setText(toQString(p.magneticAzimuth));
   aid(Aid::declination)->setText(toQString(report.declination()));
@@ -247,12 +239,12 @@ void MainWindow::showSatelliteName() {
                                              ? this->palette().color(QPalette::WindowText)
                                              : warningColour());
   name->setPalette(palette);
-  name->setText(mismatchedName_.isEmpty() ? toQString(calculator_.satelliteName())
+  name->setText(mismatchedName_.isEmpty() ? toQString(session_.calculator().satelliteName())
                                           : tr("%1: not this position").arg(mismatchedName_));
 }
 
 void MainWindow::setDate(calc::CalendarDate date) {
-  date_ = date;
+  session_.setDate(date);
   showPointing();
 }
 
@@ -260,14 +252,15 @@ void MainWindow::editAngle(Input id) {
   if (!built_.test(kAlignmentPage) || !editor_.isNull()) {
     return;
   }
-  const auto* typed = std::find_if(kTypedInputs.begin(), kTypedInputs.end(),
-                                   [id](const auto& t) { return t.first == id; });
-  if (typed == kTypedInputs.end()) {
+  const auto* typed = std::find_if(kTypedEntries.begin(), kTypedEntries.end(),
+                                   [id](const TypedEntryKind& t) { return t.input == id; });
+  if (typed == kTypedEntries.end()) {
     return;
   }
   static const std::vector<Satellite> kNone;
-  editor_ = new AngleEditor(typed->second, bound_.texts[index(valueLabel(id))],
-                            typed->second == AngleKind::Satellite ? satellites_.all() : kNone);
+  editor_ =
+      new AngleEditor(typed->kind, bound_.texts[index(valueLabel(id))],
+                      typed->kind == AngleKind::Satellite ? session_.satellites().all() : kNone);
   connect(editor_, &AngleEditor::committed, this,
           [this, id](const AngleEntry& entry) { angleEntered(id, entry); });
   connect(editor_, &AngleEditor::closed, this, [this, id] {
@@ -277,26 +270,18 @@ void MainWindow::editAngle(Input id) {
   });
 }
 
-int MainWindow::offsetTenths() const {
-  // Read from the settings when the alignment page is built.
-  return built_.test(kAlignmentPage)
-             ? offsetTenths_
-             : std::clamp(QSettings().value(kOffsetKey, 0).toInt(), 0, kMaxOffsetTenths);
+// The offset angle is the box's once the alignment page is built. Until
+// then it is the one kept between runs, read when asked for, so that
+// start-up reads no settings.
+void MainWindow::takeStoredOffset() {
+  if (!built_.test(kAlignmentPage)) {
+    session_.setOffsetTenths(storedOffsetTenths());
+  }
 }
 
-JobState MainWindow::jobState() const {
-  const int offset = offsetTenths();
-  return {calculator_.window(),
-          aid_.at(calculator_.window(), date_, offset),
-          date_,
-          offset,
-          calculator_.satelliteName(),
-          siteName_.toStdString(),
-          rainFade_ ? &*rainFade_ : nullptr};
-}
-
-std::optional<std::string> MainWindow::setRainFade(RainFadeField field, std::string_view text) {
-  return setRainFadeInput(rainFade_, field, text);
+JobState MainWindow::jobState() {
+  takeStoredOffset();
+  return session_.reportState(siteName_.toStdString());
 }
 
 void MainWindow::openRainAvailability() {
@@ -314,32 +299,33 @@ int MainWindow::currentPage() const {
   return tabs_->currentIndex();
 }
 
-Site MainWindow::site(const QString& name) const {
-  const Window& w = calculator_.window();
+Site MainWindow::site(const QString& name) {
+  takeStoredOffset();
+  const Window& w = session_.calculator().window();
   return {name,
-          toQString(w.text(Value::latitude)),
-          toQString(w.text(Value::longitude)),
-          toQString(w.text(Value::satellite)),
-          toQString(calculator_.satelliteName()),
-          offsetTenths(),
+          toQString(w.text(Input::latitude)),
+          toQString(w.text(Input::longitude)),
+          toQString(w.text(Input::satellite)),
+          toQString(session_.calculator().satelliteName()),
+          session_.offsetTenths(),
           0};
 }
 
 // The page the site's values belong to comes to the front, built if need be.
 void MainWindow::enterSite(const Site& site) {
   tabs_->setCurrentIndex(kAlignmentPage);
-  for (const auto& [id, kind] : kTypedInputs) {
-    const QString& text = id == Input::latitude    ? site.latitude
-                          : id == Input::longitude ? site.longitude
-                                                   : site.satellite;
-    auto reading = readAngle(text.toStdString(), kind);
+  for (const TypedEntryKind& entry : kTypedEntries) {
+    const QString& text = entry.input == Input::latitude    ? site.latitude
+                          : entry.input == Input::longitude ? site.longitude
+                                                            : site.satellite;
+    auto reading = readAngle(text.toStdString(), entry.kind);
     if (!reading.entry) {
       continue;  // the store refuses such a site when it reads it
     }
-    if (kind == AngleKind::Satellite && site.satelliteNameMatches) {
+    if (entry.kind == AngleKind::Satellite && site.satelliteNameMatches) {
       reading.entry->satellite = site.satelliteName.toStdString();
     }
-    angleEntered(id, *reading.entry);
+    angleEntered(entry.input, *reading.entry);
   }
   // The position decides; a name that names another is shown as such and
   // goes no further (not into the sheet, not into a site saved again).
@@ -351,23 +337,23 @@ void MainWindow::enterSite(const Site& site) {
   siteName_ = site.name;
 }
 
-bool MainWindow::runEvents(const QStringList& events, const EventRunner& runner, QString* error) {
-  const SatelliteLookup lookup = [this](std::string_view name) { return satellites_.find(name); };
+bool MainWindow::runEvents(const QStringList& events, QString* error) {
   for (const QString& event : events) {
-    if (const auto problem =
-            runWindowEvent(runner, calculator_, rainFade_, event.toStdString(), lookup)) {
-      *error = toQString(*problem);
+    if (const RunResult result = session_.run(event.toStdString());
+        result.status != RunStatus::ran) {
+      *error = toQString(result.message);
       return false;
     }
   }
   // The thumbs and the option follow the model without raising their events.
+  const Window& model = session_.calculator().window();
   for (std::size_t i = 0; i < kInputCount; ++i) {
     if (QScrollBar* bar = bound_.sliders[i]) {
       const QSignalBlocker quiet(bar);
-      bar->setValue(calculator_.window().slider(static_cast<Input>(i)).position);
+      bar->setValue(model.slider(static_cast<Input>(i)).position);
     }
   }
-  if (QRadioButton* option = bound_.options[index(calculator_.window().rain())]) {
+  if (QRadioButton* option = bound_.options[index(model.rain())]) {
     option->setChecked(true);
   }
   // Refreshes the pointing aids too when the events moved the site.
@@ -379,11 +365,11 @@ bool MainWindow::runEvents(const QStringList& events, const EventRunner& runner,
 }
 
 void MainWindow::angleEntered(Input id, const AngleEntry& entry) {
-  report(calculator_.enter(id, entry));
+  report(session_.calculator().enter(id, entry));
   // The thumb follows to the nearest whole degree without raising its events.
   {
     const QSignalBlocker quiet(bound_.sliders[index(id)]);
-    bound_.sliders[index(id)]->setValue(calculator_.window().slider(id).position);
+    bound_.sliders[index(id)]->setValue(session_.calculator().window().slider(id).position);
   }
   showChanges();
   narrator_->inputChanged();
@@ -394,9 +380,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) {
-      for (const auto& [id, kind] : kTypedInputs) {
-        if (watched == bound_.sliders[index(id)]) {
-          editAngle(id);
+      for (const TypedEntryKind& entry : kTypedEntries) {
+        if (watched == bound_.sliders[index(entry.input)]) {
+          editAngle(entry.input);
           return true;
         }
       }
@@ -465,14 +451,15 @@ bool MainWindow::focusNextPrevChild(bool next) {
 
 void MainWindow::sliderMoved(Input id, int position) {
   // The scroll bar keeps the position inside the range the model gave it.
-  calculator_.window().moveSlider(id, static_cast<std::int16_t>(position));
-  report(calculator_.sliderMoved(id));
+  Calculator& calculator = session_.calculator();
+  calculator.window().moveSlider(id, static_cast<std::int16_t>(position));
+  report(calculator.sliderMoved(id));
   showChanges();
   narrator_->inputChanged();
 }
 
 void MainWindow::optionClicked(int option) {
-  report(calculator_.selectRain(static_cast<Rain>(option)));
+  report(session_.calculator().selectRain(static_cast<Rain>(option)));
   showChanges();
   narrator_->inputChanged();
 }
@@ -488,7 +475,7 @@ void MainWindow::pageShown(int page) {
 }
 
 void MainWindow::showChanges() {
-  Window& model = calculator_.window();
+  Window& model = session_.calculator().window();
   const auto texts = model.takeChangedTexts();
   for (std::size_t i = 0; i < kValueCount; ++i) {
     // Hidden text boxes and pages not shown yet have no widget.
@@ -499,12 +486,12 @@ void MainWindow::showChanges() {
   if (model.takeChangedLines().any() && pointers_ != nullptr) {
     pointers_->linesChanged();
   }
-  if (texts.test(index(Value::satellite))) {
+  if (texts.test(index(valueLabel(Input::satellite)))) {
     mismatchedName_.clear();
     showSatelliteName();
   }
-  constexpr std::array kPointingInputs{Value::latitude, Value::longitude, Value::azimuth,
-                                       Value::elevation};
+  constexpr std::array kPointingInputs{valueLabel(Input::latitude), valueLabel(Input::longitude),
+                                       Value::azimuth, Value::elevation};
   if (std::any_of(kPointingInputs.begin(), kPointingInputs.end(),
                   [&texts](Value v) { return texts.test(index(v)); })) {
     showPointing();

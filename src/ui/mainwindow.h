@@ -1,6 +1,8 @@
-// Form1: the calculator's one main window. It forwards the user's slider
-// moves and option clicks to the calculator and shows the texts and pointers
-// the model changed; it computes nothing itself.
+// Form1: the calculator's one main window. It holds the calculator's state in
+// one Session, forwards the user's slider moves and option clicks to it and
+// shows the texts and pointers the model changed; it computes nothing itself.
+// What the window alone shows (the saved site's name, a saved satellite name
+// that names another position) stays here: no other front-end has them.
 #pragma once
 
 #include <QMainWindow>
@@ -10,12 +12,8 @@
 #include <vector>
 
 #include "controlfactory.h"
-#include "engine/calculator.h"
-#include "engine/pointing.h"
-#include "engine/satellites.h"
-#include "jobsheetcommand.h"
 #include "jobstate.h"
-#include "session/rain_fade_inputs.h"
+#include "session/session.h"
 #include "sitestore.h"
 
 class QAction;
@@ -37,34 +35,38 @@ class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(QWidget* parent = nullptr);
 
-  [[nodiscard]] const Window& model() const { return calculator_.window(); }
+  [[nodiscard]] const Window& model() const { return session_.calculator().window(); }
   [[nodiscard]] TabControl* tabControl() const { return tabs_; }
 
   // The date the magnetic declination is worked out for; today by default.
   void setDate(calc::CalendarDate date);
-  [[nodiscard]] calc::CalendarDate date() const { return date_; }
+  [[nodiscard]] calc::CalendarDate date() const { return session_.date(); }
   // Opens the editor of a typed latitude, longitude or satellite position.
   void editAngle(Input id);
 
   // For the job's menus (copy, saved sites, the job sheet): what the window
   // shows now, and entering a saved site as typed entry would.
-  [[nodiscard]] JobState jobState() const;
+  [[nodiscard]] JobState jobState();
   [[nodiscard]] int currentPage() const;
-  [[nodiscard]] Site site(const QString& name) const;
+  [[nodiscard]] Site site(const QString& name);
   void enterSite(const Site& site);
   // Runs kestrion-cli's EVENTs on the window, as if the user had done them;
   // false with a one-line message at the first bad one.
-  bool runEvents(const QStringList& events, const EventRunner& runner, QString* error);
+  bool runEvents(const QStringList& events, QString* error);
   void setSiteName(const QString& name) { siteName_ = name; }
   [[nodiscard]] const QString& siteName() const { return siteName_; }
   void quit() { run(Command::quit); }
 
   // The ITU-R rain fade's inputs, once its section or an EVENT has set one
   // up; the job sheet and Copy report it from then on.
-  [[nodiscard]] const std::optional<RainFadeInputs>& rainFade() const { return rainFade_; }
+  [[nodiscard]] const std::optional<RainFadeInputs>& rainFade() const {
+    return session_.rainFade();
+  }
   // Sets one of its inputs from its text, as the event "NAME:=TEXT" does:
   // what was wrong when it is refused and nothing changed.
-  std::optional<std::string> setRainFade(RainFadeField field, std::string_view text);
+  std::optional<std::string> setRainFade(RainFadeField field, std::string_view text) {
+    return session_.setRainFade(field, text);
+  }
   // The C/N page's rain availability section, opened from the Edit menu or
   // the page's context menu; null until first opened.
   void openRainAvailability();
@@ -95,13 +97,9 @@ class MainWindow : public QMainWindow {
   void showSatelliteName();
   [[nodiscard]] TextLabel* aid(Aid id) const;
   void angleEntered(Input id, const AngleEntry& entry);
-  [[nodiscard]] int offsetTenths() const;
+  void takeStoredOffset();
 
-  Calculator calculator_;
-  PointingAid aid_;
-  calc::CalendarDate date_;
-  int offsetTenths_ = 0;
-  SatelliteNames satellites_;
+  Session session_;
   QPointer<AngleEditor> editor_;
   BoundControls bound_;
   QButtonGroup* options_;
@@ -113,7 +111,6 @@ class MainWindow : public QMainWindow {
   JobMenus* jobMenus_ = nullptr;
   Narrator* narrator_ = nullptr;
   QAction* rainAction_ = nullptr;
-  std::optional<RainFadeInputs> rainFade_;
   RainAvailabilityDialog* rainDialog_ = nullptr;
 };
 

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <utility>
 
+#include "accessibility.h"
+
 namespace kestrion::ui {
 namespace {
 
@@ -13,24 +15,18 @@ namespace {
 // nothing is drawn, and the window's own tree keeps its children. Each text
 // is a notice of its own, since a reader reads the name when it comes to the
 // event, maybe seconds later.
-class Notice : public QAccessibleInterface {
+class Notice : public AccessibleLeaf {
  public:
   Notice(QWidget* window, QString text) : window_(window), text_(std::move(text)) {}
 
   bool isValid() const override { return !window_.isNull(); }
-  QObject* object() const override { return nullptr; }
   QWindow* window() const override { return window_.isNull() ? nullptr : window_->windowHandle(); }
   QAccessibleInterface* parent() const override {
     return QAccessible::queryAccessibleInterface(window_);
   }
-  QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
-  QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
   QString text(QAccessible::Text t) const override {
     return t == QAccessible::Name ? text_ : QString();
   }
-  void setText(QAccessible::Text /*t*/, const QString& /*text*/) override {}
   QRect rect() const override { return {}; }
   QAccessible::Role role() const override { return QAccessible::Notification; }
   QAccessible::State state() const override { return {}; }

@@ -76,7 +76,13 @@ double powArguments(Arguments& a, int i) {
   return kestrion::libm::pow(x, y);
 }
 
-const std::array<Case, 7> kCases{{
+double atan2Arguments(Arguments& a, int i) {
+  const double y = a.any(i);
+  const double x = a.any(i + 1);
+  return kestrion::libm::atan2(y, x);
+}
+
+const std::array<Case, 8> kCases{{
     {"atan", [](Arguments& a, int i) { return kestrion::libm::atan(a.any(i)); },
      0xfb5e3e53ad77d446ULL},
     {"sin", [](Arguments& a, int i) { return kestrion::libm::sin(a.any(i)); },
@@ -93,6 +99,7 @@ const std::array<Case, 7> kCases{{
     {"pow", powArguments, 0xbd82b7fc8329cdc3ULL},
     {"exp", [](Arguments& a, int i) { return kestrion::libm::exp(a.any(i)); },
      0x5c132bad70b495f7ULL},
+    {"atan2", atan2Arguments, 0x1ac48c43630f1da7ULL},
 }};
 
 }  // namespace
@@ -114,7 +121,7 @@ int main() {
     }
   }
   if (failed == 0) {
-    std::printf("libm: atan, sin, cos, tan, exp, log and pow give musl's bits\n");
+    std::printf("libm: atan, sin, cos, tan, exp, log, pow and atan2 give musl's bits\n");
   }
   return failed;
 }

@@ -8,6 +8,7 @@
 
 #include "api/kestrion_api.h"
 #include "session/session.h"
+#include "session/sun_json.h"
 
 namespace {
 
@@ -178,6 +179,31 @@ TEST(Api, GivesTheFaceTiltSigned) {
   EXPECT_LT(tilt().get<double>(), 0);
   ASSERT_EQ(kestrion_run(engine.get(), "HScroll19=120"), KESTRION_OK);
   EXPECT_TRUE(tilt().is_null());
+}
+
+}  // namespace
+
+namespace {
+
+// The sun through the C interface: the session's JSON with the options set,
+// a refused option named with what is allowed and nothing changed.
+TEST(ApiSun, OptionsStayAndRefusalsChangeNothing) {
+  Engine engine = open();
+  ASSERT_EQ(kestrion_run(engine.get(), "latitude:=52.52"), KESTRION_OK);
+  ASSERT_EQ(kestrion_set_sun_option(engine.get(), "days", "40"), KESTRION_OK);
+  EXPECT_EQ(kestrion_set_sun_option(engine.get(), "days", "0"), KESTRION_REFUSED);
+  EXPECT_STREQ(kestrion_message(engine.get()),
+               "--days \"0\" is outside the range; allowed: 1 to 3660 days");
+  EXPECT_EQ(kestrion_set_sun_option(engine.get(), "colour", "red"), KESTRION_REFUSED);
+  EXPECT_STREQ(kestrion_message(engine.get()),
+               "sun option \"colour\" is unknown; allowed: days, diameter, frequency, "
+               "obstacle-height, obstacle-distance, obstacle-margin");
+  kestrion::Session session({2026, 1, 1}, 0);
+  ASSERT_EQ(session.load().status, kestrion::RunStatus::ran);
+  ASSERT_EQ(session.run("latitude:=52.52").status, kestrion::RunStatus::ran);
+  kestrion::SunRequest request;
+  request.days = 40;
+  EXPECT_EQ(kestrion_sun(engine.get()), kestrion::sunJson(session, request));
 }
 
 }  // namespace

@@ -101,8 +101,10 @@ std::vector<EventRow> eventTable() {
   for (std::size_t i = 0; i < std::size(noiseFigure); ++i) {
     rows.push_back(sliderRow(kNoiseNames[i], noiseFigure[i], texts({T::systemNoiseFigure})));
   }
-  rows.push_back(sliderRow("HScroll5", S::converterNoiseFigure, texts({T::converterTemperature})));
-  rows.push_back(sliderRow("HScroll6", S::converterTemperature, texts({T::converterNoiseFigure})));
+  rows.push_back(
+      sliderRow("HScroll5", S::converterNoiseFigure, texts({valueLabel(S::converterTemperature)})));
+  rows.push_back(
+      sliderRow("HScroll6", S::converterTemperature, texts({valueLabel(S::converterNoiseFigure)})));
   rows.push_back(sliderRow("HScroll8", S::gainDiameter, texts({T::antennaGain})));
   rows.push_back(sliderRow("HScroll9", S::gainEfficiency, texts({T::antennaGain})));
   rows.push_back(sliderRow("HScroll10", S::frequency, texts({T::antennaGain})));
@@ -219,12 +221,14 @@ TEST(SliderEvents, OutOfRangePositionsAreRefused) {
 // The first four pages stand alone: nothing they compute leaves the page.
 TEST(SliderEvents, FirstFourPagesChangeOnlyTheirOwnLabels) {
   const TextSet pages[] = {
-      texts({T::lnbNoiseFigure, T::lnbGain, T::cableLoss, T::ifNoiseFigure, T::feedLoss,
-             T::antennaTemperature, T::ifCableLoss, T::receiverNoiseFigure, T::ifGain,
-             T::systemNoiseFigure}),
-      texts({T::converterNoiseFigure, T::converterTemperature}),
-      texts({T::gainDiameter, T::gainEfficiency, T::frequency, T::antennaGain}),
-      texts({T::gtNoiseFigure, T::gtAntennaGain, T::figureOfMerit}),
+      texts({valueLabel(S::lnbNoiseFigure), valueLabel(S::lnbGain), valueLabel(S::cableLoss),
+             valueLabel(S::ifNoiseFigure), valueLabel(S::feedLoss),
+             valueLabel(S::antennaTemperature), valueLabel(S::ifCableLoss),
+             valueLabel(S::receiverNoiseFigure), valueLabel(S::ifGain), T::systemNoiseFigure}),
+      texts({valueLabel(S::converterNoiseFigure), valueLabel(S::converterTemperature)}),
+      texts({valueLabel(S::gainDiameter), valueLabel(S::gainEfficiency), valueLabel(S::frequency),
+             T::antennaGain}),
+      texts({valueLabel(S::gtNoiseFigure), valueLabel(S::gtAntennaGain), T::figureOfMerit}),
   };
   Calculator w = loaded();
   w.window().takeChangedTexts();

@@ -145,8 +145,8 @@ TEST(NoiseConverter, FigureToTemperature) {
   Calculator w = loaded();
   for (const auto& c : cases) {
     apply(w, {{S::converterNoiseFigure, c.position}});
-    EXPECT_EQ(w.window().text(Value::converterNoiseFigure), c.nf) << c.position;
-    EXPECT_EQ(w.window().text(Value::converterTemperature), c.nt) << c.position;
+    EXPECT_EQ(w.window().text(Input::converterNoiseFigure), c.nf) << c.position;
+    EXPECT_EQ(w.window().text(Input::converterTemperature), c.nt) << c.position;
   }
 }
 
@@ -159,8 +159,8 @@ TEST(NoiseConverter, TemperatureToFigure) {
   Calculator w = loaded();
   for (const auto& c : cases) {
     apply(w, {{S::converterTemperature, c.position}});
-    EXPECT_EQ(w.window().text(Value::converterTemperature), c.nt) << c.position;
-    EXPECT_EQ(w.window().text(Value::converterNoiseFigure), c.nf) << c.position;
+    EXPECT_EQ(w.window().text(Input::converterTemperature), c.nt) << c.position;
+    EXPECT_EQ(w.window().text(Input::converterNoiseFigure), c.nf) << c.position;
   }
 }
 
@@ -173,7 +173,7 @@ TEST(NoiseConverter, OnlyTheTemperatureOf2610KLosesAHundredth) {
     apply(w, {{S::converterTemperature, p}});
     const long double z = p / 290.0 + 1;
     const double reference = static_cast<double>(std::floor(std::log10(z) * 1000)) / 100;
-    if (leadingNumber(w.window().text(Value::converterNoiseFigure)) != reference) {
+    if (leadingNumber(w.window().text(Input::converterNoiseFigure)) != reference) {
       differing.push_back(p);
     }
   }
@@ -183,11 +183,11 @@ TEST(NoiseConverter, OnlyTheTemperatureOf2610KLosesAHundredth) {
 TEST(NoiseConverter, SlidersAreNotCoupled) {
   Calculator w = loaded();
   apply(w, {{S::converterNoiseFigure, 100}});
-  EXPECT_EQ(w.window().text(Value::converterTemperature), "2610");
+  EXPECT_EQ(w.window().text(Input::converterTemperature), "2610");
   EXPECT_EQ(w.window().slider(S::converterTemperature).position, 75);
   ASSERT_EQ(w.sliderMoved(S::converterTemperature), std::nullopt);
-  EXPECT_EQ(w.window().text(Value::converterTemperature), "75");
-  EXPECT_EQ(w.window().text(Value::converterNoiseFigure), "0.99");
+  EXPECT_EQ(w.window().text(Input::converterTemperature), "75");
+  EXPECT_EQ(w.window().text(Input::converterNoiseFigure), "0.99");
   EXPECT_EQ(w.window().slider(S::converterNoiseFigure).position, 100);
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/calculator.h"
+#include "session/apply.h"
 
 namespace kestrion::test {
 
@@ -30,6 +31,16 @@ inline void apply(Calculator& w, std::initializer_list<Move> moves) {
     ASSERT_TRUE(w.window().moveSlider(m.slider, m.position)) << name(m.slider) << " " << m.position;
     ASSERT_EQ(w.sliderMoved(m.slider), std::nullopt) << name(m.slider) << " " << m.position;
   }
+}
+
+// A loaded window after typed entries such as "latitude:=60", each of which
+// must run.
+inline Calculator after(std::initializer_list<std::string> events) {
+  Calculator w = loaded();
+  for (const std::string& e : events) {
+    EXPECT_EQ(runEvent(w, e, nullptr).message, "") << e;
+  }
+  return w;
 }
 
 using Texts = std::array<std::string, kValueCount>;

@@ -66,6 +66,16 @@ const checks = {
     assert.throws(() => engine.trace([null]), TypeError);
   },
 
+  async "an exception that leaves the module stops the engine, as a trap does"() {
+    const lost = await Engine.load(wasm);
+    const tag = new WebAssembly.Tag({ parameters: [] });
+    const exports = lost.exports;
+    lost.exports = { ...exports, kestrion_run: () => { throw new WebAssembly.Exception(tag, []); } };
+    assert.throws(() => lost.run("HScroll1=5"), /engine stopped after an internal error \(an exception left the module\)/);
+    lost.exports = exports;
+    assert.throws(() => lost.stateText(), /engine stopped/, "and says so at every later call");
+  },
+
   "a module that is not WebAssembly is refused with a reason"() {
     return assert.rejects(Engine.load(new Uint8Array([0, 97, 115, 109, 9, 9, 9, 9])), /not a WebAssembly module/);
   },

@@ -14,6 +14,15 @@ Bound attenuationBound(int rate) {
 }
 
 std::optional<Bound> resultBound(Value id) {
+  // HScroll5: T = (10^(p/100) - 1) * 290 for p 0..200: 0 .. 28710 K, whole.
+  if (id == valueLabel(Input::converterTemperature)) {
+    return Bound{0, 28710, 0, true};
+  }
+  // HScroll6: 100 log10(1 + T / 290) for T 0..10000: 0 .. 15.50 dB; the
+  // noise figure label of HScroll5 itself runs 0 .. 20.
+  if (id == valueLabel(Input::converterNoiseFigure)) {
+    return Bound{0, 20, 2, true};
+  }
   switch (id) {
     // ber: t3, u3 and v are at least 1, so the noise figure is never below 0.
     // Upward: ifchainnf <= 10 log10(10^3 + 10^8) = 80.00004 (IF noise figure
@@ -22,13 +31,6 @@ std::optional<Bound> resultBound(Value id) {
     // adds 400 / 290 to a factor of 10^18.3: 183.00 at most.
     case Value::systemNoiseFigure:
       return Bound{0, 183.01, 2, true};
-    // HScroll5: T = (10^(p/100) - 1) * 290 for p 0..200: 0 .. 28710 K, whole.
-    case Value::converterTemperature:
-      return Bound{0, 28710, 0, true};
-    // HScroll6: 100 log10(1 + T / 290) for T 0..10000: 0 .. 15.50 dB; the
-    // noise figure label of HScroll5 itself runs 0 .. 20.
-    case Value::converterNoiseFigure:
-      return Bound{0, 20, 2, true};
     // antber: G = (pi d f / 3)^2 e / 100 rises with each input, so the
     // corners bound it: d 1, f 1, e 1 gives G = 0.010966 (-19.599 dB);
     // d 100, f 30, e 200 gives G = 1.974e7 (72.953 dB).

@@ -192,7 +192,7 @@ PageResult sweepConverter(const Plan& /*plan*/) {
       p.move(S::converterTemperature, pos, SliderEvent::Scroll);
       const long double exact =
           std::floor(std::log10(1.0L + static_cast<long double>(pos) / 290) * 1000) / 100;
-      if (wholeNumber(p.window().text(Value::converterNoiseFigure)).value_or(-1) !=
+      if (wholeNumber(p.window().text(Input::converterNoiseFigure)).value_or(-1) !=
           static_cast<double>(exact)) {
         inexact.insert(pos);
       }

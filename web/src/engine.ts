@@ -3,10 +3,14 @@
 // Events go in as kestrion-cli's event texts; states come out as the JSON
 // kestrion-cli prints, so a script gets the same answers from either.
 import { ConsoleStdout, File, type Inode, OpenFile, PreopenDirectory, WASI } from "@bjorn3/browser_wasi_shim";
+import { type Exports, Status, type StatusCode } from "./generated/kestrion_api";
+import type { Describe } from "./generated/description";
 
-/** What a call ended with: kestrion-cli's exit statuses. */
-export const Status = { ok: 0, refused: 2, fault: 3 } as const;
-export type StatusCode = (typeof Status)[keyof typeof Status];
+export { Status, type StatusCode };
+export type { ControlDesc, Describe, InputDesc, Rect } from "./generated/description";
+
+/** The inputs that take a typed value: "latitude", "longitude", "satellite". */
+export type AngleInput = keyof Describe["typedEntries"];
 
 export interface RunResult {
   status: StatusCode;
@@ -40,6 +44,47 @@ export interface Satellite {
   position: number;
 }
 
+/** A row of a report: a value with its caption and unit. */
+export interface Row {
+  id: string; // the value's control name, or the aid's
+  caption: string;
+  value: string;
+  unit: string;
+  shown: string; // the value with its unit, as the window writes them
+}
+
+/** The pointing aids in words. */
+export interface Aids {
+  satelliteName: string;
+  declination: string;
+  faceTilt: string;
+  faceTiltDegrees: number | null; // leaning back positive
+  shortWarnings: string[];
+}
+
+/** What Copy and the job sheet report. */
+export interface Report extends Aids {
+  pages: { rows: Row[]; copy: string }[];
+  rainFade?: { basis: Row[]; results: Row[]; warnings: string[] };
+  sheet: {
+    title: string;
+    date: string;
+    site: string;
+    sections: { heading: string; captionShare: number; rows: Row[] }[];
+    pictureCaptions: string[];
+    notes: string;
+    signatures: string;
+    footer: string;
+  };
+}
+
+/** A point of the geostationary arc: the texts the alignment page would show. */
+export interface ArcText {
+  position: number;
+  elevation: string;
+  azimuth: string;
+}
+
 export interface TraceOptions {
   /** "YYYY-MM-DD", as kestrion-cli's --date; the engine's own date if absent. */
   date?: string;
@@ -64,31 +109,6 @@ export class EngineError extends Error {
 /** Where the module comes from: its address, a fetch response, or its bytes. */
 export type ModuleSource = string | URL | Response | ArrayBuffer | ArrayBufferView;
 
-interface Exports {
-  memory: WebAssembly.Memory;
-  _initialize(): void;
-  kestrion_open(): number;
-  kestrion_close(engine: number): void;
-  kestrion_run(engine: number, event: number): number;
-  kestrion_set_date(engine: number, date: number): number;
-  kestrion_set_offset_angle(engine: number, degrees: number): number;
-  kestrion_message(engine: number): number;
-  kestrion_state(engine: number): number;
-  kestrion_satellites(engine: number): number;
-  kestrion_complete(engine: number, prefix: number): number;
-  kestrion_describe(engine: number): number;
-  kestrion_set_translations(engine: number, catalogue: number): number;
-  kestrion_report(engine: number, siteName: number): number;
-  kestrion_aids(engine: number): number;
-  kestrion_enter(engine: number, input: number, text: number): number;
-  kestrion_arc(engine: number): number;
-  kestrion_set_rain_input(engine: number, event: number, fileName: number): number;
-  kestrion_angle_problem(engine: number, input: number, text: number): number;
-  kestrion_set_text(engine: number, value: number, text: number): number;
-  kestrion_alloc(size: number): number;
-  kestrion_free(block: number): void;
-}
-
 async function moduleBytes(source: ModuleSource): Promise<Uint8Array<ArrayBuffer>> {
   if (source instanceof ArrayBuffer) {
     return new Uint8Array(source);
@@ -112,6 +132,10 @@ function localDate(now = new Date()): string {
   const two = (n: number) => String(n).padStart(2, "0");
   return `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())}`;
 }
+
+// A C++ exception as JavaScript sees one; browsers before exception
+// handling have no such type, and TypeScript's library does not name it.
+const kWasmException = (WebAssembly as unknown as { Exception?: abstract new () => object }).Exception;
 
 const kFileFolder = "/maps";
 const encoder = new TextEncoder();
@@ -191,8 +215,7 @@ export class Engine {
   /** Runs one event in kestrion-cli's grammar: "HScroll17=50", "Option2",
    * "latitude:=33°55'29\"S". A refused event changes nothing. */
   run(event: string): RunResult {
-    const status = this.withText(event, (text) => this.exports.kestrion_run(this.live(), text));
-    return { status: status as StatusCode, message: this.message() };
+    return this.result(this.withText(event, (text) => this.exports.kestrion_run(this.live(), text)));
   }
 
   /** The state after the last event that ran, as kestrion-cli's JSON text. */
@@ -206,8 +229,8 @@ export class Engine {
 
   /** The controls from the model's tables: pages, inputs, values, options,
    * pointers and each page's controls. */
-  describe(): unknown {
-    return JSON.parse(this.textOf(() => this.exports.kestrion_describe(this.live())));
+  describe(): Describe {
+    return JSON.parse(this.textOf(() => this.exports.kestrion_describe(this.live()))) as Describe;
   }
 
   satellites(): Satellite[] {
@@ -234,22 +257,22 @@ export class Engine {
 
   /** What Copy and the job sheet report, in the user's language: each page's
    * rows and copied text, the pointing aids in words, the sheet's sections. */
-  report(siteName = ""): unknown {
+  report(siteName = ""): Report {
     const report = this.withText(siteName, (name) =>
       this.textOf(() => this.exports.kestrion_report(this.live(), name)),
     );
-    return JSON.parse(report);
+    return JSON.parse(report) as Report;
   }
 
   /** The geostationary arc from the site: for each whole satellite position
    * the elevation and azimuth texts the alignment page would show there. */
-  arc(): { position: number; elevation: string; azimuth: string }[] {
-    return JSON.parse(this.textOf(() => this.exports.kestrion_arc(this.live())));
+  arc(): ArcText[] {
+    return JSON.parse(this.textOf(() => this.exports.kestrion_arc(this.live()))) as ArcText[];
   }
 
   /** Enters a typed latitude, longitude or satellite as the window's editor
    * does, the language's compass letters too; refused as angleProblem says. */
-  enter(input: "latitude" | "longitude" | "satellite", text: string): RunResult {
+  enter(input: AngleInput, text: string): RunResult {
     return this.result(
       this.withText(input, (name) =>
         this.withText(text, (typed) => this.exports.kestrion_enter(this.live(), name, typed)),
@@ -270,13 +293,13 @@ export class Engine {
 
   /** The pointing aids in words (declination, face tilt, short warnings, the
    * satellite's name): what the alignment page needs after every move. */
-  aids(): unknown {
-    return JSON.parse(this.textOf(() => this.exports.kestrion_aids(this.live())));
+  aids(): Aids {
+    return JSON.parse(this.textOf(() => this.exports.kestrion_aids(this.live()))) as Aids;
   }
 
   /** "" when the text reads as a typed latitude, longitude or satellite, else
    * what was wrong and what is accepted, in the user's language. */
-  angleProblem(input: "latitude" | "longitude" | "satellite", text: string): string {
+  angleProblem(input: AngleInput, text: string): string {
     return this.withText(input, (name) =>
       this.withText(text, (typed) =>
         this.textOf(() => this.exports.kestrion_angle_problem(this.live(), name, typed)),
@@ -348,12 +371,11 @@ export class Engine {
     return this.textOf(() => this.exports.kestrion_message(this.live()));
   }
 
-  private result(status: number): RunResult {
-    return { status: status as StatusCode, message: this.message() };
+  private result(status: StatusCode): RunResult {
+    return { status, message: this.message() };
   }
 
-  private check(result: RunResult | number): void {
-    const r = typeof result === "number" ? this.result(result) : result;
+  private check(r: RunResult): void {
     if (r.status !== Status.ok) {
       throw new EngineError(r.message, r.status, []);
     }
@@ -366,8 +388,9 @@ export class Engine {
     return this.handle;
   }
 
-  /** Calls into the module; a trap there (never expected) leaves the module
-   * unusable, which every later call then says. */
+  /** Calls into the module; a trap there, or a C++ exception that left it
+   * (never expected), leaves the module unusable, its stack unwound without
+   * its own code, which every later call then says. */
   private call<T>(f: () => T): T {
     if (this.broken !== null) {
       throw new Error(`the engine stopped after an internal error (${this.broken}); reload the page`);
@@ -375,9 +398,10 @@ export class Engine {
     try {
       return f();
     } catch (e) {
-      if (e instanceof WebAssembly.RuntimeError) {
-        this.broken = e.message;
-        throw new Error(`the engine stopped after an internal error (${e.message}); reload the page`);
+      const escaped = kWasmException !== undefined && e instanceof kWasmException;
+      if (e instanceof WebAssembly.RuntimeError || escaped) {
+        this.broken = escaped ? "an exception left the module" : (e as Error).message;
+        throw new Error(`the engine stopped after an internal error (${this.broken}); reload the page`);
       }
       throw e;
     }

@@ -1,35 +1,12 @@
 // The page's start: load the engine and the user's language, apply what the
 // address asks for, build the calculator, and offer the engine to scripts as
 // globalThis.kestrion.
-import { Engine, EngineError, type TraceOptions } from "./engine.js";
+import { Engine, EngineError, Status, type TraceOptions } from "./engine.js";
 import { App } from "./app/app";
 import { Catalogue, format, loadCatalogue, preferredLanguage, rememberLanguage } from "./app/i18n";
-import type { EngineApi } from "./app/engine-api";
-import type { Aids, Describe, Report, Satellite, State } from "./app/model";
 import { registerServiceWorker } from "./app/offline";
 
 export { Engine, EngineError };
-
-// The engine's calls as the pages use them.
-function api(engine: Engine): EngineApi {
-  return {
-    run: (event) => engine.run(event),
-    state: () => engine.state() as State,
-    describe: () => engine.describe() as Describe,
-    satellites: () => engine.satellites() as Satellite[],
-    complete: (prefix) => engine.complete(prefix) as Satellite[],
-    setDate: (date) => engine.setDate(date),
-    setOffsetAngle: (degrees) => engine.setOffsetAngle(degrees),
-    setTranslations: (catalogue) => engine.setTranslations(catalogue),
-    report: (siteName) => engine.report(siteName) as Report,
-    aids: () => engine.aids() as Aids,
-    angleProblem: (input, text) => engine.angleProblem(input, text),
-    enter: (input, text) => engine.enter(input, text),
-    putFile: (name, bytes) => engine.putFile(name, bytes),
-    setRainInput: (event, fileName) => engine.setRainInput(event, fileName),
-    arc: () => engine.arc(),
-  };
-}
 
 function storage(): Storage | undefined {
   try {
@@ -49,16 +26,16 @@ function applyAddress(engine: Engine, params: URLSearchParams, catalogue: Catalo
   const date = params.get("date");
   if (date !== null) {
     const r = engine.setDate(date);
-    if (r.status !== 0) refuse("date", r.message);
+    if (r.status !== Status.ok) refuse("date", r.message);
   }
   const offset = params.get("offset");
   if (offset !== null) {
     const r = engine.setOffsetAngle(offset);
-    if (r.status !== 0) refuse("offset", r.message);
+    if (r.status !== Status.ok) refuse("offset", r.message);
   }
   for (const event of params.getAll("event")) {
     const r = engine.run(event);
-    if (r.status !== 0) refuse("event", r.message);
+    if (r.status !== Status.ok) refuse("event", r.message);
   }
   return problems;
 }
@@ -82,7 +59,7 @@ async function start(): Promise<void> {
   const kestrion = {
     Engine,
     EngineError,
-    version: (engine.describe() as Describe).version,
+    version: engine.describe().version,
     trace: (events: readonly string[], options?: TraceOptions) => engine.trace(events, options),
     describe: () => engine.describe(),
     satellites: () => engine.satellites(),
@@ -93,9 +70,9 @@ async function start(): Promise<void> {
   if (params.has("lang") && !params.get("lang")?.match(/^[a-z]{2}/i)) {
     problems.push(format(catalogue.web("badParameter"), "lang", params.get("lang") ?? ""));
   }
-  const describe = engine.describe() as Describe;
+  const describe = engine.describe();
   const mount = () => {
-    const app = new App(api(engine), describe, catalogue, {
+    const app = new App(engine, describe, catalogue, {
       language,
       storage: storage(),
       onLanguage: (code) => void switchLanguage(code),

@@ -1,14 +1,21 @@
-// Debian's Chromium, headless, driven by puppeteer-core, for the tests, the
-// benchmarks and the README's pictures; and the site served on loopback.
-import { existsSync, mkdtempSync, rmSync } from "node:fs";
+// Debian's Chromium, headless, driven by puppeteer-core through the DevTools
+// protocol, for the tests, the benchmarks and the README's pictures; and the
+// site served on loopback.
+import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
-import { serve } from "../tools/serve.mjs";
+import { found, hasPackage } from "./harness.mjs";
 
-const kCandidates = [process.env.CHROMIUM, "/usr/bin/chromium", "/usr/bin/chromium-browser"];
+export { openPage, serveSite, stopServer } from "./harness.mjs";
 
 export function chromiumPath() {
-  return kCandidates.find((path) => path && existsSync(path));
+  return found(process.env.CHROMIUM, "/usr/bin/chromium", "/usr/bin/chromium-browser");
+}
+
+export function missing() {
+  if (!chromiumPath()) return "Chromium is not installed";
+  if (!hasPackage("puppeteer-core")) return "npm ci has not run in web/";
+  return undefined;
 }
 
 // Without these, Chromium reaches for Google's servers at start, which a
@@ -40,28 +47,4 @@ export async function launch(extraFlags = []) {
     rmSync(profile, { recursive: true, force: true });
   };
   return browser;
-}
-
-export async function serveSite(site) {
-  const server = await serve(site, 0);
-  return { server, origin: `http://127.0.0.1:${server.address().port}` };
-}
-
-export function stopServer(server) {
-  return new Promise((done) => {
-    server.close(() => done());
-    server.closeAllConnections();
-  });
-}
-
-// A page that fails the test on any script error it meets.
-export async function openPage(browser, url, errors = []) {
-  const page = await browser.newPage();
-  page.on("pageerror", (e) => errors.push(e.message));
-  page.on("console", (m) => {
-    if (m.type() === "error") errors.push(m.text());
-  });
-  await page.goto(url, { waitUntil: "load" });
-  await page.waitForSelector(".tabs [role=tab]", { timeout: 20000 });
-  return page;
 }

@@ -22,7 +22,7 @@ export interface PhoneAidHooks extends PositionHooks {
 // The value box of a typed entry's input.
 function valueOf(describe: Describe, entry: keyof Describe["typedEntries"]): string {
   const input = describe.typedEntries[entry];
-  return describe.values[describe.inputs.findIndex((i) => i.name === input)].name;
+  return describe.inputs.find((i) => i.name === input)!.value;
 }
 
 export function targetOf(describe: Describe, state: State, aids: Aids): Target {

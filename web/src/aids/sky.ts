@@ -2,13 +2,10 @@
 // positions above the horizon with their figures, in unbroken runs, and
 // their places on a sky diagram (the horizon round, the zenith in the
 // middle, north up, east right as on the compass rose). Pure, no DOM.
+import type { ArcText } from "../engine";
 import { numberIn } from "./guidance";
 
-export interface ArcText {
-  position: number;
-  elevation: string;
-  azimuth: string;
-}
+export type { ArcText };
 
 export interface ArcPoint extends ArcText {
   el: number;

@@ -1,6 +1,7 @@
 // The calculator's page: the tab strip, the six pages, the tools (Copy,
 // job sheet, sites, language) and the messages, over one engine.
 import type { EngineApi, Outcome } from "./engine-api";
+import { Status } from "../generated/kestrion_api";
 import type { Aids, Describe, InputDesc, State } from "./model";
 import { format, languages, type Catalogue } from "./i18n";
 import { make, setText } from "./dom";
@@ -221,7 +222,7 @@ export class App {
   setRain(event: string, fileName?: string): Outcome {
     this.mismatchedName = "";
     const outcome = this.engine.setRainInput(event, fileName);
-    if (outcome.status !== 2) {
+    if (outcome.status !== Status.refused) {
       this.refresh();
       this.speakSoon();
     }
@@ -235,16 +236,16 @@ export class App {
   }
 
   private after(outcome: Outcome): boolean {
-    if (outcome.status === 2) {
+    if (outcome.status === Status.refused) {
       this.say(outcome.message, true);
       return false;
     }
-    if (outcome.status === 3) {
+    if (outcome.status === Status.fault) {
       this.say(format(this.catalogue.web("fault"), outcome.message), true);
     }
     this.refresh();
     this.speakSoon();
-    return outcome.status === 0;
+    return outcome.status === Status.ok;
   }
 
   // Shows the shown page as the engine has it now.
@@ -322,14 +323,14 @@ export class App {
 
   private restoreOffsetAngle(): void {
     const stored = this.read(kOffsetKey);
-    if (stored !== null && this.engine.setOffsetAngle(stored).status !== 0) {
+    if (stored !== null && this.engine.setOffsetAngle(stored).status !== Status.ok) {
       this.engine.setOffsetAngle("0");
     }
   }
 
   private setOffsetAngle(degrees: string): boolean {
     const outcome = this.engine.setOffsetAngle(degrees.replace(",", "."));
-    if (outcome.status !== 0) {
+    if (outcome.status !== Status.ok) {
       this.say(outcome.message, true);
       return false;
     }
@@ -500,7 +501,7 @@ export class App {
 
   private valueName(entry: AngleInput): string {
     const input = this.describe.typedEntries[entry];
-    return this.describe.values[this.describe.inputs.findIndex((i) => i.name === input)].name;
+    return this.describe.inputs.find((i) => i.name === input)!.value;
   }
 
   // As typing each value: the satellite by its name only where the name

@@ -1,27 +1,24 @@
-// What the pages need of the engine: the C interface's calls, typed.
-import type { Aids, Describe, Report, Satellite, State } from "./model";
-import type { AngleInput } from "./entry";
-import type { ArcText } from "../aids/sky";
+// What the pages need of the engine: the calls of its class, as it types
+// them, so that the pages' view cannot drift from it.
+import type { Engine, RunResult } from "../engine";
 
-export interface Outcome {
-  status: number; // 0 ran, 2 refused (nothing changed), 3 a floating-point fault
-  message: string;
-}
+export type Outcome = RunResult;
 
-export interface EngineApi {
-  run(event: string): Outcome;
-  state(): State;
-  describe(): Describe;
-  satellites(): Satellite[];
-  complete(prefix: string): Satellite[];
-  setDate(date: string): Outcome;
-  setOffsetAngle(degrees: string): Outcome;
-  setTranslations(catalogue: string): Outcome;
-  report(siteName: string): Report;
-  aids(): Aids;
-  angleProblem(input: AngleInput, text: string): string;
-  enter(input: AngleInput, text: string): Outcome;
-  putFile(name: string, bytes: Uint8Array): string;
-  setRainInput(event: string, fileName?: string): Outcome;
-  arc(): ArcText[];
-}
+export type EngineApi = Pick<
+  Engine,
+  | "run"
+  | "state"
+  | "describe"
+  | "satellites"
+  | "complete"
+  | "setDate"
+  | "setOffsetAngle"
+  | "setTranslations"
+  | "report"
+  | "aids"
+  | "angleProblem"
+  | "enter"
+  | "putFile"
+  | "setRainInput"
+  | "arc"
+>;

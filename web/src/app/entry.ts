@@ -3,9 +3,10 @@
 // Enter commits (or takes the highlighted name), Escape or leaving cancels.
 import type { Catalogue } from "./i18n";
 import type { EngineApi } from "./engine-api";
+import type { AngleInput } from "./model";
 import { make } from "./dom";
 
-export type AngleInput = "latitude" | "longitude" | "satellite";
+export type { AngleInput };
 
 // The editor's accessible names, as the window's editor has them.
 const kEditorNames: Record<AngleInput, string> = {

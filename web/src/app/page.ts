@@ -25,19 +25,6 @@ interface InputRow {
 }
 
 const kCaption = "Caption";
-// How far below an input's caption a note may stand and still be its note.
-const kNoteReach = 400;
-
-// Plain labels just below an input's caption that caption nothing else:
-// the satellite's "(west = neg.  east = pos.)".
-function notesUnder(caption: ControlDesc, controls: ControlDesc[]): ControlDesc[] {
-  const [left, top, width] = caption.rect;
-  return controls.filter((c) => {
-    if (c.kind !== "label" || c.input || !c.caption || c.caption.length < 2) return false;
-    const [x, y, w] = c.rect;
-    return y > top && y - top <= kNoteReach && x < left + width && x + w > left;
-  });
-}
 const kTooltip = "Tooltip";
 
 // A page's tab and its empty panel: the panel is filled when first shown.
@@ -89,15 +76,13 @@ export class Page {
     }
     this.inputCount = this.rows.length;
     this.panel.append(inputs);
-    const results = controls.filter(
-      (c) => c.kind === "text" && !describe.inputs.some((i) => this.valueOf(i) === c.name),
-    );
+    const results = controls.filter((c) => c.kind === "text" && c.result);
     if (results.length > 0) {
       const list = make("div", { class: "results" });
       for (const result of results) list.append(this.resultRow(result));
       this.panel.append(list);
     }
-    if (controls.some((c) => c.kind === "picture")) this.alignmentParts(controls, state);
+    if (index === describe.alignmentPage) this.alignmentParts(controls, state);
     if (controls.some((c) => c.kind === "option")) this.rainParts(controls);
   }
 
@@ -109,15 +94,10 @@ export class Page {
     return source ? this.catalogue.tr(kTooltip, source.trim()) : "";
   }
 
-  // An input's value box holds the value of the same index.
-  private valueOf(input: InputDesc): string {
-    return this.describe.values[this.describe.inputs.indexOf(input)].name;
-  }
-
   private inputRow(slider: ControlDesc, controls: ControlDesc[], state: State): HTMLElement {
     const input = this.describe.inputs.find((i) => i.name === slider.input)!;
-    const value = this.valueOf(input);
-    const boxControl = controls.find((c) => c.kind === "text" && c.name === value);
+    const value = input.value;
+    const boxControl = controls.find((c) => c.kind === "text" && c.input === input.name);
     const labelControl = controls.find((c) => c.kind === "label" && c.input === input.name);
     const captionId = idFor("caption", input.name);
     const tipId = idFor("tip", input.name);
@@ -157,10 +137,8 @@ export class Page {
     const row: InputRow = { input, value, box, range };
     this.rows.push(row);
     const parts: (Node | string)[] = [caption];
-    if (labelControl) {
-      for (const note of notesUnder(labelControl, controls)) {
-        parts.push(make("span", { class: "note" }, this.caption(note.caption ?? "")));
-      }
+    for (const note of controls.filter((c) => c.kind === "label" && c.noteOf === input.name)) {
+      parts.push(make("span", { class: "note" }, this.caption(note.caption ?? "")));
     }
     if (typed === "satellite") {
       this.satelliteName = make("span", { class: "satellite-name", "aria-live": "off" });

@@ -3,31 +3,10 @@
 // kestrion-cli takes ("frequency:=12", "rain-zone:=K"), its figures from the
 // report, so the browser shows what the window's section shows.
 import type { Catalogue } from "./i18n";
-import type { Report, Row, State } from "./model";
+import type { RainDescription, RainInput, Report, Row, State } from "./model";
 import type { Outcome } from "./engine-api";
+import { Status } from "../generated/kestrion_api";
 import { make, setText } from "./dom";
-
-export interface RainInput {
-  event: string;
-  group: string;
-  caption: string;
-  unit: string;
-  min: number;
-  max: number;
-  decimals: number;
-  step: number;
-  tooltip: string;
-}
-
-export interface RainDescription {
-  translationContext: string;
-  inputs: RainInput[];
-  choices: { event: string; group: string; caption: string; tooltip: string }[];
-  polarizations: { word: string; caption: string }[];
-  start: string[];
-  zones: { zone: string; rainRate: number }[];
-  modcods: { name: string; esN0: number }[];
-}
 
 export interface RainHooks {
   run(event: string): boolean;
@@ -137,7 +116,7 @@ export class RainSection {
   private sendField(id: string, group: string, event: string, fileName?: string): void {
     const outcome = this.hooks.set(event, fileName);
     const problem = this.problems.get(id)!.element;
-    if (outcome.status === 2) {
+    if (outcome.status === Status.refused) {
       setText(problem, outcome.message);
       problem.hidden = false;
     } else {
@@ -146,7 +125,7 @@ export class RainSection {
     }
     this.update();
     const field = this.fields.get(id.slice("rain-".length));
-    if (outcome.status === 2 && field) field.value = this.shown(kShown[id.slice("rain-".length)]);
+    if (outcome.status === Status.refused && field) field.value = this.shown(kShown[id.slice("rain-".length)]);
   }
 
   // The message place of a field, which the field names as its description.

@@ -1,0 +1,38 @@
+// What an installer needs for a dish on a motorised polar mount, at the site
+// and satellite the alignment page shows: the motor's turn and the DiSEqC
+// command for it, the mount's settings, and a warning when the motor cannot
+// reach the satellite.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/motor.h"
+#include "model/window.h"
+
+namespace kestrion {
+
+struct MotorAid {
+  calc::MotorTurn turn;
+  calc::GotoCommand command;
+  calc::PolarMount mount;
+  double limit;
+  bool beyondLimit;
+  std::vector<std::string> warnings;  // plain sentences
+};
+
+// The offset angle in tenths of a degree, as the pointing aids take it.
+MotorAid motorAid(const Window& w, int offsetTenths, double limit = calc::kDefaultMotorLimit);
+
+// "east", "west", "none": the direction as the JSON names it.
+const char* turnName(calc::Turn turn);
+
+// A motor limit as typed: degrees from kMinMotorLimit to kMaxMotorLimit.
+// Empty when it is one, else what is wrong and what is allowed, for a
+// message that names the text before it: "is not a number; allowed: ...".
+std::optional<double> parseMotorLimit(std::string_view text);
+std::string motorLimitProblem(std::string_view text);
+
+}  // namespace kestrion

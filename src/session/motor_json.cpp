@@ -1,0 +1,94 @@
+#include "session/motor_json.h"
+
+#include <nlohmann/json.hpp>
+
+#include "session/event.h"
+
+namespace kestrion {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// A length as the option gives it, or the line saying what is wrong.
+std::variant<double, std::string> lengthFrom(DishInput input, const char* option,
+                                             const std::string& text) {
+  if (const auto value = parseDishLength(input, text)) {
+    return *value;
+  }
+  return std::string(option) + " " + quotedText(text) + " " + dishLengthProblem(input, text);
+}
+
+}  // namespace
+
+MotorAid motorAid(const Session& session, const MotorOptions& options) {
+  return motorAid(session.calculator().window(), session.offsetTenths(), options.limit);
+}
+
+std::string motorJson(const MotorAid& motor) {
+  Json j;
+  j["angle"] = motor.turn.angle;
+  j["direction"] = turnName(motor.turn.direction);
+  j["diseqc"] = calc::commandText(motor.command);
+  return j.dump();
+}
+
+std::string polarMountJson(const MotorAid& motor) {
+  Json j;
+  j["latitudeScale"] = motor.mount.latitudeScale;
+  j["declinationOffset"] = motor.mount.declinationOffset;
+  j["dishElevation"] = motor.mount.dishElevation;
+  return j.dump();
+}
+
+const std::vector<std::string>& motorWarnings(const MotorAid& motor) {
+  return motor.warnings;
+}
+
+std::vector<VisibleSatellite> visibleSatellites(Session& session) {
+  return visibleSatellites(session.satellites().all(), session.calculator().window(),
+                           session.pointing().declination);
+}
+
+std::string visibleSatellitesJson(const std::vector<VisibleSatellite>& visible) {
+  Json list = Json::array();
+  for (const VisibleSatellite& v : visible) {
+    list.push_back({{"name", v.satellite.name},
+                    {"position", v.satellite.position},
+                    {"elevation", v.look.elevation},
+                    {"azimuth", v.look.azimuth},
+                    {"skew", v.look.skew},
+                    {"motorAngle", v.motor.angle},
+                    {"motorDirection", turnName(v.motor.direction)}});
+  }
+  return list.dump();
+}
+
+std::variant<MultifeedAid, std::string> multifeedAid(Session& session,
+                                                     const MultifeedOptions& options) {
+  const auto diameter = lengthFrom(DishInput::diameter, "diameter", options.diameter);
+  if (const auto* problem = std::get_if<std::string>(&diameter)) {
+    return *problem;
+  }
+  const auto focalLength = lengthFrom(DishInput::focalLength, "focal length", options.focalLength);
+  if (const auto* problem = std::get_if<std::string>(&focalLength)) {
+    return *problem;
+  }
+  SatelliteNames& names = session.satellites();
+  return multifeedAid(session.calculator().window(), options.satellite,
+                      {std::get<double>(diameter), std::get<double>(focalLength)},
+                      [&names](std::string_view name) { return names.find(name); });
+}
+
+std::string multifeedJson(const MultifeedAid& multifeed) {
+  const calc::Multifeed& f = multifeed.figures;
+  Json j;
+  j["separation"] = f.separation;
+  j["offset"] = f.offset;
+  j["side"] = f.side == calc::Side::east ? "east" : "west";
+  j["railTilt"] = f.railTilt;
+  j["skew"] = f.skew;
+  j["warnings"] = multifeed.warnings;
+  return j.dump();
+}
+
+}  // namespace kestrion
