@@ -137,6 +137,22 @@ TEST(Api, ReportsTextsThatAreNoUtf8) {
   }
 }
 
+// A value's text that is no UTF-8 made the state's writer throw, which ended
+// the program; the state shows such bytes as U+FFFD.
+TEST(Api, StateShowsValueTextsThatAreNoUtf8) {
+  for (const auto& [text, shown] : {
+           std::pair{"\xff", "\xef\xbf\xbd"},                  // no UTF-8 byte at all
+           std::pair{"41\xc3", "41\xef\xbf\xbd"},              // cut inside a character
+           std::pair{"\xc0\xaf", "\xef\xbf\xbd\xef\xbf\xbd"},  // overlong
+       }) {
+    Engine engine = open();
+    ASSERT_EQ(kestrion_set_text(engine.get(), "Latitud", text), KESTRION_OK);
+    const std::string state = kestrion_state(engine.get());
+    ASSERT_TRUE(nlohmann::json::accept(state)) << state;
+    EXPECT_EQ(nlohmann::json::parse(state)["texts"]["Latitud"], shown);
+  }
+}
+
 }  // namespace
 
 namespace {
