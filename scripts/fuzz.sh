@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets (clang, AddressSanitizer, UndefinedBehavior-
 # Sanitizer) in build/fuzz and runs them from the committed seeds for
-# SECONDS in all (default 420), spread evenly over the targets. A crash stops
+# SECONDS in all (default 330), spread evenly over the targets. A crash stops
 # the run; its input is left in build/fuzz/crashes/ and should become a
 # regression test. Each target's executions per second are printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-total="${1:-420}"
+total="${1:-330}"
 targets=(leading_number whole_number number_text event_parser cli_run angle_text satellite_list
-  api_calls rain_fade_inputs rain_fade_options site_store)
+  api_calls rain_fade_inputs rain_fade_options rain_map site_store)
 seconds=$((total / ${#targets[@]}))
 [ "$seconds" -ge 5 ] || seconds=5
 build=build/fuzz
