@@ -22,7 +22,7 @@
 
 #include "checks.h"
 #include "engine/calculator.h"
-#include "engine/rain_map_file.h"
+#include "engine/rain_fade_map_file.h"
 #include "session/rain_fade_json.h"
 #include "session/session.h"
 
