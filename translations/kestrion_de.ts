@@ -98,6 +98,10 @@
 <context>
     <name>Caption</name>
     <message>
+        <source>LNB skew direction</source>
+        <translation>Drehrichtung des LNB</translation>
+    </message>
+    <message>
         <source>LNB Noise Figure (dB)</source>
         <translation>LNB-Rauschzahl (dB)</translation>
     </message>
@@ -403,6 +407,34 @@
 </context>
 <context>
     <name>PageText</name>
+    <message>
+        <source>LNB skew direction</source>
+        <translation>Drehrichtung des LNB</translation>
+    </message>
+    <message>
+        <source>none: upright</source>
+        <translation>keine: senkrecht</translation>
+    </message>
+    <message>
+        <source>anticlockwise, from behind the dish</source>
+        <translation>gegen Uhrzeigersinn, von hinten</translation>
+    </message>
+    <message>
+        <source>clockwise, from behind the dish</source>
+        <translation>im Uhrzeigersinn, von hinten</translation>
+    </message>
+    <message>
+        <source>none: the LNB stays upright</source>
+        <translation>keine: der LNB bleibt senkrecht</translation>
+    </message>
+    <message>
+        <source>anticlockwise, seen from behind the dish looking at the satellite</source>
+        <translation>gegen den Uhrzeigersinn, von hinten durch die Schüssel zum Satelliten gesehen</translation>
+    </message>
+    <message>
+        <source>clockwise, seen from behind the dish looking at the satellite</source>
+        <translation>im Uhrzeigersinn, von hinten durch die Schüssel zum Satelliten gesehen</translation>
+    </message>
     <message>
         <source>Rain</source>
         <translation>Regen</translation>
@@ -724,6 +756,10 @@
 </context>
 <context>
     <name>Tooltip</name>
+    <message>
+        <source>Which way to turn the LNB, seen from behind the dish looking at the satellite</source>
+        <translation>In welche Richtung der LNB gedreht wird, von hinten durch die Schüssel zum Satelliten gesehen</translation>
+    </message>
     <message>
         <source>When not using an IF amplifier, apply 0 dB</source>
         <translation>Ohne ZF-Verstärker 0 dB einstellen</translation>

@@ -98,6 +98,10 @@
 <context>
     <name>Caption</name>
     <message>
+        <source>LNB skew direction</source>
+        <translation>Sentido de giro del LNB</translation>
+    </message>
+    <message>
         <source>LNB Noise Figure (dB)</source>
         <translation>F. ruido LNB (dB)</translation>
     </message>
@@ -403,6 +407,34 @@
 </context>
 <context>
     <name>PageText</name>
+    <message>
+        <source>LNB skew direction</source>
+        <translation>Sentido de giro del LNB</translation>
+    </message>
+    <message>
+        <source>none: upright</source>
+        <translation>ninguno: vertical</translation>
+    </message>
+    <message>
+        <source>anticlockwise, from behind the dish</source>
+        <translation>sentido antihorario, desde detrás</translation>
+    </message>
+    <message>
+        <source>clockwise, from behind the dish</source>
+        <translation>sentido horario, desde detrás</translation>
+    </message>
+    <message>
+        <source>none: the LNB stays upright</source>
+        <translation>ninguno: el LNB queda vertical</translation>
+    </message>
+    <message>
+        <source>anticlockwise, seen from behind the dish looking at the satellite</source>
+        <translation>en sentido antihorario, visto desde detrás de la antena mirando al satélite</translation>
+    </message>
+    <message>
+        <source>clockwise, seen from behind the dish looking at the satellite</source>
+        <translation>en sentido horario, visto desde detrás de la antena mirando al satélite</translation>
+    </message>
     <message>
         <source>Rain</source>
         <translation>Lluvia</translation>
@@ -724,6 +756,10 @@
 </context>
 <context>
     <name>Tooltip</name>
+    <message>
+        <source>Which way to turn the LNB, seen from behind the dish looking at the satellite</source>
+        <translation>Hacia dónde girar el LNB, visto desde detrás de la antena mirando al satélite</translation>
+    </message>
     <message>
         <source>When not using an IF amplifier, apply 0 dB</source>
         <translation>Sin amplificador de FI, ponga 0 dB</translation>

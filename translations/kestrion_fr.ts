@@ -98,6 +98,10 @@
 <context>
     <name>Caption</name>
     <message>
+        <source>LNB skew direction</source>
+        <translation>Sens de rotation de la LNB</translation>
+    </message>
+    <message>
         <source>LNB Noise Figure (dB)</source>
         <translation>Fact. bruit LNB (dB)</translation>
     </message>
@@ -403,6 +407,34 @@
 </context>
 <context>
     <name>PageText</name>
+    <message>
+        <source>LNB skew direction</source>
+        <translation>Sens de rotation de la LNB</translation>
+    </message>
+    <message>
+        <source>none: upright</source>
+        <translation>aucune : droite</translation>
+    </message>
+    <message>
+        <source>anticlockwise, from behind the dish</source>
+        <translation>sens antihoraire, vu de derrière</translation>
+    </message>
+    <message>
+        <source>clockwise, from behind the dish</source>
+        <translation>sens horaire, vu de derrière</translation>
+    </message>
+    <message>
+        <source>none: the LNB stays upright</source>
+        <translation>aucune : la LNB reste droite</translation>
+    </message>
+    <message>
+        <source>anticlockwise, seen from behind the dish looking at the satellite</source>
+        <translation>dans le sens antihoraire, vu de derrière la parabole en regardant le satellite</translation>
+    </message>
+    <message>
+        <source>clockwise, seen from behind the dish looking at the satellite</source>
+        <translation>dans le sens horaire, vu de derrière la parabole en regardant le satellite</translation>
+    </message>
     <message>
         <source>Rain</source>
         <translation>Pluie</translation>
@@ -724,6 +756,10 @@
 </context>
 <context>
     <name>Tooltip</name>
+    <message>
+        <source>Which way to turn the LNB, seen from behind the dish looking at the satellite</source>
+        <translation>Dans quel sens tourner la LNB, vu de derrière la parabole en regardant le satellite</translation>
+    </message>
     <message>
         <source>When not using an IF amplifier, apply 0 dB</source>
         <translation>Sans amplificateur FI, mettez 0 dB</translation>

@@ -98,6 +98,10 @@
 <context>
     <name>Caption</name>
     <message>
+        <source>LNB skew direction</source>
+        <translation>Verso di rotazione dell'LNB</translation>
+    </message>
+    <message>
         <source>LNB Noise Figure (dB)</source>
         <translation>Rumore LNB (dB)</translation>
     </message>
@@ -403,6 +407,34 @@
 </context>
 <context>
     <name>PageText</name>
+    <message>
+        <source>LNB skew direction</source>
+        <translation>Verso di rotazione dell'LNB</translation>
+    </message>
+    <message>
+        <source>none: upright</source>
+        <translation>nessuna: dritto</translation>
+    </message>
+    <message>
+        <source>anticlockwise, from behind the dish</source>
+        <translation>senso antiorario, da dietro</translation>
+    </message>
+    <message>
+        <source>clockwise, from behind the dish</source>
+        <translation>senso orario, da dietro</translation>
+    </message>
+    <message>
+        <source>none: the LNB stays upright</source>
+        <translation>nessuna: l'LNB resta dritto</translation>
+    </message>
+    <message>
+        <source>anticlockwise, seen from behind the dish looking at the satellite</source>
+        <translation>in senso antiorario, visto da dietro la parabola guardando il satellite</translation>
+    </message>
+    <message>
+        <source>clockwise, seen from behind the dish looking at the satellite</source>
+        <translation>in senso orario, visto da dietro la parabola guardando il satellite</translation>
+    </message>
     <message>
         <source>Rain</source>
         <translation>Pioggia</translation>
@@ -724,6 +756,10 @@
 </context>
 <context>
     <name>Tooltip</name>
+    <message>
+        <source>Which way to turn the LNB, seen from behind the dish looking at the satellite</source>
+        <translation>In che verso ruotare l'LNB, visto da dietro la parabola guardando il satellite</translation>
+    </message>
     <message>
         <source>When not using an IF amplifier, apply 0 dB</source>
         <translation>Senza amplificatore FI, impostare 0 dB</translation>

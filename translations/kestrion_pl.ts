@@ -98,6 +98,10 @@
 <context>
     <name>Caption</name>
     <message>
+        <source>LNB skew direction</source>
+        <translation>Kierunek obrotu konwertera</translation>
+    </message>
+    <message>
         <source>LNB Noise Figure (dB)</source>
         <translation>Szumy LNB (dB)</translation>
     </message>
@@ -403,6 +407,34 @@
 </context>
 <context>
     <name>PageText</name>
+    <message>
+        <source>LNB skew direction</source>
+        <translation>Kierunek obrotu konwertera</translation>
+    </message>
+    <message>
+        <source>none: upright</source>
+        <translation>brak: pionowo</translation>
+    </message>
+    <message>
+        <source>anticlockwise, from behind the dish</source>
+        <translation>w lewo, patrząc od tyłu</translation>
+    </message>
+    <message>
+        <source>clockwise, from behind the dish</source>
+        <translation>w prawo, patrząc od tyłu</translation>
+    </message>
+    <message>
+        <source>none: the LNB stays upright</source>
+        <translation>brak: konwerter zostaje pionowo</translation>
+    </message>
+    <message>
+        <source>anticlockwise, seen from behind the dish looking at the satellite</source>
+        <translation>przeciwnie do ruchu wskazówek zegara, patrząc zza czaszy w stronę satelity</translation>
+    </message>
+    <message>
+        <source>clockwise, seen from behind the dish looking at the satellite</source>
+        <translation>zgodnie z ruchem wskazówek zegara, patrząc zza czaszy w stronę satelity</translation>
+    </message>
     <message>
         <source>Rain</source>
         <translation>Deszcz</translation>
@@ -724,6 +756,10 @@
 </context>
 <context>
     <name>Tooltip</name>
+    <message>
+        <source>Which way to turn the LNB, seen from behind the dish looking at the satellite</source>
+        <translation>W którą stronę obrócić konwerter, patrząc zza czaszy w stronę satelity</translation>
+    </message>
     <message>
         <source>When not using an IF amplifier, apply 0 dB</source>
         <translation>Bez wzmacniacza p.cz. ustaw 0 dB</translation>

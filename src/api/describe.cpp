@@ -42,7 +42,8 @@ constexpr auto kLookWords = std::to_array<Word<Look>>({
     {Look::ResultBoxGrey, "resultBoxGrey"}, {Look::Warning, "warning"}});
 constexpr auto kAidWords = std::to_array<Word<Aid>>({
     {Aid::magneticBearing, "magneticBearing"}, {Aid::declination, "declination"},
-    {Aid::faceTilt, "faceTilt"}, {Aid::warnings, "warnings"}, {Aid::satelliteName, "satelliteName"}});
+    {Aid::faceTilt, "faceTilt"}, {Aid::warnings, "warnings"}, {Aid::satelliteName, "satelliteName"},
+    {Aid::skewDirection, "skewDirection"}});
 constexpr auto kCommandWords = std::to_array<Word<Command>>({
     {Command::quit, "quit"}, {Command::footprints, "footprints"}, {Command::homePage, "homePage"}});
 constexpr auto kStopWords = std::to_array<Word<StopKind>>({

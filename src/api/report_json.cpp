@@ -54,11 +54,9 @@ Json faceTiltDegrees(const ReportState& state) {
 }
 
 Json aids(const Report& report, const ReportState& state) {
-  return {{"satelliteName", state.satelliteName},
-          {"declination", report.declination()},
-          {"faceTilt", report.faceTilt()},
-          {"faceTiltDegrees", faceTiltDegrees(state)},
-          {"shortWarnings", report.shortWarnings()}};
+  return {{"satelliteName", state.satelliteName},    {"declination", report.declination()},
+          {"faceTilt", report.faceTilt()},           {"faceTiltDegrees", faceTiltDegrees(state)},
+          {"skewDirection", report.skewDirection()}, {"shortWarnings", report.shortWarnings()}};
 }
 
 }  // namespace

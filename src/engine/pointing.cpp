@@ -17,6 +17,11 @@ long long tiltHundredths(const Window& w, int offsetTenths) {
   return elevation - 10LL * offsetTenths;
 }
 
+SkewTurn skewTurn(const Window& w) {
+  const double skew = leadingNumber(w.text(Value::skew));
+  return skew > 0 ? SkewTurn::clockwise : skew < 0 ? SkewTurn::anticlockwise : SkewTurn::none;
+}
+
 std::string faceTiltText(long long tilt) {
   const std::string degrees = doubleText(static_cast<double>(std::llabs(tilt)) / 100) + "°";
   if (tilt > 0) {
@@ -94,6 +99,7 @@ Pointing PointingAid::at(const Window& w, calc::CalendarDate date, int offsetTen
   p.tiltHundredths = tiltHundredths(w, offsetTenths);
   if (!p.belowHorizon) {
     p.faceTilt = faceTiltText(p.tiltHundredths);
+    p.skewTurn = skewTurn(w);
   }
   if (p.atPole) {
     return p;

@@ -5,6 +5,7 @@
 // the texts the page shows, so every figure agrees with what is on screen.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,6 +19,11 @@ namespace kestrion {
 // The dish's offset angle: 0 to 45 degrees in tenths; 0 for a prime-focus dish.
 inline constexpr int kMaxOffsetTenths = 450;
 
+// Which way the LNB turns from upright to the skew shown, as an installer
+// sees it from behind the dish looking at the satellite: a positive skew is
+// clockwise in both hemispheres.
+enum class SkewTurn : std::uint8_t { none, clockwise, anticlockwise };
+
 struct Pointing {
   // Degrees, east positive; empty without the model, for a date it does not
   // cover, and at a pole.
@@ -27,6 +33,7 @@ struct Pointing {
   std::string magneticAzimuth;
   std::string faceTilt;               // "20.75° leans back"; empty below the horizon
   long long tiltHundredths = 0;       // the same, signed, in hundredths of a degree
+  std::optional<SkewTurn> skewTurn;   // empty below the horizon
   std::vector<std::string> warnings;  // plain sentences, never empty strings
   // The same warnings as flags, for a view with room for a word or two.
   bool noModel = false;

@@ -173,6 +173,9 @@ constexpr auto kAlignment = std::to_array<ControlSpec>({
          QT_TRANSLATE_NOOP("Tooltip", "Note that Astra satellites differ from standard polarisation")),
     result(Value::elevation,     {5400, 3000, 855, 255}, ResultBox, QT_TRANSLATE_NOOP("Tooltip", "Angle of inclination")),
     result(Value::shownDistance, {7440, 3000, 735, 255}, ResultBoxGrey, QT_TRANSLATE_NOOP("Tooltip", "Needed for C/N calculations")),
+    // Which way the LNB turns, under the skew, where the page is empty.
+    aid(Aid::skewDirection, "skewDirection", QT_TRANSLATE_NOOP("Caption", "LNB skew direction"), {2760, 3300, 2820, 255},
+        Plain, QT_TRANSLATE_NOOP("Tooltip", "Which way to turn the LNB, seen from behind the dish looking at the satellite")),
     label("Label27", compassLetter(CompassPoint::north), {1920, 3360, 255, 255}, Plain),
     picture("Image2(0)", ":/artwork/compass_rose.svg", {1185, 3600, 1500, 1500}),
     picture("Image2(1)", ":/artwork/dish_front.svg",   {3240, 3600, 1500, 1680}),

@@ -71,8 +71,15 @@ constexpr std::string_view compassLetter(CompassPoint point) {
 }
 
 // The pointing aids the alignment page shows beside the model's results.
-enum class Aid : std::uint8_t { magneticBearing, declination, faceTilt, warnings, satelliteName };
-inline constexpr std::size_t kAidCount = 5;
+enum class Aid : std::uint8_t {
+  magneticBearing,
+  declination,
+  faceTilt,
+  warnings,
+  satelliteName,
+  skewDirection
+};
+inline constexpr std::size_t kAidCount = 6;
 
 // What the window's buttons and links ask for.
 enum class Command : std::uint8_t { quit, footprints, homePage };

@@ -156,6 +156,62 @@ std::string Report::faceTilt() const {
   return withArguments(inLanguage(kWindowTexts, pattern), {tilt});
 }
 
+std::string Report::skewDirection() const {
+  if (!state_.pointing.skewTurn) {
+    return {};
+  }
+  switch (*state_.pointing.skewTurn) {
+    case SkewTurn::clockwise:
+      return inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText",
+                                                     "clockwise, seen from behind the "
+                                                     "dish looking at the satellite"));
+    case SkewTurn::anticlockwise:
+      return inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText",
+                                                     "anticlockwise, seen from behind "
+                                                     "the dish looking at the satellite"));
+    case SkewTurn::none:
+      break;
+  }
+  return inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "none: the LNB stays upright"));
+}
+
+std::string Report::skewDirectionShort() const {
+  if (!state_.pointing.skewTurn) {
+    return {};
+  }
+  switch (*state_.pointing.skewTurn) {
+    case SkewTurn::clockwise:
+      return inLanguage(kPageText,
+                        QT_TRANSLATE_NOOP("PageText", "clockwise, from behind the dish"));
+    case SkewTurn::anticlockwise:
+      return inLanguage(kPageText,
+                        QT_TRANSLATE_NOOP("PageText", "anticlockwise, from behind the dish"));
+    case SkewTurn::none:
+      break;
+  }
+  return inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "none: upright"));
+}
+
+Quantity Report::skewDirectionRow() const {
+  return {inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "LNB skew direction")),
+          skewDirection(),
+          {},
+          "skewDirection"};
+}
+
+namespace {
+
+// The skew's direction follows the skew, wherever rows report it.
+void insertAfterSkew(std::vector<Quantity>& rows, Quantity direction) {
+  const auto skew = std::find_if(rows.begin(), rows.end(),
+                                 [](const Quantity& q) { return q.id == name(Value::skew); });
+  if (skew != rows.end()) {
+    rows.insert(skew + 1, std::move(direction));
+  }
+}
+
+}  // namespace
+
 // Below the horizon the compass's caveats are moot, and two lines are all
 // the page has room for.
 std::vector<std::string> Report::shortWarnings() const {
@@ -259,6 +315,7 @@ std::vector<Quantity> Report::quantities(int page) const {
     rows.push_back(quantity(v));
   }
   if (page == layout::kAlignmentPage) {
+    insertAfterSkew(rows, skewDirectionRow());
     for (const auto& aids : {siteAids(), pointingAids()}) {
       rows.insert(rows.end(), aids.begin(), aids.end());
     }
@@ -296,6 +353,9 @@ std::vector<Quantity> Report::results(int page) const {
     }
   }
   if (page == layout::kAlignmentPage) {
+    if (Quantity q = skewDirectionRow(); !q.value.empty()) {
+      insertAfterSkew(rows, std::move(q));
+    }
     // The aids the page shows in result boxes; the offset angle is set, not worked out.
     constexpr std::array<std::string_view, 3> kWorkedAids{"magneticBearing", "declination",
                                                           "faceTilt"};
@@ -355,6 +415,7 @@ std::vector<ReportSection> Report::sheetSections() const {
   for (const Value v : {Value::skew, Value::shownDistance}) {
     pointing.push_back(quantity(v));
   }
+  insertAfterSkew(pointing, skewDirectionRow());
 
   std::vector<Quantity> budget;
   for (const Input i : {Input::eirp, Input::dishDiameter, Input::dishEfficiency,

@@ -101,6 +101,12 @@ class Report {
   // The declination ("3.78° E") and the face tilt ("20.75° leans back").
   [[nodiscard]] std::string declination() const;
   [[nodiscard]] std::string faceTilt() const;
+  // Which way to turn the LNB to the skew shown, seen from behind the dish
+  // looking at the satellite; the page's short form; the row that follows
+  // the skew wherever it is reported. Empty below the horizon.
+  [[nodiscard]] std::string skewDirection() const;
+  [[nodiscard]] std::string skewDirectionShort() const;
+  [[nodiscard]] Quantity skewDirectionRow() const;
   // A word or two for each warning, for the page beside the compass.
   [[nodiscard]] std::vector<std::string> shortWarnings() const;
 

@@ -208,6 +208,8 @@ void MainWindow::showPointing() {
   aid(Aid::magneticBearing)->setText(toQString(p.magneticAzimuth));
   aid(Aid::declination)->setText(toQString(report.declination()));
   aid(Aid::faceTilt)->setText(toQString(report.faceTilt()));
+  aid(Aid::skewDirection)->setText(toQString(report.skewDirectionShort()));
+  aid(Aid::skewDirection)->setAccessibleDescription(toQString(report.skewDirection()));
   // A word or two on the page; the whole sentences in the tooltip.
   QStringList shortForms;
   for (const std::string& warning : report.shortWarnings()) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "session/report.h"
 #include "session/session.h"
 
 namespace kestrion {
@@ -98,6 +99,44 @@ TEST(Pointing, WhereTheFiguresMeanNothing) {
     } else {
       EXPECT_NE(all.find(c.warning), std::string::npos) << all;
     }
+  }
+}
+
+// Which way the LNB turns, checked against the field's direction worked out
+// in three dimensions (the satellite's vertical, as the site receives it,
+// against the site's up, seen looking at the satellite): positive is
+// clockwise on both sides of the equator.
+TEST(Pointing, SkewTurnsAsTheFieldArrives) {
+  const struct {
+    const char* name;
+    const char* latitude;
+    const char* longitude;
+    const char* satellite;
+    const char* skew;  // as the page shows it
+    const char* direction;
+  } kSkews[] = {
+      {"MadridToHispasat", "40.4168", "3.7038W", "30W", "27.4", "clockwise, seen from behind"},
+      {"LondonToAstra2", "51.5", "0", "28.2E", "-20.7", "anticlockwise, seen from behind"},
+      {"SydneyToTheWest", "-33.87", "151.21", "140E", "-16.2", "anticlockwise, seen from behind"},
+      {"SydneyToTheEast", "-33.87", "151.21", "156E", "7", "clockwise, seen from behind"},
+      {"DueSouth", "45", "10", "10E", "0", "none: the LNB stays upright"},
+      {"BelowTheHorizon", "60", "15", "120W", "", ""},
+  };
+  for (const auto& c : kSkews) {
+    SCOPED_TRACE(c.name);
+    Session session(kDay, 0);
+    ASSERT_EQ(session.load().status, RunStatus::ran);
+    for (const std::string& event :
+         {std::string("latitude:=") + c.latitude, std::string("longitude:=") + c.longitude,
+          std::string("satellite:=") + c.satellite}) {
+      ASSERT_EQ(session.run(event).status, RunStatus::ran) << event;
+    }
+    const ReportState state = session.reportState();
+    const Report report(state, &untranslated);
+    if (*c.skew != '\0') {
+      EXPECT_EQ(state.window.text(Value::skew), c.skew);
+    }
+    EXPECT_EQ(report.skewDirection().rfind(c.direction, 0), 0U) << report.skewDirection();
   }
 }
 

@@ -22,6 +22,7 @@ TEST(Report, SpokenResultsOfEachPage) {
   pointing.magneticAzimuth = "183.5";
   pointing.faceTilt = "20.75° leans back";
   pointing.tiltHundredths = 2075;
+  pointing.skewTurn = SkewTurn::clockwise;
   pointing.outsideModel = true;
   pointing.weakField = true;
   const ReportState state{w.window(), pointing, {2031, 6, 1}, 0, {}, {}};
@@ -33,7 +34,8 @@ TEST(Report, SpokenResultsOfEachPage) {
       {2, "Antenna Gain, 39.7 dB"},
       {3, "G/T, 31.2 dB/K"},
       {4,
-       "Azimuth angle, 197.19 deg. Polarization angle, 8.4 deg. Elevation angle, 20.75 deg. "
+       "Azimuth angle, 197.19 deg. Polarization angle, 8.4 deg. LNB skew direction, clockwise, "
+       "seen from behind the dish looking at the satellite. Elevation angle, 20.75 deg. "
        "Distance to satellite, 39560 km. Magnetic bearing, 183.5 deg. Magnetic declination, "
        "3.50° W. Face tilt, 20.75° leans back. Date outside the magnetic model (2025 to 2029). "
        "Weak magnetic field: a compass is unreliable here."},

@@ -59,6 +59,7 @@ export interface Aids {
   declination: string;
   faceTilt: string;
   faceTiltDegrees: number | null; // leaning back positive
+  skewDirection: string; // which way the LNB turns, seen from behind the dish; "" below the horizon
   shortWarnings: string[];
 }
 

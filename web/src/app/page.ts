@@ -288,6 +288,7 @@ export class Page {
     set("magneticBearing", state.pointing.magneticAzimuth);
     set("declination", report.declination);
     set("faceTilt", report.faceTilt);
+    set("skewDirection", report.skewDirection);
     set("warnings", report.shortWarnings.join(" "));
     this.aids.get("warnings")?.setAttribute("title", state.pointing.warnings.join("\n"));
     if (this.satelliteName) {
