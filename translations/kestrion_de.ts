@@ -988,6 +988,10 @@
         <translation>Wert eingeben</translation>
     </message>
     <message>
+        <source>Not taken, the value shown still holds: %1</source>
+        <translation>Nicht übernommen, der angezeigte Wert gilt weiter: %1</translation>
+    </message>
+    <message>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>

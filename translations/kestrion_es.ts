@@ -988,6 +988,10 @@
         <translation>Escribir un valor</translation>
     </message>
     <message>
+        <source>Not taken, the value shown still holds: %1</source>
+        <translation>No se ha tomado; sigue valiendo el valor mostrado: %1</translation>
+    </message>
+    <message>
         <source>Satellites</source>
         <translation>Satélites</translation>
     </message>

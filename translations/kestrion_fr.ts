@@ -988,6 +988,10 @@
         <translation>Saisir une valeur</translation>
     </message>
     <message>
+        <source>Not taken, the value shown still holds: %1</source>
+        <translation>Non pris en compte, la valeur affichée reste en vigueur : %1</translation>
+    </message>
+    <message>
         <source>Satellites</source>
         <translation>Satellites</translation>
     </message>

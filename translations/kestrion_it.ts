@@ -988,6 +988,10 @@
         <translation>Digita un valore</translation>
     </message>
     <message>
+        <source>Not taken, the value shown still holds: %1</source>
+        <translation>Non accettato, resta valido il valore mostrato: %1</translation>
+    </message>
+    <message>
         <source>Satellites</source>
         <translation>Satelliti</translation>
     </message>

@@ -988,6 +988,10 @@
         <translation>Wpisz wartość</translation>
     </message>
     <message>
+        <source>Not taken, the value shown still holds: %1</source>
+        <translation>Nie przyjęto, obowiązuje pokazana wartość: %1</translation>
+    </message>
+    <message>
         <source>Satellites</source>
         <translation>Satelity</translation>
     </message>

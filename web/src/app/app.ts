@@ -4,7 +4,7 @@ import type { EngineApi, Outcome } from "./engine-api";
 import { Status } from "../generated/kestrion_api";
 import type { Aids, Describe, InputDesc, State } from "./model";
 import { format, languages, type Catalogue } from "./i18n";
-import { make, setText } from "./dom";
+import { decimalPoint, make, setText } from "./dom";
 import { AngleEditor, type AngleInput } from "./entry";
 import { Page, tabAndPanel } from "./page";
 import { RainSection } from "./rain-fade";
@@ -293,21 +293,30 @@ export class App {
     const kind = this.typedEntry(input);
     if (!kind || this.editor) return;
     const page = this.page(this.current);
+    const moved = () => this.editor !== undefined && !this.editor.editor.element.contains(document.activeElement);
     const editor = new AngleEditor(
       kind,
       this.engine,
       this.catalogue,
       (kind, text) => {
+        const away = moved();
         this.finishEditing();
+        page.setProblem(input, "");
         this.enter(kind, text);
-        page.focusValue(input);
+        if (!away) page.focusValue(input);
       },
       () => {
+        const away = moved();
         this.finishEditing();
-        page.focusValue(input);
+        if (!away) page.focusValue(input);
+      },
+      (problem) => {
+        this.finishEditing();
+        page.setProblem(input, format(this.catalogue.web("notTaken"), problem));
       },
     );
     this.editor = { editor, box };
+    this.root.classList.add("editing");
     box.hidden = true;
     box.after(editor.element);
     editor.open(box.textContent ?? "");
@@ -317,6 +326,7 @@ export class App {
     if (!this.editor) return;
     const { editor, box } = this.editor;
     this.editor = undefined;
+    this.root.classList.remove("editing");
     editor.element.remove();
     box.hidden = false;
   }
@@ -328,16 +338,14 @@ export class App {
     }
   }
 
-  private setOffsetAngle(degrees: string): boolean {
-    const outcome = this.engine.setOffsetAngle(degrees.replace(",", "."));
-    if (outcome.status !== Status.ok) {
-      this.say(outcome.message, true);
-      return false;
-    }
+  // Its refusal, or "" when taken.
+  private setOffsetAngle(degrees: string): string {
+    const outcome = this.engine.setOffsetAngle(decimalPoint(degrees));
+    if (outcome.status !== Status.ok) return outcome.message;
     this.write(kOffsetKey, String(this.engine.state().pointing.offsetAngle));
     this.refresh();
     this.speakSoon();
-    return true;
+    return "";
   }
 
   private read(key: string): string | null {
@@ -517,7 +525,8 @@ export class App {
     this.run(`satellite:=${byName ? site.satelliteName : site.satellite}`);
     // A saved name that stands for another position is shown as such.
     this.mismatchedName = byName ? "" : site.satelliteName;
-    this.setOffsetAngle(site.offsetAngle);
+    const refusal = this.setOffsetAngle(site.offsetAngle);
+    if (refusal) this.say(refusal, true);
     this.siteName = site.name;
     try {
       this.sites!.save({ ...site, lastUsed: Date.now() });

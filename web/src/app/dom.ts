@@ -29,3 +29,10 @@ export function hidden(text: string, id?: string): HTMLSpanElement {
 export function setText(element: Element, text: string): void {
   if (element.textContent !== text) element.textContent = text;
 }
+
+// A typed number with a decimal comma, as installers write it in most of
+// the languages offered: every comma is a point, so "11,7" is 11.7 and
+// "1,2,3" stays unreadable.
+export function decimalPoint(text: string): string {
+  return text.trim().replace(/,/g, ".");
+}

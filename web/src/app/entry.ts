@@ -1,6 +1,7 @@
 // Typing a latitude, longitude or satellite: the same forms and messages as
 // the window's editor, and the satellites' names completed as one types.
-// Enter commits (or takes the highlighted name), Escape or leaving cancels.
+// Enter or leaving commits (or takes the highlighted name), Escape cancels;
+// a text left that cannot be read is said beside the box.
 import type { Catalogue } from "./i18n";
 import type { EngineApi } from "./engine-api";
 import type { AngleInput } from "./model";
@@ -23,6 +24,7 @@ export class AngleEditor {
   private readonly problem: HTMLElement;
   private active = -1;
   private names: string[] = [];
+  private opened = "";
 
   constructor(
     private readonly input: AngleInput,
@@ -30,6 +32,7 @@ export class AngleEditor {
     catalogue: Catalogue,
     private readonly commit: (input: AngleInput, text: string) => void,
     private readonly close: () => void,
+    private readonly leave: (problem: string) => void,
   ) {
     const id = `editor-${input}`;
     this.field = make("input", {
@@ -60,7 +63,7 @@ export class AngleEditor {
     this.field.addEventListener("input", () => this.suggest());
     this.field.addEventListener("keydown", (e) => this.key(e));
     this.element.addEventListener("focusout", (e) => {
-      if (!this.element.contains(e.relatedTarget as Node | null)) this.close();
+      if (!this.element.contains(e.relatedTarget as Node | null)) this.left();
     });
     this.list.addEventListener("pointerdown", (e) => e.preventDefault());
     this.list.addEventListener("click", (e) => {
@@ -70,6 +73,7 @@ export class AngleEditor {
   }
 
   open(text: string): void {
+    this.opened = text;
     this.field.value = text;
     this.field.focus();
     this.field.select();
@@ -116,6 +120,7 @@ export class AngleEditor {
       ),
     );
     this.list.hidden = this.names.length === 0;
+    if (!this.list.hidden) this.list.scrollIntoView({ block: "nearest" });
     this.field.setAttribute("aria-expanded", String(this.names.length > 0));
     this.highlight(-1);
   }
@@ -137,6 +142,19 @@ export class AngleEditor {
   private take(index: number): void {
     const name = this.names[index];
     if (name !== undefined) this.tryCommit(name);
+  }
+
+  // Tapping the next field is how a phone user moves on: a changed text is
+  // entered as Enter enters it, or its refusal stays beside the box.
+  private left(): void {
+    const text = this.field.value;
+    if (text.trim() === "" || text === this.opened) {
+      this.close();
+      return;
+    }
+    const problem = this.engine.angleProblem(this.input, text);
+    if (problem) this.leave(problem);
+    else this.commit(this.input, text);
   }
 
   private tryCommit(text: string): void {

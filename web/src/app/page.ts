@@ -12,7 +12,8 @@ export interface PageHooks {
   run(event: string): void;
   edit(input: InputDesc, box: HTMLElement): void;
   typed(input: InputDesc): AngleInput | undefined; // where the value can be typed
-  setOffsetAngle(degrees: string): boolean;
+  setOffsetAngle(degrees: string): string; // its refusal, or ""
+
   offsetAngle(): string;
   mismatchedName(): string; // a saved site's name that names another position
 }
@@ -22,7 +23,14 @@ interface InputRow {
   value: string; // the value box's name
   box: HTMLElement;
   range: HTMLInputElement;
+  problem: HTMLElement; // a typed value not taken, said beside the box
 }
+
+// The pinned results' height, which scrolling into view keeps clear of.
+const pinned = new ResizeObserver(() => {
+  const shown = document.querySelector<HTMLElement>("[role=tabpanel]:not([hidden]) .results");
+  document.documentElement.style.setProperty("--pinned", `${shown?.offsetHeight ?? 0}px`);
+});
 
 const kCaption = "Caption";
 const kTooltip = "Tooltip";
@@ -81,6 +89,7 @@ export class Page {
       const list = make("div", { class: "results" });
       for (const result of results) list.append(this.resultRow(result));
       this.panel.append(list);
+      pinned.observe(list);
     }
     if (index === describe.alignmentPage) this.alignmentParts(controls, state);
     if (controls.some((c) => c.kind === "option")) this.rainParts(controls);
@@ -134,7 +143,9 @@ export class Page {
     range.addEventListener("input", () => this.hooks.run(`${input.name}~${range.value}`));
     range.addEventListener("change", () => this.hooks.run(`${input.name}=${range.value}`));
     range.addEventListener("keydown", (e) => this.sliderKey(e, input, range, box));
-    const row: InputRow = { input, value, box, range };
+    const problem = make("p", { id: `${tipId}-problem`, class: "value-problem", "aria-live": "polite" });
+    box.setAttribute("aria-describedby", `${box.getAttribute("aria-describedby") ?? tipId} ${problem.id}`);
+    const row: InputRow = { input, value, box, range, problem };
     this.rows.push(row);
     const parts: (Node | string)[] = [caption];
     for (const note of controls.filter((c) => c.kind === "label" && c.noteOf === input.name)) {
@@ -144,7 +155,7 @@ export class Page {
       this.satelliteName = make("span", { class: "satellite-name", "aria-live": "off" });
       parts.push(this.satelliteName);
     }
-    parts.push(box, range, hidden(tips.join(" "), tipId));
+    parts.push(box, problem, range, hidden(tips.join(" "), tipId));
     if (typed) parts.push(hidden(this.catalogue.web("typeValue"), `${tipId}-typed`));
     return make("div", { class: "input", "data-input": input.name }, ...parts);
   }
@@ -215,26 +226,27 @@ export class Page {
   private offsetRow(control: ControlDesc): HTMLElement {
     const id = idFor("input", control.name);
     this.offset = make("input", {
-      type: "number",
+      type: "text",
       id,
-      min: "0",
-      max: "45",
-      step: "0.1",
       inputmode: "decimal",
       class: "offset",
     });
     this.offset.value = this.hooks.offsetAngle();
     const tip = this.tooltip(control.tooltip);
     if (tip) this.offset.title = tip;
+    const problem = make("p", { id: `${id}-problem`, class: "value-problem", "aria-live": "polite" });
+    this.offset.setAttribute("aria-describedby", problem.id);
     this.offset.addEventListener("change", () => {
-      const accepted = this.hooks.setOffsetAngle(this.offset!.value);
-      this.offset!.setAttribute("aria-invalid", String(!accepted));
+      const refusal = this.hooks.setOffsetAngle(this.offset!.value);
+      this.offset!.setAttribute("aria-invalid", String(refusal !== ""));
+      setText(problem, refusal);
     });
     return make(
       "div",
-      { class: "result-row" },
+      { class: "result-row offset-row" },
       make("label", { for: id, class: "caption" }, this.caption(control.caption ?? "")),
       this.offset,
+      problem,
     );
   }
 
@@ -320,6 +332,11 @@ export class Page {
 
   pictureSnapshot(): HTMLElement | undefined {
     return this.pictures?.snapshot();
+  }
+
+  setProblem(input: InputDesc, text: string): void {
+    const row = this.rows.find((r) => r.input === input);
+    if (row) setText(row.problem, text);
   }
 
   focusValue(input: InputDesc): void {

@@ -6,7 +6,7 @@ import type { Catalogue } from "./i18n";
 import type { RainDescription, RainInput, Report, Row, State } from "./model";
 import type { Outcome } from "./engine-api";
 import { Status } from "../generated/kestrion_api";
-import { make, setText } from "./dom";
+import { decimalPoint, make, setText } from "./dom";
 
 export interface RainHooks {
   run(event: string): boolean;
@@ -155,17 +155,14 @@ export class RainSection {
     const input = this.input(event);
     const id = `rain-${event}`;
     const field = make("input", {
-      type: "number",
+      type: "text",
       id,
-      min: String(input.min),
-      max: String(input.max),
-      step: String(input.step),
       inputmode: "decimal",
       title: this.tr(input.tooltip),
       "aria-describedby": `${id}-unit`,
     });
     field.addEventListener("change", () =>
-      this.sendField(id, input.group, `${event}:=${field.value.replace(",", ".")}`),
+      this.sendField(id, input.group, `${event}:=${decimalPoint(field.value)}`),
     );
     this.fields.set(event, field);
     return make(

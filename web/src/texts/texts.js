@@ -24,6 +24,7 @@ var webTexts = {
   siteChosen: QT_TRANSLATE_NOOP("Web", "Site \"%1\" entered."),
   storageFailed: QT_TRANSLATE_NOOP("Web", "The browser did not keep the site: %1"),
   typeValue: QT_TRANSLATE_NOOP("Web", "Type a value"),
+  notTaken: QT_TRANSLATE_NOOP("Web", "Not taken, the value shown still holds: %1"),
   suggestions: QT_TRANSLATE_NOOP("Web", "Satellites"),
   badParameter: QT_TRANSLATE_NOOP("Web", "The address's %1 was not used: %2"),
   fault: QT_TRANSLATE_NOOP("Web", "The calculation stopped: %1"),
