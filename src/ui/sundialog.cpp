@@ -220,10 +220,12 @@ void SunDialog::showOutages(const SunFigures& figures) {
   const QLocale locale;
   int row = 0;
   for (const calc::OutageWindow& w : figures.outages.windows) {
-    const QStringList cells{locale.toString(localTime(w.start), QLocale::ShortFormat),
-                            locale.toString(localTime(w.peak).time(), QStringLiteral("HH:mm:ss")),
-                            locale.toString(localTime(w.end).time(), QStringLiteral("HH:mm:ss")),
-                            degrees(w.separation, 2)};
+    const QStringList cells{
+        locale.toString(localTime(w.start).date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+            locale.toString(localTime(w.start).time(), QStringLiteral("HH:mm:ss")),
+        locale.toString(localTime(w.peak).time(), QStringLiteral("HH:mm:ss")),
+        locale.toString(localTime(w.end).time(), QStringLiteral("HH:mm:ss")),
+        degrees(w.separation, 2)};
     for (int column = 0; column < cells.size(); ++column) {
       outages_->setItem(row, column, new QTableWidgetItem(cells.at(column)));
     }

@@ -9,6 +9,7 @@
 #include <QTableWidget>
 
 #include "gui_helpers.h"
+#include "ui/language.h"
 #include "ui/sundialog.h"
 
 using namespace gui;
@@ -72,6 +73,12 @@ void SunTest::figuresAndPagesUntouched() {
   QCOMPARE(shownTexts(*window_), texts);
   if (const QString dir = qEnvironmentVariable("KESTRION_SHOTS"); !dir.isEmpty()) {
     QVERIFY(d.grab().save(dir + QStringLiteral("/sun-window-en.png")));
+    QVERIFY(kestrion::ui::installLanguage(*qApp, QStringLiteral("de")));
+    QLocale::setDefault(QLocale(QStringLiteral("de")));
+    SunDialog german(*window_);
+    german.findChild<QDateEdit*>(QStringLiteral("sunDate"))->setDate(QDate(2027, 3, 4));
+    german.show();
+    QVERIFY(german.grab().save(dir + QStringLiteral("/sun-window-de.png")));
   }
 }
 
