@@ -10,7 +10,7 @@
 #include "model/layout.h"
 #include "product.h"
 #include "session/event.h"
-#include "session/rain_availability.h"
+#include "session/rain_fade_availability.h"
 
 namespace kestrion::api {
 namespace {

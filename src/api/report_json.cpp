@@ -7,6 +7,12 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+// The site's name and the translations come from the caller: a byte that is
+// no UTF-8 shows as U+FFFD, as a browser shows it, instead of ending the call.
+std::string text(const Json& j) {
+  return j.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 Json rows(const std::vector<Quantity>& quantities) {
   Json list = Json::array();
   for (const Quantity& q : quantities) {
@@ -72,11 +78,11 @@ std::string reportJson(const Report& report, const ReportState& state) {
                      {"results", rows(report.rainFadeResults())},
                      {"warnings", report.rainFadeWarnings()}};
   }
-  return j.dump();
+  return text(j);
 }
 
 std::string aidsJson(const Report& report, const ReportState& state) {
-  return aids(report, state).dump();
+  return text(aids(report, state));
 }
 
 }  // namespace kestrion::api

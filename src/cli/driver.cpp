@@ -247,7 +247,8 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
   } catch (const CLI::Success& e) {  // --help, --version
     return app.exit(e, out, err);
   } catch (const CLI::ParseError& e) {
-    err << kProgram << ": " << e.what() << "; see --help\n";
+    // CLI11 echoes the arguments as they came.
+    err << kProgram << ": " << oneLineText(e.what()) << "; see --help\n";
     return kExitBadInput;
   }
 

@@ -5,7 +5,6 @@
 #include <dirent.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <iterator>
@@ -37,23 +36,21 @@ char lower(char c) {
 
 // The form names are compared in: lower case, without blanks, separators or
 // degree signs, ',' for '.': "Hot Bird 13.0°E" and "hotbird-13,0e" agree.
+// Every name lookup makes it of every listed name: byte by byte, no copies.
 std::string key(std::string_view text) {
-  static constexpr std::array<std::string_view, 3> kDropped = {
-      "\xC2\xB0",  // °
-      "\xC2\xBA",  // º, often typed for °
-      "\xC2\xA0",  // no-break space
+  const auto dropped = [](char second) {
+    return second == '\xB0'      // °
+           || second == '\xBA'   // º, often typed for °
+           || second == '\xA0';  // no-break space
   };
   std::string out;
+  out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const std::string_view rest = text.substr(i);
-    std::size_t skip = 0;
-    for (const std::string_view dropped : kDropped) {
-      skip = rest.starts_with(dropped) ? dropped.size() : skip;
-    }
-    if (skip > 0) {
-      i += skip - 1;
-    } else if (!isSeparator(text[i])) {
-      out += text[i] == ',' ? '.' : lower(text[i]);
+    const char c = text[i];
+    if (c == '\xC2' && i + 1 < text.size() && dropped(text[i + 1])) {
+      ++i;
+    } else if (!isSeparator(c)) {
+      out += c == ',' ? '.' : lower(c);
     }
   }
   return out;

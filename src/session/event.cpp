@@ -6,35 +6,6 @@
 
 namespace kestrion {
 
-std::string quotedText(std::string_view text) {
-  // Cut at the start of a character, never inside one.
-  bool shortened = false;
-  if (text.size() > kEchoedBytes) {
-    std::size_t cut = kEchoedBytes;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0U) == 0x80U) {
-      --cut;
-    }
-    text = text.substr(0, cut);
-    shortened = true;
-  }
-  std::string out = "\"";
-  for (const char c : text) {
-    const auto u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (u < 0x20 || u == 0x7f) {
-      static constexpr std::string_view kHex = "0123456789abcdef";
-      out += "\\x";
-      out += kHex[u >> 4];
-      out += kHex[u & 0xf];
-    } else {
-      out += c;
-    }
-  }
-  return out + (shortened ? "\u2026\"" : "\"");
-}
-
 std::string eventMessage(std::string_view event, std::string_view what) {
   std::string message = "event " + quotedText(event) + ": ";
   message += what;

@@ -12,6 +12,7 @@
 
 #include "engine/angle_text.h"
 #include "engine/calculator.h"
+#include "model/echo.h"
 
 namespace kestrion {
 
@@ -54,12 +55,6 @@ struct EventError {
 };
 
 std::variant<Event, EventError> parseEvent(std::string_view text);
-
-// A text as messages echo it: in double quotes, control characters, quotes
-// and backslashes escaped, and past kEchoedBytes cut short with an ellipsis,
-// so that a message stays one readable line whatever was typed.
-inline constexpr std::size_t kEchoedBytes = 60;
-std::string quotedText(std::string_view text);
 
 // A message about an event that was refused or faulted, the one way every
 // front-end words it: "event \"HScroll17=91\": WHAT".

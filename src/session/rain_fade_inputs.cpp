@@ -6,7 +6,7 @@
 #include <variant>
 
 #include "calc/rain_fade.h"
-#include "engine/rain_map_file.h"
+#include "engine/rain_fade_map_file.h"
 #include "model/numtext.h"
 #include "session/event.h"
 
@@ -123,6 +123,12 @@ std::optional<double> tiltWord(std::string_view text) {
 
 std::optional<std::string> setMap(RainFadeInputs& in, RainFadeField field, std::string_view path,
                                   std::string_view fileName) {
+  // The path is shown in the state's JSON and in messages.
+  if (!isPlainText(path)) {
+    return "the path " + quotedText(path) +
+           " is not plain UTF-8 text; allowed: " + rainFadeAllowed(field) +
+           " at a path of UTF-8 text without control characters";
+  }
   const bool rate = field == F::rainRateMap;
   auto reading =
       readRainMap(std::string(path),

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/rain_map.h"
+#include "calc/rain_fade_map.h"
 
 namespace kestrion {
 

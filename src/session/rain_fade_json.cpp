@@ -5,7 +5,7 @@
 
 #include "calc/checked.h"
 #include "calc/rain_fade.h"
-#include "session/rain_availability.h"
+#include "session/rain_fade_availability.h"
 #include "session/report.h"
 
 namespace kestrion {

@@ -17,14 +17,15 @@ using Json = nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::strin
 constexpr std::size_t kStateBytes = 1536;
 
 // A string as the library writes it. Plain ASCII is escaped here; any other
-// text goes to the library, which checks its UTF-8 as it always has.
+// text goes to the library, which shows bytes that are no UTF-8 as U+FFFD
+// rather than throwing (a value's text may hold any bytes).
 void appendString(std::string& out, std::string_view s) {
   const bool ascii = std::all_of(s.begin(), s.end(), [](char c) {
     const auto u = static_cast<unsigned char>(c);
     return u >= 0x20 && u < 0x80 && c != '"' && c != '\\';
   });
   if (!ascii) {
-    out += Json(std::string(s)).dump();
+    out += Json(std::string(s)).dump(-1, ' ', false, Json::error_handler_t::replace);
     return;
   }
   out += '"';

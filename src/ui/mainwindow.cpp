@@ -28,7 +28,7 @@
 #include "pointerlayer.h"
 #include "product.h"
 #include "qtext.h"
-#include "rainavailability.h"
+#include "rainavailabilitydialog.h"
 #include "sundialog.h"
 #include "tabcontrol.h"
 #include "tabstrip.h"

@@ -5,7 +5,7 @@
 
 #include "layout.h"
 #include "mainwindow.h"
-#include "rainavailability.h"
+#include "rainavailabilitydialog.h"
 #include "tabcontrol.h"
 
 namespace kestrion::ui {

@@ -12,6 +12,7 @@
 #include "engine/pointing.h"
 #include "engine/satellites.h"
 #include "qtext.h"
+#include "session/event.h"
 #include "writetarget.h"
 
 namespace kestrion::ui {
@@ -106,6 +107,12 @@ bool nameFitsPosition(const Site& site) {
   return !named || !reading.entry || *named == reading.entry->tenThousandths;
 }
 
+// A text from the file as a warning quotes it: one line, cut short when long
+// (a stray quote in a hand-edited file runs a value over many lines).
+QString echoed(const QString& text) {
+  return toQString(echoedText(text.toStdString()));
+}
+
 qint64 nextUse(const std::vector<Entry>& entries) {
   qint64 last = 0;
   for (const Entry& e : entries) {
@@ -136,7 +143,7 @@ std::optional<QString> SiteStore::problem(const Site& site) {
     const AngleReading reading = readAngle(text.toStdString(), kind);
     if (!reading.entry) {
       return tr("its %1 \"%2\" is refused: %3")
-          .arg(what, text, toQString(angleProblemText(reading, kind)));
+          .arg(what, echoed(text), toQString(angleProblemText(reading, kind)));
     }
   }
   return std::nullopt;
@@ -163,7 +170,7 @@ SiteStore::Contents SiteStore::load() const {
     const auto tenths = parseOffsetTenths(e.offset.toStdString());
     if (!why && !tenths) {
       why = tr("its offset angle \"%1\" is not 0 to 45 degrees with at most one decimal")
-                .arg(e.offset);
+                .arg(echoed(e.offset));
     }
     if (!why && !e.usedIsNumber) {
       why = tr("its last use is not a number");
@@ -173,8 +180,8 @@ SiteStore::Contents SiteStore::load() const {
       if (why->endsWith(QLatin1Char('.'))) {
         why->chop(1);
       }
-      contents.warnings
-          << tr("Saved site \"%1\" (entry %2) skipped: %3.").arg(e.site.name, e.key, *why);
+      contents.warnings << tr("Saved site \"%1\" (entry %2) skipped: %3.")
+                               .arg(echoed(e.site.name), echoed(e.key), *why);
       continue;
     }
     e.site.offsetTenths = *tenths;

@@ -412,14 +412,23 @@ INSTANTIATE_TEST_SUITE_P(
                  "0..100"},
         BadInput{"PositionWithDecimals", {}, "HScroll24=1.5", "is not a whole number", "1..100"},
         BadInput{"EmptyPosition", {}, "HScroll24=", "is not a whole number", "1..100"},
-        BadInput{"ControlCharacter", {"Option1"}, "HScroll1=\x1b", "\\x1b", "0..100"}),
+        BadInput{"ControlCharacter", {"Option1"}, "HScroll1=\x1b", "\\x1b", "0..100"},
+        BadInput{"RainFadeControlCharacter",
+                 {"Option1"},
+                 "frequency:=\x1b[2J",
+                 "\\x1b[2J\" is not a number",
+                 "1 to 55 GHz"}),
     [](const testing::TestParamInfo<BadInput>& info) { return std::string(info.param.name); });
 
 TEST(Cli, UnknownFlagIsBadInput) {
-  const CliRun run = runCli({"--verbose"});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(lines(run.err).size(), 1U) << run.err;
+  // The option parser's message echoes the flag: its control characters escaped.
+  for (const std::string flag : {"--verbose", "--rain\rfade"}) {
+    const CliRun run = runCli({flag});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(lines(run.err).size(), 1U) << run.err;
+    EXPECT_EQ(run.err.find('\r'), std::string::npos) << run.err;
+  }
 }
 
 // ------------------------------------------------------ typed site, pointing
@@ -620,6 +629,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadRainFade{"FrequencyText",
                     {"--frequency", "Ku"},
                     "--frequency \"Ku\" is not a number; allowed: 1 to 55 GHz"},
+        BadRainFade{"FrequencyOverTwoLines",
+                    {"--frequency", "12\n.5"},
+                    "--frequency \"12\\x0a.5\" is not a number; allowed: 1 to 55 GHz"},
         BadRainFade{"ElevationZero",
                     {"--elevation", "0"},
                     "--elevation \"0\" is outside the range; allowed: above 0 up to 90 degrees"},

@@ -12,7 +12,7 @@
 #include "gui_helpers.h"
 #include "ui/language.h"
 #include "ui/layout.h"
-#include "ui/rainavailability.h"
+#include "ui/rainavailabilitydialog.h"
 
 using namespace gui;
 using kestrion::layout::ControlSpec;

@@ -172,6 +172,10 @@ void JobMenusTest::corruptStore_data() {
                            << "no name";
   QTest::newRow("last use") << "name=Hill\nlatitude=1\nlongitude=1\nsatellite=1\nlastUsed=x"
                             << "last use";
+  // Found by fuzzing: the file's escapes let a value run over lines, and the
+  // warning with it.
+  QTest::newRow("line break") << "name=Hill\nlatitude=north\\nish\nlongitude=1\nsatellite=1"
+                              << "latitude \"north\\x0aish\"";
 }
 
 // A hand-broken entry is skipped with a warning, costs no other site and

@@ -11,12 +11,12 @@
 #include <QTemporaryDir>
 
 #include "gui_helpers.h"
-#include "session/rain_availability.h"
+#include "session/rain_fade_availability.h"
 #include "session/rain_fade_json.h"
 #include "session/session.h"
 #include "ui/jobmenus.h"
 #include "ui/jobsheet.h"
-#include "ui/rainavailability.h"
+#include "ui/rainavailabilitydialog.h"
 
 using namespace gui;
 using kestrion::RainFadeField;

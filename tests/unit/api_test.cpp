@@ -53,7 +53,10 @@ INSTANTIATE_TEST_SUITE_P(
         Call{"Typed", "latitude:=33°55'29\"S", KESTRION_OK, ""},
         Call{"UnknownControl", "HScroll99=1", KESTRION_REFUSED, "event \"HScroll99=1\""},
         Call{"OutOfRange", "HScroll17=91", KESTRION_REFUSED, "event \"HScroll17=91\""},
-        Call{"BadTypedAngle", "latitude:=95", KESTRION_REFUSED, "event \"latitude:=95\""}),
+        Call{"BadTypedAngle", "latitude:=95", KESTRION_REFUSED, "event \"latitude:=95\""},
+        // Found by fuzzing: the rain fade's messages echoed control characters raw.
+        Call{"RainFadeControlCharacter", "percent:=0.1\x01", KESTRION_REFUSED,
+             "event \"percent:=0.1\\x01\": percent \"0.1\\x01\" is not a number"}),
     [](const testing::TestParamInfo<Call>& info) { return info.param.name; });
 
 TEST(Api, AFaultIsReportedWithTheTextsWrittenBeforeIt) {
@@ -116,6 +119,38 @@ TEST(Api, ReportsInTheCataloguesLanguage) {
       0U);
   EXPECT_EQ(kestrion_set_translations(engine.get(), "no separators"), KESTRION_REFUSED);
   EXPECT_EQ(kestrion_set_translations(engine.get(), ""), KESTRION_OK);
+}
+
+// Found by fuzzing: a byte that is no UTF-8 in the site's name or a
+// translation ended the report with an exception; it shows as U+FFFD.
+TEST(Api, ReportsTextsThatAreNoUtf8) {
+  for (const auto& [site, catalogue] : {std::pair{"Roof\x9b 7", ""}, std::pair{"Roof 7",
+                                                                               "Caption\x1f"
+                                                                               "Eirp (dBW)\x1f"
+                                                                               "EIRP\xff"}}) {
+    Engine engine = open();
+    ASSERT_EQ(kestrion_set_translations(engine.get(), catalogue), KESTRION_OK);
+    const std::string report = kestrion_report(engine.get(), site);
+    ASSERT_TRUE(nlohmann::json::accept(report));
+    EXPECT_NE(report.find("\xef\xbf\xbd"), std::string::npos);
+    EXPECT_TRUE(nlohmann::json::accept(std::string(kestrion_aids(engine.get()))));
+  }
+}
+
+// A value's text that is no UTF-8 made the state's writer throw, which ended
+// the program; the state shows such bytes as U+FFFD.
+TEST(Api, StateShowsValueTextsThatAreNoUtf8) {
+  for (const auto& [text, shown] : {
+           std::pair{"\xff", "\xef\xbf\xbd"},                  // no UTF-8 byte at all
+           std::pair{"41\xc3", "41\xef\xbf\xbd"},              // cut inside a character
+           std::pair{"\xc0\xaf", "\xef\xbf\xbd\xef\xbf\xbd"},  // overlong
+       }) {
+    Engine engine = open();
+    ASSERT_EQ(kestrion_set_text(engine.get(), "Latitud", text), KESTRION_OK);
+    const std::string state = kestrion_state(engine.get());
+    ASSERT_TRUE(nlohmann::json::accept(state)) << state;
+    EXPECT_EQ(nlohmann::json::parse(state)["texts"]["Latitud"], shown);
+  }
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ import { format, languages, type Catalogue } from "./i18n";
 import { make, setText } from "./dom";
 import { AngleEditor, type AngleInput } from "./entry";
 import { Page, tabAndPanel } from "./page";
-import { RainSection } from "./rain";
+import { RainSection } from "./rain-fade";
 import { sheetView } from "./sheet";
 import { SiteStore, type Site } from "./sites";
 import { artworkUrl } from "./pictures";

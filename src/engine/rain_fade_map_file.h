@@ -10,7 +10,7 @@
 #include <string_view>
 #include <variant>
 
-#include "calc/rain_map.h"
+#include "calc/rain_fade_map.h"
 
 namespace kestrion {
 

@@ -1,4 +1,4 @@
-#include "engine/rain_map_file.h"
+#include "engine/rain_fade_map_file.h"
 
 #include <array>
 #include <cerrno>
@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "model/echo.h"
 #include "model/numtext.h"
 
 namespace kestrion {
@@ -17,9 +18,9 @@ bool isBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r';
 }
 
-// "file line 3: " or "file: ".
+// "file line 3: " or "file: ", the name on one line whatever it holds.
 std::string where(std::string_view name, std::size_t line) {
-  std::string text(name);
+  std::string text = oneLineText(name);
   if (line > 0) {
     text += " line " + std::to_string(line);
   }
@@ -62,9 +63,7 @@ std::variant<std::vector<double>, std::string> numbersOf(std::string_view line) 
     const std::string_view word = line.substr(at, end - at);
     const auto value = wholeNumber(word);
     if (!value || !std::isfinite(*value)) {
-      // Appended, not "\"" + std::string(...): GCC 12 at -O3 (the Windows build)
-      // takes that for an overlapping copy (-Wrestrict).
-      return std::string(1, '"').append(word).append("\" is not a number");
+      return quotedText(word) + " is not a number";
     }
     numbers.push_back(*value);
     at = end;

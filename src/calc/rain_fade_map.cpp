@@ -1,4 +1,4 @@
-#include "calc/rain_map.h"
+#include "calc/rain_fade_map.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "engine/rain_map_file.h"
+#include "engine/rain_fade_map_file.h"
 
 namespace kestrion {
 namespace {
@@ -112,6 +112,11 @@ INSTANTIATE_TEST_SUITE_P(
                "apart, rows from 90° N to 90° S, columns from 0° to 360° E)"},
         BadMap{"NotANumber", "1 2 3\n4 five 6\n", RainMapKind::isothermHeight,
                " line 2: \"five\" is not a number"},
+        // A word is echoed as every message echoes a text: escaped, cut when long.
+        BadMap{"ControlCharacters", "1 2\x1b[2J 3\n", RainMapKind::isothermHeight,
+               " line 1: \"2\\x1b[2J\" is not a number"},
+        BadMap{"LongWord", "1 " + std::string(100, 'x') + "\n", RainMapKind::isothermHeight,
+               " line 1: \"" + std::string(60, 'x') + "\u2026\" is not a number"},
         BadMap{"NegativeRate", rows(4, "0 0 0 0 0 0 0 0 0") + "0 0 0 0 0 0 0 0 -2\n",
                RainMapKind::rainRate, " line 5: -2 is no rain rate R0.01; allowed: 0 to 300 mm/h"},
         BadMap{"RateAbove300", planeGrid(2, 0), RainMapKind::rainRate,

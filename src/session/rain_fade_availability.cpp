@@ -1,9 +1,9 @@
-#include "session/rain_availability.h"
+#include "session/rain_fade_availability.h"
 
 #include <algorithm>
 
 #include "calc/checked.h"
-#include "calc/rain_map.h"
+#include "calc/rain_fade_map.h"
 #include "calc/steps.h"
 #include "model/numtext.h"
 #include "model/translatable.h"

@@ -1,4 +1,4 @@
-#include "rainavailability.h"
+#include "rainavailabilitydialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -20,7 +20,7 @@
 #include "mainwindow.h"
 #include "model/numtext.h"
 #include "qtext.h"
-#include "session/rain_availability.h"
+#include "session/rain_fade_availability.h"
 #include "textlabel.h"
 
 namespace kestrion::ui {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "api/kestrion_api.h"
-#include "session/rain_availability.h"
+#include "session/rain_fade_availability.h"
 #include "session/report.h"
 #include "session/session.h"
 
@@ -266,6 +266,28 @@ TEST(RainSection, RefusalsForTheFieldBesideIt) {
   const Json state = Json::parse(kestrion_state(engine.get()));
   EXPECT_EQ(state["event"], "station-height:=0.65");
   EXPECT_EQ(state["rainFade"]["stationHeight"], 0.65);
+}
+
+// Found by fuzzing: a map whose path is no UTF-8 was taken, and the state
+// that shows the path then ended the program; a control character in it
+// split the message. Such a path is refused, the state left as it was.
+TEST(RainFadeMap, APathOfNoPlainTextIsRefused) {
+  const std::string map = isothermMap();
+  for (const std::string name : {"h0\xff.txt", "h0\n.txt", "h0\x1b.txt"}) {
+    const std::string path = map.substr(0, map.rfind('/') + 1) + name;
+    std::rename(map.c_str(), path.c_str());
+    Session session({2026, 1, 1}, 0);
+    ASSERT_EQ(session.load().status, RunStatus::ran);
+    const std::string before = session.stateJson(session.lastEvent());
+    const RunResult result = session.run("rain-height-map:=" + path);
+    std::rename(path.c_str(), map.c_str());
+    EXPECT_EQ(result.status, RunStatus::refused);
+    EXPECT_NE(result.message.find("is not plain UTF-8 text; allowed: the ITU-R P.839-4 map h0.txt"),
+              std::string::npos)
+        << result.message;
+    EXPECT_EQ(result.message.find_first_of("\n\x1b"), std::string::npos) << result.message;
+    EXPECT_EQ(session.stateJson(session.lastEvent()), before);
+  }
 }
 
 // Every group starts from an event the rain fade takes, and has then

@@ -6,7 +6,7 @@
 #include "model/controls.h"
 #include "model/numtext.h"
 #include "model/translatable.h"
-#include "session/rain_availability.h"
+#include "session/rain_fade_availability.h"
 #include "session/report.h"
 
 namespace kestrion {
