@@ -1478,6 +1478,10 @@
         <source>&amp;Rain availability (ITU-R)…</source>
         <translation>&amp;Verfügbarkeit bei Regen (ITU-R)…</translation>
     </message>
+    <message>
+        <source>The &amp;sun: direction, outages, obstacles…</source>
+        <translation>Die &amp;Sonne: Richtung, Störungen, Hindernisse…</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>
@@ -1511,6 +1515,133 @@
     <message>
         <source>Pages</source>
         <translation>Seiten</translation>
+    </message>
+</context>
+<context>
+    <name>kestrion::ui::SunDialog</name>
+    <message>
+        <source>Enter a whole number from %1 to %2.</source>
+        <translation>Eine ganze Zahl von %1 bis %2 eingeben.</translation>
+    </message>
+    <message>
+        <source>Enter a number above %1 up to %2.</source>
+        <translation>Eine Zahl über %1 bis %2 eingeben.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>Eine Zahl von %1 bis %2 eingeben.</translation>
+    </message>
+    <message>
+        <source>At %1 a plumb line&apos;s shadow points the way the dish must face (the sun %2 high).</source>
+        <translation>Um %1 zeigt der Schatten eines Lots in die Richtung, in die die Schüssel zeigen muss (Sonne %2 hoch).</translation>
+    </message>
+    <message>
+        <source>At %1 face the sun: that is the dish&apos;s direction (the sun %2 high).</source>
+        <translation>Um %1 zur Sonne schauen: Das ist die Richtung der Schüssel (Sonne %2 hoch).</translation>
+    </message>
+    <message>
+        <source>No shadow points the dish&apos;s way this day: the sun stands opposite the dish only below the horizon, or never.</source>
+        <translation>An diesem Tag zeigt kein Schatten die Richtung der Schüssel: Die Sonne steht ihr nur unter dem Horizont gegenüber oder nie.</translation>
+    </message>
+    <message>
+        <source>The sun does not stand in the dish&apos;s direction this day while above the horizon.</source>
+        <translation>An diesem Tag steht die Sonne über dem Horizont nie in der Richtung der Schüssel.</translation>
+    </message>
+    <message>
+        <source>The sun: direction, outages and obstacles</source>
+        <translation>Die Sonne: Richtung, Sonnenstörungen und Hindernisse</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Dish diameter (m)</source>
+        <translation>Schüsseldurchmesser (m)</translation>
+    </message>
+    <message>
+        <source>Frequency (GHz)</source>
+        <translation>Frequenz (GHz)</translation>
+    </message>
+    <message>
+        <source>Days of outages</source>
+        <translation>Tage der Vorschau</translation>
+    </message>
+    <message>
+        <source>Obstacle&apos;s height above the dish (m)</source>
+        <translation>Höhe des Hindernisses über der Schüssel (m)</translation>
+    </message>
+    <message>
+        <source>Obstacle&apos;s distance (m)</source>
+        <translation>Entfernung des Hindernisses (m)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Enter the obstacle&apos;s height and its distance.</source>
+        <translation>Höhe und Entfernung des Hindernisses eingeben.</translation>
+    </message>
+    <message>
+        <source>The satellite is below the horizon: the sun can show no direction to it and causes no outage.</source>
+        <translation>Der Satellit steht unter dem Horizont: Die Sonne kann keine Richtung zu ihm zeigen und stört nicht.</translation>
+    </message>
+    <message>
+        <source>The dish faces %1 from true north, %2 up. Times in %3.</source>
+        <translation>Die Schüssel zeigt %1 von geografisch Nord, %2 hoch. Zeiten in %3.</translation>
+    </message>
+    <message>
+        <source>Beamwidth %1, so the sun disturbs the dish within %2 of the satellite.</source>
+        <translation>Keulenbreite %1: Die Sonne stört die Schüssel, wenn sie näher als %2 am Satelliten steht.</translation>
+    </message>
+    <message>
+        <source>The sun never reaches the satellite from this site.</source>
+        <translation>Von diesem Standort aus kommt die Sonne dem Satelliten nie nahe.</translation>
+    </message>
+    <message>
+        <source>No sun outage in the days asked for.</source>
+        <translation>Keine Sonnenstörung in den gewählten Tagen.</translation>
+    </message>
+    <message>
+        <source>Sun outages in the days asked for: within each window the sun adds its own noise to the dish&apos;s, so the picture may break up for the window&apos;s minutes, every year, and nothing is wrong with the installation.</source>
+        <translation>Sonnenstörungen in den gewählten Tagen: In jedem Zeitfenster fügt die Sonne ihr eigenes Rauschen dem der Schüssel hinzu. Das Bild kann in diesen Minuten jedes Jahr zerfallen, und an der Anlage ist nichts falsch.</translation>
+    </message>
+    <message>
+        <source>Enter an obstacle&apos;s height and distance to see whether it blocks the satellite.</source>
+        <translation>Höhe und Entfernung eines Hindernisses eingeben, um zu sehen, ob es den Satelliten verdeckt.</translation>
+    </message>
+    <message>
+        <source>Its top stands %1 above the horizontal.</source>
+        <translation>Seine Oberkante steht %1 über der Waagerechten.</translation>
+    </message>
+    <message>
+        <source>The satellite clears it by %1.</source>
+        <translation>Der Satellit ist %1 frei darüber.</translation>
+    </message>
+    <message>
+        <source>It blocks the satellite by %1.</source>
+        <translation>Es verdeckt den Satelliten um %1.</translation>
+    </message>
+    <message>
+        <source>To clear it by %1 it must stand at least %2 away.</source>
+        <translation>Für %1 Abstand muss es mindestens %2 entfernt stehen.</translation>
+    </message>
+    <message>
+        <source>No distance clears it by %1: the satellite stands no higher.</source>
+        <translation>Keine Entfernung reicht für %1 Abstand: Der Satellit steht nicht höher.</translation>
     </message>
 </context>
 </TS>

@@ -1478,6 +1478,10 @@
         <source>&amp;Rain availability (ITU-R)…</source>
         <translation>&amp;Disponibilidad con lluvia (UIT-R)…</translation>
     </message>
+    <message>
+        <source>The &amp;sun: direction, outages, obstacles…</source>
+        <translation>El &amp;sol: dirección, interferencias, obstáculos…</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>
@@ -1511,6 +1515,133 @@
     <message>
         <source>Pages</source>
         <translation>Páginas</translation>
+    </message>
+</context>
+<context>
+    <name>kestrion::ui::SunDialog</name>
+    <message>
+        <source>Enter a whole number from %1 to %2.</source>
+        <translation>Introduzca un número entero de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Enter a number above %1 up to %2.</source>
+        <translation>Introduzca un número mayor que %1 y hasta %2.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>Introduzca un número de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>At %1 a plumb line&apos;s shadow points the way the dish must face (the sun %2 high).</source>
+        <translation>A las %1 la sombra de una plomada señala hacia donde debe mirar la antena (sol a %2).</translation>
+    </message>
+    <message>
+        <source>At %1 face the sun: that is the dish&apos;s direction (the sun %2 high).</source>
+        <translation>A las %1 mire hacia el sol: esa es la dirección de la antena (sol a %2).</translation>
+    </message>
+    <message>
+        <source>No shadow points the dish&apos;s way this day: the sun stands opposite the dish only below the horizon, or never.</source>
+        <translation>Ese día ninguna sombra señala la dirección de la antena: el sol solo está enfrente bajo el horizonte, o nunca.</translation>
+    </message>
+    <message>
+        <source>The sun does not stand in the dish&apos;s direction this day while above the horizon.</source>
+        <translation>Ese día el sol no pasa por la dirección de la antena mientras está sobre el horizonte.</translation>
+    </message>
+    <message>
+        <source>The sun: direction, outages and obstacles</source>
+        <translation>El sol: dirección, interferencias solares y obstáculos</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Dish diameter (m)</source>
+        <translation>Diámetro de la antena (m)</translation>
+    </message>
+    <message>
+        <source>Frequency (GHz)</source>
+        <translation>Frecuencia (GHz)</translation>
+    </message>
+    <message>
+        <source>Days of outages</source>
+        <translation>Días de previsión</translation>
+    </message>
+    <message>
+        <source>Obstacle&apos;s height above the dish (m)</source>
+        <translation>Altura del obstáculo sobre la antena (m)</translation>
+    </message>
+    <message>
+        <source>Obstacle&apos;s distance (m)</source>
+        <translation>Distancia del obstáculo (m)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Máximo</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Separación</translation>
+    </message>
+    <message>
+        <source>Enter the obstacle&apos;s height and its distance.</source>
+        <translation>Introduzca la altura y la distancia del obstáculo.</translation>
+    </message>
+    <message>
+        <source>The satellite is below the horizon: the sun can show no direction to it and causes no outage.</source>
+        <translation>El satélite está bajo el horizonte: el sol no puede indicar dirección hacia él ni causa interferencias.</translation>
+    </message>
+    <message>
+        <source>The dish faces %1 from true north, %2 up. Times in %3.</source>
+        <translation>La antena apunta a %1 desde el norte geográfico, a %2 de elevación. Horas en %3.</translation>
+    </message>
+    <message>
+        <source>Beamwidth %1, so the sun disturbs the dish within %2 of the satellite.</source>
+        <translation>Ancho de haz %1: el sol perturba la antena a menos de %2 del satélite.</translation>
+    </message>
+    <message>
+        <source>The sun never reaches the satellite from this site.</source>
+        <translation>Desde este lugar el sol nunca alcanza al satélite.</translation>
+    </message>
+    <message>
+        <source>No sun outage in the days asked for.</source>
+        <translation>Ninguna interferencia solar en los días pedidos.</translation>
+    </message>
+    <message>
+        <source>Sun outages in the days asked for: within each window the sun adds its own noise to the dish&apos;s, so the picture may break up for the window&apos;s minutes, every year, and nothing is wrong with the installation.</source>
+        <translation>Interferencias solares en los días pedidos: en cada intervalo el sol suma su propio ruido al de la antena, así que la imagen puede cortarse durante esos minutos, cada año, y la instalación está bien.</translation>
+    </message>
+    <message>
+        <source>Enter an obstacle&apos;s height and distance to see whether it blocks the satellite.</source>
+        <translation>Introduzca la altura y la distancia de un obstáculo para saber si tapa el satélite.</translation>
+    </message>
+    <message>
+        <source>Its top stands %1 above the horizontal.</source>
+        <translation>Su parte superior está %1 por encima de la horizontal.</translation>
+    </message>
+    <message>
+        <source>The satellite clears it by %1.</source>
+        <translation>El satélite lo libra por %1.</translation>
+    </message>
+    <message>
+        <source>It blocks the satellite by %1.</source>
+        <translation>Tapa el satélite por %1.</translation>
+    </message>
+    <message>
+        <source>To clear it by %1 it must stand at least %2 away.</source>
+        <translation>Para librarlo por %1 debe estar al menos a %2.</translation>
+    </message>
+    <message>
+        <source>No distance clears it by %1: the satellite stands no higher.</source>
+        <translation>Ninguna distancia lo libra por %1: el satélite no está más alto.</translation>
     </message>
 </context>
 </TS>

@@ -1478,6 +1478,10 @@
         <source>&amp;Rain availability (ITU-R)…</source>
         <translation>&amp;Disponibilité sous la pluie (UIT-R)…</translation>
     </message>
+    <message>
+        <source>The &amp;sun: direction, outages, obstacles…</source>
+        <translation>Le &amp;soleil : direction, éclipses, obstacles…</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>
@@ -1511,6 +1515,133 @@
     <message>
         <source>Pages</source>
         <translation>Pages</translation>
+    </message>
+</context>
+<context>
+    <name>kestrion::ui::SunDialog</name>
+    <message>
+        <source>Enter a whole number from %1 to %2.</source>
+        <translation>Saisissez un nombre entier de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>Enter a number above %1 up to %2.</source>
+        <translation>Saisissez un nombre supérieur à %1, jusqu&apos;à %2.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>Saisissez un nombre de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>At %1 a plumb line&apos;s shadow points the way the dish must face (the sun %2 high).</source>
+        <translation>À %1, l&apos;ombre d&apos;un fil à plomb indique la direction que doit viser la parabole (soleil à %2).</translation>
+    </message>
+    <message>
+        <source>At %1 face the sun: that is the dish&apos;s direction (the sun %2 high).</source>
+        <translation>À %1, faites face au soleil : c&apos;est la direction de la parabole (soleil à %2).</translation>
+    </message>
+    <message>
+        <source>No shadow points the dish&apos;s way this day: the sun stands opposite the dish only below the horizon, or never.</source>
+        <translation>Ce jour-là, aucune ombre n&apos;indique la direction de la parabole : le soleil ne lui fait face que sous l&apos;horizon, ou jamais.</translation>
+    </message>
+    <message>
+        <source>The sun does not stand in the dish&apos;s direction this day while above the horizon.</source>
+        <translation>Ce jour-là, le soleil ne passe pas dans la direction de la parabole au-dessus de l&apos;horizon.</translation>
+    </message>
+    <message>
+        <source>The sun: direction, outages and obstacles</source>
+        <translation>Le soleil : direction, éclipses solaires et obstacles</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Dish diameter (m)</source>
+        <translation>Diamètre de la parabole (m)</translation>
+    </message>
+    <message>
+        <source>Frequency (GHz)</source>
+        <translation>Fréquence (GHz)</translation>
+    </message>
+    <message>
+        <source>Days of outages</source>
+        <translation>Jours de prévision</translation>
+    </message>
+    <message>
+        <source>Obstacle&apos;s height above the dish (m)</source>
+        <translation>Hauteur de l&apos;obstacle au-dessus de la parabole (m)</translation>
+    </message>
+    <message>
+        <source>Obstacle&apos;s distance (m)</source>
+        <translation>Distance de l&apos;obstacle (m)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Enter the obstacle&apos;s height and its distance.</source>
+        <translation>Saisissez la hauteur et la distance de l&apos;obstacle.</translation>
+    </message>
+    <message>
+        <source>The satellite is below the horizon: the sun can show no direction to it and causes no outage.</source>
+        <translation>Le satellite est sous l&apos;horizon : le soleil ne peut indiquer aucune direction vers lui et ne cause aucune éclipse.</translation>
+    </message>
+    <message>
+        <source>The dish faces %1 from true north, %2 up. Times in %3.</source>
+        <translation>La parabole vise %1 depuis le nord géographique, à %2 de hauteur. Heures en %3.</translation>
+    </message>
+    <message>
+        <source>Beamwidth %1, so the sun disturbs the dish within %2 of the satellite.</source>
+        <translation>Ouverture du faisceau %1 : le soleil perturbe la parabole à moins de %2 du satellite.</translation>
+    </message>
+    <message>
+        <source>The sun never reaches the satellite from this site.</source>
+        <translation>Depuis ce site, le soleil n&apos;atteint jamais le satellite.</translation>
+    </message>
+    <message>
+        <source>No sun outage in the days asked for.</source>
+        <translation>Aucune éclipse solaire sur les jours demandés.</translation>
+    </message>
+    <message>
+        <source>Sun outages in the days asked for: within each window the sun adds its own noise to the dish&apos;s, so the picture may break up for the window&apos;s minutes, every year, and nothing is wrong with the installation.</source>
+        <translation>Éclipses solaires sur les jours demandés : dans chaque fenêtre, le soleil ajoute son propre bruit à celui de la parabole. L&apos;image peut se dégrader pendant ces minutes, chaque année, sans que l&apos;installation soit en cause.</translation>
+    </message>
+    <message>
+        <source>Enter an obstacle&apos;s height and distance to see whether it blocks the satellite.</source>
+        <translation>Saisissez la hauteur et la distance d&apos;un obstacle pour savoir s&apos;il masque le satellite.</translation>
+    </message>
+    <message>
+        <source>Its top stands %1 above the horizontal.</source>
+        <translation>Son sommet est à %1 au-dessus de l&apos;horizontale.</translation>
+    </message>
+    <message>
+        <source>The satellite clears it by %1.</source>
+        <translation>Le satellite passe %1 au-dessus.</translation>
+    </message>
+    <message>
+        <source>It blocks the satellite by %1.</source>
+        <translation>Il masque le satellite de %1.</translation>
+    </message>
+    <message>
+        <source>To clear it by %1 it must stand at least %2 away.</source>
+        <translation>Pour le dégager de %1, il doit être à au moins %2.</translation>
+    </message>
+    <message>
+        <source>No distance clears it by %1: the satellite stands no higher.</source>
+        <translation>Aucune distance ne le dégage de %1 : le satellite n&apos;est pas plus haut.</translation>
     </message>
 </context>
 </TS>

@@ -1478,6 +1478,10 @@
         <source>&amp;Rain availability (ITU-R)…</source>
         <translation>&amp;Disponibilità con pioggia (ITU-R)…</translation>
     </message>
+    <message>
+        <source>The &amp;sun: direction, outages, obstacles…</source>
+        <translation>Il &amp;sole: direzione, interferenze, ostacoli…</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>
@@ -1511,6 +1515,133 @@
     <message>
         <source>Pages</source>
         <translation>Pagine</translation>
+    </message>
+</context>
+<context>
+    <name>kestrion::ui::SunDialog</name>
+    <message>
+        <source>Enter a whole number from %1 to %2.</source>
+        <translation>Inserire un numero intero da %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Enter a number above %1 up to %2.</source>
+        <translation>Inserire un numero maggiore di %1 fino a %2.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>Inserire un numero da %1 a %2.</translation>
+    </message>
+    <message>
+        <source>At %1 a plumb line&apos;s shadow points the way the dish must face (the sun %2 high).</source>
+        <translation>Alle %1 l&apos;ombra di un filo a piombo indica la direzione in cui deve puntare la parabola (sole a %2).</translation>
+    </message>
+    <message>
+        <source>At %1 face the sun: that is the dish&apos;s direction (the sun %2 high).</source>
+        <translation>Alle %1 guardate verso il sole: è la direzione della parabola (sole a %2).</translation>
+    </message>
+    <message>
+        <source>No shadow points the dish&apos;s way this day: the sun stands opposite the dish only below the horizon, or never.</source>
+        <translation>Quel giorno nessuna ombra indica la direzione della parabola: il sole le sta di fronte solo sotto l&apos;orizzonte, o mai.</translation>
+    </message>
+    <message>
+        <source>The sun does not stand in the dish&apos;s direction this day while above the horizon.</source>
+        <translation>Quel giorno il sole non passa nella direzione della parabola mentre è sopra l&apos;orizzonte.</translation>
+    </message>
+    <message>
+        <source>The sun: direction, outages and obstacles</source>
+        <translation>Il sole: direzione, interferenze solari e ostacoli</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Dish diameter (m)</source>
+        <translation>Diametro della parabola (m)</translation>
+    </message>
+    <message>
+        <source>Frequency (GHz)</source>
+        <translation>Frequenza (GHz)</translation>
+    </message>
+    <message>
+        <source>Days of outages</source>
+        <translation>Giorni di previsione</translation>
+    </message>
+    <message>
+        <source>Obstacle&apos;s height above the dish (m)</source>
+        <translation>Altezza dell&apos;ostacolo sopra la parabola (m)</translation>
+    </message>
+    <message>
+        <source>Obstacle&apos;s distance (m)</source>
+        <translation>Distanza dell&apos;ostacolo (m)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Massimo</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Distanza</translation>
+    </message>
+    <message>
+        <source>Enter the obstacle&apos;s height and its distance.</source>
+        <translation>Inserire altezza e distanza dell&apos;ostacolo.</translation>
+    </message>
+    <message>
+        <source>The satellite is below the horizon: the sun can show no direction to it and causes no outage.</source>
+        <translation>Il satellite è sotto l&apos;orizzonte: il sole non può indicarne la direzione e non causa interferenze.</translation>
+    </message>
+    <message>
+        <source>The dish faces %1 from true north, %2 up. Times in %3.</source>
+        <translation>La parabola punta a %1 dal nord geografico, a %2 di elevazione. Orari in %3.</translation>
+    </message>
+    <message>
+        <source>Beamwidth %1, so the sun disturbs the dish within %2 of the satellite.</source>
+        <translation>Apertura del fascio %1: il sole disturba la parabola entro %2 dal satellite.</translation>
+    </message>
+    <message>
+        <source>The sun never reaches the satellite from this site.</source>
+        <translation>Da questo sito il sole non raggiunge mai il satellite.</translation>
+    </message>
+    <message>
+        <source>No sun outage in the days asked for.</source>
+        <translation>Nessuna interferenza solare nei giorni richiesti.</translation>
+    </message>
+    <message>
+        <source>Sun outages in the days asked for: within each window the sun adds its own noise to the dish&apos;s, so the picture may break up for the window&apos;s minutes, every year, and nothing is wrong with the installation.</source>
+        <translation>Interferenze solari nei giorni richiesti: in ogni finestra il sole aggiunge il proprio rumore a quello della parabola, quindi l&apos;immagine può bloccarsi per quei minuti, ogni anno, e l&apos;impianto non ha alcun difetto.</translation>
+    </message>
+    <message>
+        <source>Enter an obstacle&apos;s height and distance to see whether it blocks the satellite.</source>
+        <translation>Inserire altezza e distanza di un ostacolo per sapere se copre il satellite.</translation>
+    </message>
+    <message>
+        <source>Its top stands %1 above the horizontal.</source>
+        <translation>La sua cima è %1 sopra l&apos;orizzontale.</translation>
+    </message>
+    <message>
+        <source>The satellite clears it by %1.</source>
+        <translation>Il satellite lo supera di %1.</translation>
+    </message>
+    <message>
+        <source>It blocks the satellite by %1.</source>
+        <translation>Copre il satellite di %1.</translation>
+    </message>
+    <message>
+        <source>To clear it by %1 it must stand at least %2 away.</source>
+        <translation>Per superarlo di %1 deve stare ad almeno %2.</translation>
+    </message>
+    <message>
+        <source>No distance clears it by %1: the satellite stands no higher.</source>
+        <translation>Nessuna distanza lo supera di %1: il satellite non è più alto.</translation>
     </message>
 </context>
 </TS>

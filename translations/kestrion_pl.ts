@@ -1479,6 +1479,10 @@
         <source>&amp;Rain availability (ITU-R)…</source>
         <translation>&amp;Dostępność w deszczu (ITU-R)…</translation>
     </message>
+    <message>
+        <source>The &amp;sun: direction, outages, obstacles…</source>
+        <translation>&amp;Słońce: kierunek, zakłócenia, przeszkody…</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>
@@ -1512,6 +1516,133 @@
     <message>
         <source>Pages</source>
         <translation>Strony</translation>
+    </message>
+</context>
+<context>
+    <name>kestrion::ui::SunDialog</name>
+    <message>
+        <source>Enter a whole number from %1 to %2.</source>
+        <translation>Wpisz liczbę całkowitą od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>Enter a number above %1 up to %2.</source>
+        <translation>Wpisz liczbę większą od %1, najwyżej %2.</translation>
+    </message>
+    <message>
+        <source>Enter a number from %1 to %2.</source>
+        <translation>Wpisz liczbę od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>At %1 a plumb line&apos;s shadow points the way the dish must face (the sun %2 high).</source>
+        <translation>O %1 cień pionu wskazuje kierunek, w którym ma patrzeć antena (słońce na %2).</translation>
+    </message>
+    <message>
+        <source>At %1 face the sun: that is the dish&apos;s direction (the sun %2 high).</source>
+        <translation>O %1 stań twarzą do słońca: to kierunek anteny (słońce na %2).</translation>
+    </message>
+    <message>
+        <source>No shadow points the dish&apos;s way this day: the sun stands opposite the dish only below the horizon, or never.</source>
+        <translation>Tego dnia żaden cień nie wskazuje kierunku anteny: słońce stoi naprzeciw niej tylko pod horyzontem albo wcale.</translation>
+    </message>
+    <message>
+        <source>The sun does not stand in the dish&apos;s direction this day while above the horizon.</source>
+        <translation>Tego dnia słońce nad horyzontem nie staje w kierunku anteny.</translation>
+    </message>
+    <message>
+        <source>The sun: direction, outages and obstacles</source>
+        <translation>Słońce: kierunek, zakłócenia słoneczne i przeszkody</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Dish diameter (m)</source>
+        <translation>Średnica anteny (m)</translation>
+    </message>
+    <message>
+        <source>Frequency (GHz)</source>
+        <translation>Częstotliwość (GHz)</translation>
+    </message>
+    <message>
+        <source>Days of outages</source>
+        <translation>Dni prognozy</translation>
+    </message>
+    <message>
+        <source>Obstacle&apos;s height above the dish (m)</source>
+        <translation>Wysokość przeszkody nad anteną (m)</translation>
+    </message>
+    <message>
+        <source>Obstacle&apos;s distance (m)</source>
+        <translation>Odległość przeszkody (m)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Początek</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Szczyt</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Koniec</translation>
+    </message>
+    <message>
+        <source>Separation</source>
+        <translation>Odstęp</translation>
+    </message>
+    <message>
+        <source>Enter the obstacle&apos;s height and its distance.</source>
+        <translation>Wpisz wysokość i odległość przeszkody.</translation>
+    </message>
+    <message>
+        <source>The satellite is below the horizon: the sun can show no direction to it and causes no outage.</source>
+        <translation>Satelita jest pod horyzontem: słońce nie wskaże do niego kierunku i nie powoduje zakłóceń.</translation>
+    </message>
+    <message>
+        <source>The dish faces %1 from true north, %2 up. Times in %3.</source>
+        <translation>Antena patrzy na %1 od północy geograficznej, %2 w górę. Czas: %3.</translation>
+    </message>
+    <message>
+        <source>Beamwidth %1, so the sun disturbs the dish within %2 of the satellite.</source>
+        <translation>Szerokość wiązki %1: słońce zakłóca antenę w odległości do %2 od satelity.</translation>
+    </message>
+    <message>
+        <source>The sun never reaches the satellite from this site.</source>
+        <translation>Z tego miejsca słońce nigdy nie dochodzi do satelity.</translation>
+    </message>
+    <message>
+        <source>No sun outage in the days asked for.</source>
+        <translation>Brak zakłóceń słonecznych w wybranych dniach.</translation>
+    </message>
+    <message>
+        <source>Sun outages in the days asked for: within each window the sun adds its own noise to the dish&apos;s, so the picture may break up for the window&apos;s minutes, every year, and nothing is wrong with the installation.</source>
+        <translation>Zakłócenia słoneczne w wybranych dniach: w każdym oknie słońce dodaje własny szum do szumu anteny, więc obraz może się rwać przez te minuty, co roku, i z instalacją wszystko jest w porządku.</translation>
+    </message>
+    <message>
+        <source>Enter an obstacle&apos;s height and distance to see whether it blocks the satellite.</source>
+        <translation>Wpisz wysokość i odległość przeszkody, by sprawdzić, czy zasłania satelitę.</translation>
+    </message>
+    <message>
+        <source>Its top stands %1 above the horizontal.</source>
+        <translation>Jej szczyt jest %1 nad poziomem.</translation>
+    </message>
+    <message>
+        <source>The satellite clears it by %1.</source>
+        <translation>Satelita jest %1 ponad nią.</translation>
+    </message>
+    <message>
+        <source>It blocks the satellite by %1.</source>
+        <translation>Zasłania satelitę o %1.</translation>
+    </message>
+    <message>
+        <source>To clear it by %1 it must stand at least %2 away.</source>
+        <translation>Aby satelita był %1 ponad nią, musi stać co najmniej %2 dalej.</translation>
+    </message>
+    <message>
+        <source>No distance clears it by %1: the satellite stands no higher.</source>
+        <translation>Żadna odległość nie da %1 zapasu: satelita nie stoi wyżej.</translation>
     </message>
 </context>
 </TS>

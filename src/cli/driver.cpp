@@ -11,10 +11,12 @@
 #include <optional>
 
 #include "cli/rain_fade_options.h"
+#include "cli/sun_options.h"
 #include "engine/pointing.h"
 #include "engine/satellites.h"
 #include "product.h"
 #include "session/session.h"
+#include "session/sun_json.h"
 
 namespace kestrion::cli {
 namespace {
@@ -131,9 +133,10 @@ struct Options {
 void addOptions(CLI::App& app, Options& options) {
   app.add_flag("--trace", options.trace, "print the state after the load and after every event");
   options.dateGiven =
-      app.add_option("--date", options.date,
-                     "the date of the magnetic declination, YYYY-MM-DD from 1900 to 2100 "
-                     "(default: today)")
+      app.add_option(
+             "--date", options.date,
+             "the date of the magnetic declination and of --sun, YYYY-MM-DD from 1900 to 2100 "
+             "(default: today)")
           ->type_name("DATE");
   app.add_option("--offset-angle", options.offset,
                  "the dish's offset angle in degrees, 0 to 45 in steps of 0.1, after a point or "
@@ -176,6 +179,53 @@ std::optional<Session> sessionOf(const Options& options, std::ostream& err) {
   return std::optional<Session>(std::in_place, date, *offsetTenths);
 }
 
+// --sun's request, or nothing and without --sun none of its options; the
+// exit status of a refusal.
+int sunRequestOf(const Options& options, const RainFadeOptions& rainFade, const SunOptions& sun,
+                 std::optional<SunRequest>& request, std::ostream& err) {
+  if (!sun.wanted()) {
+    return sun.refuseWithout(err);
+  }
+  if (options.trace) {
+    err << kProgram << ": --trace does not go with --sun; allowed: one of them\n";
+    return kExitBadInput;
+  }
+  if (const int status = rainFade.refuseWithSun(err)) {
+    return status;
+  }
+  request = sun.request(rainFade.frequencyText(), err);
+  return request ? 0 : kExitBadInput;
+}
+
+// Loads the window, runs the events and prints the state or --sun's object.
+int runSession(const Options& options, const RainFadeOptions& rainFade, const SunOptions& sun,
+               std::istream& in, std::ostream& out, std::ostream& err) {
+  std::optional<SunRequest> sunRequest;
+  if (const int status = sunRequestOf(options, rainFade, sun, sunRequest, err)) {
+    return status;
+  }
+  std::optional<Session> session = sessionOf(options, err);
+  if (!session) {
+    return kExitBadInput;
+  }
+  if (const int status = sunRequest ? 0 : rainFade.applyTo(*session, err)) {
+    return status;
+  }
+  Printer printer(*session, options.trace, out, err);
+  if (const int status = printer.load()) {
+    return status;
+  }
+  if (const int status = printer.handleAll(options.events, in)) {
+    return status;
+  }
+  if (sunRequest) {
+    out << sunJson(*session, *sunRequest) << '\n' << std::flush;
+    return 0;
+  }
+  printer.finish();
+  return 0;
+}
+
 }  // namespace
 
 int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -187,6 +237,7 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
   Options options;
   addOptions(app, options);
   RainFadeOptions rainFade(app);
+  SunOptions sun(app);
   app.add_option("events", options.events,
                  "events to raise, or - to read them from stdin, one a line")
       ->type_name("EVENT");
@@ -201,28 +252,13 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
     return kExitBadInput;
   }
 
-  if (rainFade.pure()) {
+  if (rainFade.pure() && !sun.wanted()) {
     return rainFade.runPure(!options.events.empty(), out, err);
   }
   if (options.listSatellites) {
     return listSatellites(out);
   }
-  std::optional<Session> session = sessionOf(options, err);
-  if (!session) {
-    return kExitBadInput;
-  }
-  if (const int status = rainFade.applyTo(*session, err)) {
-    return status;
-  }
-  Printer printer(*session, options.trace, out, err);
-  if (const int status = printer.load()) {
-    return status;
-  }
-  if (const int status = printer.handleAll(options.events, in)) {
-    return status;
-  }
-  printer.finish();
-  return 0;
+  return runSession(options, rainFade, sun, in, out, err);
 }
 
 }  // namespace kestrion::cli

@@ -150,4 +150,22 @@ int RainFadeOptions::applyTo(Session& session, std::ostream& err) const {
   return 0;
 }
 
+std::optional<std::string> RainFadeOptions::frequencyText() const {
+  return given(F::frequency) ? std::optional(textOf(F::frequency)) : std::nullopt;
+}
+
+int RainFadeOptions::refuseWithSun(std::ostream& err) const {
+  if (pure_) {
+    return refuse(err, "--rain-fade does not go with --sun; allowed: one of them");
+  }
+  for (const RainFadeFieldName& named : rainFadeFields()) {
+    if (named.field != F::frequency && given(named.field)) {
+      return refuse(err, option(named.field) +
+                             " does not go with --sun; allowed with it: --date, --frequency, "
+                             "--days, --diameter and the obstacle's options");
+    }
+  }
+  return 0;
+}
+
 }  // namespace kestrion::cli

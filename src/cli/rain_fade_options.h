@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 #include <array>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ class RainFadeOptions {
   int runPure(bool eventsGiven, std::ostream& out, std::ostream& err) const;
   // Without it: sets the inputs given on the session; the exit status.
   int applyTo(Session& session, std::ostream& err) const;
+  // --sun takes --frequency's text as the dish's; the others refused, with
+  // the exit status.
+  [[nodiscard]] std::optional<std::string> frequencyText() const;
+  int refuseWithSun(std::ostream& err) const;
 
  private:
   // The texts given, by field; percents joined by commas.

@@ -77,9 +77,7 @@ Json transitsJson(const std::vector<calc::OutageWindow>& windows) {
   return list;
 }
 
-Json obstacleJson(const SunRequest& r, double satelliteElevation) {
-  const calc::ObstacleView v = calc::obstacleView(*r.obstacleHeight, *r.obstacleDistance,
-                                                  satelliteElevation, r.obstacleMargin);
+Json obstacleJson(const SunRequest& r, const calc::ObstacleView& v) {
   return {{"height", *r.obstacleHeight},
           {"distance", *r.obstacleDistance},
           {"margin", r.obstacleMargin},
@@ -146,36 +144,46 @@ std::optional<std::string> sunRequestProblem(const SunRequest& request) {
          std::string(sunField(missing).name) + " too; allowed: both or neither";
 }
 
-std::string sunJson(const Session& session, const SunRequest& request) {
+SunFigures sunFigures(const Session& session, const SunRequest& request) {
   const Window& w = session.calculator().window();
   const calc::Site site{leadingNumber(w.text(Input::latitude)),
                         leadingNumber(w.text(Input::longitude))};
-  const auto dish = calc::satelliteDirection(w);
-  const double diameter =
-      request.diameter.value_or(leadingNumber(w.text(Input::dishDiameter)) / 100);
-  const double beamwidth = calc::beamwidth(diameter, request.frequency);
-  const double threshold = calc::outageThreshold(beamwidth);
+  SunFigures f{};
+  f.date = request.date.value_or(session.date());
+  f.dish = calc::satelliteDirection(w);
+  f.diameter = request.diameter.value_or(leadingNumber(w.text(Input::dishDiameter)) / 100);
+  f.frequency = request.frequency;
+  f.beamwidth = calc::beamwidth(f.diameter, f.frequency);
+  f.threshold = calc::outageThreshold(f.beamwidth);
+  if (!f.dish) {
+    return f;
+  }
+  f.times = calc::sunAndShadow(site, f.date, f.dish->azimuth);
+  f.outages = calc::sunOutages(site, *f.dish, f.threshold, f.date, request.days);
+  if (request.obstacleHeight && request.obstacleDistance) {
+    f.obstacle = calc::obstacleView(*request.obstacleHeight, *request.obstacleDistance,
+                                    f.dish->elevation, request.obstacleMargin);
+  }
+  return f;
+}
 
+std::string sunJson(const Session& session, const SunRequest& request) {
+  const SunFigures f = sunFigures(session, request);
   Json j;
-  j["date"] = dateText(session.date());
-  j["azimuth"] = dish ? Json(dish->azimuth) : Json(nullptr);
-  j["elevation"] = dish ? Json(dish->elevation) : Json(nullptr);
-  const calc::SunAndShadow times =
-      dish ? calc::sunAndShadow(site, session.date(), dish->azimuth) : calc::SunAndShadow{};
-  j["sunInDirection"] = timeList(times.sun);
-  j["shadowInDirection"] = timeList(times.shadow);
-  j["diameter"] = diameter;
-  j["frequency"] = request.frequency;
-  j["beamwidth"] = beamwidth;
-  j["threshold"] = threshold;
+  j["date"] = dateText(f.date);
+  j["azimuth"] = f.dish ? Json(f.dish->azimuth) : Json(nullptr);
+  j["elevation"] = f.dish ? Json(f.dish->elevation) : Json(nullptr);
+  j["sunInDirection"] = timeList(f.times.sun);
+  j["shadowInDirection"] = timeList(f.times.shadow);
+  j["diameter"] = f.diameter;
+  j["frequency"] = f.frequency;
+  j["beamwidth"] = f.beamwidth;
+  j["threshold"] = f.threshold;
   j["days"] = request.days;
-  const calc::OutageForecast outages =
-      dish ? calc::sunOutages(site, *dish, threshold, session.date(), request.days)
-           : calc::OutageForecast{};
-  j["sunReachesSatellite"] = outages.sunReachesSatellite;
-  j["transits"] = transitsJson(outages.windows);
-  if (dish && request.obstacleHeight && request.obstacleDistance) {
-    j["obstacle"] = obstacleJson(request, dish->elevation);
+  j["sunReachesSatellite"] = f.outages.sunReachesSatellite;
+  j["transits"] = transitsJson(f.outages.windows);
+  if (f.obstacle) {
+    j["obstacle"] = obstacleJson(request, *f.obstacle);
   }
   return j.dump();
 }

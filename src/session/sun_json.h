@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/obstacle.h"
+#include "calc/sun_search.h"
 #include "session/session.h"
 
 namespace kestrion {
@@ -41,6 +43,7 @@ std::optional<SunField> sunFieldNamed(std::string_view name);
 std::string sunAllowed(SunField field);
 
 struct SunRequest {
+  std::optional<calc::CalendarDate> date;  // the session's when empty
   int days = 365;
   std::optional<double> diameter;          // metres; the C/N page's dish when empty
   double frequency = 12;                   // GHz
@@ -59,6 +62,23 @@ std::string sunRefusal(SunField field, const std::string& problem);
 // What the options lack together: an obstacle's height without its distance
 // or the reverse, as a refusal line; nothing when they go together.
 std::optional<std::string> sunRequestProblem(const SunRequest& request);
+
+// The object's figures, for the front-ends that put them in words. The
+// dish's direction is missing when the satellite is below the horizon, and
+// the times and outages are then empty; the obstacle's view needs both of
+// its options and the dish.
+struct SunFigures {
+  calc::CalendarDate date;
+  std::optional<calc::SkyDirection> dish;
+  calc::SunAndShadow times;
+  double diameter;   // metres
+  double frequency;  // GHz
+  double beamwidth;  // degrees
+  double threshold;  // degrees
+  calc::OutageForecast outages;
+  std::optional<calc::ObstacleView> obstacle;
+};
+SunFigures sunFigures(const Session& session, const SunRequest& request);
 
 // date; azimuth and elevation, the dish's true direction unrounded;
 // sunInDirection and shadowInDirection [{time, elevation}] in the date's UTC

@@ -29,6 +29,7 @@
 #include "product.h"
 #include "qtext.h"
 #include "rainavailabilitydialog.h"
+#include "sundialog.h"
 #include "tabcontrol.h"
 #include "tabstrip.h"
 #include "textlabel.h"
@@ -97,6 +98,9 @@ void MainWindow::buildMenu() {
   connect(rainAction_, &QAction::triggered, this, &MainWindow::openRainAvailability);
   jobMenus_->editMenu()->addSeparator();
   jobMenus_->editMenu()->addAction(rainAction_);
+  auto* sun = jobMenus_->editMenu()->addAction(tr("The &sun: direction, outages, obstacles\u2026"));
+  sun->setObjectName(QStringLiteral("sunAction"));
+  connect(sun, &QAction::triggered, this, &MainWindow::openSun);
   // F10 opens the menu bar from anywhere in the window, as on other desktops;
   // the arrow keys then walk it and Enter chooses.
   auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -295,6 +299,17 @@ void MainWindow::openRainAvailability() {
   rainDialog_->show();
   rainDialog_->raise();
   rainDialog_->activateWindow();
+}
+
+void MainWindow::openSun() {
+  if (sunDialog_ == nullptr) {
+    sunDialog_ = new SunDialog(*this);
+  } else {
+    sunDialog_->showAll();
+  }
+  sunDialog_->show();
+  sunDialog_->raise();
+  sunDialog_->activateWindow();
 }
 
 int MainWindow::currentPage() const {

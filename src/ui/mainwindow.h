@@ -27,6 +27,7 @@ class JobMenus;
 class Narrator;
 class PointerLayer;
 class RainAvailabilityDialog;
+class SunDialog;
 class TabControl;
 
 class MainWindow : public QMainWindow {
@@ -71,6 +72,10 @@ class MainWindow : public QMainWindow {
   // the page's context menu; null until first opened.
   void openRainAvailability();
   [[nodiscard]] RainAvailabilityDialog* rainAvailability() const { return rainDialog_; }
+  // The sun's window, opened from the Edit menu; null until first opened.
+  void openSun();
+  [[nodiscard]] SunDialog* sunWindow() const { return sunDialog_; }
+  [[nodiscard]] const Session& session() const { return session_; }
 
  Q_SIGNALS:
   // Left for the desktop services to answer.
@@ -112,6 +117,7 @@ class MainWindow : public QMainWindow {
   Narrator* narrator_ = nullptr;
   QAction* rainAction_ = nullptr;
   RainAvailabilityDialog* rainDialog_ = nullptr;
+  SunDialog* sunDialog_ = nullptr;
 };
 
 }  // namespace kestrion::ui

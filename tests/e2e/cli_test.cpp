@@ -792,3 +792,89 @@ TEST(CliRainFade, WarnsOfAStationAboveTheRainHeight) {
 }
 
 }  // namespace
+
+// --sun: the object follows the events, --date, --frequency and --diameter;
+// the engine's figures themselves are checked in the unit and ephem tests.
+TEST(CliSun, TheObjectFollowsTheEventsAndOptions) {
+  const CliRun plain = runCli({"--sun", "--date", "2027-03-01", "--days", "30"});
+  ASSERT_EQ(plain.status, 0) << plain.err;
+  const json sun = json::parse(plain.out);
+  EXPECT_EQ(sun["date"], "2027-03-01");
+  EXPECT_EQ(sun["days"], 30);
+  EXPECT_EQ(sun["diameter"], 1.5);  // the C/N page's dish
+  EXPECT_FALSE(sun.contains("obstacle"));
+  EXPECT_FALSE(sun.contains("event"));  // not the state
+
+  const CliRun moved = runCli({"--sun", "--date", "2027-03-01", "--frequency", "24", "--diameter",
+                               "0.75", "--obstacle-height", "2", "--obstacle-distance", "40",
+                               "HScroll17=-34", "HScroll18=18", "HScroll19=7"});
+  ASSERT_EQ(moved.status, 0) << moved.err;
+  const json south = json::parse(moved.out);
+  EXPECT_GT(south["azimuth"].get<double>(), 270);  // north-west, from a southern site
+  EXPECT_DOUBLE_EQ(south["beamwidth"].get<double>(), sun["beamwidth"].get<double>());
+  EXPECT_EQ(south["frequency"], 24.0);
+  EXPECT_EQ(south["obstacle"]["distance"], 40.0);
+  EXPECT_FALSE(south["transits"].empty());
+}
+
+struct BadSun {
+  const char* name;
+  std::vector<std::string> args;  // after --sun
+  std::string message;
+};
+
+class CliSunBad : public testing::TestWithParam<BadSun> {};
+
+TEST_P(CliSunBad, OneLineNamingTheOptionAndNoJson) {
+  std::vector<std::string> args{"--sun"};
+  args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+  const CliRun run = runCli(args);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "kestrion-cli: " + GetParam().message + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CliSunBad,
+    testing::Values(
+        BadSun{"DaysZero",
+               {"--days", "0"},
+               "--days \"0\" is outside the range; allowed: 1 to 3660 days"},
+        BadSun{"DaysHalf",
+               {"--days", "1.5"},
+               "--days \"1.5\" is not a whole number; allowed: 1 to 3660 days"},
+        BadSun{"Diameter",
+               {"--diameter", "6"},
+               "--diameter \"6\" is outside the range; allowed: 0.2 to 5 m"},
+        BadSun{"Frequency",
+               {"--frequency", "Ku"},
+               "--frequency \"Ku\" is not a number; allowed: 1 to 55 GHz"},
+        BadSun{"Date",
+               {"--date", "1899-12-31"},
+               "--date \"1899-12-31\" lies outside the years 1900 to 2100; allowed: YYYY-MM-DD, a "
+               "day of the calendar from 1900 to 2100"},
+        BadSun{
+            "NegativeHeight",
+            {"--obstacle-height", "-2", "--obstacle-distance", "5"},
+            "--obstacle-height \"-2\" is outside the range; allowed: 0 to 5000 m above the dish"},
+        BadSun{"DistanceAlone",
+               {"--obstacle-distance", "5"},
+               "--obstacle-distance needs --obstacle-height too; allowed: both or neither"},
+        BadSun{"RainOption",
+               {"--rain-rate", "40"},
+               "--rain-rate does not go with --sun; allowed with it: --date, --frequency, --days, "
+               "--diameter and the obstacle's options"},
+        BadSun{"Trace", {"--trace"}, "--trace does not go with --sun; allowed: one of them"},
+        BadSun{"BadEvent",
+               {"HScroll17=500"},
+               "event \"HScroll17=500\": position 500 is outside HScroll17's range; allowed: "
+               "-90..90"}),
+    [](const testing::TestParamInfo<BadSun>& info) { return std::string(info.param.name); });
+
+TEST(CliSun, ItsOptionsNeedIt) {
+  const CliRun run = runCli({"--obstacle-height", "3"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err,
+            "kestrion-cli: --obstacle-height needs --sun; allowed without it: the window's "
+            "options and events\n");
+}
