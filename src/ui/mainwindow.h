@@ -28,6 +28,7 @@ class Narrator;
 class PointerLayer;
 class RainAvailabilityDialog;
 class TabControl;
+class MotorDialog;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -71,6 +72,11 @@ class MainWindow : public QMainWindow {
   // the page's context menu; null until first opened.
   void openRainAvailability();
   [[nodiscard]] RainAvailabilityDialog* rainAvailability() const { return rainDialog_; }
+  // The motor and multifeed window, opened from the Edit menu; null until
+  // first opened.
+  void openMotor();
+  [[nodiscard]] MotorDialog* motorDialog() const { return motorDialog_; }
+  Session& session() { return session_; }
 
  Q_SIGNALS:
   // Left for the desktop services to answer.
@@ -112,6 +118,7 @@ class MainWindow : public QMainWindow {
   Narrator* narrator_ = nullptr;
   QAction* rainAction_ = nullptr;
   RainAvailabilityDialog* rainDialog_ = nullptr;
+  MotorDialog* motorDialog_ = nullptr;
 };
 
 }  // namespace kestrion::ui
