@@ -1561,6 +1561,10 @@
         <source>The second satellite is below the horizon here.</source>
         <translation>Der zweite Satellit steht hier unter dem Horizont.</translation>
     </message>
+    <message>
+        <source>Magnetic bearing</source>
+        <translation>Magnetische Peilung</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>

@@ -1561,6 +1561,10 @@
         <source>The second satellite is below the horizon here.</source>
         <translation>El segundo satélite está aquí bajo el horizonte.</translation>
     </message>
+    <message>
+        <source>Magnetic bearing</source>
+        <translation>Rumbo magnético</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>

@@ -1561,6 +1561,10 @@
         <source>The second satellite is below the horizon here.</source>
         <translation>Le second satellite est ici sous l&apos;horizon.</translation>
     </message>
+    <message>
+        <source>Magnetic bearing</source>
+        <translation>Relèvement magnétique</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>

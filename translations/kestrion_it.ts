@@ -1561,6 +1561,10 @@
         <source>The second satellite is below the horizon here.</source>
         <translation>Il secondo satellite qui è sotto l&apos;orizzonte.</translation>
     </message>
+    <message>
+        <source>Magnetic bearing</source>
+        <translation>Rilevamento magnetico</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>

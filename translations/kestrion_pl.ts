@@ -1562,6 +1562,10 @@
         <source>The second satellite is below the horizon here.</source>
         <translation>Drugi satelita jest tu pod horyzontem.</translation>
     </message>
+    <message>
+        <source>Magnetic bearing</source>
+        <translation>Namiar magnetyczny</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>

@@ -62,10 +62,10 @@ MotorDialog::MotorDialog(MainWindow& window) : QDialog(&window), window_(window)
   layout->addWidget(buildMotor());
   auto* visibleBox = new QGroupBox(tr("Satellites visible from here"));
   auto* visibleLayout = new QVBoxLayout(visibleBox);
-  visible_ = new QTableWidget(0, 5);
+  visible_ = new QTableWidget(0, 6);
   visible_->setObjectName(QStringLiteral("visibleSatellites"));
-  visible_->setHorizontalHeaderLabels(
-      {tr("Satellite"), tr("Elevation"), tr("Azimuth"), tr("Skew"), tr("Motor")});
+  visible_->setHorizontalHeaderLabels({tr("Satellite"), tr("Elevation"), tr("Azimuth"), tr("Skew"),
+                                       tr("Magnetic bearing"), tr("Motor")});
   visible_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   visible_->verticalHeader()->hide();
   visible_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -150,6 +150,10 @@ void MotorDialog::setLimit() {
 void MotorDialog::showMotor() {
   const Session& session = window_.session();
   const MotorAid aid = motorAid(session, {session.motorLimit().value_or(calc::kDefaultMotorLimit)});
+  // A limit an event set shows in its box, unless the user is typing there.
+  if (session.motorLimit() && !limit_->hasFocus()) {
+    limit_->setText(toQString(doubleText(*session.motorLimit())));
+  }
   turn_->setText(turnText(aid.turn));
   command_->setText(toQString(calc::commandText(aid.command)));
   mount_->setText(tr("elevation scale %1, declination offset %2, dish elevation %3")
@@ -167,9 +171,13 @@ void MotorDialog::showVisible() {
   visible_->setRowCount(static_cast<int>(visible.size()));
   int row = 0;
   for (const VisibleSatellite& v : visible) {
-    const QString cells[] = {toQString(v.satellite.name), degrees(v.look.elevation),
-                             degrees(v.look.azimuth), degrees(v.look.skew), turnText(v.motor)};
-    for (int column = 0; column < 5; ++column) {
+    const QString cells[] = {toQString(v.satellite.name),
+                             degrees(v.look.elevation),
+                             degrees(v.look.azimuth),
+                             degrees(v.look.skew),
+                             v.magneticBearing ? degrees(*v.magneticBearing) : QString(),
+                             turnText(v.motor)};
+    for (int column = 0; column < 6; ++column) {
       visible_->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
     ++row;
