@@ -1482,6 +1482,133 @@
         <source>The &amp;sun: direction, outages, obstacles…</source>
         <translation>Die &amp;Sonne: Richtung, Störungen, Hindernisse…</translation>
     </message>
+    <message>
+        <source>&amp;Motor and multifeed…</source>
+        <translation>&amp;Motor und Multifeed…</translation>
+    </message>
+</context>
+<context>
+    <name>kestrion::ui::MotorDialog</name>
+    <message>
+        <source>east</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>on the meridian</source>
+        <translation>auf dem Meridian</translation>
+    </message>
+    <message>
+        <source>Motor and multifeed</source>
+        <translation>Motor und Multifeed</translation>
+    </message>
+    <message>
+        <source>Satellites visible from here</source>
+        <translation>Von hier sichtbare Satelliten</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>LNB-Drehung</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Motor (DiSEqC 1.2, USALS) on a polar mount</source>
+        <translation>Motor (DiSEqC 1.2, USALS) an einer Polarhalterung</translation>
+    </message>
+    <message>
+        <source>How far the motor turns either side of the meridian, 1 to 90 degrees</source>
+        <translation>Wie weit der Motor beiderseits des Meridians dreht, 1 bis 90 Grad</translation>
+    </message>
+    <message>
+        <source>Motor limit (deg)</source>
+        <translation>Motorgrenze (Grad)</translation>
+    </message>
+    <message>
+        <source>Motor angle</source>
+        <translation>Motorwinkel</translation>
+    </message>
+    <message>
+        <source>DiSEqC Goto angular position, after Eutelsat&apos;s positioner application note</source>
+        <translation>DiSEqC „Goto angular position“ nach Eutelsats Positioner Application Note</translation>
+    </message>
+    <message>
+        <source>DiSEqC command</source>
+        <translation>DiSEqC-Befehl</translation>
+    </message>
+    <message>
+        <source>Polar mount</source>
+        <translation>Polarhalterung</translation>
+    </message>
+    <message>
+        <source>Second LNB (multifeed)</source>
+        <translation>Zweites LNB (Multifeed)</translation>
+    </message>
+    <message>
+        <source>Second satellite</source>
+        <translation>Zweiter Satellit</translation>
+    </message>
+    <message>
+        <source>By name or position, e.g. Hotbird 13E or 13E</source>
+        <translation>Per Name oder Position, z. B. Hotbird 13E oder 13E</translation>
+    </message>
+    <message>
+        <source>Dish diameter (m)</source>
+        <translation>Spiegeldurchmesser (m)</translation>
+    </message>
+    <message>
+        <source>Focal length (m)</source>
+        <translation>Brennweite (m)</translation>
+    </message>
+    <message>
+        <source>For an offset dish, the focal length of the parent paraboloid it is cut from</source>
+        <translation>Beim Offsetspiegel die Brennweite des Mutterparaboloids, aus dem er geschnitten ist</translation>
+    </message>
+    <message>
+        <source>The limit %1 %2</source>
+        <translation>Die Grenze %1 %2</translation>
+    </message>
+    <message>
+        <source>elevation scale %1, declination offset %2, dish elevation %3</source>
+        <translation>Elevationsskala %1, Deklinationsversatz %2, Spiegelneigung %3</translation>
+    </message>
+    <message>
+        <source>The satellite is beyond the motor&apos;s limit of %1: the motor cannot turn the dish to it.</source>
+        <translation>Der Satellit liegt jenseits der Motorgrenze von %1: Der Motor kann den Spiegel nicht dorthin drehen.</translation>
+    </message>
+    <message>
+        <source>Separation %1; second LNB %2 mm %3 of the first, seen from behind the dish; rail tilt %4; its skew %5</source>
+        <translation>Abstand %1; zweites LNB %2 mm %3 vom ersten, von hinten gesehen; Schienenneigung %4; seine LNB-Drehung %5</translation>
+    </message>
+    <message>
+        <source>Under 40 mm: two LNB bodies do not fit side by side; use a twin (monoblock) LNB.</source>
+        <translation>Unter 40 mm: Zwei LNB-Gehäuse passen nicht nebeneinander; ein Monoblock-LNB verwenden.</translation>
+    </message>
+    <message>
+        <source>The second satellite is below the horizon here.</source>
+        <translation>Der zweite Satellit steht hier unter dem Horizont.</translation>
+    </message>
+    <message>
+        <source>Magnetic bearing</source>
+        <translation>Magnetische Peilung</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>

@@ -1482,6 +1482,133 @@
         <source>The &amp;sun: direction, outages, obstacles…</source>
         <translation>El &amp;sol: dirección, interferencias, obstáculos…</translation>
     </message>
+    <message>
+        <source>&amp;Motor and multifeed…</source>
+        <translation>&amp;Motor y multifeed…</translation>
+    </message>
+</context>
+<context>
+    <name>kestrion::ui::MotorDialog</name>
+    <message>
+        <source>east</source>
+        <translation>este</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>oeste</translation>
+    </message>
+    <message>
+        <source>on the meridian</source>
+        <translation>en el meridiano</translation>
+    </message>
+    <message>
+        <source>Motor and multifeed</source>
+        <translation>Motor y multifeed</translation>
+    </message>
+    <message>
+        <source>Satellites visible from here</source>
+        <translation>Satélites visibles desde aquí</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevación</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Acimut</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>Giro del LNB</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Motor (DiSEqC 1.2, USALS) on a polar mount</source>
+        <translation>Motor (DiSEqC 1.2, USALS) en un soporte polar</translation>
+    </message>
+    <message>
+        <source>How far the motor turns either side of the meridian, 1 to 90 degrees</source>
+        <translation>Cuánto gira el motor a cada lado del meridiano, de 1 a 90 grados</translation>
+    </message>
+    <message>
+        <source>Motor limit (deg)</source>
+        <translation>Límite del motor (grados)</translation>
+    </message>
+    <message>
+        <source>Motor angle</source>
+        <translation>Ángulo del motor</translation>
+    </message>
+    <message>
+        <source>DiSEqC Goto angular position, after Eutelsat&apos;s positioner application note</source>
+        <translation>DiSEqC «Goto angular position», según la nota de aplicación de posicionadores de Eutelsat</translation>
+    </message>
+    <message>
+        <source>DiSEqC command</source>
+        <translation>Orden DiSEqC</translation>
+    </message>
+    <message>
+        <source>Polar mount</source>
+        <translation>Soporte polar</translation>
+    </message>
+    <message>
+        <source>Second LNB (multifeed)</source>
+        <translation>Segundo LNB (multifeed)</translation>
+    </message>
+    <message>
+        <source>Second satellite</source>
+        <translation>Segundo satélite</translation>
+    </message>
+    <message>
+        <source>By name or position, e.g. Hotbird 13E or 13E</source>
+        <translation>Por nombre o posición, p. ej. Hotbird 13E o 13E</translation>
+    </message>
+    <message>
+        <source>Dish diameter (m)</source>
+        <translation>Diámetro de la antena (m)</translation>
+    </message>
+    <message>
+        <source>Focal length (m)</source>
+        <translation>Distancia focal (m)</translation>
+    </message>
+    <message>
+        <source>For an offset dish, the focal length of the parent paraboloid it is cut from</source>
+        <translation>En una antena offset, la distancia focal del paraboloide del que está recortada</translation>
+    </message>
+    <message>
+        <source>The limit %1 %2</source>
+        <translation>El límite %1 %2</translation>
+    </message>
+    <message>
+        <source>elevation scale %1, declination offset %2, dish elevation %3</source>
+        <translation>escala de elevación %1, desfase de declinación %2, elevación de la antena %3</translation>
+    </message>
+    <message>
+        <source>The satellite is beyond the motor&apos;s limit of %1: the motor cannot turn the dish to it.</source>
+        <translation>El satélite está más allá del límite del motor de %1: el motor no puede girar la antena hasta él.</translation>
+    </message>
+    <message>
+        <source>Separation %1; second LNB %2 mm %3 of the first, seen from behind the dish; rail tilt %4; its skew %5</source>
+        <translation>Separación %1; segundo LNB a %2 mm al %3 del primero, visto desde detrás de la antena; inclinación del soporte %4; su giro %5</translation>
+    </message>
+    <message>
+        <source>Under 40 mm: two LNB bodies do not fit side by side; use a twin (monoblock) LNB.</source>
+        <translation>Menos de 40 mm: dos LNB no caben uno al lado del otro; use un LNB monobloque.</translation>
+    </message>
+    <message>
+        <source>The second satellite is below the horizon here.</source>
+        <translation>El segundo satélite está aquí bajo el horizonte.</translation>
+    </message>
+    <message>
+        <source>Magnetic bearing</source>
+        <translation>Rumbo magnético</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>

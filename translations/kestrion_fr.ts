@@ -1482,6 +1482,133 @@
         <source>The &amp;sun: direction, outages, obstacles…</source>
         <translation>Le &amp;soleil : direction, éclipses, obstacles…</translation>
     </message>
+    <message>
+        <source>&amp;Motor and multifeed…</source>
+        <translation>&amp;Moteur et multifeed…</translation>
+    </message>
+</context>
+<context>
+    <name>kestrion::ui::MotorDialog</name>
+    <message>
+        <source>east</source>
+        <translation>est</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>ouest</translation>
+    </message>
+    <message>
+        <source>on the meridian</source>
+        <translation>sur le méridien</translation>
+    </message>
+    <message>
+        <source>Motor and multifeed</source>
+        <translation>Moteur et multifeed</translation>
+    </message>
+    <message>
+        <source>Satellites visible from here</source>
+        <translation>Satellites visibles d&apos;ici</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Élévation</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>Rotation LNB</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>Motor (DiSEqC 1.2, USALS) on a polar mount</source>
+        <translation>Moteur (DiSEqC 1.2, USALS) sur monture polaire</translation>
+    </message>
+    <message>
+        <source>How far the motor turns either side of the meridian, 1 to 90 degrees</source>
+        <translation>Jusqu&apos;où le moteur tourne de chaque côté du méridien, de 1 à 90 degrés</translation>
+    </message>
+    <message>
+        <source>Motor limit (deg)</source>
+        <translation>Limite du moteur (degrés)</translation>
+    </message>
+    <message>
+        <source>Motor angle</source>
+        <translation>Angle du moteur</translation>
+    </message>
+    <message>
+        <source>DiSEqC Goto angular position, after Eutelsat&apos;s positioner application note</source>
+        <translation>DiSEqC « Goto angular position », selon la note d&apos;application des positionneurs d&apos;Eutelsat</translation>
+    </message>
+    <message>
+        <source>DiSEqC command</source>
+        <translation>Commande DiSEqC</translation>
+    </message>
+    <message>
+        <source>Polar mount</source>
+        <translation>Monture polaire</translation>
+    </message>
+    <message>
+        <source>Second LNB (multifeed)</source>
+        <translation>Second LNB (multifeed)</translation>
+    </message>
+    <message>
+        <source>Second satellite</source>
+        <translation>Second satellite</translation>
+    </message>
+    <message>
+        <source>By name or position, e.g. Hotbird 13E or 13E</source>
+        <translation>Par nom ou position, p. ex. Hotbird 13E ou 13E</translation>
+    </message>
+    <message>
+        <source>Dish diameter (m)</source>
+        <translation>Diamètre de la parabole (m)</translation>
+    </message>
+    <message>
+        <source>Focal length (m)</source>
+        <translation>Distance focale (m)</translation>
+    </message>
+    <message>
+        <source>For an offset dish, the focal length of the parent paraboloid it is cut from</source>
+        <translation>Pour une parabole offset, la focale du paraboloïde parent dans lequel elle est découpée</translation>
+    </message>
+    <message>
+        <source>The limit %1 %2</source>
+        <translation>La limite %1 %2</translation>
+    </message>
+    <message>
+        <source>elevation scale %1, declination offset %2, dish elevation %3</source>
+        <translation>échelle d&apos;élévation %1, décalage de déclinaison %2, élévation de la parabole %3</translation>
+    </message>
+    <message>
+        <source>The satellite is beyond the motor&apos;s limit of %1: the motor cannot turn the dish to it.</source>
+        <translation>Le satellite est au-delà de la limite du moteur de %1 : le moteur ne peut pas y tourner la parabole.</translation>
+    </message>
+    <message>
+        <source>Separation %1; second LNB %2 mm %3 of the first, seen from behind the dish; rail tilt %4; its skew %5</source>
+        <translation>Écart %1 ; second LNB à %2 mm à l&apos;%3 du premier, vu de derrière la parabole ; inclinaison du rail %4 ; sa rotation %5</translation>
+    </message>
+    <message>
+        <source>Under 40 mm: two LNB bodies do not fit side by side; use a twin (monoblock) LNB.</source>
+        <translation>Moins de 40 mm : deux LNB ne tiennent pas côte à côte ; prenez un LNB monobloc.</translation>
+    </message>
+    <message>
+        <source>The second satellite is below the horizon here.</source>
+        <translation>Le second satellite est ici sous l&apos;horizon.</translation>
+    </message>
+    <message>
+        <source>Magnetic bearing</source>
+        <translation>Relèvement magnétique</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>

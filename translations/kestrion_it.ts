@@ -1482,6 +1482,133 @@
         <source>The &amp;sun: direction, outages, obstacles…</source>
         <translation>Il &amp;sole: direzione, interferenze, ostacoli…</translation>
     </message>
+    <message>
+        <source>&amp;Motor and multifeed…</source>
+        <translation>&amp;Motore e multifeed…</translation>
+    </message>
+</context>
+<context>
+    <name>kestrion::ui::MotorDialog</name>
+    <message>
+        <source>east</source>
+        <translation>est</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>ovest</translation>
+    </message>
+    <message>
+        <source>on the meridian</source>
+        <translation>sul meridiano</translation>
+    </message>
+    <message>
+        <source>Motor and multifeed</source>
+        <translation>Motore e multifeed</translation>
+    </message>
+    <message>
+        <source>Satellites visible from here</source>
+        <translation>Satelliti visibili da qui</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevazione</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>Rotazione LNB</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motore</translation>
+    </message>
+    <message>
+        <source>Motor (DiSEqC 1.2, USALS) on a polar mount</source>
+        <translation>Motore (DiSEqC 1.2, USALS) su montatura polare</translation>
+    </message>
+    <message>
+        <source>How far the motor turns either side of the meridian, 1 to 90 degrees</source>
+        <translation>Quanto ruota il motore da ciascun lato del meridiano, da 1 a 90 gradi</translation>
+    </message>
+    <message>
+        <source>Motor limit (deg)</source>
+        <translation>Limite del motore (gradi)</translation>
+    </message>
+    <message>
+        <source>Motor angle</source>
+        <translation>Angolo del motore</translation>
+    </message>
+    <message>
+        <source>DiSEqC Goto angular position, after Eutelsat&apos;s positioner application note</source>
+        <translation>DiSEqC «Goto angular position», secondo la nota applicativa dei posizionatori di Eutelsat</translation>
+    </message>
+    <message>
+        <source>DiSEqC command</source>
+        <translation>Comando DiSEqC</translation>
+    </message>
+    <message>
+        <source>Polar mount</source>
+        <translation>Montatura polare</translation>
+    </message>
+    <message>
+        <source>Second LNB (multifeed)</source>
+        <translation>Secondo LNB (multifeed)</translation>
+    </message>
+    <message>
+        <source>Second satellite</source>
+        <translation>Secondo satellite</translation>
+    </message>
+    <message>
+        <source>By name or position, e.g. Hotbird 13E or 13E</source>
+        <translation>Per nome o posizione, ad es. Hotbird 13E o 13E</translation>
+    </message>
+    <message>
+        <source>Dish diameter (m)</source>
+        <translation>Diametro della parabola (m)</translation>
+    </message>
+    <message>
+        <source>Focal length (m)</source>
+        <translation>Distanza focale (m)</translation>
+    </message>
+    <message>
+        <source>For an offset dish, the focal length of the parent paraboloid it is cut from</source>
+        <translation>Per una parabola offset, la focale del paraboloide da cui è ritagliata</translation>
+    </message>
+    <message>
+        <source>The limit %1 %2</source>
+        <translation>Il limite %1 %2</translation>
+    </message>
+    <message>
+        <source>elevation scale %1, declination offset %2, dish elevation %3</source>
+        <translation>scala di elevazione %1, offset di declinazione %2, elevazione della parabola %3</translation>
+    </message>
+    <message>
+        <source>The satellite is beyond the motor&apos;s limit of %1: the motor cannot turn the dish to it.</source>
+        <translation>Il satellite è oltre il limite del motore di %1: il motore non può ruotare la parabola fin lì.</translation>
+    </message>
+    <message>
+        <source>Separation %1; second LNB %2 mm %3 of the first, seen from behind the dish; rail tilt %4; its skew %5</source>
+        <translation>Separazione %1; secondo LNB a %2 mm a %3 del primo, visto da dietro la parabola; inclinazione della barra %4; sua rotazione %5</translation>
+    </message>
+    <message>
+        <source>Under 40 mm: two LNB bodies do not fit side by side; use a twin (monoblock) LNB.</source>
+        <translation>Meno di 40 mm: due LNB non stanno affiancati; usare un LNB monoblocco.</translation>
+    </message>
+    <message>
+        <source>The second satellite is below the horizon here.</source>
+        <translation>Il secondo satellite qui è sotto l&apos;orizzonte.</translation>
+    </message>
+    <message>
+        <source>Magnetic bearing</source>
+        <translation>Rilevamento magnetico</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>

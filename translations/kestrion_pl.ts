@@ -1483,6 +1483,133 @@
         <source>The &amp;sun: direction, outages, obstacles…</source>
         <translation>&amp;Słońce: kierunek, zakłócenia, przeszkody…</translation>
     </message>
+    <message>
+        <source>&amp;Motor and multifeed…</source>
+        <translation>&amp;Silnik i multifeed…</translation>
+    </message>
+</context>
+<context>
+    <name>kestrion::ui::MotorDialog</name>
+    <message>
+        <source>east</source>
+        <translation>wschód</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>zachód</translation>
+    </message>
+    <message>
+        <source>on the meridian</source>
+        <translation>na południku</translation>
+    </message>
+    <message>
+        <source>Motor and multifeed</source>
+        <translation>Silnik i multifeed</translation>
+    </message>
+    <message>
+        <source>Satellites visible from here</source>
+        <translation>Satelity widoczne stąd</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satelita</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elewacja</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azymut</translation>
+    </message>
+    <message>
+        <source>Skew</source>
+        <translation>Skręt LNB</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Silnik</translation>
+    </message>
+    <message>
+        <source>Motor (DiSEqC 1.2, USALS) on a polar mount</source>
+        <translation>Silnik (DiSEqC 1.2, USALS) na uchwycie polarnym</translation>
+    </message>
+    <message>
+        <source>How far the motor turns either side of the meridian, 1 to 90 degrees</source>
+        <translation>Jak daleko silnik obraca się po obu stronach południka, od 1 do 90 stopni</translation>
+    </message>
+    <message>
+        <source>Motor limit (deg)</source>
+        <translation>Limit silnika (stopnie)</translation>
+    </message>
+    <message>
+        <source>Motor angle</source>
+        <translation>Kąt silnika</translation>
+    </message>
+    <message>
+        <source>DiSEqC Goto angular position, after Eutelsat&apos;s positioner application note</source>
+        <translation>DiSEqC „Goto angular position” według noty aplikacyjnej pozycjonerów Eutelsatu</translation>
+    </message>
+    <message>
+        <source>DiSEqC command</source>
+        <translation>Polecenie DiSEqC</translation>
+    </message>
+    <message>
+        <source>Polar mount</source>
+        <translation>Uchwyt polarny</translation>
+    </message>
+    <message>
+        <source>Second LNB (multifeed)</source>
+        <translation>Drugi konwerter (multifeed)</translation>
+    </message>
+    <message>
+        <source>Second satellite</source>
+        <translation>Drugi satelita</translation>
+    </message>
+    <message>
+        <source>By name or position, e.g. Hotbird 13E or 13E</source>
+        <translation>Nazwą lub pozycją, np. Hotbird 13E lub 13E</translation>
+    </message>
+    <message>
+        <source>Dish diameter (m)</source>
+        <translation>Średnica czaszy (m)</translation>
+    </message>
+    <message>
+        <source>Focal length (m)</source>
+        <translation>Ogniskowa (m)</translation>
+    </message>
+    <message>
+        <source>For an offset dish, the focal length of the parent paraboloid it is cut from</source>
+        <translation>Dla czaszy offsetowej ogniskowa paraboloidy macierzystej, z której jest wycięta</translation>
+    </message>
+    <message>
+        <source>The limit %1 %2</source>
+        <translation>Limit %1 %2</translation>
+    </message>
+    <message>
+        <source>elevation scale %1, declination offset %2, dish elevation %3</source>
+        <translation>skala elewacji %1, przesunięcie deklinacji %2, elewacja czaszy %3</translation>
+    </message>
+    <message>
+        <source>The satellite is beyond the motor&apos;s limit of %1: the motor cannot turn the dish to it.</source>
+        <translation>Satelita leży poza limitem silnika %1: silnik nie obróci do niego czaszy.</translation>
+    </message>
+    <message>
+        <source>Separation %1; second LNB %2 mm %3 of the first, seen from behind the dish; rail tilt %4; its skew %5</source>
+        <translation>Odstęp %1; drugi konwerter %2 mm na %3 od pierwszego, patrząc zza czaszy; pochylenie szyny %4; jego skręt %5</translation>
+    </message>
+    <message>
+        <source>Under 40 mm: two LNB bodies do not fit side by side; use a twin (monoblock) LNB.</source>
+        <translation>Poniżej 40 mm: dwa konwertery nie zmieszczą się obok siebie; użyj konwertera monoblok.</translation>
+    </message>
+    <message>
+        <source>The second satellite is below the horizon here.</source>
+        <translation>Drugi satelita jest tu pod horyzontem.</translation>
+    </message>
+    <message>
+        <source>Magnetic bearing</source>
+        <translation>Namiar magnetyczny</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>

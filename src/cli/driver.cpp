@@ -15,6 +15,7 @@
 #include "engine/pointing.h"
 #include "engine/satellites.h"
 #include "product.h"
+#include "session/motor_json.h"
 #include "session/session.h"
 #include "session/sun_json.h"
 
@@ -53,6 +54,12 @@ std::string sliderTable() {
        "horizon), model, date, offsetAngle, faceTilt (the dish face's tilt; \"\" below the "
        "horizon) and warnings (plain sentences: below the horizon, at a pole, the date, a weak "
        "field).\n"
+       "The motor: motorLimit:=DEG (or --motor-limit) sets how far the motor turns either side "
+       "of the meridian, 1 to 90 degrees (motors commonly turn 75), and turns the motor on: "
+       "the pointing object then has motor (angle from the meridian about the polar axis, "
+       "direction east or west, and diseqc, the DiSEqC 1.2 Goto angular position command's "
+       "bytes), polarMount (latitudeScale, declinationOffset, dishElevation) and a warning when "
+       "the satellite is beyond the limit.\n"
        "Exit status: 0 done, 2 bad input (nothing after the bad event runs), "
        "3 floating-point fault.";
   return s.str();
@@ -126,6 +133,11 @@ struct Options {
   std::string date;
   CLI::Option* dateGiven = nullptr;
   std::string offset = "0";
+  std::string motorLimit;
+  CLI::Option* motorLimitGiven = nullptr;
+  bool visible = false;
+  MultifeedOptions multifeed;
+  CLI::Option* multifeedGiven = nullptr;
   std::vector<std::string> events;
 };
 
@@ -142,8 +154,31 @@ void addOptions(CLI::App& app, Options& options) {
                  "the dish's offset angle in degrees, 0 to 45 in steps of 0.1, after a point or "
                  "a comma (default 0)")
       ->type_name("DEG");
-  app.add_flag("--satellites", options.listSatellites,
-               "print the satellites known by name as a JSON array and exit");
+  options.motorLimitGiven =
+      app.add_option("--motor-limit", options.motorLimit,
+                     "turn the motor on, with its limit in degrees either side of the meridian, "
+                     "1 to 90 (as the event motorLimit:=DEG)")
+          ->type_name("DEG");
+  auto* satellites = app.add_flag("--satellites", options.listSatellites,
+                                  "print the satellites known by name as a JSON array and exit");
+  app.add_flag("--visible", options.visible,
+               "with --satellites: after the EVENTs, only those above the site's horizon, west "
+               "to east, each with elevation, azimuth, skew, motorAngle and motorDirection")
+      ->needs(satellites)
+      ->excludes("--trace");
+  options.multifeedGiven =
+      app.add_option("--multifeed", options.multifeed.satellite,
+                     "after the EVENTs, print a second LNB's figures for this second satellite "
+                     "(a name of --satellites or a position) on the dish the alignment page "
+                     "points: separation, offset (m), side, railTilt, skew, warnings")
+          ->type_name("SATELLITE")
+          ->excludes("--trace")
+          ->excludes(satellites);
+  app.add_option("--focal-length", options.multifeed.focalLength,
+                 "with --multifeed: the dish's focal length in metres, 0.1 to 5 (an offset "
+                 "dish's is its parent paraboloid's)")
+      ->type_name("M")
+      ->needs(options.multifeedGiven);
   app.set_version_flag("--version", std::string(kProgram) + " " + std::string(kVersion),
                        "print the version and exit");
 }
@@ -176,7 +211,32 @@ std::optional<Session> sessionOf(const Options& options, std::ostream& err) {
         << " is not an offset angle; allowed: 0 to 45 degrees with at most one decimal\n";
     return std::nullopt;
   }
-  return std::optional<Session>(std::in_place, date, *offsetTenths);
+  std::optional<Session> session(std::in_place, date, *offsetTenths);
+  if (options.motorLimitGiven->count() > 0) {
+    if (const auto problem = session->setMotorLimit(options.motorLimit)) {
+      err << kProgram << ": --motor-limit " << quotedText(options.motorLimit) << " " << *problem
+          << "\n";
+      return std::nullopt;
+    }
+  }
+  return session;
+}
+
+// What the run prints after its events in place of the state, when an
+// option asks for it: 0, or the exit status with a line on err.
+int printAfterEvents(const Options& options, Session& session, std::ostream& out,
+                     std::ostream& err) {
+  if (options.visible) {
+    out << visibleSatellitesJson(visibleSatellites(session)) << '\n';
+    return 0;
+  }
+  const auto multifeed = multifeedAid(session, options.multifeed);
+  if (const auto* problem = std::get_if<std::string>(&multifeed)) {
+    err << kProgram << ": --multifeed: " << *problem << "\n";
+    return kExitBadInput;
+  }
+  out << multifeedJson(std::get<MultifeedAid>(multifeed)) << '\n';
+  return 0;
 }
 
 // --sun's request, or nothing and without --sun none of its options; the
@@ -184,11 +244,14 @@ std::optional<Session> sessionOf(const Options& options, std::ostream& err) {
 int sunRequestOf(const Options& options, const RainFadeOptions& rainFade, const SunOptions& sun,
                  std::optional<SunRequest>& request, std::ostream& err) {
   if (!sun.wanted()) {
-    return sun.refuseWithout(err);
+    return sun.refuseWithout(err, options.multifeedGiven->count() > 0);
   }
-  if (options.trace) {
-    err << kProgram << ": --trace does not go with --sun; allowed: one of them\n";
-    return kExitBadInput;
+  for (const auto& [given, name] :
+       {std::pair{options.trace, "--trace"}, std::pair{options.listSatellites, "--satellites"}}) {
+    if (given) {
+      err << kProgram << ": " << name << " does not go with --sun; allowed: one of them\n";
+      return kExitBadInput;
+    }
   }
   if (const int status = rainFade.refuseWithSun(err)) {
     return status;
@@ -221,6 +284,9 @@ int runSession(const Options& options, const RainFadeOptions& rainFade, const Su
   if (sunRequest) {
     out << sunJson(*session, *sunRequest) << '\n' << std::flush;
     return 0;
+  }
+  if (options.visible || options.multifeedGiven->count() > 0) {
+    return printAfterEvents(options, *session, out, err);
   }
   printer.finish();
   return 0;
@@ -255,7 +321,18 @@ int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, 
   if (rainFade.pure() && !sun.wanted()) {
     return rainFade.runPure(!options.events.empty(), out, err);
   }
-  if (options.listSatellites) {
+  if (options.multifeedGiven->count() > 0) {
+    if (sun.wanted()) {
+      err << kProgram << ": --multifeed does not go with --sun; allowed: one of them\n";
+      return kExitBadInput;
+    }
+    if (app.count("--focal-length") == 0 || !sun.diameter()) {
+      err << kProgram << ": --multifeed needs --focal-length M and --diameter M; see --help\n";
+      return kExitBadInput;
+    }
+    options.multifeed.diameter = *sun.diameter();
+  }
+  if (options.listSatellites && !options.visible && !sun.wanted()) {
     return listSatellites(out);
   }
   return runSession(options, rainFade, sun, in, out, err);

@@ -13,7 +13,8 @@ std::string help(const SunFieldName& named) {
     case SunField::days:
       return "sun: the days of outages from the date, " + allowed + " (default 365)";
     case SunField::diameter:
-      return "sun: the dish's diameter, " + allowed + " (default: the C/N page's dish)";
+      return "sun and multifeed: the dish's diameter, " + allowed +
+             " (--sun's default: the C/N page's dish)";
     case SunField::obstacleHeight:
       return "sun: an obstacle's height, " + allowed + "; with --obstacle-distance";
     case SunField::obstacleDistance:
@@ -71,8 +72,15 @@ std::optional<SunRequest> SunOptions::request(const std::optional<std::string>& 
   return request;
 }
 
-int SunOptions::refuseWithout(std::ostream& err) const {
+const std::optional<std::string>& SunOptions::diameter() const {
+  return texts_.at(static_cast<std::size_t>(SunField::diameter));
+}
+
+int SunOptions::refuseWithout(std::ostream& err, bool multifeed) const {
   for (const SunFieldName& named : sunFields()) {
+    if (multifeed && named.field == SunField::diameter) {
+      continue;
+    }
     if (named.field != SunField::frequency && texts_.at(static_cast<std::size_t>(named.field))) {
       return refuse(err, "--" + std::string(named.name) + " needs --sun; allowed without it: " +
                              "the window's options and events");

@@ -23,8 +23,11 @@ class SunOptions {
   // nothing with one line on err.
   std::optional<SunRequest> request(const std::optional<std::string>& frequency,
                                     std::ostream& err) const;
-  // Without --sun its options are refused; the exit status.
-  int refuseWithout(std::ostream& err) const;
+  // --diameter's text: the dish of --sun and of --multifeed.
+  [[nodiscard]] const std::optional<std::string>& diameter() const;
+  // Without --sun its options are refused (but --diameter with --multifeed);
+  // the exit status.
+  int refuseWithout(std::ostream& err, bool multifeed) const;
 
  private:
   bool wanted_ = false;

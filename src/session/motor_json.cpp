@@ -24,20 +24,28 @@ MotorAid motorAid(const Session& session, const MotorOptions& options) {
   return motorAid(session.calculator().window(), session.offsetTenths(), options.limit);
 }
 
-std::string motorJson(const MotorAid& motor) {
+Json motorValue(const MotorAid& motor) {
   Json j;
   j["angle"] = motor.turn.angle;
   j["direction"] = turnName(motor.turn.direction);
   j["diseqc"] = calc::commandText(motor.command);
-  return j.dump();
+  return j;
 }
 
-std::string polarMountJson(const MotorAid& motor) {
+std::string motorJson(const MotorAid& motor) {
+  return motorValue(motor).dump();
+}
+
+Json polarMountValue(const MotorAid& motor) {
   Json j;
   j["latitudeScale"] = motor.mount.latitudeScale;
   j["declinationOffset"] = motor.mount.declinationOffset;
   j["dishElevation"] = motor.mount.dishElevation;
-  return j.dump();
+  return j;
+}
+
+std::string polarMountJson(const MotorAid& motor) {
+  return polarMountValue(motor).dump();
 }
 
 const std::vector<std::string>& motorWarnings(const MotorAid& motor) {

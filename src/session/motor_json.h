@@ -8,6 +8,8 @@
 #include <variant>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "calc/motor.h"
 #include "engine/motor_aid.h"
 #include "engine/multifeed_aid.h"
@@ -23,8 +25,10 @@ struct MotorOptions {
 MotorAid motorAid(const Session& session, const MotorOptions& options);
 
 // {"angle", "direction", "diseqc": "E0 31 6E .. .."}
+nlohmann::ordered_json motorValue(const MotorAid& motor);
 std::string motorJson(const MotorAid& motor);
 // {"latitudeScale", "declinationOffset", "dishElevation"}
+nlohmann::ordered_json polarMountValue(const MotorAid& motor);
 std::string polarMountJson(const MotorAid& motor);
 // Sentences for the pointing object's warnings, after its own.
 const std::vector<std::string>& motorWarnings(const MotorAid& motor);

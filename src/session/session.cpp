@@ -3,6 +3,8 @@
 #include <ctime>
 #include <utility>
 
+#include "engine/motor_aid.h"
+#include "session/motor_json.h"
 #include "session/rain_fade_json.h"
 #include "session/state_json.h"
 
@@ -33,7 +35,37 @@ std::optional<RunResult> runRainFadeEvent(std::optional<RainFadeInputs>& rainFad
   return RunResult{};
 }
 
+namespace {
+
+// The text of a "motorLimit:=TEXT" event, or nothing for any other event.
+std::optional<std::string_view> motorLimitText(std::string_view eventText) {
+  const std::size_t typed = eventText.find(":=");
+  if (typed == std::string_view::npos || eventText.substr(0, typed) != kMotorLimitEvent) {
+    return std::nullopt;
+  }
+  return eventText.substr(typed + 2);
+}
+
+}  // namespace
+
+std::optional<std::string> Session::setMotorLimit(std::string_view text) {
+  const auto limit = parseMotorLimit(text);
+  if (!limit) {
+    return motorLimitProblem(text);
+  }
+  motorLimit_ = *limit;
+  return std::nullopt;
+}
+
 RunResult Session::run(std::string_view eventText) {
+  if (const auto limit = motorLimitText(eventText)) {
+    if (auto problem = setMotorLimit(*limit)) {
+      return {RunStatus::refused, eventMessage(eventText, std::string(kMotorLimitEvent) + " " +
+                                                              quotedText(*limit) + " " + *problem)};
+    }
+    lastEvent_ = eventText;
+    return {};
+  }
   if (auto rain = runRainFadeEvent(rainFade_, eventText)) {
     if (rain->status == RunStatus::ran) {
       lastEvent_ = eventText;
@@ -77,7 +109,12 @@ ReportState Session::reportState(std::string siteName) const {
 
 std::string Session::stateJson(std::string_view event) const {
   const Pointing p = pointing();
-  std::string state = kestrion::stateJson(calculator_.window(), event, {p, date_, offsetTenths_});
+  std::optional<MotorAid> motor;
+  if (motorLimit_) {
+    motor = kestrion::motorAid(calculator_.window(), offsetTenths_, *motorLimit_);
+  }
+  std::string state = kestrion::stateJson(calculator_.window(), event,
+                                          {p, date_, offsetTenths_, motor ? &*motor : nullptr});
   if (rainFade_) {
     // Only once set, so that a state without the rain fade stays as it was.
     state.pop_back();

@@ -63,6 +63,13 @@ class Session {
   // map's messages call the file fileName (the name the user chose).
   std::optional<std::string> runRainFade(RainFadeField field, std::string_view text,
                                          std::string_view fileName);
+  // The motor's limit, once an event or an option has set one: the motor is
+  // then on, and the state's pointing object has the motor, the polar mount
+  // and their warnings. Until then a state stays as it was.
+  [[nodiscard]] const std::optional<double>& motorLimit() const { return motorLimit_; }
+  // Degrees either side of the meridian as typed: what was wrong and what is
+  // allowed, or nothing when it was set.
+  std::optional<std::string> setMotorLimit(std::string_view text);
 
  private:
   calc::CalendarDate date_;
@@ -72,7 +79,11 @@ class Session {
   SatelliteNames satellites_;
   std::string lastEvent_ = "load";
   std::optional<RainFadeInputs> rainFade_;
+  std::optional<double> motorLimit_;
 };
+
+// The event that sets the motor's limit: "motorLimit:=DEGREES".
+inline constexpr std::string_view kMotorLimitEvent = "motorLimit";
 
 // Runs an event that sets a rain fade input ("frequency:=12") on a rain fade
 // started then if need be, as Session::run does; nothing when the text is no

@@ -5,6 +5,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "session/motor_json.h"
+
 namespace kestrion {
 namespace {
 
@@ -68,6 +70,13 @@ nlohmann::ordered_json pointingJson(const PointingState& p) {
   }
   j["faceTilt"] = p.pointing.faceTilt;
   j["warnings"] = p.pointing.warnings;
+  if (p.motor != nullptr) {
+    for (const std::string& warning : motorWarnings(*p.motor)) {
+      j["warnings"].push_back(warning);
+    }
+    j["motor"] = motorValue(*p.motor);
+    j["polarMount"] = polarMountValue(*p.motor);
+  }
   return j;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/motor_aid.h"
 #include "engine/pointing.h"
 #include "model/window.h"
 
@@ -15,6 +16,8 @@ struct PointingState {
   const Pointing& pointing;
   calc::CalendarDate date;
   int offsetTenths;
+  // The motor once it is on, else null.
+  const MotorAid* motor = nullptr;
 };
 
 // One line of JSON, without the line break.

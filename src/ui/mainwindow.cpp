@@ -24,6 +24,7 @@
 #include "language.h"
 #include "looks.h"
 #include "model/numtext.h"
+#include "motordialog.h"
 #include "narrator.h"
 #include "pointerlayer.h"
 #include "product.h"
@@ -101,6 +102,9 @@ void MainWindow::buildMenu() {
   auto* sun = jobMenus_->editMenu()->addAction(tr("The &sun: direction, outages, obstacles\u2026"));
   sun->setObjectName(QStringLiteral("sunAction"));
   connect(sun, &QAction::triggered, this, &MainWindow::openSun);
+  QAction* motor = jobMenus_->editMenu()->addAction(tr("&Motor and multifeed\u2026"), this,
+                                                    &MainWindow::openMotor);
+  motor->setObjectName(QStringLiteral("motorAction"));
   // F10 opens the menu bar from anywhere in the window, as on other desktops;
   // the arrow keys then walk it and Enter chooses.
   auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
@@ -312,6 +316,17 @@ void MainWindow::openSun() {
   sunDialog_->activateWindow();
 }
 
+void MainWindow::openMotor() {
+  if (motorDialog_ == nullptr) {
+    motorDialog_ = new MotorDialog(*this);
+  } else {
+    motorDialog_->showAll();
+  }
+  motorDialog_->show();
+  motorDialog_->raise();
+  motorDialog_->activateWindow();
+}
+
 int MainWindow::currentPage() const {
   return tabs_->currentIndex();
 }
@@ -512,6 +527,9 @@ void MainWindow::showChanges() {
   if (std::any_of(kPointingInputs.begin(), kPointingInputs.end(),
                   [&texts](Value v) { return texts.test(index(v)); })) {
     showPointing();
+  }
+  if (motorDialog_ != nullptr && motorDialog_->isVisible() && texts.any()) {
+    motorDialog_->showAll();
   }
   if (rainDialog_ != nullptr && rainDialog_->isVisible() && texts.any()) {
     rainDialog_->showAll();

@@ -29,6 +29,7 @@ class PointerLayer;
 class RainAvailabilityDialog;
 class SunDialog;
 class TabControl;
+class MotorDialog;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -76,6 +77,11 @@ class MainWindow : public QMainWindow {
   void openSun();
   [[nodiscard]] SunDialog* sunWindow() const { return sunDialog_; }
   [[nodiscard]] const Session& session() const { return session_; }
+  // The motor and multifeed window, opened from the Edit menu; null until
+  // first opened.
+  void openMotor();
+  [[nodiscard]] MotorDialog* motorDialog() const { return motorDialog_; }
+  [[nodiscard]] Session& session() { return session_; }
 
  Q_SIGNALS:
   // Left for the desktop services to answer.
@@ -118,6 +124,7 @@ class MainWindow : public QMainWindow {
   QAction* rainAction_ = nullptr;
   RainAvailabilityDialog* rainDialog_ = nullptr;
   SunDialog* sunDialog_ = nullptr;
+  MotorDialog* motorDialog_ = nullptr;
 };
 
 }  // namespace kestrion::ui

@@ -865,6 +865,12 @@ INSTANTIATE_TEST_SUITE_P(
                "--rain-rate does not go with --sun; allowed with it: --date, --frequency, --days, "
                "--diameter and the obstacle's options"},
         BadSun{"Trace", {"--trace"}, "--trace does not go with --sun; allowed: one of them"},
+        BadSun{"Satellites",
+               {"--satellites", "--visible"},
+               "--satellites does not go with --sun; allowed: one of them"},
+        BadSun{"Multifeed",
+               {"--multifeed", "13E", "--focal-length", "0.6", "--diameter", "0.8"},
+               "--multifeed does not go with --sun; allowed: one of them"},
         BadSun{"BadEvent",
                {"HScroll17=500"},
                "event \"HScroll17=500\": position 500 is outside HScroll17's range; allowed: "
@@ -877,4 +883,82 @@ TEST(CliSun, ItsOptionsNeedIt) {
   EXPECT_EQ(run.err,
             "kestrion-cli: --obstacle-height needs --sun; allowed without it: the window's "
             "options and events\n");
+}
+
+// ------------------------------------------------------ motor and multifeed
+
+TEST(CliMotor, OnlyALimitTurnsTheMotorOn) {
+  const std::vector<std::string> site{"latitude:=45", "longitude:=0", "satellite:=30E"};
+  const json off = json::parse(runCli(site).out)["pointing"];
+  EXPECT_FALSE(off.contains("motor"));
+  EXPECT_FALSE(off.contains("polarMount"));
+  std::vector<std::string> args{"--motor-limit", "30"};
+  args.insert(args.end(), site.begin(), site.end());
+  const json on = json::parse(runCli(args).out)["pointing"];
+  EXPECT_EQ(on["motor"]["direction"], "east");
+  EXPECT_EQ(on["motor"]["diseqc"], "E0 31 6E FD EA");
+  EXPECT_NEAR(on["polarMount"]["declinationOffset"].get<double>(), 6.8, 0.05);
+  ASSERT_EQ(on["warnings"].size(), 1U);  // 33.37 degrees is beyond 30
+  // The event does what the option does; and south of the equator the
+  // same eastward turn is clockwise.
+  std::vector<std::string> south{"latitude:=-45", "longitude:=0", "satellite:=30E",
+                                 "motorLimit:=75"};
+  const json s = json::parse(runCli(south).out)["pointing"];
+  EXPECT_EQ(s["motor"]["direction"], "east");
+  EXPECT_EQ(s["motor"]["diseqc"], "E0 31 6E 02 16");
+  EXPECT_TRUE(s["warnings"].empty());
+}
+
+TEST(CliMotor, VisibleSatellitesAfterTheEvents) {
+  const CliRun run = runCli({"--satellites", "--visible", "latitude:=50", "longitude:=10"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const json list = json::parse(run.out);
+  ASSERT_FALSE(list.empty());
+  for (const json& s : list) {
+    EXPECT_GT(s["elevation"].get<double>(), 0) << s["name"];
+    EXPECT_EQ(s.size(), 7U);
+  }
+  const json south = json::parse(runCli({"--satellites", "--visible", "latitude:=-34"}).out);
+  EXPECT_NE(south, list);
+}
+
+TEST(CliMotor, MultifeedObject) {
+  const CliRun run = runCli({"--multifeed", "Hotbird 13E", "--focal-length", "0.6", "--diameter",
+                             "0.8", "latitude:=50", "longitude:=10", "satellite:=19.2E"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const json m = json::parse(run.out);
+  std::vector<std::string> keys;
+  for (const auto& item : m.items()) {
+    keys.push_back(item.key());
+  }
+  EXPECT_EQ(keys, (std::vector<std::string>{"separation", "offset", "side", "railTilt", "skew",
+                                            "warnings"}));
+  EXPECT_GT(m["separation"].get<double>(), 6.2);  // more than the orbital spacing
+  EXPECT_EQ(m["side"], "east");                   // a western satellite's LNB goes east
+  EXPECT_TRUE(m["warnings"].empty());
+}
+
+TEST(CliMotor, BadInputIsOneLineAndExitStatus2) {
+  const struct {
+    std::vector<std::string> args;
+    const char* wrong;
+  } kRefused[] = {
+      {{"--motor-limit", "91"}, "1 to 90"},
+      {{"motorLimit:=0"}, "1 to 90"},
+      {{"--multifeed", "19.2E", "--focal-length", "0.6", "--diameter", "0.8", "satellite:=19.2E"},
+       "main satellite's position"},
+      {{"--multifeed", "Nosat", "--focal-length", "0.6", "--diameter", "0.8"}, "\"Nosat\""},
+      {{"--multifeed", "13E", "--focal-length", "6", "--diameter", "0.8"}, "0.1 to 5 m"},
+      {{"--multifeed", "13E", "--focal-length", "0.6", "--diameter", "0.1"}, "0.2 to 5 m"},
+      {{"--multifeed", "13E", "--focal-length", "3", "--diameter", "0.5"}, "F/D"},
+      {{"--multifeed", "13E", "--diameter", "0.8"}, "--focal-length"},
+      {{"--visible"}, "--satellites"},
+  };
+  for (const auto& r : kRefused) {
+    const CliRun run = runCli(r.args);
+    EXPECT_EQ(run.status, 2) << r.args[0];
+    EXPECT_EQ(lines(run.err).size(), 1U) << run.err;
+    EXPECT_NE(run.err.find(r.wrong), std::string::npos) << run.err;
+    EXPECT_TRUE(run.out.empty()) << run.out;
+  }
 }
