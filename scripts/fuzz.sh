@@ -19,6 +19,13 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKESTRION_FUZZ=ON -DBUILD_TESTING=OFF -DKESTRION_GUI=OFF -DKESTRION_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" -j"${FUZZ_JOBS:-2}"
 
+# A smaller quarantine and shorter allocation stacks than AddressSanitizer's
+# defaults: the targets that open a calculator or write a file per input
+# spend a third of their time faulting in fresh pages and recording stacks
+# (api_calls 131 -> 173 runs/s, site_store 174 -> 233); freed memory is still
+# poisoned for the last 16 MB of frees.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-quarantine_size_mb=16:malloc_context_size=8}"
+
 # Qt keeps caches (QSettings' files) that libFuzzer's leak check takes for
 # leaks: it would run LeakSanitizer after every input, at a tenth of the rate.
 declare -A flags=([site_store]=-detect_leaks=0)
