@@ -28,9 +28,9 @@ packages=(
   # the engine in WebAssembly (scripts/web-runtime.sh, the web preset)
   clang-19 lld-19 llvm-19 libc++-19-dev-wasm32 libc++abi-19-dev-wasm32 libclang-rt-19-dev-wasm32
   wasi-libc binaryen
-  # the web app's icons (rsvg-convert) and its tests in a real browser, the
-  # fonts its pictures and pages are drawn with
-  librsvg2-bin chromium
+  # the web app's icons (rsvg-convert, then pngquant to a palette) and its
+  # tests in a real browser, the fonts its pictures and pages are drawn with
+  librsvg2-bin pngquant chromium
   # a sans-serif font for the window when no desktop fonts are installed, with
   # the condensed face the captions are fitted to
   fonts-dejavu-core fonts-dejavu-extra
