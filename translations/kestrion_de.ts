@@ -992,6 +992,10 @@
         <translation>Nicht übernommen, der angezeigte Wert gilt weiter: %1</translation>
     </message>
     <message>
+        <source>%1 is not on this device yet: its texts need the network once.</source>
+        <translation>%1 ist noch nicht auf diesem Gerät: Seine Texte brauchen einmal das Netz.</translation>
+    </message>
+    <message>
         <source>Satellites</source>
         <translation>Satelliten</translation>
     </message>

@@ -992,6 +992,10 @@
         <translation>No se ha tomado; sigue valiendo el valor mostrado: %1</translation>
     </message>
     <message>
+        <source>%1 is not on this device yet: its texts need the network once.</source>
+        <translation>%1 aún no está en este dispositivo: sus textos necesitan la red una vez.</translation>
+    </message>
+    <message>
         <source>Satellites</source>
         <translation>Satélites</translation>
     </message>

@@ -992,6 +992,10 @@
         <translation>Non pris en compte, la valeur affichée reste en vigueur : %1</translation>
     </message>
     <message>
+        <source>%1 is not on this device yet: its texts need the network once.</source>
+        <translation>%1 n’est pas encore sur cet appareil : ses textes demandent le réseau une fois.</translation>
+    </message>
+    <message>
         <source>Satellites</source>
         <translation>Satellites</translation>
     </message>

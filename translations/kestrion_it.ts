@@ -992,6 +992,10 @@
         <translation>Non accettato, resta valido il valore mostrato: %1</translation>
     </message>
     <message>
+        <source>%1 is not on this device yet: its texts need the network once.</source>
+        <translation>%1 non è ancora su questo dispositivo: i suoi testi richiedono la rete una volta.</translation>
+    </message>
+    <message>
         <source>Satellites</source>
         <translation>Satelliti</translation>
     </message>

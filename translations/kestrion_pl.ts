@@ -992,6 +992,10 @@
         <translation>Nie przyjęto, obowiązuje pokazana wartość: %1</translation>
     </message>
     <message>
+        <source>%1 is not on this device yet: its texts need the network once.</source>
+        <translation>%1: tego języka nie ma jeszcze na tym urządzeniu; jego teksty raz potrzebują sieci.</translation>
+    </message>
+    <message>
         <source>Satellites</source>
         <translation>Satelity</translation>
     </message>

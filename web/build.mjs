@@ -90,8 +90,10 @@ async function serviceWorker() {
   const hash = createHash("sha256");
   for (const file of files) hash.update(file).update(readFileSync(join(site, file)));
   const version = hash.digest("hex").slice(0, 16);
-  // The page itself is cached under its folder's address.
-  const cached = ["./", ...files];
+  // The page itself is cached under its folder's address; the catalogues
+  // as the browser's languages and the page ask for them.
+  const catalogues = files.filter((file) => file.startsWith("i18n/"));
+  const cached = ["./", ...files.filter((file) => !catalogues.includes(file))];
   await build({
     entryPoints: { sw: "src/sw.ts" },
     outdir: site,
@@ -99,7 +101,11 @@ async function serviceWorker() {
     format: "iife",
     target: "es2020",
     minify: true,
-    define: { KESTRION_FILES: JSON.stringify(cached), KESTRION_VERSION: JSON.stringify(version) },
+    define: {
+      KESTRION_FILES: JSON.stringify(cached),
+      KESTRION_CATALOGUES: JSON.stringify(catalogues),
+      KESTRION_VERSION: JSON.stringify(version),
+    },
     logLevel: "warning",
   });
   return version;

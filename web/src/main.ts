@@ -3,8 +3,8 @@
 // globalThis.kestrion.
 import { Engine, EngineError, Status, type TraceOptions } from "./engine.js";
 import { App } from "./app/app";
-import { Catalogue, format, loadCatalogue, preferredLanguage, rememberLanguage } from "./app/i18n";
-import { registerServiceWorker } from "./app/offline";
+import { Catalogue, format, languages, loadCatalogue, preferredLanguage, rememberLanguage } from "./app/i18n";
+import { keepLanguageOffline, registerServiceWorker } from "./app/offline";
 
 export { Engine, EngineError };
 
@@ -46,7 +46,11 @@ async function start(): Promise<void> {
   const status = document.getElementById("status")!;
   const params = new URLSearchParams(location.search);
   let language = preferredLanguage(params.get("lang"));
+  // Offline, a language never used on this device falls back to English,
+  // and says so once the page stands.
+  const wanted = language;
   let catalogue = await loadCatalogue(language).catch(() => Catalogue.english());
+  if (catalogue.code !== language) language = "en";
   let engine: Engine;
   try {
     engine = await Engine.load(new URL("kestrion.wasm", document.baseURI));
@@ -82,15 +86,18 @@ async function start(): Promise<void> {
     document.getElementById("app")!.replaceChildren(app.root);
     return app;
   };
+  const notHere = (code: string) =>
+    format(catalogue.web("languageOffline"), languages.find((l) => l.code === code)?.name ?? code);
   const switchLanguage = async (code: string) => {
     try {
       catalogue = await loadCatalogue(code);
     } catch (e) {
-      app.say(String(e), true);
+      app.say(e instanceof TypeError || !navigator.onLine ? notHere(code) : String(e), true);
       return;
     }
     language = code;
     rememberLanguage(code);
+    keepLanguageOffline(code);
     engine.setTranslations(catalogue.raw);
     const page = app.currentPage;
     app.dispose();
@@ -109,6 +116,8 @@ async function start(): Promise<void> {
   }
   for (const p of problems) app.say(p, true);
   registerServiceWorker((text, action) => app.say(text, false, action), catalogue);
+  keepLanguageOffline(language);
+  if (language !== wanted) app.say(notHere(wanted), true);
 }
 
 void start();

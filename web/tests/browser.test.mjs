@@ -395,6 +395,28 @@ describe("offline", () => {
     assert.equal(await page.$eval("#value-lnbnf", (b) => b.textContent), "1.1");
     await page.close();
   });
+
+  it("keeps the language in use, and says so of one never used here", async () => {
+    const own = await serveSite(site);
+    const page = await openPage(browser, `${own.origin}/?date=${kDate}&lang=pl`);
+    const kept = await page.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+      while (!(await caches.match("i18n/pl.txt"))) await new Promise((r) => setTimeout(r, 50));
+      return [Boolean(await caches.match("i18n/it.txt")), Boolean(await caches.match("app.js"))];
+    });
+    assert.deepEqual(kept, [false, true]); // only what the page used, beside the app
+    await stopServer(own.server);
+    await page.reload({ waitUntil: "load" });
+    await page.waitForSelector("#tab-0");
+    assert.equal(await page.evaluate(() => document.documentElement.lang), "pl");
+    await page.select("#language", "it");
+    await page.waitForFunction(() => document.querySelector(".message.problem"));
+    assert.equal(await page.$eval(".message.problem", (m) => m.firstChild.textContent),
+      catalogue("pl")("Web", "%1 is not on this device yet: its texts need the network once.").replace("%1", "Italiano"));
+    assert.equal(await page.evaluate(() => document.documentElement.lang), "pl");
+    await page.evaluate(() => localStorage.clear());
+    await page.close();
+  });
 });
 
 describe("the phone aids without sensors", () => {

@@ -39,6 +39,13 @@ export function registerServiceWorker(
     .catch((e: unknown) => console.warn("kestrion: no offline copy:", e));
 }
 
+// The language in use stays on the device: the worker keeps only the
+// browser's own languages when it installs.
+export function keepLanguageOffline(code: string): void {
+  if (code === "en" || !("serviceWorker" in navigator) || !window.isSecureContext) return;
+  void navigator.serviceWorker.ready.then((r) => r.active?.postMessage({ keep: `i18n/${code}.txt` }));
+}
+
 export function actionButton(label: string, run: () => void): HTMLButtonElement {
   const b = make("button", { type: "button", class: "button" }, label);
   b.addEventListener("click", run);

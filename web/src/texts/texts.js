@@ -30,6 +30,7 @@ var webTexts = {
   fault: QT_TRANSLATE_NOOP("Web", "The calculation stopped: %1"),
   update: QT_TRANSLATE_NOOP("Web", "A new version of Kestrion is ready."),
   reload: QT_TRANSLATE_NOOP("Web", "Reload"),
+  languageOffline: QT_TRANSLATE_NOOP("Web", "%1 is not on this device yet: its texts need the network once."),
   // The phone aids on the alignment page.
   phoneAids: QT_TRANSLATE_NOOP("Web", "Phone aids"),
   usePosition: QT_TRANSLATE_NOOP("Web", "Use my position"),
