@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <array>
 #include <cmath>
 
 #include "mainwindow.h"
@@ -171,14 +172,15 @@ void MotorDialog::showVisible() {
   visible_->setRowCount(static_cast<int>(visible.size()));
   int row = 0;
   for (const VisibleSatellite& v : visible) {
-    const QString cells[] = {toQString(v.satellite.name),
-                             degrees(v.look.elevation),
-                             degrees(v.look.azimuth),
-                             degrees(v.look.skew),
-                             v.magneticBearing ? degrees(*v.magneticBearing) : QString(),
-                             turnText(v.motor)};
-    for (int column = 0; column < 6; ++column) {
-      visible_->setItem(row, column, new QTableWidgetItem(cells[column]));
+    const std::array<QString, 6> cells{toQString(v.satellite.name),
+                                       degrees(v.look.elevation),
+                                       degrees(v.look.azimuth),
+                                       degrees(v.look.skew),
+                                       v.magneticBearing ? degrees(*v.magneticBearing) : QString(),
+                                       turnText(v.motor)};
+    int column = 0;
+    for (const QString& cell : cells) {
+      visible_->setItem(row, column++, new QTableWidgetItem(cell));
     }
     ++row;
   }
@@ -199,7 +201,7 @@ void MotorDialog::showMultifeed() {
     return;
   }
   showProblem(multifeedProblem_, QString());
-  const MultifeedAid& m = std::get<MultifeedAid>(aid);
+  const auto& m = std::get<MultifeedAid>(aid);
   const calc::Multifeed& f = m.figures;
   QString text =
       tr("Separation %1; second LNB %2 mm %3 of the first, seen from behind the dish; rail "
