@@ -293,9 +293,8 @@ const char* kestrion_sun_at(kestrion_engine* engine, double unixSeconds) {
   return give(engine, kestrion::sunAtJson(engine->session, unixSeconds));
 }
 
-const char* kestrion_sun_path(kestrion_engine* engine, double unixSeconds, double hours,
-                              double stepMinutes) {
-  return give(engine, kestrion::sunPathJson(engine->session, unixSeconds, hours, stepMinutes));
+const char* kestrion_sun_path(kestrion_engine* engine, double from, double hours, double step) {
+  return give(engine, kestrion::sunPathJson(engine->session, from, hours, step));
 }
 
 int kestrion_set_text(kestrion_engine* engine, const char* value, const char* text) {

@@ -3,6 +3,7 @@
 // the refusals as empty answers rather than figures for the wrong instant.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -24,17 +25,18 @@ Session sessionAt(const std::string& latitude) {
 }
 
 TEST(SunSky, AnInstantIsTheUtcTimeItNames) {
-  const struct {
+  struct Case {
     double seconds;
     const char* time;
     calc::CalendarDate date;
     double dayFraction;
-  } kCases[] = {
+  };
+  const std::array<Case, 4> kCases{{
       {1804157576, "2027-03-04T10:52:56Z", {2027, 3, 4}, (10 * 3600 + 52 * 60 + 56) / 86400.0},
       {-616334400, "1950-06-21T12:00:00Z", {1950, 6, 21}, 0.5},
       {-2208988800, "1900-01-01T00:00:00Z", {1900, 1, 1}, 0},
       {4133980799, "2100-12-31T23:59:59Z", {2100, 12, 31}, 86399 / 86400.0},
-  };
+  }};
   const Session session = sessionAt("52.52");
   for (const auto& c : kCases) {
     const Json j = Json::parse(sunAtJson(session, c.seconds));

@@ -156,7 +156,7 @@ export class SunSection {
   }
 
   private clock(time: string, seconds = false): string {
-    return new Date(time).toLocaleTimeString(this.catalogue.code, { hour: "2-digit", minute: "2-digit", ...(seconds ? { second: "2-digit" } : {}) });
+    return new Date(time).toLocaleTimeString(this.catalogue.code, { hour: "2-digit", minute: "2-digit", hourCycle: "h23", ...(seconds ? { second: "2-digit" } : {}) });
   }
 
   private degrees(value: number, decimals: number): string {
@@ -197,7 +197,8 @@ export class SunSection {
         make(
           "tr",
           {},
-          make("td", {}, `${new Date(w.start).toLocaleDateString(this.catalogue.code)} ${this.clock(w.start, true)}`),
+          // The day above the time, so four columns fit a phone's width.
+          make("td", {}, new Date(w.start).toLocaleDateString(this.catalogue.code), make("br"), this.clock(w.start, true)),
           make("td", {}, this.clock(w.peak, true)),
           make("td", {}, this.clock(w.end, true)),
           make("td", {}, this.degrees(w.separation, 2)),
