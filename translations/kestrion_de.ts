@@ -1291,6 +1291,74 @@
         <source>That gives %1° across the picture, which no phone camera has: nothing was changed. Try again with a more distant object.</source>
         <translation>Das ergäbe %1° Bildbreite, die keine Handykamera hat: Es wurde nichts geändert. Versuchen Sie es mit einem entfernteren Objekt.</translation>
     </message>
+    <message>
+        <source>Margin above the obstacle (degrees)</source>
+        <translation>Abstand über dem Hindernis (Grad)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. %2</source>
+        <translation>„%1“ wird nicht übernommen. %2</translation>
+    </message>
+    <message>
+        <source>Enter a date from %1 to %2.</source>
+        <translation>Geben Sie ein Datum vom %1 bis %2 ein.</translation>
+    </message>
+    <message>
+        <source>The sun and the shadow</source>
+        <translation>Sonne und Schatten</translation>
+    </message>
+    <message>
+        <source>Sun outages</source>
+        <translation>Sonnenstörungen</translation>
+    </message>
+    <message>
+        <source>What blocks the view</source>
+        <translation>Was die Sicht verdeckt</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Calibrate on the sun</source>
+        <translation>An der Sonne kalibrieren</translation>
+    </message>
+    <message>
+        <source>Never look at the sun through the camera&apos;s eyepiece, nor with the naked eye for long: look at the sun on the screen only.</source>
+        <translation>Nie durch den Sucher einer Kamera in die Sonne schauen und auch mit bloßem Auge nicht lange: die Sonne nur auf dem Bildschirm ansehen.</translation>
+    </message>
+    <message>
+        <source>Hold the phone upright with the camera towards the sun, turn it until the sun on the screen sits inside the marked circle, then tap the button.</source>
+        <translation>Das Telefon aufrecht halten, die Kamera zur Sonne, und drehen, bis die Sonne auf dem Bildschirm im markierten Kreis steht; dann die Taste antippen.</translation>
+    </message>
+    <message>
+        <source>The sun is in the circle</source>
+        <translation>Die Sonne ist im Kreis</translation>
+    </message>
+    <message>
+        <source>The sun is below the horizon now: calibrate on it by day.</source>
+        <translation>Die Sonne steht jetzt unter dem Horizont: bei Tag an ihr kalibrieren.</translation>
+    </message>
+    <message>
+        <source>true north, from the sun, just now</source>
+        <translation>geografisch Nord, von der Sonne, gerade eben</translation>
+    </message>
+    <message>
+        <source>true north, from the sun, 1 minute ago</source>
+        <translation>geografisch Nord, von der Sonne, vor 1 Minute</translation>
+    </message>
+    <message>
+        <source>true north, from the sun, %1 minutes ago</source>
+        <translation>geografisch Nord, von der Sonne, vor %1 Minuten</translation>
+    </message>
+    <message>
+        <source>The correction from the sun was dropped after 15 minutes: calibrate on the sun again.</source>
+        <translation>Die Korrektur aus der Sonne wurde nach 15 Minuten verworfen: erneut an der Sonne kalibrieren.</translation>
+    </message>
+    <message>
+        <source>The correction from the sun was dropped: the phone reported a jump in the compass&apos;s accuracy. Calibrate on the sun again.</source>
+        <translation>Die Korrektur aus der Sonne wurde verworfen: das Telefon meldete einen Sprung in der Genauigkeit des Kompasses. Erneut an der Sonne kalibrieren.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

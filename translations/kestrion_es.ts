@@ -1291,6 +1291,74 @@
         <source>That gives %1° across the picture, which no phone camera has: nothing was changed. Try again with a more distant object.</source>
         <translation>Eso da %1° de ancho de imagen, que ninguna cámara de móvil tiene: no se ha cambiado nada. Pruebe con un objeto más lejano.</translation>
     </message>
+    <message>
+        <source>Margin above the obstacle (degrees)</source>
+        <translation>Margen sobre el obstáculo (grados)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. %2</source>
+        <translation>«%1» no se acepta. %2</translation>
+    </message>
+    <message>
+        <source>Enter a date from %1 to %2.</source>
+        <translation>Introduzca una fecha del %1 al %2.</translation>
+    </message>
+    <message>
+        <source>The sun and the shadow</source>
+        <translation>El sol y la sombra</translation>
+    </message>
+    <message>
+        <source>Sun outages</source>
+        <translation>Interferencias solares</translation>
+    </message>
+    <message>
+        <source>What blocks the view</source>
+        <translation>Lo que tapa la vista</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Calibrate on the sun</source>
+        <translation>Calibrar con el sol</translation>
+    </message>
+    <message>
+        <source>Never look at the sun through the camera&apos;s eyepiece, nor with the naked eye for long: look at the sun on the screen only.</source>
+        <translation>No mire nunca al sol a través del visor de una cámara, ni mucho rato a simple vista: mire el sol solo en la pantalla.</translation>
+    </message>
+    <message>
+        <source>Hold the phone upright with the camera towards the sun, turn it until the sun on the screen sits inside the marked circle, then tap the button.</source>
+        <translation>Sostenga el teléfono en vertical con la cámara hacia el sol, gírelo hasta que el sol en la pantalla quede dentro del círculo marcado y pulse el botón.</translation>
+    </message>
+    <message>
+        <source>The sun is in the circle</source>
+        <translation>El sol está en el círculo</translation>
+    </message>
+    <message>
+        <source>The sun is below the horizon now: calibrate on it by day.</source>
+        <translation>El sol está ahora bajo el horizonte: calibre con él de día.</translation>
+    </message>
+    <message>
+        <source>true north, from the sun, just now</source>
+        <translation>norte geográfico, según el sol, ahora mismo</translation>
+    </message>
+    <message>
+        <source>true north, from the sun, 1 minute ago</source>
+        <translation>norte geográfico, según el sol, hace 1 minuto</translation>
+    </message>
+    <message>
+        <source>true north, from the sun, %1 minutes ago</source>
+        <translation>norte geográfico, según el sol, hace %1 minutos</translation>
+    </message>
+    <message>
+        <source>The correction from the sun was dropped after 15 minutes: calibrate on the sun again.</source>
+        <translation>La corrección según el sol se descartó a los 15 minutos: vuelva a calibrar con el sol.</translation>
+    </message>
+    <message>
+        <source>The correction from the sun was dropped: the phone reported a jump in the compass&apos;s accuracy. Calibrate on the sun again.</source>
+        <translation>La corrección según el sol se descartó: el teléfono informó de un salto en la precisión de la brújula. Vuelva a calibrar con el sol.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

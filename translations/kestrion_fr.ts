@@ -1291,6 +1291,74 @@
         <source>That gives %1° across the picture, which no phone camera has: nothing was changed. Try again with a more distant object.</source>
         <translation>Cela donne %1° en largeur, ce qu&apos;aucune caméra de téléphone n&apos;a : rien n&apos;a été modifié. Réessayez avec un objet plus éloigné.</translation>
     </message>
+    <message>
+        <source>Margin above the obstacle (degrees)</source>
+        <translation>Marge au-dessus de l&apos;obstacle (degrés)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. %2</source>
+        <translation>« %1 » n&apos;est pas accepté. %2</translation>
+    </message>
+    <message>
+        <source>Enter a date from %1 to %2.</source>
+        <translation>Saisissez une date du %1 au %2.</translation>
+    </message>
+    <message>
+        <source>The sun and the shadow</source>
+        <translation>Le soleil et l&apos;ombre</translation>
+    </message>
+    <message>
+        <source>Sun outages</source>
+        <translation>Interférences solaires</translation>
+    </message>
+    <message>
+        <source>What blocks the view</source>
+        <translation>Ce qui masque la vue</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Calibrate on the sun</source>
+        <translation>Étalonner sur le soleil</translation>
+    </message>
+    <message>
+        <source>Never look at the sun through the camera&apos;s eyepiece, nor with the naked eye for long: look at the sun on the screen only.</source>
+        <translation>Ne regardez jamais le soleil à travers le viseur d&apos;un appareil photo, ni longtemps à l&apos;œil nu : regardez le soleil uniquement sur l&apos;écran.</translation>
+    </message>
+    <message>
+        <source>Hold the phone upright with the camera towards the sun, turn it until the sun on the screen sits inside the marked circle, then tap the button.</source>
+        <translation>Tenez le téléphone debout, l&apos;objectif vers le soleil, tournez-le jusqu&apos;à ce que le soleil à l&apos;écran soit dans le cercle marqué, puis touchez le bouton.</translation>
+    </message>
+    <message>
+        <source>The sun is in the circle</source>
+        <translation>Le soleil est dans le cercle</translation>
+    </message>
+    <message>
+        <source>The sun is below the horizon now: calibrate on it by day.</source>
+        <translation>Le soleil est sous l&apos;horizon : étalonnez sur lui de jour.</translation>
+    </message>
+    <message>
+        <source>true north, from the sun, just now</source>
+        <translation>nord géographique, d&apos;après le soleil, à l&apos;instant</translation>
+    </message>
+    <message>
+        <source>true north, from the sun, 1 minute ago</source>
+        <translation>nord géographique, d&apos;après le soleil, il y a 1 minute</translation>
+    </message>
+    <message>
+        <source>true north, from the sun, %1 minutes ago</source>
+        <translation>nord géographique, d&apos;après le soleil, il y a %1 minutes</translation>
+    </message>
+    <message>
+        <source>The correction from the sun was dropped after 15 minutes: calibrate on the sun again.</source>
+        <translation>La correction d&apos;après le soleil a été abandonnée après 15 minutes : étalonnez à nouveau sur le soleil.</translation>
+    </message>
+    <message>
+        <source>The correction from the sun was dropped: the phone reported a jump in the compass&apos;s accuracy. Calibrate on the sun again.</source>
+        <translation>La correction d&apos;après le soleil a été abandonnée : le téléphone a signalé un saut de précision de la boussole. Étalonnez à nouveau sur le soleil.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

@@ -1291,6 +1291,74 @@
         <source>That gives %1° across the picture, which no phone camera has: nothing was changed. Try again with a more distant object.</source>
         <translation>Risulterebbero %1° di larghezza, che nessuna fotocamera di telefono ha: non è stato cambiato nulla. Riprova con un oggetto più lontano.</translation>
     </message>
+    <message>
+        <source>Margin above the obstacle (degrees)</source>
+        <translation>Margine sopra l&apos;ostacolo (gradi)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. %2</source>
+        <translation>«%1» non è accettato. %2</translation>
+    </message>
+    <message>
+        <source>Enter a date from %1 to %2.</source>
+        <translation>Inserire una data dal %1 al %2.</translation>
+    </message>
+    <message>
+        <source>The sun and the shadow</source>
+        <translation>Il sole e l&apos;ombra</translation>
+    </message>
+    <message>
+        <source>Sun outages</source>
+        <translation>Interferenze solari</translation>
+    </message>
+    <message>
+        <source>What blocks the view</source>
+        <translation>Cosa copre la vista</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sole</translation>
+    </message>
+    <message>
+        <source>Calibrate on the sun</source>
+        <translation>Calibrare sul sole</translation>
+    </message>
+    <message>
+        <source>Never look at the sun through the camera&apos;s eyepiece, nor with the naked eye for long: look at the sun on the screen only.</source>
+        <translation>Non guardare mai il sole attraverso il mirino di una fotocamera, né a lungo a occhio nudo: guardare il sole solo sullo schermo.</translation>
+    </message>
+    <message>
+        <source>Hold the phone upright with the camera towards the sun, turn it until the sun on the screen sits inside the marked circle, then tap the button.</source>
+        <translation>Tenere il telefono in verticale con la fotocamera verso il sole, girarlo finché il sole sullo schermo sta nel cerchio segnato, poi toccare il pulsante.</translation>
+    </message>
+    <message>
+        <source>The sun is in the circle</source>
+        <translation>Il sole è nel cerchio</translation>
+    </message>
+    <message>
+        <source>The sun is below the horizon now: calibrate on it by day.</source>
+        <translation>Il sole ora è sotto l&apos;orizzonte: calibrare su di esso di giorno.</translation>
+    </message>
+    <message>
+        <source>true north, from the sun, just now</source>
+        <translation>nord geografico, dal sole, proprio ora</translation>
+    </message>
+    <message>
+        <source>true north, from the sun, 1 minute ago</source>
+        <translation>nord geografico, dal sole, 1 minuto fa</translation>
+    </message>
+    <message>
+        <source>true north, from the sun, %1 minutes ago</source>
+        <translation>nord geografico, dal sole, %1 minuti fa</translation>
+    </message>
+    <message>
+        <source>The correction from the sun was dropped after 15 minutes: calibrate on the sun again.</source>
+        <translation>La correzione dal sole è stata scartata dopo 15 minuti: calibrare di nuovo sul sole.</translation>
+    </message>
+    <message>
+        <source>The correction from the sun was dropped: the phone reported a jump in the compass&apos;s accuracy. Calibrate on the sun again.</source>
+        <translation>La correzione dal sole è stata scartata: il telefono ha segnalato un salto nella precisione della bussola. Calibrare di nuovo sul sole.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

@@ -1291,6 +1291,74 @@
         <source>That gives %1° across the picture, which no phone camera has: nothing was changed. Try again with a more distant object.</source>
         <translation>To dałoby %1° szerokości obrazu, czego nie ma żaden aparat telefonu: nic nie zmieniono. Spróbuj z bardziej odległym obiektem.</translation>
     </message>
+    <message>
+        <source>Margin above the obstacle (degrees)</source>
+        <translation>Zapas nad przeszkodą (stopnie)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. %2</source>
+        <translation>„%1” nie zostało przyjęte. %2</translation>
+    </message>
+    <message>
+        <source>Enter a date from %1 to %2.</source>
+        <translation>Podaj datę od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>The sun and the shadow</source>
+        <translation>Słońce i cień</translation>
+    </message>
+    <message>
+        <source>Sun outages</source>
+        <translation>Zakłócenia słoneczne</translation>
+    </message>
+    <message>
+        <source>What blocks the view</source>
+        <translation>Co zasłania widok</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Słońce</translation>
+    </message>
+    <message>
+        <source>Calibrate on the sun</source>
+        <translation>Kalibruj na słońce</translation>
+    </message>
+    <message>
+        <source>Never look at the sun through the camera&apos;s eyepiece, nor with the naked eye for long: look at the sun on the screen only.</source>
+        <translation>Nigdy nie patrz na słońce przez wizjer aparatu ani długo gołym okiem: patrz na słońce tylko na ekranie.</translation>
+    </message>
+    <message>
+        <source>Hold the phone upright with the camera towards the sun, turn it until the sun on the screen sits inside the marked circle, then tap the button.</source>
+        <translation>Trzymaj telefon pionowo, aparatem w stronę słońca, obracaj, aż słońce na ekranie znajdzie się w zaznaczonym kółku, i dotknij przycisku.</translation>
+    </message>
+    <message>
+        <source>The sun is in the circle</source>
+        <translation>Słońce jest w kółku</translation>
+    </message>
+    <message>
+        <source>The sun is below the horizon now: calibrate on it by day.</source>
+        <translation>Słońce jest teraz pod horyzontem: kalibruj na nie w dzień.</translation>
+    </message>
+    <message>
+        <source>true north, from the sun, just now</source>
+        <translation>północ geograficzna, ze słońca, przed chwilą</translation>
+    </message>
+    <message>
+        <source>true north, from the sun, 1 minute ago</source>
+        <translation>północ geograficzna, ze słońca, 1 minutę temu</translation>
+    </message>
+    <message>
+        <source>true north, from the sun, %1 minutes ago</source>
+        <translation>północ geograficzna, ze słońca, %1 min temu</translation>
+    </message>
+    <message>
+        <source>The correction from the sun was dropped after 15 minutes: calibrate on the sun again.</source>
+        <translation>Korekta ze słońca została odrzucona po 15 minutach: skalibruj ponownie na słońce.</translation>
+    </message>
+    <message>
+        <source>The correction from the sun was dropped: the phone reported a jump in the compass&apos;s accuracy. Calibrate on the sun again.</source>
+        <translation>Korekta ze słońca została odrzucona: telefon zgłosił skok dokładności kompasu. Skalibruj ponownie na słońce.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

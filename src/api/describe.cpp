@@ -11,6 +11,7 @@
 #include "product.h"
 #include "session/event.h"
 #include "session/rain_fade_availability.h"
+#include "session/sun_json.h"
 
 namespace kestrion::api {
 namespace {
@@ -249,6 +250,16 @@ std::string describeControls() {
     rain.push_back({{"name", option.name}, {"caption", option.caption}});
   }
   d["rainOptions"] = rain;
+  // The sun's options as kestrion_set_sun_option takes them, with their ranges.
+  Json sun = Json::array();
+  for (const SunFieldName& f : sunFields()) {
+    sun.push_back({{"name", f.name},
+                   {"low", f.low},
+                   {"high", f.high},
+                   {"lowExcluded", f.lowExcluded},
+                   {"whole", f.field == SunField::days}});
+  }
+  d["sunFields"] = sun;
   Json pointers = Json::array();
   for (const PointerSpec& pointer : kPointers) {
     pointers.push_back(pointer.name);

@@ -14,6 +14,7 @@
 #include "session/report.h"
 #include "session/session.h"
 #include "session/sun_json.h"
+#include "session/sun_sky.h"
 
 struct kestrion_engine {
   kestrion::Session session;
@@ -286,6 +287,14 @@ int kestrion_set_sun_option(kestrion_engine* engine, const char* name, const cha
 
 const char* kestrion_sun(kestrion_engine* engine) {
   return give(engine, kestrion::sunJson(engine->session, engine->sun));
+}
+
+const char* kestrion_sun_at(kestrion_engine* engine, double unixSeconds) {
+  return give(engine, kestrion::sunAtJson(engine->session, unixSeconds));
+}
+
+const char* kestrion_sun_path(kestrion_engine* engine, double from, double hours, double step) {
+  return give(engine, kestrion::sunPathJson(engine->session, from, hours, step));
 }
 
 int kestrion_set_text(kestrion_engine* engine, const char* value, const char* text) {

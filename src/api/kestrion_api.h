@@ -114,6 +114,16 @@ const char* kestrion_arc(kestrion_engine* engine);
 int kestrion_set_sun_option(kestrion_engine* engine, const char* name, const char* value);
 const char* kestrion_sun(kestrion_engine* engine);
 
+/* The sun from the site as it stands, for the phone's aids; instants are
+ * seconds since 1970-01-01 00:00 UTC (a browser's Date.now() / 1000).
+ * kestrion_sun_at: {"time", "azimuth", "elevation", "refractedElevation"},
+ * degrees from true north and above the horizontal (geometric, and with
+ * standard refraction); {} outside 1900 to 2100 or at a pole.
+ * kestrion_sun_path: a list of those every step minutes (1 to 120) over hours
+ * (up to 48) from the instant from; [] when refused. */
+const char* kestrion_sun_at(kestrion_engine* engine, double unixSeconds);
+const char* kestrion_sun_path(kestrion_engine* engine, double from, double hours, double step);
+
 /* For tests of the fault path: writes a value's text directly ("Latitud",
  * "abc"), as no event can. */
 int kestrion_set_text(kestrion_engine* engine, const char* value, const char* text);

@@ -79,6 +79,39 @@ export interface Report extends Aids {
   };
 }
 
+/** The sun's direction: degrees from true north and above the horizontal,
+ * geometric and with standard refraction; the time "2027-03-04T10:52:56Z". */
+export interface SunPoint {
+  time: string;
+  azimuth: number;
+  elevation: number;
+  refractedElevation: number;
+}
+
+/** kestrion-cli --sun's object; times in UTC with a Z. */
+export interface SunReport {
+  date: string;
+  azimuth: number | null;
+  elevation: number | null;
+  sunInDirection: { time: string; elevation: number }[];
+  shadowInDirection: { time: string; elevation: number }[];
+  diameter: number;
+  frequency: number;
+  beamwidth: number;
+  threshold: number;
+  days: number;
+  sunReachesSatellite: boolean;
+  transits: { start: string; peak: string; end: string; separation: number }[];
+  obstacle?: {
+    height: number;
+    distance: number;
+    margin: number;
+    elevation: number;
+    clearance: number;
+    distanceNeeded: number | null;
+  };
+}
+
 /** A point of the geostationary arc: the texts the alignment page would show. */
 export interface ArcText {
   position: number;
@@ -269,6 +302,33 @@ export class Engine {
    * the elevation and azimuth texts the alignment page would show there. */
   arc(): ArcText[] {
     return JSON.parse(this.textOf(() => this.exports.kestrion_arc(this.live()))) as ArcText[];
+  }
+
+  /** Sets one of the sun's options by its name ("days", "diameter",
+   * "obstacle-height"...); a refusal names the option and what is allowed. */
+  setSunOption(name: string, value: string): RunResult {
+    return this.result(
+      this.withText(name, (n) => this.withText(value, (v) => this.exports.kestrion_set_sun_option(this.live(), n, v))),
+    );
+  }
+
+  /** The sun as kestrion-cli --sun prints it, for the site, satellite and date. */
+  sun(): SunReport {
+    return JSON.parse(this.textOf(() => this.exports.kestrion_sun(this.live()))) as SunReport;
+  }
+
+  /** The sun's direction from the site at an instant (ms since 1970, as
+   * Date.now()); null outside 1900 to 2100 or at a pole. */
+  sunAt(ms: number): SunPoint | null {
+    const p = JSON.parse(this.textOf(() => this.exports.kestrion_sun_at(this.live(), ms / 1000))) as Partial<SunPoint>;
+    return p.time === undefined ? null : (p as SunPoint);
+  }
+
+  /** The sun's directions every stepMinutes over hours from an instant (ms). */
+  sunPath(ms: number, hours: number, stepMinutes: number): SunPoint[] {
+    return JSON.parse(
+      this.textOf(() => this.exports.kestrion_sun_path(this.live(), ms / 1000, hours, stepMinutes)),
+    ) as SunPoint[];
   }
 
   /** Enters a typed latitude, longitude or satellite as the window's editor

@@ -13,8 +13,9 @@ import { PositionAid, type PositionHooks } from "./position";
 import { OrientationAccess } from "./sensors";
 import type { ArcText } from "./sky";
 import { SkyAid } from "./skyview";
+import { SunFix, type SunSource } from "./sun-fix";
 
-export interface PhoneAidHooks extends PositionHooks {
+export interface PhoneAidHooks extends PositionHooks, SunSource {
   arc(): ArcText[];
   storage: Storage | undefined;
 }
@@ -60,10 +61,11 @@ export class PhoneAids {
     hooks: PhoneAidHooks,
   ) {
     const access = new OrientationAccess();
+    const sun = new SunFix(hooks);
     this.aids = [
-      new CompassAid(catalogue, access),
+      new CompassAid(catalogue, access, sun),
       new LevelAid(catalogue, access, hooks.storage),
-      new SkyAid(catalogue, access, hooks),
+      new SkyAid(catalogue, access, hooks, sun),
     ];
     const title = make("h2", { id: "phone-aids-title" }, catalogue.web("phoneAids"));
     this.element = make(

@@ -10,6 +10,8 @@ import { rotation, type Matrix, type Vec3 } from "./orientation";
 import { cameraAxis, fieldOfView, focalFromSightings, offsetFromCross, project, skyDirection, type View } from "./projection";
 import { OrientationFeed, screenAngle, type FeedProblem, type OrientationAccess, type Reading } from "./sensors";
 import type { ArcPoint } from "./sky";
+import type { SunFix } from "./sun-fix";
+import type { SunPoint } from "../engine";
 
 const kFocalKey = "kestrion.skyFocal";
 // The focal length over the picture's longer side: about 64° across it,
@@ -41,6 +43,9 @@ export class CameraView {
   private arc: ArcPoint[][] = [];
   private directions = new Map<ArcPoint, Vec3>();
   private target: Target | undefined;
+  private sunNow: SunPoint | null = null;
+  private sunPath: readonly SunPoint[] = [];
+  private offset: number | null = null;
   private focal: number;
   private step: "none" | "cross" | "ring" = "none";
   private object: Vec3 | undefined;
@@ -50,6 +55,7 @@ export class CameraView {
     private readonly catalogue: Catalogue,
     private readonly access: OrientationAccess,
     private readonly storage: Storage | undefined,
+    private readonly sun: SunFix,
     private readonly hooks: CameraHooks,
   ) {
     const stored = readJson(storage, kFocalKey);
@@ -130,9 +136,11 @@ export class CameraView {
 
   // A new arc (the site moved) or target; the directions are worked out
   // once here, not every frame.
-  show(arc: ArcPoint[][], target: Target): void {
+  show(arc: ArcPoint[][], target: Target, sunNow: SunPoint | null, sunPath: readonly SunPoint[]): void {
     this.arc = arc;
     this.target = target;
+    this.sunNow = sunNow;
+    this.sunPath = sunPath;
     this.directions = new Map();
     this.redraw();
   }
@@ -162,9 +170,9 @@ export class CameraView {
   }
 
   // A sky direction in the phone's earth axes: those of a magnetic
-  // compass stand turned by the declination.
+  // compass stand turned by the declination, or by the sun's correction.
   private direction(az: number, el: number): Vec3 {
-    const turn = this.reading?.north === "magnetic" ? (this.target?.declination ?? 0) : 0;
+    const turn = this.offset !== null ? -this.offset : this.reading?.north === "magnetic" ? (this.target?.declination ?? 0) : 0;
     return skyDirection(az - turn, el);
   }
 
@@ -185,9 +193,35 @@ export class CameraView {
     context.setTransform(scale, 0, 0, scale, 0, 0);
     context.clearRect(0, 0, view.width, view.height);
     if (!this.reading || !this.target) return;
+    const offset = this.sun.offsetFor(this.reading);
+    if (offset !== this.offset) [this.offset, this.directions] = [offset, new Map()];
     const r = rotation(this.reading.angles);
     this.drawArc(context, r, view);
+    this.drawSun(context, r, view);
     this.drawChosen(context, r, view);
+  }
+
+  // The sun's path today and the sun now, in the sun's own colour; never a
+  // picture of the sun itself, which the screen shows.
+  private drawSun(context: CanvasRenderingContext2D, r: Matrix, view: View): void {
+    context.strokeStyle = "#ff9500";
+    context.lineWidth = 2;
+    context.beginPath();
+    let drawing = false;
+    for (const p of this.sunPath) {
+      const at = p.elevation >= 0 ? project(r, this.direction(p.azimuth, p.elevation), view) : null;
+      if (at && drawing) context.lineTo(at.x, at.y);
+      else if (at) context.moveTo(at.x, at.y);
+      drawing = at !== null;
+    }
+    context.stroke();
+    const s = this.sunNow;
+    const at = s && s.elevation >= 0 ? project(r, this.direction(s.azimuth, s.elevation), view) : null;
+    if (!at) return;
+    context.lineWidth = 3;
+    context.beginPath();
+    context.arc(at.x, at.y, 16, 0, 2 * Math.PI);
+    context.stroke();
   }
 
   private drawArc(context: CanvasRenderingContext2D, r: Matrix, view: View): void {

@@ -8,6 +8,7 @@ import { Dial } from "./drawings";
 import { turnBetween, turnTo } from "./guidance";
 import { heading, rotation } from "./orientation";
 import { screenAngle, type OrientationAccess, type Reading } from "./sensors";
+import type { SunFix } from "./sun-fix";
 
 // Worse than this (degrees either way) the phone wants calibrating.
 const kPoorAccuracy = 15;
@@ -20,9 +21,14 @@ export class CompassAid extends SensorAid {
   private readonly turnLine = line("figure turn");
   private readonly accuracyLine = line();
   private readonly calibrateLine = line("aid-problem");
+  private readonly sunLine = line("figure sun-fix");
   private reading: Reading | undefined;
 
-  constructor(catalogue: Catalogue, access: OrientationAccess) {
+  constructor(
+    catalogue: Catalogue,
+    access: OrientationAccess,
+    private readonly sun: SunFix,
+  ) {
     super(catalogue, access, true, "allowCompass", { denied: "compassDenied", none: "noCompass" });
     this.dial = new Dial(compassLetters(catalogue));
     this.calibrateLine.textContent = catalogue.web("calibrate");
@@ -37,6 +43,7 @@ export class CompassAid extends SensorAid {
       this.turnLine,
       this.headingLine,
       this.bearingLine,
+      this.sunLine,
       this.accuracyLine,
       this.calibrateLine,
       advice,
@@ -70,8 +77,11 @@ export class CompassAid extends SensorAid {
     const t = this.target;
     const r = this.reading;
     if (!t) return;
-    // Until the phone says otherwise, its heading is taken to be magnetic.
-    const magnetic = r?.north !== "true";
+    // The sun's correction makes the heading true; until the phone says
+    // otherwise, its heading is taken to be magnetic.
+    const offset = this.sun.offsetFor(r);
+    setText(this.sunLine, this.sun.status(this.catalogue));
+    const magnetic = offset === null && r?.north !== "true";
     const bearing = magnetic ? t.magneticBearing : t.azimuth;
     setText(
       this.bearingLine,
@@ -85,7 +95,8 @@ export class CompassAid extends SensorAid {
       return;
     }
     setText(this.problem, "");
-    const h = heading(rotation(r.angles), screenAngle());
+    const phone = heading(rotation(r.angles), screenAngle());
+    const h = phone === null || offset === null ? phone : (phone + offset + 360) % 360;
     if (h === null) {
       setText(this.headingLine, this.catalogue.web("holdLevel"));
       setText(this.turnLine, "");
@@ -98,7 +109,7 @@ export class CompassAid extends SensorAid {
     this.dial.show(h, bearing === null ? null : turnBetween(h, bearing));
     this.showAccuracy(r.accuracy);
     const calibrate = this.calibrateLine.hidden ? "" : this.calibrateLine.textContent;
-    this.live.set([this.turnLine.textContent, this.headingLine.textContent, calibrate].filter(Boolean).join(". "));
+    this.live.set([this.turnLine.textContent, this.headingLine.textContent, this.sunLine.textContent, calibrate].filter(Boolean).join(". "));
   }
 
   private turnText(bearing: number, h: number): string {

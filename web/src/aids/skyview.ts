@@ -9,6 +9,8 @@ import { CameraView } from "./camera";
 import { skyDiagram, type CompassLetters } from "./drawings";
 import { runs, visibleArc, type ArcPoint, type ArcText } from "./sky";
 import type { OrientationAccess } from "./sensors";
+import { drawSun, SunCalibration, type SunFix } from "./sun-fix";
+import type { SunPoint } from "../engine";
 
 export interface SkyHooks {
   arc(): ArcText[];
@@ -30,14 +32,19 @@ export class SkyAid implements Aid {
   private target: Target | undefined;
   private site = "";
   private points: ArcPoint[] = [];
+  private readonly calibration: SunCalibration;
+  private sunPath: SunPoint[] = [];
+  private sunDay = "";
 
   constructor(
     private readonly catalogue: Catalogue,
     private readonly access: OrientationAccess,
     private readonly hooks: SkyHooks,
+    private readonly sun: SunFix,
   ) {
     this.letters = compassLetters(catalogue);
-    this.camera = new CameraView(catalogue, access, hooks.storage, {
+    this.calibration = new SunCalibration(catalogue, sun);
+    this.camera = new CameraView(catalogue, access, hooks.storage, sun, {
       problem: (text) => setText(this.problem, text),
       stopped: () => this.setCamera(false),
     });
@@ -63,6 +70,7 @@ export class SkyAid implements Aid {
       this.camera.calibration,
       this.chosenLine,
       this.visibleLine,
+      this.calibration.element,
       this.diagram,
       points,
     );
@@ -70,12 +78,14 @@ export class SkyAid implements Aid {
 
   start(): void {
     this.running = true;
+    this.calibration.start();
     this.refresh(true);
     if (this.cameraWanted) void this.openCamera();
   }
 
   stop(): void {
     this.running = false;
+    this.calibration.stop();
     this.camera.stop();
   }
 
@@ -94,7 +104,11 @@ export class SkyAid implements Aid {
       this.fillTable();
     }
     const chosen = t.elevation !== null && t.azimuth !== null ? { el: t.elevation, az: t.azimuth } : null;
-    this.diagram.replaceChildren(skyDiagram(this.points, chosen, this.letters));
+    const diagram = skyDiagram(this.points, chosen, this.letters);
+    const now = this.sunToday();
+    drawSun(diagram, now, this.sunPath, this.catalogue.web("sun"));
+    this.diagram.replaceChildren(diagram);
+    this.calibration.show();
     setText(
       this.chosenLine,
       chosen ? format(this.catalogue.web("skyChosen"), t.satellite, t.elevationText, t.azimuthText) : this.catalogue.web("skyChosenBelow"),
@@ -103,7 +117,21 @@ export class SkyAid implements Aid {
       format(this.catalogue.web("skyRange"), String(run[0].position), String(run[run.length - 1].position)),
     );
     setText(this.visibleLine, spans.length ? format(this.catalogue.web("skyVisible"), spans.join(", ")) : this.catalogue.web("skyNone"));
-    this.camera.show(runs(this.points), t);
+    this.camera.show(runs(this.points), t, now, this.sunPath);
+  }
+
+  // The sun now, and its path over the local day, asked for again when the
+  // day or the site changes.
+  private sunToday(): SunPoint | null {
+    const now = Date.now();
+    const midnight = new Date(now);
+    midnight.setHours(0, 0, 0, 0);
+    const day = `${midnight.getTime()} ${this.site}`;
+    if (day !== this.sunDay) {
+      this.sunDay = day;
+      this.sunPath = this.sun.source.sunPath(midnight.getTime(), 24, 10);
+    }
+    return this.sun.source.sunAt(now);
   }
 
   private fillTable(): void {

@@ -13,6 +13,7 @@ import { SiteStore, type Site } from "./sites";
 import { artworkUrl } from "./pictures";
 import { actionButton } from "./offline";
 import { PhoneAids } from "../aids/aids";
+import { sunSection, type LazySection } from "./sun-opener";
 
 export interface AppOptions {
   language: string;
@@ -46,6 +47,7 @@ export class App {
   private sheet: HTMLElement | undefined;
   private rain: RainSection | undefined;
   private phoneAids: PhoneAids | undefined;
+  private sun: LazySection | undefined;
 
   constructor(
     private readonly engine: EngineApi,
@@ -198,9 +200,18 @@ export class App {
         this.panels[index].append(this.rain.element);
       }
       if (index === this.describe.alignmentPage) {
+        this.sun = sunSection(this.describe, this.catalogue, {
+          setOption: (name, value) => this.engine.setSunOption(name, value),
+          setDate: (date) => this.setDate(date),
+          date: () => this.state.pointing.date,
+          sun: () => this.engine.sun(),
+        });
+        this.panels[index].append(this.sun.element);
         this.phoneAids = new PhoneAids(this.describe, this.catalogue, {
           enter: (input, text) => this.enter(input, text),
           arc: () => this.engine.arc(),
+          sunAt: (ms) => this.engine.sunAt(ms),
+          sunPath: (ms, hours, step) => this.engine.sunPath(ms, hours, step),
           storage: this.options.storage,
         });
         this.panels[index].append(this.phoneAids.element);
@@ -226,6 +237,13 @@ export class App {
       this.refresh();
       this.speakSoon();
     }
+    return outcome;
+  }
+
+  // The job's date, which the aids and the sun take.
+  private setDate(date: string): Outcome {
+    const outcome = this.engine.setDate(date);
+    if (outcome.status === Status.ok) this.refresh();
     return outcome;
   }
 
@@ -256,6 +274,7 @@ export class App {
     page.update(this.state, this.aids);
     if (this.panels[this.current].contains(this.rain?.element ?? null)) this.rain?.update();
     if (this.current === this.describe.alignmentPage && this.aids) this.phoneAids?.update(this.state, this.aids);
+    if (this.current === this.describe.alignmentPage) this.sun?.update();
   }
 
   // Before the page is replaced (another language): the aids' sensors and

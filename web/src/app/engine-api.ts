@@ -21,4 +21,8 @@ export type EngineApi = Pick<
   | "putFile"
   | "setRainInput"
   | "arc"
+  | "setSunOption"
+  | "sun"
+  | "sunAt"
+  | "sunPath"
 >;

@@ -101,6 +101,17 @@ var webTexts = {
   calibrateRing: QT_TRANSLATE_NOOP("Web", "Turn the phone until the same object sits in the ring, then tap the button."),
   calibrated: QT_TRANSLATE_NOOP("Web", "Calibrated: the picture spans %1° across."),
   calibrationFailed: QT_TRANSLATE_NOOP("Web", "That gives %1° across the picture, which no phone camera has: nothing was changed. Try again with a more distant object."),
+  sun: QT_TRANSLATE_NOOP("Web", "Sun"),
+  sunCalibrate: QT_TRANSLATE_NOOP("Web", "Calibrate on the sun"),
+  sunWarning: QT_TRANSLATE_NOOP("Web", "Never look at the sun through the camera's eyepiece, nor with the naked eye for long: look at the sun on the screen only."),
+  sunHold: QT_TRANSLATE_NOOP("Web", "Hold the phone upright with the camera towards the sun, turn it until the sun on the screen sits inside the marked circle, then tap the button."),
+  sunInCircle: QT_TRANSLATE_NOOP("Web", "The sun is in the circle"),
+  sunBelow: QT_TRANSLATE_NOOP("Web", "The sun is below the horizon now: calibrate on it by day."),
+  sunFixNow: QT_TRANSLATE_NOOP("Web", "true north, from the sun, just now"),
+  sunFixOne: QT_TRANSLATE_NOOP("Web", "true north, from the sun, 1 minute ago"),
+  sunFixMinutes: QT_TRANSLATE_NOOP("Web", "true north, from the sun, %1 minutes ago"),
+  sunFixExpired: QT_TRANSLATE_NOOP("Web", "The correction from the sun was dropped after 15 minutes: calibrate on the sun again."),
+  sunFixJumped: QT_TRANSLATE_NOOP("Web", "The correction from the sun was dropped: the phone reported a jump in the compass's accuracy. Calibrate on the sun again."),
 };
 
 if (typeof module !== "undefined") {
