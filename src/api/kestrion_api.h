@@ -132,14 +132,15 @@ int kestrion_set_motor_limit(kestrion_engine* engine, const char* degrees);
 const char* kestrion_visible(kestrion_engine* engine);
 
 /* A second LNB beside the one pointed at the alignment page's satellite,
- * from the texts as typed: the second satellite sat by name or position, the
- * dish's diameter d and focal length f in metres. kestrion-cli --multifeed's
+ * from the texts as typed: the second satellite by name or position, the
+ * dish's diameter and focal length in metres. kestrion-cli --multifeed's
  * object, with "secondName", "secondPosition", "tooClose",
  * "secondBelowHorizon" and "shown" ({"separation", "offsetMm", "railTilt",
  * "skew"}); or {"problem": {"input", "message"}}, the input ("satellite",
  * "diameter", "focalLength") the message is about. The state does not
  * change. */
-const char* kestrion_multifeed(kestrion_engine* engine, const char* sat, const char* d, const char* f);
+const char* kestrion_multifeed(kestrion_engine* engine, const char* satellite, const char* diameter,
+                               const char* focalLength);
 
 /* For tests of the fault path: writes a value's text directly ("Latitud",
  * "abc"), as no event can. */
