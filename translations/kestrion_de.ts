@@ -1287,6 +1287,18 @@
         <source>That gives %1° across the picture, which no phone camera has: nothing was changed. Try again with a more distant object.</source>
         <translation>Das ergäbe %1° Bildbreite, die keine Handykamera hat: Es wurde nichts geändert. Versuchen Sie es mit einem entfernteren Objekt.</translation>
     </message>
+    <message>
+        <source>Loading the section…</source>
+        <translation>Der Abschnitt wird geladen…</translation>
+    </message>
+    <message>
+        <source>The section could not be loaded: %1</source>
+        <translation>Der Abschnitt konnte nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>Tap a satellite to point the alignment page at it.</source>
+        <translation>Tippen Sie auf einen Satelliten, um die Ausrichtungsseite auf ihn einzustellen.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

@@ -1287,6 +1287,18 @@
         <source>That gives %1° across the picture, which no phone camera has: nothing was changed. Try again with a more distant object.</source>
         <translation>Eso da %1° de ancho de imagen, que ninguna cámara de móvil tiene: no se ha cambiado nada. Pruebe con un objeto más lejano.</translation>
     </message>
+    <message>
+        <source>Loading the section…</source>
+        <translation>Cargando la sección…</translation>
+    </message>
+    <message>
+        <source>The section could not be loaded: %1</source>
+        <translation>No se pudo cargar la sección: %1</translation>
+    </message>
+    <message>
+        <source>Tap a satellite to point the alignment page at it.</source>
+        <translation>Toque un satélite para que la página de alineación apunte a él.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

@@ -1287,6 +1287,18 @@
         <source>That gives %1° across the picture, which no phone camera has: nothing was changed. Try again with a more distant object.</source>
         <translation>Cela donne %1° en largeur, ce qu&apos;aucune caméra de téléphone n&apos;a : rien n&apos;a été modifié. Réessayez avec un objet plus éloigné.</translation>
     </message>
+    <message>
+        <source>Loading the section…</source>
+        <translation>Chargement de la section…</translation>
+    </message>
+    <message>
+        <source>The section could not be loaded: %1</source>
+        <translation>La section n’a pas pu être chargée : %1</translation>
+    </message>
+    <message>
+        <source>Tap a satellite to point the alignment page at it.</source>
+        <translation>Touchez un satellite pour que la page d’alignement le vise.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

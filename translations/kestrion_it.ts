@@ -1287,6 +1287,18 @@
         <source>That gives %1° across the picture, which no phone camera has: nothing was changed. Try again with a more distant object.</source>
         <translation>Risulterebbero %1° di larghezza, che nessuna fotocamera di telefono ha: non è stato cambiato nulla. Riprova con un oggetto più lontano.</translation>
     </message>
+    <message>
+        <source>Loading the section…</source>
+        <translation>Caricamento della sezione…</translation>
+    </message>
+    <message>
+        <source>The section could not be loaded: %1</source>
+        <translation>Impossibile caricare la sezione: %1</translation>
+    </message>
+    <message>
+        <source>Tap a satellite to point the alignment page at it.</source>
+        <translation>Tocca un satellite per puntare su di esso la pagina di allineamento.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

@@ -1287,6 +1287,18 @@
         <source>That gives %1° across the picture, which no phone camera has: nothing was changed. Try again with a more distant object.</source>
         <translation>To dałoby %1° szerokości obrazu, czego nie ma żaden aparat telefonu: nic nie zmieniono. Spróbuj z bardziej odległym obiektem.</translation>
     </message>
+    <message>
+        <source>Loading the section…</source>
+        <translation>Wczytywanie sekcji…</translation>
+    </message>
+    <message>
+        <source>The section could not be loaded: %1</source>
+        <translation>Nie udało się wczytać sekcji: %1</translation>
+    </message>
+    <message>
+        <source>Tap a satellite to point the alignment page at it.</source>
+        <translation>Dotknij satelity, aby ustawić na niego stronę ustawiania anteny.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

@@ -35,7 +35,15 @@ function clean() {
 async function scripts() {
   const common = { bundle: true, format: "esm", target: "es2020", minify: true, legalComments: "eof", logLevel: "warning" };
   await build({ ...common, entryPoints: { engine: "src/engine.ts" }, outdir: site });
-  await build({ ...common, entryPoints: { app: "src/main.ts" }, outdir: site, external: ["./engine.js"] });
+  // Code only a section needs is a chunk of its own, fetched when it opens.
+  await build({
+    ...common,
+    entryPoints: { app: "src/main.ts" },
+    outdir: site,
+    external: ["./engine.js"],
+    splitting: true,
+    chunkNames: "chunks/[name]-[hash]",
+  });
 }
 
 function staticFiles() {

@@ -13,6 +13,7 @@ import { SiteStore, type Site } from "./sites";
 import { artworkUrl } from "./pictures";
 import { actionButton } from "./offline";
 import { PhoneAids } from "../aids/aids";
+import { MotorSectionLoader } from "./motor-lazy";
 
 export interface AppOptions {
   language: string;
@@ -46,6 +47,7 @@ export class App {
   private sheet: HTMLElement | undefined;
   private rain: RainSection | undefined;
   private phoneAids: PhoneAids | undefined;
+  private motor: MotorSectionLoader | undefined;
 
   constructor(
     private readonly engine: EngineApi,
@@ -198,6 +200,13 @@ export class App {
         this.panels[index].append(this.rain.element);
       }
       if (index === this.describe.alignmentPage) {
+        this.motor = new MotorSectionLoader(this.catalogue, {
+          engine: this.engine,
+          choose: (name) => void this.enter("satellite", name),
+          changed: () => this.refresh(),
+          satelliteName: () => this.aids?.satelliteName ?? this.engine.aids().satelliteName,
+        });
+        this.panels[index].append(this.motor.element);
         this.phoneAids = new PhoneAids(this.describe, this.catalogue, {
           enter: (input, text) => this.enter(input, text),
           arc: () => this.engine.arc(),
@@ -256,6 +265,7 @@ export class App {
     page.update(this.state, this.aids);
     if (this.panels[this.current].contains(this.rain?.element ?? null)) this.rain?.update();
     if (this.current === this.describe.alignmentPage && this.aids) this.phoneAids?.update(this.state, this.aids);
+    if (this.current === this.describe.alignmentPage) this.motor?.update();
   }
 
   // Before the page is replaced (another language): the aids' sensors and

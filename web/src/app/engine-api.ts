@@ -21,4 +21,8 @@ export type EngineApi = Pick<
   | "putFile"
   | "setRainInput"
   | "arc"
+  | "motor"
+  | "setMotorLimit"
+  | "visible"
+  | "multifeed"
 >;

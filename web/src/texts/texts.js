@@ -100,6 +100,10 @@ var webTexts = {
   calibrateRing: QT_TRANSLATE_NOOP("Web", "Turn the phone until the same object sits in the ring, then tap the button."),
   calibrated: QT_TRANSLATE_NOOP("Web", "Calibrated: the picture spans %1° across."),
   calibrationFailed: QT_TRANSLATE_NOOP("Web", "That gives %1° across the picture, which no phone camera has: nothing was changed. Try again with a more distant object."),
+  // The motor and multifeed section of the alignment page.
+  motorLoading: QT_TRANSLATE_NOOP("Web", "Loading the section…"),
+  motorLoadFailed: QT_TRANSLATE_NOOP("Web", "The section could not be loaded: %1"),
+  visibleHint: QT_TRANSLATE_NOOP("Web", "Tap a satellite to point the alignment page at it."),
 };
 
 if (typeof module !== "undefined") {
