@@ -1359,6 +1359,18 @@
         <source>The correction from the sun was dropped: the phone reported a jump in the compass&apos;s accuracy. Calibrate on the sun again.</source>
         <translation>Die Korrektur aus der Sonne wurde verworfen: das Telefon meldete einen Sprung in der Genauigkeit des Kompasses. Erneut an der Sonne kalibrieren.</translation>
     </message>
+    <message>
+        <source>Loading the section…</source>
+        <translation>Der Abschnitt wird geladen…</translation>
+    </message>
+    <message>
+        <source>The section could not be loaded: %1</source>
+        <translation>Der Abschnitt konnte nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>Tap a satellite to point the alignment page at it.</source>
+        <translation>Tippen Sie auf einen Satelliten, um die Ausrichtungsseite auf ihn einzustellen.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

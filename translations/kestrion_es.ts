@@ -1359,6 +1359,18 @@
         <source>The correction from the sun was dropped: the phone reported a jump in the compass&apos;s accuracy. Calibrate on the sun again.</source>
         <translation>La corrección según el sol se descartó: el teléfono informó de un salto en la precisión de la brújula. Vuelva a calibrar con el sol.</translation>
     </message>
+    <message>
+        <source>Loading the section…</source>
+        <translation>Cargando la sección…</translation>
+    </message>
+    <message>
+        <source>The section could not be loaded: %1</source>
+        <translation>No se pudo cargar la sección: %1</translation>
+    </message>
+    <message>
+        <source>Tap a satellite to point the alignment page at it.</source>
+        <translation>Toque un satélite para que la página de alineación apunte a él.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

@@ -1359,6 +1359,18 @@
         <source>The correction from the sun was dropped: the phone reported a jump in the compass&apos;s accuracy. Calibrate on the sun again.</source>
         <translation>La correction d&apos;après le soleil a été abandonnée : le téléphone a signalé un saut de précision de la boussole. Étalonnez à nouveau sur le soleil.</translation>
     </message>
+    <message>
+        <source>Loading the section…</source>
+        <translation>Chargement de la section…</translation>
+    </message>
+    <message>
+        <source>The section could not be loaded: %1</source>
+        <translation>La section n’a pas pu être chargée : %1</translation>
+    </message>
+    <message>
+        <source>Tap a satellite to point the alignment page at it.</source>
+        <translation>Touchez un satellite pour que la page d’alignement le vise.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

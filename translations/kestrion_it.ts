@@ -1359,6 +1359,18 @@
         <source>The correction from the sun was dropped: the phone reported a jump in the compass&apos;s accuracy. Calibrate on the sun again.</source>
         <translation>La correzione dal sole è stata scartata: il telefono ha segnalato un salto nella precisione della bussola. Calibrare di nuovo sul sole.</translation>
     </message>
+    <message>
+        <source>Loading the section…</source>
+        <translation>Caricamento della sezione…</translation>
+    </message>
+    <message>
+        <source>The section could not be loaded: %1</source>
+        <translation>Impossibile caricare la sezione: %1</translation>
+    </message>
+    <message>
+        <source>Tap a satellite to point the alignment page at it.</source>
+        <translation>Tocca un satellite per puntare su di esso la pagina di allineamento.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

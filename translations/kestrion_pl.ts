@@ -1359,6 +1359,18 @@
         <source>The correction from the sun was dropped: the phone reported a jump in the compass&apos;s accuracy. Calibrate on the sun again.</source>
         <translation>Korekta ze słońca została odrzucona: telefon zgłosił skok dokładności kompasu. Skalibruj ponownie na słońce.</translation>
     </message>
+    <message>
+        <source>Loading the section…</source>
+        <translation>Wczytywanie sekcji…</translation>
+    </message>
+    <message>
+        <source>The section could not be loaded: %1</source>
+        <translation>Nie udało się wczytać sekcji: %1</translation>
+    </message>
+    <message>
+        <source>Tap a satellite to point the alignment page at it.</source>
+        <translation>Dotknij satelity, aby ustawić na niego stronę ustawiania anteny.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

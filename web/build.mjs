@@ -35,14 +35,14 @@ function clean() {
 async function scripts() {
   const common = { bundle: true, format: "esm", target: "es2020", minify: true, legalComments: "eof", logLevel: "warning" };
   await build({ ...common, entryPoints: { engine: "src/engine.ts" }, outdir: site });
-  // Code a section needs alone comes in chunks of its own when it opens.
+  // Code only a section needs is a chunk of its own, fetched when it opens.
   await build({
     ...common,
     entryPoints: { app: "src/main.ts" },
     outdir: site,
     external: ["./engine.js"],
     splitting: true,
-    chunkNames: "[name]-[hash]",
+    chunkNames: "chunks/[name]-[hash]",
   });
 }
 

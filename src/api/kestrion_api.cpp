@@ -1,5 +1,6 @@
 #include "api/kestrion_api.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <new>
 #include <nlohmann/json.hpp>
@@ -11,6 +12,7 @@
 #include "api/report_json.h"
 #include "engine/angle_text.h"
 #include "session/event.h"
+#include "session/motor_json.h"
 #include "session/report.h"
 #include "session/session.h"
 #include "session/sun_json.h"
@@ -114,6 +116,58 @@ std::string problemOf(kestrion_engine* engine, const kestrion::AngleReading& rea
     what = kestrion::withArguments(what, {kestrion::candidateList(reading.candidates)});
   }
   return what + ' ' + engine->translate("AngleText", kestrion::acceptedText(kind));
+}
+
+// The window's texts of a motor or a second LNB, in the user's language.
+std::string motorText(const kestrion_engine* engine, const char* source) {
+  return engine->translate("kestrion::ui::MotorDialog", source);
+}
+
+nlohmann::ordered_json multifeedProblem(const char* input, std::string message) {
+  return {{"problem", {{"input", input}, {"message", std::move(message)}}}};
+}
+
+// Which input a refusal is about: each length alone, then the two together,
+// then the satellite as typed entry reads it and against the main one.
+std::optional<nlohmann::ordered_json> multifeedInputProblem(kestrion_engine* engine,
+                                                            const kestrion::MultifeedOptions& o) {
+  using kestrion::DishInput;
+  const auto diameter = kestrion::parseDishLength(DishInput::diameter, o.diameter);
+  if (!diameter) {
+    return multifeedProblem("diameter",
+                            "diameter " + kestrion::quotedText(o.diameter) + " " +
+                                kestrion::dishLengthProblem(DishInput::diameter, o.diameter));
+  }
+  const auto focalLength = kestrion::parseDishLength(DishInput::focalLength, o.focalLength);
+  if (!focalLength) {
+    return multifeedProblem("focalLength",
+                            "focal length " + kestrion::quotedText(o.focalLength) + " " +
+                                kestrion::dishLengthProblem(DishInput::focalLength, o.focalLength));
+  }
+  if (auto ratio = kestrion::focalRatioProblem({*diameter, *focalLength})) {
+    return multifeedProblem("focalLength", std::move(*ratio));
+  }
+  const kestrion::AngleReading reading =
+      typedReading(engine, kestrion::AngleKind::Satellite, o.satellite);
+  if (!reading.entry) {
+    return multifeedProblem("satellite",
+                            problemOf(engine, reading, kestrion::AngleKind::Satellite));
+  }
+  return std::nullopt;
+}
+
+nlohmann::ordered_json multifeedValue(const kestrion::MultifeedAid& m) {
+  const kestrion::calc::Multifeed& f = m.figures;
+  auto j = nlohmann::ordered_json::parse(kestrion::multifeedJson(m));
+  j["secondName"] = m.secondName;
+  j["secondPosition"] = m.secondPosition;
+  j["tooClose"] = m.tooClose;
+  j["secondBelowHorizon"] = m.secondBelowHorizon;
+  j["shown"] = {{"separation", kestrion::degreesText(f.separation)},
+                {"offsetMm", std::lround(f.offset * 1000)},
+                {"railTilt", kestrion::degreesText(f.railTilt)},
+                {"skew", kestrion::degreesText(f.skew)}};
+  return j;
 }
 
 std::string satelliteList(const std::vector<const kestrion::Satellite*>& satellites) {
@@ -295,6 +349,65 @@ const char* kestrion_sun_at(kestrion_engine* engine, double unixSeconds) {
 
 const char* kestrion_sun_path(kestrion_engine* engine, double from, double hours, double step) {
   return give(engine, kestrion::sunPathJson(engine->session, from, hours, step));
+}
+
+const char* kestrion_motor(kestrion_engine* engine) {
+  using kestrion::degreesText;
+  const kestrion::Session& session = engine->session;
+  const kestrion::MotorAid aid = kestrion::motorAid(
+      session, {session.motorLimit().value_or(kestrion::calc::kDefaultMotorLimit)});
+  nlohmann::ordered_json j = kestrion::motorValue(aid);
+  j.update(kestrion::polarMountValue(aid));
+  j["limit"] = aid.limit;
+  j["beyondLimit"] = aid.beyondLimit;
+  j["shown"] = {{"angle", degreesText(aid.turn.angle)},
+                {"latitudeScale", degreesText(aid.mount.latitudeScale)},
+                {"declinationOffset", degreesText(aid.mount.declinationOffset)},
+                {"dishElevation", degreesText(aid.mount.dishElevation)},
+                {"limit", degreesText(aid.limit)}};
+  return give(engine, j.dump());
+}
+
+int kestrion_set_motor_limit(kestrion_engine* engine, const char* degrees) {
+  const std::string text(textOf(degrees));
+  if (auto problem = engine->session.setMotorLimit(text)) {
+    return refuse(engine,
+                  kestrion::withArguments(motorText(engine, "The limit %1 %2"), {text, *problem}));
+  }
+  return report(engine, {});
+}
+
+const char* kestrion_visible(kestrion_engine* engine) {
+  using kestrion::degreesText;
+  const auto visible = kestrion::visibleSatellites(engine->session);
+  nlohmann::ordered_json list = kestrion::visibleSatellitesValue(visible);
+  for (std::size_t i = 0; i < visible.size(); ++i) {
+    const kestrion::VisibleSatellite& v = visible[i];
+    nlohmann::ordered_json& j = list[i];
+    j["magneticBearing"] =
+        v.magneticBearing ? nlohmann::ordered_json(*v.magneticBearing) : nlohmann::ordered_json();
+    j["shown"] = {{"elevation", degreesText(v.look.elevation)},
+                  {"azimuth", degreesText(v.look.azimuth)},
+                  {"skew", degreesText(v.look.skew)},
+                  {"magneticBearing", v.magneticBearing ? degreesText(*v.magneticBearing) : ""},
+                  {"motorAngle", degreesText(v.motor.angle)}};
+  }
+  return give(engine, list.dump());
+}
+
+const char* kestrion_multifeed(kestrion_engine* engine, const char* satellite, const char* diameter,
+                               const char* focalLength) {
+  const kestrion::MultifeedOptions options{std::string(textOf(satellite)),
+                                           std::string(textOf(diameter)),
+                                           std::string(textOf(focalLength))};
+  if (auto problem = multifeedInputProblem(engine, options)) {
+    return give(engine, problem->dump());
+  }
+  auto aid = kestrion::multifeedAid(engine->session, options);
+  if (auto* problem = std::get_if<std::string>(&aid)) {
+    return give(engine, multifeedProblem("satellite", std::move(*problem)).dump());
+  }
+  return give(engine, multifeedValue(std::get<kestrion::MultifeedAid>(aid)).dump());
 }
 
 int kestrion_set_text(kestrion_engine* engine, const char* value, const char* text) {

@@ -124,6 +124,34 @@ const char* kestrion_sun(kestrion_engine* engine);
 const char* kestrion_sun_at(kestrion_engine* engine, double unixSeconds);
 const char* kestrion_sun_path(kestrion_engine* engine, double from, double hours, double step);
 
+/* The dish on a motorised polar mount at the site and satellite as they
+ * stand: the state's pointing.motor and pointing.polarMount in one object,
+ * {"angle", "direction", "diseqc", "latitudeScale", "declinationOffset",
+ * "dishElevation", "limit", "beyondLimit"}, numbers unrounded, and "shown",
+ * those angles as the window shows them ("33.37°"). The limit is 75 degrees
+ * until kestrion_set_motor_limit sets one; the state shows the motor only
+ * from then on, as after the event motorLimit:=DEGREES. A refused limit's
+ * message is the window's, without the event in front. */
+const char* kestrion_motor(kestrion_engine* engine);
+int kestrion_set_motor_limit(kestrion_engine* engine, const char* degrees);
+
+/* The satellites known by name above the horizon at the site, as
+ * kestrion-cli --satellites --visible prints them, each with
+ * "magneticBearing" (null without the site's declination) and "shown", its
+ * angles as the window shows them ("" for a bearing it lacks). */
+const char* kestrion_visible(kestrion_engine* engine);
+
+/* A second LNB beside the one pointed at the alignment page's satellite,
+ * from the texts as typed: the second satellite by name or position, the
+ * dish's diameter and focal length in metres. kestrion-cli --multifeed's
+ * object, with "secondName", "secondPosition", "tooClose",
+ * "secondBelowHorizon" and "shown" ({"separation", "offsetMm", "railTilt",
+ * "skew"}); or {"problem": {"input", "message"}}, the input ("satellite",
+ * "diameter", "focalLength") the message is about. The state does not
+ * change. */
+const char* kestrion_multifeed(kestrion_engine* engine, const char* satellite, const char* diameter,
+                               const char* focalLength);
+
 /* For tests of the fault path: writes a value's text directly ("Latitud",
  * "abc"), as no event can. */
 int kestrion_set_text(kestrion_engine* engine, const char* value, const char* text);

@@ -35,6 +35,10 @@ MotorAid motorAid(const Window& w, int offsetTenths, double limit) {
   return aid;
 }
 
+std::string degreesText(double degrees) {
+  return doubleText(cutDown(degrees * 100, 2)) + "°";
+}
+
 const char* turnName(calc::Turn turn) {
   switch (turn) {
     case calc::Turn::east:

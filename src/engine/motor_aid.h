@@ -26,6 +26,10 @@ struct MotorAid {
 // The offset angle in tenths of a degree, as the pointing aids take it.
 MotorAid motorAid(const Window& w, int offsetTenths, double limit = calc::kDefaultMotorLimit);
 
+// Degrees as the alignment page shows them: cut down to two decimals, with
+// the degree sign.
+std::string degreesText(double degrees);
+
 // "east", "west", "none": the direction as the JSON names it.
 const char* turnName(calc::Turn turn);
 

@@ -57,7 +57,7 @@ std::vector<VisibleSatellite> visibleSatellites(Session& session) {
                            session.pointing().declination);
 }
 
-std::string visibleSatellitesJson(const std::vector<VisibleSatellite>& visible) {
+Json visibleSatellitesValue(const std::vector<VisibleSatellite>& visible) {
   Json list = Json::array();
   for (const VisibleSatellite& v : visible) {
     list.push_back({{"name", v.satellite.name},
@@ -68,7 +68,11 @@ std::string visibleSatellitesJson(const std::vector<VisibleSatellite>& visible) 
                     {"motorAngle", v.motor.angle},
                     {"motorDirection", turnName(v.motor.direction)}});
   }
-  return list.dump();
+  return list;
+}
+
+std::string visibleSatellitesJson(const std::vector<VisibleSatellite>& visible) {
+  return visibleSatellitesValue(visible).dump();
 }
 
 std::variant<MultifeedAid, std::string> multifeedAid(Session& session,

@@ -38,6 +38,7 @@ const std::vector<std::string>& motorWarnings(const MotorAid& motor);
 std::vector<VisibleSatellite> visibleSatellites(Session& session);
 // The elements of kestrion-cli --satellites, each with elevation, azimuth,
 // skew, motorAngle and motorDirection.
+nlohmann::ordered_json visibleSatellitesValue(const std::vector<VisibleSatellite>& visible);
 std::string visibleSatellitesJson(const std::vector<VisibleSatellite>& visible);
 
 // The second LNB's inputs as typed: the satellite by name or position, the

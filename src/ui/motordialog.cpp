@@ -19,9 +19,8 @@
 namespace kestrion::ui {
 namespace {
 
-// Degrees as the alignment page shows them: cut down to two decimals.
 QString degrees(double value) {
-  return toQString(doubleText(cutDown(value * 100, 2))) + QStringLiteral("\u00b0");
+  return toQString(degreesText(value));
 }
 
 QString direction(calc::Turn turn) {

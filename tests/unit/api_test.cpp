@@ -7,6 +7,7 @@
 #include <string>
 
 #include "api/kestrion_api.h"
+#include "session/motor_json.h"
 #include "session/session.h"
 #include "session/sun_json.h"
 
@@ -221,5 +222,92 @@ TEST(ApiSun, OptionsStayAndRefusalsChangeNothing) {
   request.days = 40;
   EXPECT_EQ(kestrion_sun(engine.get()), kestrion::sunJson(session, request));
 }
+
+}  // namespace
+
+namespace {
+
+// The motor and the visible satellites through the C interface: the
+// session's own figures, with the window's texts beside them; a limit the
+// interface sets is the event's.
+TEST(ApiMotor, GivesTheSessionsFiguresAndTakesTheLimit) {
+  Engine engine = open();
+  for (const char* event : {"latitude:=-33.9247", "longitude:=18.4241", "satellite:=30E"}) {
+    ASSERT_EQ(kestrion_run(engine.get(), event), KESTRION_OK);
+  }
+  kestrion::Session session({2026, 1, 1}, 0);
+  ASSERT_EQ(session.load().status, kestrion::RunStatus::ran);
+  for (const char* event : {"latitude:=-33.9247", "longitude:=18.4241", "satellite:=30E"}) {
+    ASSERT_EQ(session.run(event).status, kestrion::RunStatus::ran);
+  }
+  const std::string before = kestrion_state(engine.get());
+  EXPECT_EQ(kestrion_set_motor_limit(engine.get(), "95"), KESTRION_REFUSED);
+  EXPECT_EQ(std::string(kestrion_message(engine.get())).rfind("The limit 95 is", 0), 0U);
+  EXPECT_EQ(kestrion_state(engine.get()), before);
+  ASSERT_EQ(kestrion_set_motor_limit(engine.get(), "10"), KESTRION_OK);
+  ASSERT_EQ(session.run("motorLimit:=10").status, kestrion::RunStatus::ran);
+  const auto state = nlohmann::json::parse(session.stateJson("motorLimit:=10"));
+  const auto motor = nlohmann::json::parse(kestrion_motor(engine.get()));
+  EXPECT_EQ(motor["diseqc"], state["pointing"]["motor"]["diseqc"]);
+  EXPECT_EQ(motor["angle"], state["pointing"]["motor"]["angle"]);
+  EXPECT_EQ(motor["declinationOffset"], state["pointing"]["polarMount"]["declinationOffset"]);
+  EXPECT_EQ(motor["beyondLimit"], true);
+  EXPECT_EQ(motor["shown"]["limit"], "10°");
+
+  auto visible = nlohmann::ordered_json::parse(kestrion_visible(engine.get()));
+  ASSERT_FALSE(visible.empty());
+  for (auto& v : visible) {
+    EXPECT_TRUE(v["shown"]["elevation"].get<std::string>().ends_with("°"));
+    v.erase("shown");
+    v.erase("magneticBearing");
+  }
+  EXPECT_EQ(visible.dump(), kestrion::visibleSatellitesJson(kestrion::visibleSatellites(session)));
+}
+
+struct SecondLnb {
+  const char* satellite;
+  const char* diameter;
+  const char* focalLength;
+  const char* input;  // the input refused; "" for figures
+  const char* says;   // a part of its message
+};
+
+class ApiMultifeed : public testing::TestWithParam<SecondLnb> {};
+
+// Each refusal names the input it is about; figures are kestrion-cli's.
+TEST_P(ApiMultifeed, NamesTheInputOrGivesTheFigures) {
+  const SecondLnb& c = GetParam();
+  Engine engine = open();
+  ASSERT_EQ(kestrion_run(engine.get(), "satellite:=19.2E"), KESTRION_OK);
+  const std::string before = kestrion_state(engine.get());
+  const auto got = nlohmann::json::parse(
+      kestrion_multifeed(engine.get(), c.satellite, c.diameter, c.focalLength));
+  EXPECT_EQ(kestrion_state(engine.get()), before);
+  if (*c.input != '\0') {
+    EXPECT_EQ(got["problem"]["input"], c.input) << got.dump();
+    EXPECT_NE(got["problem"]["message"].get<std::string>().find(c.says), std::string::npos)
+        << got.dump();
+    return;
+  }
+  kestrion::Session session({2026, 1, 1}, 0);
+  ASSERT_EQ(session.load().status, kestrion::RunStatus::ran);
+  ASSERT_EQ(session.run("satellite:=19.2E").status, kestrion::RunStatus::ran);
+  const auto aid = kestrion::multifeedAid(session, {c.satellite, c.diameter, c.focalLength});
+  const auto cli =
+      nlohmann::json::parse(kestrion::multifeedJson(std::get<kestrion::MultifeedAid>(aid)));
+  for (const auto& [key, value] : cli.items()) {
+    EXPECT_EQ(got[key], value) << key;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, ApiMultifeed,
+    testing::Values(SecondLnb{"Hotbird 13E", "0.8", "0.6", "", ""},
+                    SecondLnb{"13E", "0,8", "0.6", "diameter", "allowed: 0.2 to 5 m"},
+                    SecondLnb{"13E", "0.8", "0.01", "focalLength", "allowed: 0.1 to 5 m"},
+                    SecondLnb{"13E", "0.8", "4", "focalLength", "allowed: F/D"},
+                    SecondLnb{"Nowhere 99X", "0.8", "0.6", "satellite", "e.g. 19.2E"},
+                    SecondLnb{"19.2E", "0.8", "0.6", "satellite", "another position"},
+                    SecondLnb{"", "0.8", "0.6", "satellite", "e.g. 19.2E"}));
 
 }  // namespace

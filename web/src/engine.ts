@@ -119,6 +119,54 @@ export interface ArcText {
   azimuth: string;
 }
 
+export type TurnDirection = "east" | "west" | "none";
+
+/** The dish on a motorised polar mount: raw figures and the window's texts. */
+export interface Motor {
+  angle: number;
+  direction: TurnDirection;
+  diseqc: string;
+  latitudeScale: number;
+  declinationOffset: number;
+  dishElevation: number;
+  limit: number;
+  beyondLimit: boolean;
+  shown: Record<"angle" | "latitudeScale" | "declinationOffset" | "dishElevation" | "limit", string>;
+}
+
+/** A satellite above the horizon, as kestrion-cli --satellites --visible. */
+export interface VisibleSatellite {
+  name: string;
+  position: number;
+  elevation: number;
+  azimuth: number;
+  skew: number;
+  motorAngle: number;
+  motorDirection: TurnDirection;
+  magneticBearing: number | null;
+  shown: Record<"elevation" | "azimuth" | "skew" | "magneticBearing" | "motorAngle", string>;
+}
+
+export type MultifeedInput = "satellite" | "diameter" | "focalLength";
+
+/** A second LNB's figures, as kestrion-cli --multifeed, or the input refused. */
+export type Multifeed =
+  | {
+      separation: number;
+      offset: number;
+      side: "east" | "west";
+      railTilt: number;
+      skew: number;
+      warnings: string[];
+      secondName: string;
+      secondPosition: number;
+      tooClose: boolean;
+      secondBelowHorizon: boolean;
+      shown: { separation: string; offsetMm: number; railTilt: string; skew: string };
+      problem?: undefined;
+    }
+  | { problem: { input: MultifeedInput; message: string } };
+
 export interface TraceOptions {
   /** "YYYY-MM-DD", as kestrion-cli's --date; the engine's own date if absent. */
   date?: string;
@@ -329,6 +377,33 @@ export class Engine {
     return JSON.parse(
       this.textOf(() => this.exports.kestrion_sun_path(this.live(), ms / 1000, hours, stepMinutes)),
     ) as SunPoint[];
+  }
+
+  /** The motor's turn, command and mount at the site and satellite as they
+   * stand; the limit 75 degrees until setMotorLimit sets one. */
+  motor(): Motor {
+    return JSON.parse(this.textOf(() => this.exports.kestrion_motor(this.live()))) as Motor;
+  }
+
+  /** Refused with the window's message, without the event in front. */
+  setMotorLimit(degrees: string): RunResult {
+    return this.result(this.withText(degrees, (text) => this.exports.kestrion_set_motor_limit(this.live(), text)));
+  }
+
+  /** The satellites known by name above the horizon at the site. */
+  visible(): VisibleSatellite[] {
+    return JSON.parse(this.textOf(() => this.exports.kestrion_visible(this.live()))) as VisibleSatellite[];
+  }
+
+  /** A second LNB beside the alignment page's satellite, from the texts as
+   * typed; the state does not change. */
+  multifeed(satellite: string, diameter: string, focalLength: string): Multifeed {
+    const text = this.withText(satellite, (s) =>
+      this.withText(diameter, (d) =>
+        this.withText(focalLength, (f) => this.textOf(() => this.exports.kestrion_multifeed(this.live(), s, d, f))),
+      ),
+    );
+    return JSON.parse(text) as Multifeed;
   }
 
   /** Enters a typed latitude, longitude or satellite as the window's editor

@@ -1,4 +1,5 @@
-// The web app on a phone: every input reachable by a tap at 360×740 and with
+// The web app on a phone: every input (and every visible satellite to tap)
+// reachable by a tap at 360×740 and with
 // the keyboard up (360×400), in every language; a typed value entered by
 // tapping the next field; refused numbers said beside their boxes.
 import assert from "node:assert/strict";
@@ -29,7 +30,7 @@ function covered() {
   const panel = document.querySelector("[role=tabpanel]:not([hidden])");
   const hiddenNow = (e) => e.getClientRects().length === 0;
   const found = [];
-  for (const e of panel.querySelectorAll("input, select, textarea, button.value, .angle-field, .suggestions li")) {
+  for (const e of panel.querySelectorAll("input, select, textarea, button.value, .angle-field, .suggestions li, .visible-row")) {
     if (hiddenNow(e)) continue;
     e.focus({ preventScroll: true });
     e.scrollIntoView({ block: "nearest" });
@@ -52,6 +53,10 @@ describe("the phone's inputs", () => {
         for (let i = 0; i < pages; ++i) {
           await page.click(`#tab-${i}`);
           await page.$$eval(`#page-${i} details.rain-availability`, (d) => d.forEach((x) => (x.open = true)));
+          // The motor section's code comes when it first opens.
+          if (await page.$$eval(`#page-${i} details.motor-section`, (d) => d.map((x) => (x.open = true)).length)) {
+            await page.waitForSelector(`#page-${i} .motor-form`);
+          }
           const size = `${viewport.width}×${viewport.height}`;
           // The pinned panel's height is taken once laid out, before a finger can land.
           await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));

@@ -24,9 +24,11 @@ export function apiModule(header) {
   const statuses = [...header.matchAll(/^\s*KESTRION_([A-Z_]+)\s*=\s*(\d+)/gm)];
   if (statuses.length === 0) throw new Error("kestrion_api.h: no KESTRION_ statuses found");
   const members = [];
-  for (const line of header.split("\n").filter((l) => /^[A-Za-z].*[ *]kestrion_[a-z_]+\(/.test(l))) {
+  // A declaration clang-format wrapped is read as one line.
+  const joined = header.replace(/,\n\s+/g, ", ");
+  for (const line of joined.split("\n").filter((l) => /^[A-Za-z].*[ *]kestrion_[a-z_]+\(/.test(l))) {
     const m = /^(.*[ *])(kestrion_[a-z_]+)\((.*)\);$/.exec(line.trim());
-    if (!m) throw new Error(`kestrion_api.h: a declaration on one line was expected: ${line}`);
+    if (!m) throw new Error(`kestrion_api.h: a declaration was expected: ${line}`);
     const [, result, name, list] = m;
     const params = list.trim() === "void" ? [] : list.split(",").map((p) => `${/(\w+)\s*$/.exec(p)[1]}: number`);
     const returned = { void: "void", int: "StatusCode" }[result.trim()] ?? "number";

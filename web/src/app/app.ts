@@ -14,6 +14,7 @@ import { artworkUrl } from "./pictures";
 import { actionButton } from "./offline";
 import { PhoneAids } from "../aids/aids";
 import { sunSection, type LazySection } from "./sun-opener";
+import { MotorSectionLoader } from "./motor-lazy";
 
 export interface AppOptions {
   language: string;
@@ -48,6 +49,7 @@ export class App {
   private rain: RainSection | undefined;
   private phoneAids: PhoneAids | undefined;
   private sun: LazySection | undefined;
+  private motor: MotorSectionLoader | undefined;
 
   constructor(
     private readonly engine: EngineApi,
@@ -207,6 +209,13 @@ export class App {
           sun: () => this.engine.sun(),
         });
         this.panels[index].append(this.sun.element);
+        this.motor = new MotorSectionLoader(this.catalogue, {
+          engine: this.engine,
+          choose: (name) => void this.enter("satellite", name),
+          changed: () => this.refresh(),
+          satelliteName: () => this.aids?.satelliteName ?? this.engine.aids().satelliteName,
+        });
+        this.panels[index].append(this.motor.element);
         this.phoneAids = new PhoneAids(this.describe, this.catalogue, {
           enter: (input, text) => this.enter(input, text),
           arc: () => this.engine.arc(),
@@ -275,6 +284,7 @@ export class App {
     if (this.panels[this.current].contains(this.rain?.element ?? null)) this.rain?.update();
     if (this.current === this.describe.alignmentPage && this.aids) this.phoneAids?.update(this.state, this.aids);
     if (this.current === this.describe.alignmentPage) this.sun?.update();
+    if (this.current === this.describe.alignmentPage) this.motor?.update();
   }
 
   // Before the page is replaced (another language): the aids' sensors and

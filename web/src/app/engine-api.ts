@@ -25,4 +25,8 @@ export type EngineApi = Pick<
   | "sun"
   | "sunAt"
   | "sunPath"
+  | "motor"
+  | "setMotorLimit"
+  | "visible"
+  | "multifeed"
 >;

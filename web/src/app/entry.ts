@@ -17,6 +17,14 @@ const kEditorNames: Record<AngleInput, string> = {
 };
 const kMaxSuggestions = 40;
 
+// The names offered for a satellite being typed; digits alone are a position
+// being typed, not a name.
+export function suggestedNames(engine: Pick<EngineApi, "complete">, typed: string): string[] {
+  const text = typed.trim();
+  const found = text === "" || /^[-+\d.,\s°'"NSEWnsew]*$/.test(text) ? [] : engine.complete(text);
+  return found.slice(0, kMaxSuggestions).map((s) => s.name);
+}
+
 export class AngleEditor {
   readonly element: HTMLElement;
   private readonly field: HTMLInputElement;
@@ -106,10 +114,7 @@ export class AngleEditor {
   private suggest(): void {
     this.setProblem("");
     if (this.input !== "satellite") return;
-    const text = this.field.value.trim();
-    // Digits alone are a position being typed, not a name.
-    const found = text === "" || /^[-+\d.,\s°'"NSEWnsew]*$/.test(text) ? [] : this.engine.complete(text);
-    this.names = found.slice(0, kMaxSuggestions).map((s) => s.name);
+    this.names = suggestedNames(this.engine, this.field.value);
     this.list.replaceChildren(
       ...this.names.map((name, index) =>
         make(

@@ -112,6 +112,10 @@ var webTexts = {
   sunFixMinutes: QT_TRANSLATE_NOOP("Web", "true north, from the sun, %1 minutes ago"),
   sunFixExpired: QT_TRANSLATE_NOOP("Web", "The correction from the sun was dropped after 15 minutes: calibrate on the sun again."),
   sunFixJumped: QT_TRANSLATE_NOOP("Web", "The correction from the sun was dropped: the phone reported a jump in the compass's accuracy. Calibrate on the sun again."),
+  // The motor and multifeed section of the alignment page.
+  motorLoading: QT_TRANSLATE_NOOP("Web", "Loading the section…"),
+  motorLoadFailed: QT_TRANSLATE_NOOP("Web", "The section could not be loaded: %1"),
+  visibleHint: QT_TRANSLATE_NOOP("Web", "Tap a satellite to point the alignment page at it."),
 };
 
 if (typeof module !== "undefined") {
