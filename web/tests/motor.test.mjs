@@ -79,13 +79,13 @@ describe("the motor and multifeed section", () => {
 
   it("points the alignment page at a tapped satellite", async () => {
     const page = await openSection(["latitude:=52.52", "longitude:=13.405"]);
-    await page.$eval('#visible-satellites button[data-name="Hotbird 13E"]', (b) => b.scrollIntoView());
-    await page.click('#visible-satellites button[data-name="Hotbird 13E"]');
+    await page.$eval('#visible-satellites button[data-name="Hotbird 13E 13.0E"]', (b) => b.scrollIntoView());
+    await page.click('#visible-satellites button[data-name="Hotbird 13E 13.0E"]');
     await page.waitForSelector('#visible-satellites button[aria-current="true"]');
     const expected = native("latitude:=52.52", "longitude:=13.405", "satellite:=Hotbird 13E").texts;
     assert.equal(await text(page, "#value-satposition"), expected.satposition);
     assert.equal(await text(page, "#value-el"), expected.el);
-    assert.equal(await page.$eval('button[aria-current="true"]', (b) => b.dataset.name), "Hotbird 13E");
+    assert.equal(await page.$eval('button[aria-current="true"]', (b) => b.dataset.name), "Hotbird 13E 13.0E");
     const times = await page.evaluate(() => performance.getEntriesByName("kestrion-visible").map((e) => e.duration));
     console.log(`visible list in the page: ${times.map((t) => t.toFixed(2)).join(", ")} ms`);
     await page.close();

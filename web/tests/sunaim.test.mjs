@@ -139,6 +139,8 @@ describe("calibrating on the sun", () => {
     // Flat, truly heading 170°: the compass says 182°. (A listener added
     // while the sensor runs hears only the next change.)
     await tap(page, ".compass-aid > summary");
+    // The aid starts listening on the toggle event, a task after the tap.
+    await new Promise((r) => setTimeout(r, 300));
     await hold(cdp, 360 - (170 + kOff), 0);
     await waitForLine(page, ".compass-aid", "Phone heading: 170.0° true");
     const azimuth = Number(await page.$eval("#value-az", (b) => b.textContent));
