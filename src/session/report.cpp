@@ -448,17 +448,16 @@ std::vector<ReportSection> Report::sheetSections() const {
                         rainFadeResults(), 0.45, "rainFadeResults"});
   }
   if (std::vector<Quantity> rows = sunRows(); !rows.empty()) {
-    sections.push_back(
-        {inLanguage("kestrion::ui::SunDialog",
-                    QT_TRANSLATE_NOOP("kestrion::ui::SunDialog",
-                                      "The sun: direction, outages and obstacles")),
-         std::move(rows), 0.2, "sun"});
+    sections.push_back({inLanguage("kestrion::ui::SunDialog",
+                                   QT_TRANSLATE_NOOP("kestrion::ui::SunDialog",
+                                                     "The sun: direction, outages and obstacles")),
+                        std::move(rows), 0.2, "sun"});
   }
   if (std::vector<Quantity> rows = motorRows(); !rows.empty()) {
-    sections.push_back({inLanguage("kestrion::ui::MotorDialog",
-                                   QT_TRANSLATE_NOOP("kestrion::ui::MotorDialog",
-                                                     "Motor and multifeed")),
-                        std::move(rows), 0.3, "motor"});
+    sections.push_back(
+        {inLanguage("kestrion::ui::MotorDialog",
+                    QT_TRANSLATE_NOOP("kestrion::ui::MotorDialog", "Motor and multifeed")),
+         std::move(rows), 0.3, "motor"});
   }
   return sections;
 }

@@ -70,9 +70,8 @@ std::vector<Quantity> Report::sunRows() const {
 std::vector<Quantity> Report::sunTimeRows(const SunFigures& f) const {
   std::vector<Quantity> rows;
   const auto add = [&](const std::vector<calc::SunAtAzimuth>& found, bool shadow) {
-    const std::string caption =
-        shadow ? inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Shadow"))
-               : inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Sun"));
+    const std::string caption = shadow ? inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Shadow"))
+                                       : inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Sun"));
     const char* id = shadow ? "sun.shadow" : "sun.sun";
     for (const calc::SunAtAzimuth& s : found) {
       const char* pattern =
@@ -130,12 +129,12 @@ std::vector<Quantity> Report::outageRows(const SunFigures& f) const {
       kSheet, QT_TRANSLATE_NOOP("JobSheet", "%1, %2 to %3, closest at %4: %5 from the satellite"));
   for (const calc::OutageWindow& w : f.outages.windows) {
     const ClockReading start = state_.clock.at(w.start);
-    rows.push_back({caption,
-                    withArguments(pattern, {start.date, start.time, state_.clock.at(w.end).time,
-                                            state_.clock.at(w.peak).time,
-                                            degreesText(w.separation, 2)}),
-                    {},
-                    "sun.outage"});
+    rows.push_back(
+        {caption,
+         withArguments(pattern, {start.date, start.time, state_.clock.at(w.end).time,
+                                 state_.clock.at(w.peak).time, degreesText(w.separation, 2)}),
+         {},
+         "sun.outage"});
   }
   return rows;
 }
@@ -210,8 +209,7 @@ std::vector<Quantity> Report::motorRows() const {
         "motor.angle");
     row(kMotor, QT_TRANSLATE_NOOP("kestrion::ui::MotorDialog", "DiSEqC command"),
         calc::commandText(m->command), "motor.diseqc");
-    row(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Motor limit"), pageDegrees(m->limit),
-        "motor.limit");
+    row(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Motor limit"), pageDegrees(m->limit), "motor.limit");
     row(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Latitude scale"),
         pageDegrees(m->mount.latitudeScale), "polarMount.latitudeScale");
     row(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Declination offset"),
@@ -238,9 +236,9 @@ std::vector<Quantity> Report::motorRows() const {
 
 std::vector<Quantity> Report::multifeedRows(const MultifeedAid& m) const {
   const calc::Multifeed& f = m.figures;
-  const std::string second =
-      m.secondName.empty() ? eastWestText(m.secondPosition, 1, compassLettersIn(tr_))
-                           : m.secondName;
+  const std::string second = m.secondName.empty()
+                                 ? eastWestText(m.secondPosition, 1, compassLettersIn(tr_))
+                                 : m.secondName;
   const std::string side = inLanguage(
       kMotor, f.side == calc::Side::east ? QT_TRANSLATE_NOOP("kestrion::ui::MotorDialog", "east")
                                          : QT_TRANSLATE_NOOP("kestrion::ui::MotorDialog", "west"));
@@ -254,8 +252,8 @@ std::vector<Quantity> Report::multifeedRows(const MultifeedAid& m) const {
                                                           "Separation %1; second LNB %2 mm %3 of "
                                                           "the first, seen from behind the dish; "
                                                           "rail tilt %4; its skew %5")),
-                     {pageDegrees(f.separation), std::to_string(std::lround(f.offset * 1000)),
-                      side, pageDegrees(f.railTilt), pageDegrees(f.skew)}),
+                     {pageDegrees(f.separation), std::to_string(std::lround(f.offset * 1000)), side,
+                      pageDegrees(f.railTilt), pageDegrees(f.skew)}),
        {},
        "multifeed.figures"}};
   const auto note = [&](const char* source) {

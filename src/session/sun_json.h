@@ -41,7 +41,6 @@ std::optional<SunField> sunFieldNamed(std::string_view name);
 // "1 to 3660 days", "above 0 up to 50000 m".
 std::string sunAllowed(SunField field);
 
-
 // Sets one option from its text; what was wrong and what is allowed when it
 // is refused ("\"0\" is outside the range; allowed: 1 to 3660 days"), and
 // nothing changes then.

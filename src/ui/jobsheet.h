@@ -57,8 +57,8 @@ class JobSheet {
   void paintFirst(QPainter& p, const Report& report, double width, double height) const;
   static void paintRain(QPainter& p, const Report& report, double width, double height);
   static void paintLater(QPainter& p, const Report& report,
-                         const std::vector<ReportSection>& sections, const Page& page,
-                         double width, double height);
+                         const std::vector<ReportSection>& sections, const Page& page, double width,
+                         double height);
 
   const JobState& state_;
 };
