@@ -404,6 +404,50 @@
         <source>Rain availability</source>
         <translation>Verfügbarkeit bei Regen</translation>
     </message>
+    <message>
+        <source>Times in</source>
+        <translation>Zeiten in</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Schatten</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Sun outage</source>
+        <translation>Sonnenstörung</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3, closest at %4: %5 from the satellite</source>
+        <translation>%1, %2 bis %3, am nächsten um %4: %5 vom Satelliten</translation>
+    </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Hindernis</translation>
+    </message>
+    <message>
+        <source>Motor limit</source>
+        <translation>Motorgrenze</translation>
+    </message>
+    <message>
+        <source>Latitude scale</source>
+        <translation>Breitenskala</translation>
+    </message>
+    <message>
+        <source>Declination offset</source>
+        <translation>Deklinationsversatz</translation>
+    </message>
+    <message>
+        <source>Dish elevation on the mount</source>
+        <translation>Elevation der Schüssel am Halter</translation>
+    </message>
+    <message>
+        <source>Second LNB</source>
+        <translation>Zweites LNB</translation>
+    </message>
 </context>
 <context>
     <name>PageText</name>

@@ -404,6 +404,50 @@
         <source>Rain availability</source>
         <translation>Disponibilidad con lluvia</translation>
     </message>
+    <message>
+        <source>Times in</source>
+        <translation>Horas en</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Sombra</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Sun outage</source>
+        <translation>Interferencia solar</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3, closest at %4: %5 from the satellite</source>
+        <translation>%1, de %2 a %3, lo más cerca a las %4: a %5 del satélite</translation>
+    </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Obstáculo</translation>
+    </message>
+    <message>
+        <source>Motor limit</source>
+        <translation>Límite del motor</translation>
+    </message>
+    <message>
+        <source>Latitude scale</source>
+        <translation>Escala de latitud</translation>
+    </message>
+    <message>
+        <source>Declination offset</source>
+        <translation>Desfase de declinación</translation>
+    </message>
+    <message>
+        <source>Dish elevation on the mount</source>
+        <translation>Elevación de la antena en el soporte</translation>
+    </message>
+    <message>
+        <source>Second LNB</source>
+        <translation>Segundo LNB</translation>
+    </message>
 </context>
 <context>
     <name>PageText</name>

@@ -404,6 +404,50 @@
         <source>Rain availability</source>
         <translation>Disponibilité sous la pluie</translation>
     </message>
+    <message>
+        <source>Times in</source>
+        <translation>Heures en</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Ombre</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Sun outage</source>
+        <translation>Éblouissement solaire</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3, closest at %4: %5 from the satellite</source>
+        <translation>%1, de %2 à %3, au plus près à %4 : à %5 du satellite</translation>
+    </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Obstacle</translation>
+    </message>
+    <message>
+        <source>Motor limit</source>
+        <translation>Limite du moteur</translation>
+    </message>
+    <message>
+        <source>Latitude scale</source>
+        <translation>Échelle de latitude</translation>
+    </message>
+    <message>
+        <source>Declination offset</source>
+        <translation>Décalage de déclinaison</translation>
+    </message>
+    <message>
+        <source>Dish elevation on the mount</source>
+        <translation>Élévation de la parabole sur la monture</translation>
+    </message>
+    <message>
+        <source>Second LNB</source>
+        <translation>Second LNB</translation>
+    </message>
 </context>
 <context>
     <name>PageText</name>

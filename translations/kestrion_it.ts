@@ -404,6 +404,50 @@
         <source>Rain availability</source>
         <translation>Disponibilità con pioggia</translation>
     </message>
+    <message>
+        <source>Times in</source>
+        <translation>Orari in</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Ombra</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sole</translation>
+    </message>
+    <message>
+        <source>Sun outage</source>
+        <translation>Interferenza solare</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3, closest at %4: %5 from the satellite</source>
+        <translation>%1, dalle %2 alle %3, più vicino alle %4: a %5 dal satellite</translation>
+    </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Ostacolo</translation>
+    </message>
+    <message>
+        <source>Motor limit</source>
+        <translation>Limite del motore</translation>
+    </message>
+    <message>
+        <source>Latitude scale</source>
+        <translation>Scala della latitudine</translation>
+    </message>
+    <message>
+        <source>Declination offset</source>
+        <translation>Offset di declinazione</translation>
+    </message>
+    <message>
+        <source>Dish elevation on the mount</source>
+        <translation>Elevazione della parabola sul supporto</translation>
+    </message>
+    <message>
+        <source>Second LNB</source>
+        <translation>Secondo LNB</translation>
+    </message>
 </context>
 <context>
     <name>PageText</name>

@@ -404,6 +404,50 @@
         <source>Rain availability</source>
         <translation>Dostępność w deszczu</translation>
     </message>
+    <message>
+        <source>Times in</source>
+        <translation>Godziny w strefie</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Cień</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Słońce</translation>
+    </message>
+    <message>
+        <source>Sun outage</source>
+        <translation>Zakłócenie słoneczne</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3, closest at %4: %5 from the satellite</source>
+        <translation>%1, od %2 do %3, najbliżej o %4: %5 od satelity</translation>
+    </message>
+    <message>
+        <source>Obstacle</source>
+        <translation>Przeszkoda</translation>
+    </message>
+    <message>
+        <source>Motor limit</source>
+        <translation>Granica silnika</translation>
+    </message>
+    <message>
+        <source>Latitude scale</source>
+        <translation>Skala szerokości</translation>
+    </message>
+    <message>
+        <source>Declination offset</source>
+        <translation>Przesunięcie deklinacji</translation>
+    </message>
+    <message>
+        <source>Dish elevation on the mount</source>
+        <translation>Elewacja czaszy na uchwycie</translation>
+    </message>
+    <message>
+        <source>Second LNB</source>
+        <translation>Drugi LNB</translation>
+    </message>
 </context>
 <context>
     <name>PageText</name>

@@ -77,6 +77,11 @@ std::string visibleSatellitesJson(const std::vector<VisibleSatellite>& visible) 
 
 std::variant<MultifeedAid, std::string> multifeedAid(Session& session,
                                                      const MultifeedOptions& options) {
+  return multifeedAid(session.calculator().window(), session.satellites(), options);
+}
+
+std::variant<MultifeedAid, std::string> multifeedAid(const Window& w, SatelliteNames& names,
+                                                     const MultifeedOptions& options) {
   const auto diameter = lengthFrom(DishInput::diameter, "diameter", options.diameter);
   if (const auto* problem = std::get_if<std::string>(&diameter)) {
     return *problem;
@@ -85,8 +90,7 @@ std::variant<MultifeedAid, std::string> multifeedAid(Session& session,
   if (const auto* problem = std::get_if<std::string>(&focalLength)) {
     return *problem;
   }
-  SatelliteNames& names = session.satellites();
-  return multifeedAid(session.calculator().window(), options.satellite,
+  return multifeedAid(w, options.satellite,
                       {std::get<double>(diameter), std::get<double>(focalLength)},
                       [&names](std::string_view name) { return names.find(name); });
 }

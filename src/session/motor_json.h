@@ -14,6 +14,7 @@
 #include "engine/motor_aid.h"
 #include "engine/multifeed_aid.h"
 #include "engine/visible_satellites.h"
+#include "session/dish_requests.h"
 #include "session/session.h"
 
 namespace kestrion {
@@ -41,16 +42,11 @@ std::vector<VisibleSatellite> visibleSatellites(Session& session);
 nlohmann::ordered_json visibleSatellitesValue(const std::vector<VisibleSatellite>& visible);
 std::string visibleSatellitesJson(const std::vector<VisibleSatellite>& visible);
 
-// The second LNB's inputs as typed: the satellite by name or position, the
-// dish's lengths in metres.
-struct MultifeedOptions {
-  std::string satellite;
-  std::string diameter;
-  std::string focalLength;
-};
 // The figures, or one line naming the input, what was wrong and what is
 // allowed.
 std::variant<MultifeedAid, std::string> multifeedAid(Session& session,
+                                                     const MultifeedOptions& options);
+std::variant<MultifeedAid, std::string> multifeedAid(const Window& w, SatelliteNames& names,
                                                      const MultifeedOptions& options);
 // {"separation", "offset" (metres), "side", "railTilt", "skew", "warnings"}
 std::string multifeedJson(const MultifeedAid& multifeed);

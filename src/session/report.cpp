@@ -323,6 +323,10 @@ std::vector<Quantity> Report::quantities(int page) const {
       rows.push_back(
           {inLanguage(kPageText, QT_TRANSLATE_NOOP("PageText", "Note")), warning, {}, "warning"});
     }
+    // Once asked for, so that Copy says what the sheet says.
+    for (const auto& more : {sunRows(), motorRows()}) {
+      rows.insert(rows.end(), more.begin(), more.end());
+    }
   } else if (page == kCarrierToNoisePage) {
     rows.push_back(rainOption());
     const std::vector<Quantity> basis = rainFadeBasis();
@@ -442,6 +446,18 @@ std::vector<ReportSection> Report::sheetSections() const {
          rainFadeBasis(), 0.45, "rainFadeBasis"});
     sections.push_back({inLanguage(kSheet, QT_TRANSLATE_NOOP("JobSheet", "Rain availability")),
                         rainFadeResults(), 0.45, "rainFadeResults"});
+  }
+  if (std::vector<Quantity> rows = sunRows(); !rows.empty()) {
+    sections.push_back({inLanguage("kestrion::ui::SunDialog",
+                                   QT_TRANSLATE_NOOP("kestrion::ui::SunDialog",
+                                                     "The sun: direction, outages and obstacles")),
+                        std::move(rows), 0.2, "sun"});
+  }
+  if (std::vector<Quantity> rows = motorRows(); !rows.empty()) {
+    sections.push_back(
+        {inLanguage("kestrion::ui::MotorDialog",
+                    QT_TRANSLATE_NOOP("kestrion::ui::MotorDialog", "Motor and multifeed")),
+         std::move(rows), 0.3, "motor"});
   }
   return sections;
 }

@@ -9,9 +9,13 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/sun.h"
 #include "engine/angle_text.h"
+#include "engine/motor_aid.h"
+#include "engine/multifeed_aid.h"
 #include "engine/pointing.h"
 #include "model/window.h"
+#include "session/dish_requests.h"
 #include "session/rain_fade_inputs.h"
 
 namespace kestrion {
@@ -49,6 +53,20 @@ struct Quantity {
   }
 };
 
+// A moment as the reader's clock shows it.
+struct ClockReading {
+  std::string date;  // "2027-03-04"
+  std::string time;  // "10:52"
+};
+
+// The reader's time zone, named as the sheet says it: the desktop's own,
+// UTC where a front-end gives none.
+struct ReportClock {
+  std::function<ClockReading(calc::UtcTime)> read;
+  std::string zone = "UTC";
+  [[nodiscard]] ClockReading at(calc::UtcTime t) const;
+};
+
 // The moment reported: the window's texts and the aids shown beside them.
 struct ReportState {
   const Window& window;
@@ -60,6 +78,14 @@ struct ReportState {
   // The ITU-R rain fade's inputs once the user or an event has set it up;
   // until then nothing reports it.
   const RainFadeInputs* rainFade = nullptr;
+  // The sun, the motor and a second LNB once the user asked for them (the
+  // sun's window, a motor limit, a second satellite); until then nothing
+  // reports them. The sun's figures are worked out when asked: they take a
+  // year's search.
+  const SunRequest* sun = nullptr;
+  std::optional<MotorAid> motor{};
+  std::optional<MultifeedAid> multifeed{};
+  ReportClock clock{};
 };
 
 struct ReportSection {
@@ -97,6 +123,11 @@ class Report {
   [[nodiscard]] std::vector<Quantity> rainFadeResults() const;
   // What makes those results mislead, a sentence each; shown beside them.
   [[nodiscard]] std::vector<std::string> rainFadeWarnings() const;
+  // Once asked for, else nothing: the times the sun and a plumb line's
+  // shadow show the dish's direction, the coming sun outages and an
+  // obstacle's view; the motor's turn, command and mount, and a second LNB.
+  [[nodiscard]] std::vector<Quantity> sunRows() const;
+  [[nodiscard]] std::vector<Quantity> motorRows() const;
 
   // The declination ("3.78° E") and the face tilt ("20.75° leans back").
   [[nodiscard]] std::string declination() const;
@@ -119,7 +150,8 @@ class Report {
   [[nodiscard]] std::string spokenResults(int page) const;
 
   // The job sheet's words: its tables, in two columns of two, then the rain
-  // availability's two once set up; and its lines.
+  // availability's two once set up, then the sun's and the motor's once
+  // asked for; and its lines.
   [[nodiscard]] std::vector<ReportSection> sheetSections() const;
   struct SheetTexts {
     std::string title;
@@ -139,6 +171,10 @@ class Report {
 
   [[nodiscard]] std::string degrees() const;
   [[nodiscard]] std::string unitText(std::string_view unit) const;
+  [[nodiscard]] std::vector<Quantity> sunTimeRows(const SunFigures& f) const;
+  [[nodiscard]] std::vector<Quantity> outageRows(const SunFigures& f) const;
+  [[nodiscard]] std::vector<Quantity> obstacleRows(const SunFigures& f) const;
+  [[nodiscard]] std::vector<Quantity> multifeedRows(const MultifeedAid& m) const;
 
   const ReportState& state_;
   Translate tr_;

@@ -98,13 +98,38 @@ Pointing Session::pointing() const {
 }
 
 ReportState Session::reportState(std::string siteName) const {
-  return {calculator_.window(),
-          pointing(),
-          date_,
-          offsetTenths_,
-          calculator_.satelliteName(),
-          std::move(siteName),
-          rainFade_ ? &*rainFade_ : nullptr};
+  ReportState state{calculator_.window(),
+                    pointing(),
+                    date_,
+                    offsetTenths_,
+                    calculator_.satelliteName(),
+                    std::move(siteName),
+                    rainFade_ ? &*rainFade_ : nullptr};
+  state.sun = sun_ ? &*sun_ : nullptr;
+  if (motorLimit_) {
+    state.motor = kestrion::motorAid(calculator_.window(), offsetTenths_, *motorLimit_);
+  }
+  if (multifeed_) {
+    // Checked when set; the site may have moved since.
+    auto aid = kestrion::multifeedAid(calculator_.window(), satellites_, *multifeed_);
+    if (auto* figures = std::get_if<MultifeedAid>(&aid)) {
+      state.multifeed = std::move(*figures);
+    }
+  }
+  return state;
+}
+
+std::optional<std::string> Session::setMultifeed(const std::optional<MultifeedOptions>& options) {
+  if (!options) {
+    multifeed_.reset();
+    return std::nullopt;
+  }
+  auto aid = kestrion::multifeedAid(*this, *options);
+  if (auto* problem = std::get_if<std::string>(&aid)) {
+    return std::move(*problem);
+  }
+  multifeed_ = options;
+  return std::nullopt;
 }
 
 std::string Session::stateJson(std::string_view event) const {

@@ -70,16 +70,25 @@ class Session {
   // Degrees either side of the meridian as typed: what was wrong and what is
   // allowed, or nothing when it was set.
   std::optional<std::string> setMotorLimit(std::string_view text);
+  // What the sun's window asked last: from then on the report has the sun.
+  [[nodiscard]] const std::optional<SunRequest>& sun() const { return sun_; }
+  void setSun(const SunRequest& request) { sun_ = request; }
+  // A second LNB's inputs: what was wrong and what is allowed, or nothing
+  // when the report has the second LNB from then on. Empty inputs drop it.
+  std::optional<std::string> setMultifeed(const std::optional<MultifeedOptions>& options);
 
  private:
   calc::CalendarDate date_;
   int offsetTenths_;
   Calculator calculator_;
   PointingAid aid_;
-  SatelliteNames satellites_;
+  // Read when first needed, by a report too.
+  mutable SatelliteNames satellites_;
   std::string lastEvent_ = "load";
   std::optional<RainFadeInputs> rainFade_;
   std::optional<double> motorLimit_;
+  std::optional<SunRequest> sun_;
+  std::optional<MultifeedOptions> multifeed_;
 };
 
 // The event that sets the motor's limit: "motorLimit:=DEGREES".

@@ -145,11 +145,14 @@ std::optional<std::string> sunRequestProblem(const SunRequest& request) {
 }
 
 SunFigures sunFigures(const Session& session, const SunRequest& request) {
-  const Window& w = session.calculator().window();
+  return sunFigures(session.calculator().window(), session.date(), request);
+}
+
+SunFigures sunFigures(const Window& w, calc::CalendarDate today, const SunRequest& request) {
   const calc::Site site{leadingNumber(w.text(Input::latitude)),
                         leadingNumber(w.text(Input::longitude))};
   SunFigures f{};
-  f.date = request.date.value_or(session.date());
+  f.date = request.date.value_or(today);
   f.dish = calc::satelliteDirection(w);
   f.diameter = request.diameter.value_or(leadingNumber(w.text(Input::dishDiameter)) / 100);
   f.frequency = request.frequency;

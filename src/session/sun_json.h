@@ -10,8 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/obstacle.h"
-#include "calc/sun_search.h"
+#include "session/dish_requests.h"
 #include "session/session.h"
 
 namespace kestrion {
@@ -42,16 +41,6 @@ std::optional<SunField> sunFieldNamed(std::string_view name);
 // "1 to 3660 days", "above 0 up to 50000 m".
 std::string sunAllowed(SunField field);
 
-struct SunRequest {
-  std::optional<calc::CalendarDate> date;  // the session's when empty
-  int days = 365;
-  std::optional<double> diameter;          // metres; the C/N page's dish when empty
-  double frequency = 12;                   // GHz
-  std::optional<double> obstacleHeight;    // metres above the dish
-  std::optional<double> obstacleDistance;  // metres, horizontally
-  double obstacleMargin = 0;               // degrees
-};
-
 // Sets one option from its text; what was wrong and what is allowed when it
 // is refused ("\"0\" is outside the range; allowed: 1 to 3660 days"), and
 // nothing changes then.
@@ -63,21 +52,9 @@ std::string sunRefusal(SunField field, const std::string& problem);
 // or the reverse, as a refusal line; nothing when they go together.
 std::optional<std::string> sunRequestProblem(const SunRequest& request);
 
-// The object's figures, for the front-ends that put them in words. The
-// dish's direction is missing when the satellite is below the horizon, and
-// the times and outages are then empty; the obstacle's view needs both of
-// its options and the dish.
-struct SunFigures {
-  calc::CalendarDate date;
-  std::optional<calc::SkyDirection> dish;
-  calc::SunAndShadow times;
-  double diameter;   // metres
-  double frequency;  // GHz
-  double beamwidth;  // degrees
-  double threshold;  // degrees
-  calc::OutageForecast outages;
-  std::optional<calc::ObstacleView> obstacle;
-};
+// The figures at the window's site and satellite, the date the session's
+// when the request has none.
+SunFigures sunFigures(const Window& w, calc::CalendarDate today, const SunRequest& request);
 SunFigures sunFigures(const Session& session, const SunRequest& request);
 
 // date; azimuth and elevation, the dish's true direction unrounded;

@@ -27,8 +27,10 @@ constexpr int kBody = 9;
 constexpr int kHeading = 11;
 constexpr int kTitle = 20;
 
-// The first page's tables; the rain availability's follow on the second.
+// The first page's tables; the rain availability's follow on the second,
+// then the sun's and the motor's on pages of their own.
 constexpr std::size_t kFirstPageSections = 4;
+constexpr double kFooterRoom = 24;
 
 // The part of the alignment page with its pictures, in twips.
 constexpr TwipsRect kPictures{900, 3330, 7050, 2310};
@@ -148,7 +150,56 @@ void drawFooter(QPainter& p, const Report::SheetTexts& texts, double width, doub
              toQString(texts.footer));
 }
 
+bool onRainPage(const ReportSection& section) {
+  return section.id.starts_with("rainFade");
+}
+
+// A row's value, wrapped to its column when it is a sentence.
+double rowHeight(const QFontMetricsF& metrics, const Quantity& q, double valueWidth) {
+  const QRectF used = metrics.boundingRect(QRectF(0, 0, valueWidth, 1000), Qt::TextWordWrap,
+                                           toQString(q.valueWithUnit()));
+  return std::max(kRow, used.height() + 1);
+}
+
+double valueWidth(const ReportSection& section, double width) {
+  return width - width * section.captionShare;
+}
+
 }  // namespace
+
+// The sun's and the motor's tables flow down the page and on to the next,
+// a table's heading again where it goes on.
+std::vector<JobSheet::Page> JobSheet::laterPages(const std::vector<ReportSection>& sections,
+                                                 double width, double height) {
+  const QFontMetricsF metrics(sheetFont(kBody));
+  const double top = kMargin + 58;
+  const double bottom = height - kMargin - kFooterRoom;
+  std::vector<Page> pages;
+  double y = bottom;
+  for (std::size_t s = kFirstPageSections; s < sections.size(); ++s) {
+    if (onRainPage(sections[s])) {
+      continue;
+    }
+    const std::vector<Quantity>& rows = sections[s].rows;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+      const double h = rowHeight(metrics, rows[r], valueWidth(sections[s], width));
+      // A table begun on a page has its heading, after the gap below the last.
+      bool begins = r == 0;
+      if (y + h + (begins ? 30 : 0) > bottom) {
+        pages.emplace_back();
+        y = top;
+        begins = true;
+      }
+      if (begins) {
+        y += (pages.back().empty() ? 0 : 10) + 20;
+        pages.back().push_back({s, r, r});
+      }
+      pages.back().back().endRow = r + 1;
+      y += h;
+    }
+  }
+  return pages;
+}
 
 QPageSize JobSheet::paperFor(const QLocale& locale) {
   // Where Letter is the usual paper; everywhere else A4.
@@ -160,8 +211,12 @@ QPageSize JobSheet::paperFor(const QLocale& locale) {
   return {letter ? QPageSize::Letter : QPageSize::A4};
 }
 
-int JobSheet::pageCount() const {
-  return state_.rainFade != nullptr ? 2 : 1;
+int JobSheet::pageCount(const QSizeF& paperPoints) const {
+  const Report report = reportOf(state_);
+  return (state_.rainFade != nullptr ? 2 : 1) +
+         static_cast<int>(laterPages(report.sheetSections(), paperPoints.width() - 2 * kMargin,
+                                     paperPoints.height())
+                              .size());
 }
 
 void JobSheet::paint(QPainter& p, const QRectF& paper, const QSizeF& paperPoints, int page) const {
@@ -171,10 +226,19 @@ void JobSheet::paint(QPainter& p, const QRectF& paper, const QSizeF& paperPoints
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::black);
   const Report report = reportOf(state_);
+  const double width = paperPoints.width() - 2 * kMargin;
+  const int rainPages = state_.rainFade != nullptr ? 1 : 0;
   if (page == 0) {
-    paintFirst(p, report, paperPoints.width() - 2 * kMargin, paperPoints.height());
+    paintFirst(p, report, width, paperPoints.height());
+  } else if (page <= rainPages) {
+    paintRain(p, report, width, paperPoints.height());
   } else {
-    paintRain(p, report, paperPoints.width() - 2 * kMargin, paperPoints.height());
+    const std::vector<ReportSection> sections = report.sheetSections();
+    const std::vector<Page> later = laterPages(sections, width, paperPoints.height());
+    const auto at = static_cast<std::size_t>(page - 1 - rainPages);
+    if (at < later.size()) {
+      paintLater(p, report, sections, later[at], width, paperPoints.height());
+    }
   }
   p.restore();
 }
@@ -235,7 +299,38 @@ void JobSheet::paintRain(QPainter& p, const Report& report, double width, double
   p.setPen(Qt::black);
   const std::vector<ReportSection> sections = report.sheetSections();
   for (std::size_t i = kFirstPageSections; i < sections.size(); ++i) {
-    y += drawTable(p, {kMargin, y}, width, sections[i]) + 10;
+    if (onRainPage(sections[i])) {
+      y += drawTable(p, {kMargin, y}, width, sections[i]) + 10;
+    }
+  }
+  drawFooter(p, texts, width, height);
+}
+
+// The heading and footer, then the tables' rows laterPages put on the page,
+// long values wrapped in their column.
+void JobSheet::paintLater(QPainter& p, const Report& report,
+                          const std::vector<ReportSection>& sections, const Page& page,
+                          double width, double height) {
+  const Report::SheetTexts texts = report.sheetTexts();
+  double y = drawHeading(p, texts, width);
+  const QFontMetricsF metrics(sheetFont(kBody));
+  for (const Part& part : page) {
+    const ReportSection& section = sections.at(part.section);
+    const double captionWidth = width * section.captionShare;
+    ReportSection heading{section.heading, {}, section.captionShare, section.id};
+    y += drawTable(p, {kMargin, y}, width, heading);
+    p.setFont(sheetFont(kBody));
+    for (std::size_t r = part.firstRow; r < part.endRow; ++r) {
+      const Quantity& q = section.rows[r];
+      const double h = rowHeight(metrics, q, width - captionWidth);
+      p.drawText(QRectF(kMargin, y, captionWidth - 4, kRow), Qt::AlignLeft | Qt::AlignVCenter,
+                 toQString(q.caption));
+      const QRectF room(kMargin + captionWidth, y, width - captionWidth, h);
+      p.drawText(room, Qt::TextWordWrap | (h > kRow ? Qt::AlignTop : Qt::AlignVCenter),
+                 toQString(q.valueWithUnit()));
+      y += h;
+    }
+    y += 10;
   }
   drawFooter(p, texts, width, height);
 }
@@ -256,7 +351,8 @@ bool JobSheet::writePdf(const QString& path, const QPageSize& paper, QString* er
     *error = tr("Cannot draw the job sheet for %1").arg(path);
     return false;
   }
-  for (int page = 0; page < pageCount(); ++page) {
+  const int pages = pageCount(paper.size(QPageSize::Point));
+  for (int page = 0; page < pages; ++page) {
     if (page > 0) {
       writer.newPage();
     }
@@ -279,7 +375,8 @@ bool JobSheet::print(QPrinter& printer, QString* error) const {
     *error = tr("Cannot print the job sheet on %1").arg(printer.printerName());
     return false;
   }
-  for (int page = 0; page < pageCount(); ++page) {
+  const int pages = pageCount(printer.pageLayout().fullRect(QPageLayout::Point).size());
+  for (int page = 0; page < pages; ++page) {
     if (page > 0) {
       printer.newPage();
     }

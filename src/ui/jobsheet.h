@@ -7,7 +7,9 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QPageSize>
+#include <QSizeF>
 #include <QString>
+#include <vector>
 
 #include "jobstate.h"
 
@@ -26,8 +28,10 @@ class JobSheet {
   static QPageSize paperFor(const QLocale& locale);
 
   // One page, or two once the rain availability is set up: it has the
-  // second to itself, so the first stays as it was.
-  [[nodiscard]] int pageCount() const;
+  // second to itself, so the first stays as it was. The sun and the motor,
+  // once asked for, take the pages after it, as many as they fill.
+  [[nodiscard]] int pageCount(
+      const QSizeF& paperPoints = QPageSize(QPageSize::A4).size(QPageSize::Point)) const;
 
   // Draws one page onto the painter's device: `paper` is the whole sheet in
   // device units, `paperPoints` its size in points.
@@ -40,8 +44,21 @@ class JobSheet {
   bool print(QPrinter& printer, QString* error) const;
 
  private:
+  // Rows [firstRow, endRow) of one of the report's sections.
+  struct Part {
+    std::size_t section;
+    std::size_t firstRow;
+    std::size_t endRow;
+  };
+  using Page = std::vector<Part>;
+  static std::vector<Page> laterPages(const std::vector<ReportSection>& sections, double width,
+                                      double height);
+
   void paintFirst(QPainter& p, const Report& report, double width, double height) const;
   static void paintRain(QPainter& p, const Report& report, double width, double height);
+  static void paintLater(QPainter& p, const Report& report,
+                         const std::vector<ReportSection>& sections, const Page& page, double width,
+                         double height);
 
   const JobState& state_;
 };

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "jobsheet.h"
+#include "localclock.h"
 #include "qtext.h"
 #include "session/event.h"
 #include "session/session.h"
@@ -45,7 +46,8 @@ int writeJobSheetHeadless(const JobSheetRequest& request) {
   if (result.status != RunStatus::ran) {
     return refuse(toQString(result.message));
   }
-  const JobState state = session.reportState(request.siteName.toStdString());
+  JobState state = session.reportState(request.siteName.toStdString());
+  state.clock = localClock();
   QString error;
   if (!JobSheet(state).writePdf(request.path, JobSheet::paperFor(QLocale::system()), &error)) {
     return refuse(error);

@@ -22,6 +22,7 @@
 #include "jobmenus.h"
 #include "jobstate.h"
 #include "language.h"
+#include "localclock.h"
 #include "looks.h"
 #include "model/numtext.h"
 #include "motordialog.h"
@@ -291,7 +292,9 @@ void MainWindow::takeStoredOffset() {
 
 JobState MainWindow::jobState() {
   takeStoredOffset();
-  return session_.reportState(siteName_.toStdString());
+  JobState state = session_.reportState(siteName_.toStdString());
+  state.clock = localClock();
+  return state;
 }
 
 void MainWindow::openRainAvailability() {

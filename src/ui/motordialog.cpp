@@ -186,19 +186,25 @@ void MotorDialog::showVisible() {
 }
 
 void MotorDialog::showMultifeed() {
+  Session& session = window_.session();
   if (second_->text().trimmed().isEmpty()) {
+    session.setMultifeed(std::nullopt);
     showProblem(multifeedProblem_, QString());
     multifeed_->clear();
     return;
   }
-  const auto aid = multifeedAid(window_.session(), {second_->text().trimmed().toStdString(),
-                                                    diameter_->text().trimmed().toStdString(),
-                                                    focalLength_->text().trimmed().toStdString()});
+  const MultifeedOptions options{second_->text().trimmed().toStdString(),
+                                 diameter_->text().trimmed().toStdString(),
+                                 focalLength_->text().trimmed().toStdString()};
+  const auto aid = multifeedAid(session, options);
   if (const auto* problem = std::get_if<std::string>(&aid)) {
+    // The sheet reports only what the window shows.
+    session.setMultifeed(std::nullopt);
     showProblem(multifeedProblem_, toQString(*problem));
     multifeed_->clear();
     return;
   }
+  session.setMultifeed(options);
   showProblem(multifeedProblem_, QString());
   const auto& m = std::get<MultifeedAid>(aid);
   const calc::Multifeed& f = m.figures;

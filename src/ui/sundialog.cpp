@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "calc/obstacle.h"
+#include "localclock.h"
 #include "mainwindow.h"
 #include "model/controls.h"
 #include "model/numtext.h"
@@ -23,13 +24,6 @@ namespace kestrion::ui {
 namespace {
 
 using F = SunField;
-
-constexpr double kUnixEpoch = 2440587.5;  // the Julian Date of 1970-01-01 00:00 UTC
-
-QDateTime localTime(calc::UtcTime t) {
-  const double seconds = ((t.midnight - kUnixEpoch) + t.days) * 86400;
-  return QDateTime::fromSecsSinceEpoch(std::llround(seconds), QTimeZone::systemTimeZone());
-}
 
 QString clock(calc::UtcTime t) {
   return QLocale().toString(localTime(t).time(), QStringLiteral("HH:mm"));
@@ -182,6 +176,8 @@ void SunDialog::showAll() {
   if (!r) {
     return;
   }
+  // From now on the job sheet and Copy have the sun too.
+  window_.session().setSun(*r);
   const SunFigures figures = sunFigures(window_.session(), *r);
   showTimes(figures);
   showOutages(figures);

@@ -170,4 +170,47 @@ TEST(Pointing, DatesAndOffsetAnglesAsTyped) {
 }
 
 }  // namespace
+// The sheet and Copy carry the sun, the motor and a second LNB only once the
+// user asked for them, and each request adds just its own table.
+TEST(Report, SunMotorAndSecondLnbOnlyOnceAskedFor) {
+  const struct {
+    const char* asked;
+    bool sun;
+    const char* motorLimit;  // nullptr: none set
+    const char* second;      // nullptr: none
+    std::vector<std::string> added;
+  } kCases[] = {
+      {"nothing", false, nullptr, nullptr, {}},
+      {"the sun", true, nullptr, nullptr, {"sun"}},
+      {"a motor limit", false, "60", nullptr, {"motor"}},
+      {"a second LNB", false, nullptr, "Hotbird 13E", {"motor"}},
+      {"all", true, "75", "Hotbird 13E", {"sun", "motor"}},
+  };
+  for (const auto& c : kCases) {
+    Session session(kDay);
+    for (const char* event : {"latitude:=52.52", "longitude:=13.405", "satellite:=19.2E"}) {
+      ASSERT_EQ(session.run(event).status, RunStatus::ran) << event;
+    }
+    if (c.sun) {
+      SunRequest request;
+      request.days = 30;
+      session.setSun(request);
+    }
+    if (c.motorLimit != nullptr) {
+      ASSERT_FALSE(session.setMotorLimit(c.motorLimit)) << c.asked;
+    }
+    if (c.second != nullptr) {
+      ASSERT_FALSE(session.setMultifeed(MultifeedOptions{c.second, "0.8", "0.6"})) << c.asked;
+    }
+    const ReportState state = session.reportState();
+    const Report report(state, &untranslated);
+    std::vector<std::string> added;
+    const std::vector<ReportSection> sections = report.sheetSections();
+    for (std::size_t i = 4; i < sections.size(); ++i) {
+      added.push_back(sections[i].id);
+    }
+    EXPECT_EQ(added, c.added) << c.asked;
+  }
+}
+
 }  // namespace kestrion
