@@ -22,7 +22,6 @@ struct kestrion_engine {
   kestrion::Session session;
   // The user's language: translations keyed by context, U+001F, source.
   std::unordered_map<std::string, std::string> catalogue;
-  kestrion::SunRequest sun;
   std::string message;
   std::string text;  // the last text returned
 
@@ -333,14 +332,19 @@ int kestrion_set_sun_option(kestrion_engine* engine, const char* name, const cha
     return refuse(engine, "sun option " + kestrion::quotedText(textOf(name)) +
                               " is unknown; allowed: " + allowed);
   }
-  if (auto problem = kestrion::setSunOption(engine->sun, *field, textOf(value))) {
+  // The session's request, so that the job sheet reports what the section shows.
+  kestrion::SunRequest request = engine->session.sun().value_or(kestrion::SunRequest{});
+  if (auto problem = kestrion::setSunOption(request, *field, textOf(value))) {
     return refuse(engine, kestrion::sunRefusal(*field, *problem));
   }
+  engine->session.setSun(request);
   return report(engine, {});
 }
 
 const char* kestrion_sun(kestrion_engine* engine) {
-  return give(engine, kestrion::sunJson(engine->session, engine->sun));
+  const kestrion::SunRequest request = engine->session.sun().value_or(kestrion::SunRequest{});
+  engine->session.setSun(request);
+  return give(engine, kestrion::sunJson(engine->session, request));
 }
 
 const char* kestrion_sun_at(kestrion_engine* engine, double unixSeconds) {
@@ -400,6 +404,8 @@ const char* kestrion_multifeed(kestrion_engine* engine, const char* satellite, c
   const kestrion::MultifeedOptions options{std::string(textOf(satellite)),
                                            std::string(textOf(diameter)),
                                            std::string(textOf(focalLength))};
+  // The job sheet reports only the second LNB the section shows.
+  engine->session.setMultifeed(std::nullopt);
   if (auto problem = multifeedInputProblem(engine, options)) {
     return give(engine, problem->dump());
   }
@@ -407,6 +413,7 @@ const char* kestrion_multifeed(kestrion_engine* engine, const char* satellite, c
   if (auto* problem = std::get_if<std::string>(&aid)) {
     return give(engine, multifeedProblem("satellite", std::move(*problem)).dump());
   }
+  engine->session.setMultifeed(options);
   return give(engine, multifeedValue(std::get<kestrion::MultifeedAid>(aid)).dump());
 }
 

@@ -148,7 +148,7 @@ const char* kestrion_visible(kestrion_engine* engine);
  * "secondBelowHorizon" and "shown" ({"separation", "offsetMm", "railTilt",
  * "skew"}); or {"problem": {"input", "message"}}, the input ("satellite",
  * "diameter", "focalLength") the message is about. The state does not
- * change. */
+ * change; the job sheet has the second LNB from then on, until a refusal. */
 const char* kestrion_multifeed(kestrion_engine* engine, const char* satellite, const char* diameter,
                                const char* focalLength);
 

@@ -221,6 +221,10 @@ TEST(ApiSun, OptionsStayAndRefusalsChangeNothing) {
   kestrion::SunRequest request;
   request.days = 40;
   EXPECT_EQ(kestrion_sun(engine.get()), kestrion::sunJson(session, request));
+  // From then on the job sheet has the sun, as the window's does.
+  const auto sections =
+      nlohmann::json::parse(kestrion_report(engine.get(), ""))["sheet"]["sections"];
+  EXPECT_EQ(sections.back()["id"], "sun");
 }
 
 }  // namespace
@@ -283,6 +287,10 @@ TEST_P(ApiMultifeed, NamesTheInputOrGivesTheFigures) {
   const auto got = nlohmann::json::parse(
       kestrion_multifeed(engine.get(), c.satellite, c.diameter, c.focalLength));
   EXPECT_EQ(kestrion_state(engine.get()), before);
+  // The job sheet has the second LNB only when its figures were given.
+  const auto sections =
+      nlohmann::json::parse(kestrion_report(engine.get(), ""))["sheet"]["sections"];
+  EXPECT_EQ(sections.back()["id"] == "motor", *c.input == '\0') << c.satellite;
   if (*c.input != '\0') {
     EXPECT_EQ(got["problem"]["input"], c.input) << got.dump();
     EXPECT_NE(got["problem"]["message"].get<std::string>().find(c.says), std::string::npos)

@@ -71,7 +71,7 @@ export interface Report extends Aids {
     title: string;
     date: string;
     site: string;
-    sections: { heading: string; captionShare: number; rows: Row[] }[];
+    sections: { id: string; heading: string; captionShare: number; rows: Row[] }[];
     pictureCaptions: string[];
     notes: string;
     signatures: string;

@@ -44,11 +44,14 @@ export function sheetView(report: Report, pictures: HTMLElement | undefined): HT
     make("p", { class: "sheet-footer" }, s.footer),
   );
   // The rain availability, once set up, on a page of its own as the window's
-  // sheet has it.
-  if (s.sections.length > 4) {
+  // sheet has it; then the sun's and the motor's tables once asked for.
+  const rain = s.sections.slice(4).filter((t) => t.id.startsWith("rainFade"));
+  if (rain.length > 0) {
     // Its warnings above the figures they are about.
     const warnings = (report.rainFade?.warnings ?? []).map((w) => make("p", { class: "sheet-warning" }, w));
-    parts.push(make("div", { class: "sheet-rain" }, ...warnings, ...s.sections.slice(4).map(table)));
+    parts.push(make("div", { class: "sheet-rain" }, ...warnings, ...rain.map(table)));
   }
+  const later = s.sections.slice(4).filter((t) => !t.id.startsWith("rainFade"));
+  if (later.length > 0) parts.push(make("div", { class: "sheet-later" }, ...later.map(table)));
   return make("article", { class: "sheet" }, ...parts);
 }
