@@ -1710,8 +1710,8 @@
         <translation>Beim Offsetspiegel die Brennweite des Mutterparaboloids, aus dem er geschnitten ist</translation>
     </message>
     <message>
-        <source>The limit %1 %2</source>
-        <translation>Die Grenze %1 %2</translation>
+        <source>&quot;%1&quot; is not taken. Enter a number of degrees either side of the meridian from %2 to %3.</source>
+        <translation>„%1“ wird nicht übernommen. Geben Sie eine Gradzahl beiderseits des Meridians von %2 bis %3 ein.</translation>
     </message>
     <message>
         <source>elevation scale %1, declination offset %2, dish elevation %3</source>

@@ -1710,8 +1710,8 @@
         <translation>En una antena offset, la distancia focal del paraboloide del que está recortada</translation>
     </message>
     <message>
-        <source>The limit %1 %2</source>
-        <translation>El límite %1 %2</translation>
+        <source>&quot;%1&quot; is not taken. Enter a number of degrees either side of the meridian from %2 to %3.</source>
+        <translation>«%1» no se acepta. Introduzca un número de grados a cada lado del meridiano de %2 a %3.</translation>
     </message>
     <message>
         <source>elevation scale %1, declination offset %2, dish elevation %3</source>

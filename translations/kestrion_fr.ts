@@ -1710,8 +1710,8 @@
         <translation>Pour une parabole offset, la focale du paraboloïde parent dans lequel elle est découpée</translation>
     </message>
     <message>
-        <source>The limit %1 %2</source>
-        <translation>La limite %1 %2</translation>
+        <source>&quot;%1&quot; is not taken. Enter a number of degrees either side of the meridian from %2 to %3.</source>
+        <translation>« %1 » n&apos;est pas accepté. Saisissez un nombre de degrés de part et d&apos;autre du méridien, de %2 à %3.</translation>
     </message>
     <message>
         <source>elevation scale %1, declination offset %2, dish elevation %3</source>

@@ -1710,8 +1710,8 @@
         <translation>Per una parabola offset, la focale del paraboloide da cui è ritagliata</translation>
     </message>
     <message>
-        <source>The limit %1 %2</source>
-        <translation>Il limite %1 %2</translation>
+        <source>&quot;%1&quot; is not taken. Enter a number of degrees either side of the meridian from %2 to %3.</source>
+        <translation>«%1» non è accettato. Inserire un numero di gradi da una parte e dall&apos;altra del meridiano da %2 a %3.</translation>
     </message>
     <message>
         <source>elevation scale %1, declination offset %2, dish elevation %3</source>

@@ -1711,8 +1711,8 @@
         <translation>Dla czaszy offsetowej ogniskowa paraboloidy macierzystej, z której jest wycięta</translation>
     </message>
     <message>
-        <source>The limit %1 %2</source>
-        <translation>Limit %1 %2</translation>
+        <source>&quot;%1&quot; is not taken. Enter a number of degrees either side of the meridian from %2 to %3.</source>
+        <translation>„%1” nie zostało przyjęte. Wpisz liczbę stopni po obu stronach południka od %2 do %3.</translation>
     </message>
     <message>
         <source>elevation scale %1, declination offset %2, dish elevation %3</source>

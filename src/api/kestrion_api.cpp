@@ -11,6 +11,7 @@
 #include "api/describe.h"
 #include "api/report_json.h"
 #include "engine/angle_text.h"
+#include "model/numtext.h"
 #include "session/event.h"
 #include "session/motor_json.h"
 #include "session/report.h"
@@ -374,9 +375,11 @@ const char* kestrion_motor(kestrion_engine* engine) {
 
 int kestrion_set_motor_limit(kestrion_engine* engine, const char* degrees) {
   const std::string text(textOf(degrees));
-  if (auto problem = engine->session.setMotorLimit(text)) {
-    return refuse(engine,
-                  kestrion::withArguments(motorText(engine, "The limit %1 %2"), {text, *problem}));
+  if (engine->session.setMotorLimit(text)) {
+    return refuse(
+        engine, kestrion::withArguments(motorText(engine, kestrion::kMotorLimitRefused),
+                                        {text, kestrion::doubleText(kestrion::calc::kMinMotorLimit),
+                                         kestrion::doubleText(kestrion::calc::kMaxMotorLimit)}));
   }
   return report(engine, {});
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calc/motor.h"
+#include "model/translatable.h"
 #include "model/window.h"
 
 namespace kestrion {
@@ -38,5 +39,11 @@ const char* turnName(calc::Turn turn);
 // message that names the text before it: "is not a number; allowed: ...".
 std::optional<double> parseMotorLimit(std::string_view text);
 std::string motorLimitProblem(std::string_view text);
+
+// A refused limit as a user reads it, translated in the motor window's
+// context: %1 the text as typed, %2 and %3 the range's ends.
+inline constexpr const char* kMotorLimitRefused = QT_TRANSLATE_NOOP(
+    "kestrion::ui::MotorDialog",
+    "\"%1\" is not taken. Enter a number of degrees either side of the meridian from %2 to %3.");
 
 }  // namespace kestrion

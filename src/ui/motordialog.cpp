@@ -1,11 +1,13 @@
 #include "motordialog.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <array>
@@ -139,8 +141,12 @@ void MotorDialog::showAll() {
 
 void MotorDialog::setLimit() {
   const QString text = limit_->text().trimmed();
-  if (const auto problem = window_.session().setMotorLimit(text.toStdString())) {
-    showProblem(limitProblem_, tr("The limit %1 %2").arg(text, toQString(*problem)));
+  if (window_.session().setMotorLimit(text.toStdString())) {
+    const QLocale locale;
+    showProblem(limitProblem_,
+                QCoreApplication::translate("kestrion::ui::MotorDialog", kMotorLimitRefused)
+                    .arg(text, locale.toString(calc::kMinMotorLimit),
+                         locale.toString(calc::kMaxMotorLimit)));
     return;
   }
   showProblem(limitProblem_, QString());

@@ -97,7 +97,7 @@ describe("the motor and multifeed section", () => {
     ["#focal-length", "4", "allowed: F/D"],
     ["#dish-diameter", "big", 'diameter "big" is not a number; allowed: 0.2 to 5 m'],
     ["#second-satellite", "Astra 19.2E", "allowed: a satellite at another position"],
-    ["#motor-limit", "120", "The limit 120 is outside"],
+    ["#motor-limit", "120", "\"120\" is not taken. Enter a number of degrees either side of the meridian from 1 to 90."],
   ];
   for (const [box, typed, says] of refusals) {
     it(`says beside ${box} why "${typed}" was not taken`, async () => {
