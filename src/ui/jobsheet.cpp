@@ -62,13 +62,19 @@ double drawTable(QPainter& p, QPointF at, double width, const ReportSection& sec
   y += 3;
   p.setFont(sheetFont(kBody));
   const double captionWidth = width * captionShare;
+  const QFontMetricsF metrics(p.font());
   for (const Quantity& q : rows) {
     p.drawText(QRectF(at.x(), y, captionWidth - 4, kRow), Qt::AlignLeft | Qt::AlignVCenter,
                toQString(q.caption));
     const QString value = q.value.empty() ? QStringLiteral("\u2014") : toQString(q.valueWithUnit());
-    p.drawText(QRectF(at.x() + captionWidth, y, width - captionWidth, kRow),
-               Qt::AlignLeft | Qt::AlignVCenter, value);
-    y += kRow;
+    // A sentence (the skew's direction) wraps in its column rather than run off it.
+    const double h = std::max(kRow, metrics.boundingRect(QRectF(0, 0, width - captionWidth, 1000),
+                                                         Qt::TextWordWrap, value)
+                                            .height() +
+                                        1);
+    p.drawText(QRectF(at.x() + captionWidth, y, width - captionWidth, h),
+               Qt::TextWordWrap | (h > kRow ? Qt::AlignTop : Qt::AlignVCenter), value);
+    y += h;
   }
   return y - at.y();
 }
