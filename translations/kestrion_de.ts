@@ -1415,6 +1415,26 @@
         <source>Tap a satellite to point the alignment page at it.</source>
         <translation>Tippen Sie auf einen Satelliten, um die Ausrichtungsseite auf ihn einzustellen.</translation>
     </message>
+    <message>
+        <source>Sight the top of the obstacle</source>
+        <translation>Die Oberkante des Hindernisses anpeilen</translation>
+    </message>
+    <message>
+        <source>To check a tree or a wall: stand at the dish, lay the phone&apos;s long edge along the line to the obstacle&apos;s top, in the satellite&apos;s direction, and read how far the satellite clears it.</source>
+        <translation>Um einen Baum oder eine Mauer zu prüfen: an der Schüssel stehen, die lange Kante des Handys auf die Linie zur Oberkante des Hindernisses in Richtung des Satelliten legen und ablesen, wie weit der Satellit darüber frei ist.</translation>
+    </message>
+    <message>
+        <source>The obstacle&apos;s top: %1° above the horizontal</source>
+        <translation>Oberkante des Hindernisses: %1° über der Waagerechten</translation>
+    </message>
+    <message>
+        <source>clear by %1°</source>
+        <translation>frei um %1°</translation>
+    </message>
+    <message>
+        <source>blocked by %1°</source>
+        <translation>verdeckt um %1°</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

@@ -1415,6 +1415,26 @@
         <source>Tap a satellite to point the alignment page at it.</source>
         <translation>Toque un satélite para que la página de alineación apunte a él.</translation>
     </message>
+    <message>
+        <source>Sight the top of the obstacle</source>
+        <translation>Apuntar a la parte superior del obstáculo</translation>
+    </message>
+    <message>
+        <source>To check a tree or a wall: stand at the dish, lay the phone&apos;s long edge along the line to the obstacle&apos;s top, in the satellite&apos;s direction, and read how far the satellite clears it.</source>
+        <translation>Para comprobar un árbol o un muro: de pie junto a la antena, alinee el borde largo del teléfono con la línea hacia la parte superior del obstáculo, en la dirección del satélite, y lea cuánto lo libra el satélite.</translation>
+    </message>
+    <message>
+        <source>The obstacle&apos;s top: %1° above the horizontal</source>
+        <translation>Parte superior del obstáculo: %1° sobre la horizontal</translation>
+    </message>
+    <message>
+        <source>clear by %1°</source>
+        <translation>libre por %1°</translation>
+    </message>
+    <message>
+        <source>blocked by %1°</source>
+        <translation>bloqueado por %1°</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

@@ -1415,6 +1415,26 @@
         <source>Tap a satellite to point the alignment page at it.</source>
         <translation>Touchez un satellite pour que la page d’alignement le vise.</translation>
     </message>
+    <message>
+        <source>Sight the top of the obstacle</source>
+        <translation>Viser le sommet de l&apos;obstacle</translation>
+    </message>
+    <message>
+        <source>To check a tree or a wall: stand at the dish, lay the phone&apos;s long edge along the line to the obstacle&apos;s top, in the satellite&apos;s direction, and read how far the satellite clears it.</source>
+        <translation>Pour vérifier un arbre ou un mur : depuis la parabole, alignez le grand côté du téléphone sur la ligne vers le sommet de l&apos;obstacle, dans la direction du satellite, et lisez de combien le satellite le dégage.</translation>
+    </message>
+    <message>
+        <source>The obstacle&apos;s top: %1° above the horizontal</source>
+        <translation>Sommet de l&apos;obstacle : %1° au-dessus de l&apos;horizontale</translation>
+    </message>
+    <message>
+        <source>clear by %1°</source>
+        <translation>dégagé de %1°</translation>
+    </message>
+    <message>
+        <source>blocked by %1°</source>
+        <translation>masqué de %1°</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

@@ -1415,6 +1415,26 @@
         <source>Tap a satellite to point the alignment page at it.</source>
         <translation>Tocca un satellite per puntare su di esso la pagina di allineamento.</translation>
     </message>
+    <message>
+        <source>Sight the top of the obstacle</source>
+        <translation>Mirare alla cima dell&apos;ostacolo</translation>
+    </message>
+    <message>
+        <source>To check a tree or a wall: stand at the dish, lay the phone&apos;s long edge along the line to the obstacle&apos;s top, in the satellite&apos;s direction, and read how far the satellite clears it.</source>
+        <translation>Per verificare un albero o un muro: stando alla parabola, allineate il lato lungo del telefono alla linea verso la cima dell&apos;ostacolo, nella direzione del satellite, e leggete di quanto il satellite lo supera.</translation>
+    </message>
+    <message>
+        <source>The obstacle&apos;s top: %1° above the horizontal</source>
+        <translation>Cima dell&apos;ostacolo: %1° sopra l&apos;orizzontale</translation>
+    </message>
+    <message>
+        <source>clear by %1°</source>
+        <translation>libero di %1°</translation>
+    </message>
+    <message>
+        <source>blocked by %1°</source>
+        <translation>bloccato di %1°</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

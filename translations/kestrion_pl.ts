@@ -1415,6 +1415,26 @@
         <source>Tap a satellite to point the alignment page at it.</source>
         <translation>Dotknij satelity, aby ustawić na niego stronę ustawiania anteny.</translation>
     </message>
+    <message>
+        <source>Sight the top of the obstacle</source>
+        <translation>Wyceluj w szczyt przeszkody</translation>
+    </message>
+    <message>
+        <source>To check a tree or a wall: stand at the dish, lay the phone&apos;s long edge along the line to the obstacle&apos;s top, in the satellite&apos;s direction, and read how far the satellite clears it.</source>
+        <translation>Aby sprawdzić drzewo lub mur: stań przy czaszy, przyłóż dłuższą krawędź telefonu wzdłuż linii do szczytu przeszkody w kierunku satelity i odczytaj, o ile satelita ją mija.</translation>
+    </message>
+    <message>
+        <source>The obstacle&apos;s top: %1° above the horizontal</source>
+        <translation>Szczyt przeszkody: %1° nad poziomem</translation>
+    </message>
+    <message>
+        <source>clear by %1°</source>
+        <translation>wolne o %1°</translation>
+    </message>
+    <message>
+        <source>blocked by %1°</source>
+        <translation>zasłonięte o %1°</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

@@ -192,6 +192,25 @@ describe("the inclinometer", () => {
     });
   }
 
+  // The long edge raised to an obstacle's top: [beta, its top, beside it].
+  const sights = [
+    [20, "20.0", "clear by 9.7°"],
+    [35, "35.0", "blocked by 5.3°"],
+  ];
+  for (const [beta, top, clearance] of sights) {
+    it(`sights an obstacle's top at ${top}° against the satellite's 29.71°`, async () => {
+      const { page, cdp } = await alignment(kBerlin);
+      await hold(cdp, "relative-orientation", 0, beta, 0);
+      await open(page, "level-aid");
+      await tap(page, ".level-aid .obstacle-sight button");
+      await waitForLine(page, "level-aid", clearance);
+      const shown = await lines(page, "level-aid");
+      assert.ok(shown.includes(`The obstacle's top: ${top}° above the horizontal`), shown.join("\n"));
+      assert.equal(await page.$eval(".obstacle-sight button", (b) => b.getAttribute("aria-pressed")), "true");
+      await page.close();
+    });
+  }
+
   it("takes the phone's own error off with one tap, and keeps it", async () => {
     const { page, cdp } = await alignment();
     await hold(cdp, "relative-orientation", 0, 2, 0);

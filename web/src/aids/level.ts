@@ -8,7 +8,7 @@ import { make, setText } from "../app/dom";
 import { button, line, panel, readJson, SensorAid, writeJson } from "./aid";
 import { holdOnDish, lyingLevel } from "./drawings";
 import { raiseTo } from "./guidance";
-import { corrected, faceTiltOf, offLevel, rotation, upInPhone, type LevelZero, type Vec3 } from "./orientation";
+import { corrected, edgeElevationOf, faceTiltOf, offLevel, rotation, upInPhone, type LevelZero, type Vec3 } from "./orientation";
 import type { OrientationAccess, Reading } from "./sensors";
 
 const kZeroKey = "kestrion.levelZero";
@@ -30,6 +30,10 @@ export class LevelAid extends SensorAid {
   private readonly tiltLine = line("figure");
   private readonly targetTiltLine = line("figure");
   private readonly zeroLine = line();
+  private readonly obstacleTopLine = line("figure");
+  private readonly clearanceLine = line("figure turn");
+  private readonly sightButton: HTMLButtonElement;
+  private sighting = false;
   private zero: LevelZero | undefined;
   private up: Vec3 | undefined;
 
@@ -40,6 +44,7 @@ export class LevelAid extends SensorAid {
   ) {
     super(catalogue, access, false, "allowSensors", { denied: "sensorsDenied", none: "noTilt" });
     this.zero = storedZero(storage);
+    this.sightButton = button(catalogue.web("obstacleSight"), () => this.toggleSighting());
     const how = line("advice");
     how.textContent = catalogue.web("levelHow");
     const zeroHow = line("advice");
@@ -63,9 +68,41 @@ export class LevelAid extends SensorAid {
         button(catalogue.web("clearZero"), () => this.clearZero()),
       ),
       this.zeroLine,
+      this.obstacleSection(),
       this.live.element,
     );
     this.showZero();
+  }
+
+  // Sighting an obstacle's top along the phone's long edge, in the
+  // satellite's direction, tells whether it stands in the way.
+  private obstacleSection(): HTMLElement {
+    const how = line("advice");
+    how.textContent = this.catalogue.web("obstacleHow");
+    this.sightButton.setAttribute("aria-pressed", "false");
+    return make("div", { class: "obstacle-sight" }, how, make("div", { class: "aid-buttons" }, this.sightButton), this.obstacleTopLine, this.clearanceLine);
+  }
+
+  private toggleSighting(): void {
+    this.sighting = !this.sighting;
+    this.sightButton.setAttribute("aria-pressed", String(this.sighting));
+    this.render();
+  }
+
+  private renderSighting(up: Vec3, satellite: number | null): boolean {
+    if (!this.sighting) {
+      for (const l of [this.obstacleTopLine, this.clearanceLine]) setText(l, "");
+      return false;
+    }
+    const top = edgeElevationOf(corrected(up, this.zero));
+    setText(this.obstacleTopLine, format(this.catalogue.web("obstacleTop"), top.toFixed(1)));
+    const clearance = satellite === null ? null : satellite - top;
+    setText(
+      this.clearanceLine,
+      clearance === null ? "" : format(this.catalogue.web(clearance >= 0 ? "clearBy" : "blockedBy"), Math.abs(clearance).toFixed(1)),
+    );
+    this.live.set([this.clearanceLine.textContent, this.obstacleTopLine.textContent].filter(Boolean).join(". "));
+    return true;
   }
 
   protected forget(): void {
@@ -89,7 +126,7 @@ export class LevelAid extends SensorAid {
     setText(this.targetLine, t.elevation === null ? this.catalogue.web("noElevation") : format(this.catalogue.web("targetElevation"), t.elevationText));
     setText(this.targetTiltLine, offsetDish && t.faceTilt !== null ? format(this.catalogue.web("targetFaceTilt"), t.faceTiltText) : "");
     if (!this.up) {
-      for (const l of [this.raiseLine, this.elevationLine, this.tiltLine]) setText(l, "");
+      for (const l of [this.raiseLine, this.elevationLine, this.tiltLine, this.obstacleTopLine, this.clearanceLine]) setText(l, "");
       return;
     }
     const tilt = faceTiltOf(corrected(this.up, this.zero));
@@ -97,6 +134,11 @@ export class LevelAid extends SensorAid {
     setText(this.elevationLine, format(this.catalogue.web("measuredElevation"), elevation.toFixed(1)));
     setText(this.tiltLine, offsetDish ? format(this.catalogue.web("measuredFaceTilt"), this.tilted(tilt)) : "");
     setText(this.raiseLine, t.elevation === null ? "" : this.raiseText(t.elevation, elevation));
+    if (this.renderSighting(this.up, t.elevation)) {
+      // The dish's own readings mean nothing while the phone sights an obstacle.
+      for (const l of [this.raiseLine, this.elevationLine, this.tiltLine]) setText(l, "");
+      return;
+    }
     this.live.set([this.raiseLine.textContent, this.elevationLine.textContent].filter(Boolean).join(". "));
   }
 

@@ -117,3 +117,9 @@ export function corrected(up: Vec3, zero: LevelZero | undefined): Vec3 {
 export function faceTiltOf(up: Vec3): number {
   return degrees(Math.asin(Math.min(1, Math.max(-1, -unit(up)[2]))));
 }
+
+// How far the phone's top edge points above the horizontal: laid along a
+// line of sight, the elevation of what it is aimed at.
+export function edgeElevationOf(up: Vec3): number {
+  return degrees(Math.asin(Math.min(1, Math.max(-1, unit(up)[1]))));
+}
