@@ -726,6 +726,42 @@
         <source>The station height (%1 km) is at or above the rain height (%2 km): the path meets no rain, so every fade shows 0 dB. Check both heights (in km above sea level).</source>
         <translation>Die Standorthöhe (%1 km) erreicht oder übersteigt die Regenhöhe (%2 km): Auf dem Signalweg liegt kein Regen, daher zeigt jede Regendämpfung 0 dB. Prüfen Sie beide Höhen (in km über dem Meeresspiegel).</translation>
     </message>
+    <message>
+        <source>I type the rate</source>
+        <translation>Ich gebe die Rate ein</translation>
+    </message>
+    <message>
+        <source>I type the C/N</source>
+        <translation>Ich gebe das C/N ein</translation>
+    </message>
+    <message>
+        <source>It starts from the C/N page: EIRP %1 dBW, dish %2 cm, clear-sky C/N %3 dB.</source>
+        <translation>Ausgangswerte von der C/N-Seite: EIRP %1 dBW, Schüssel %2 cm, C/N bei klarem Himmel %3 dB.</translation>
+    </message>
+    <message>
+        <source>The values filled in are an example (zone K, 3 km, 12 GHz, 8PSK 2/3), not this site&apos;s: enter the site&apos;s own.</source>
+        <translation>Die eingetragenen Werte sind ein Beispiel (Zone K, 3 km, 12 GHz, 8PSK 2/3), nicht die dieses Standorts: Geben Sie die eigenen ein.</translation>
+    </message>
+    <message>
+        <source>Rain fade: the loss of signal in the rain.</source>
+        <translation>Regendämpfung: der Signalverlust im Regen.</translation>
+    </message>
+    <message>
+        <source>C/N drop: the rain fade plus the sky noise the rain adds.</source>
+        <translation>C/N-Abfall: die Regendämpfung plus das Himmelsrauschen, das der Regen hinzufügt.</translation>
+    </message>
+    <message>
+        <source>%1 dB: fails even in clear sky</source>
+        <translation>%1 dB: fällt schon bei klarem Himmel aus</translation>
+    </message>
+    <message>
+        <source>Horizontal, turned by the skew: %1°</source>
+        <translation>Horizontal, um die LNB-Drehung gedreht: %1°</translation>
+    </message>
+    <message>
+        <source>Vertical, turned by the skew: %1°</source>
+        <translation>Vertikal, um die LNB-Drehung gedreht: %1°</translation>
+    </message>
 </context>
 <context>
     <name>SiteStore</name>
@@ -1783,6 +1819,10 @@
     <message>
         <source>not used</source>
         <translation>nicht verwendet</translation>
+    </message>
+    <message>
+        <source>Change on the C/N page</source>
+        <translation>Auf der C/N-Seite ändern</translation>
     </message>
 </context>
 <context>

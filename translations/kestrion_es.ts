@@ -726,6 +726,42 @@
         <source>The station height (%1 km) is at or above the rain height (%2 km): the path meets no rain, so every fade shows 0 dB. Check both heights (in km above sea level).</source>
         <translation>La altura de la estación (%1 km) iguala o supera la altura de lluvia (%2 km): el trayecto no atraviesa lluvia, así que cada atenuación muestra 0 dB. Compruebe ambas alturas (en km sobre el nivel del mar).</translation>
     </message>
+    <message>
+        <source>I type the rate</source>
+        <translation>Escribo la intensidad</translation>
+    </message>
+    <message>
+        <source>I type the C/N</source>
+        <translation>Escribo la C/N</translation>
+    </message>
+    <message>
+        <source>It starts from the C/N page: EIRP %1 dBW, dish %2 cm, clear-sky C/N %3 dB.</source>
+        <translation>Parte de la página C/N: PIRE %1 dBW, antena %2 cm, C/N con cielo despejado %3 dB.</translation>
+    </message>
+    <message>
+        <source>The values filled in are an example (zone K, 3 km, 12 GHz, 8PSK 2/3), not this site&apos;s: enter the site&apos;s own.</source>
+        <translation>Los valores rellenados son un ejemplo (zona K, 3 km, 12 GHz, 8PSK 2/3), no los de este lugar: introduzca los suyos.</translation>
+    </message>
+    <message>
+        <source>Rain fade: the loss of signal in the rain.</source>
+        <translation>Atenuación por lluvia: la pérdida de señal en la lluvia.</translation>
+    </message>
+    <message>
+        <source>C/N drop: the rain fade plus the sky noise the rain adds.</source>
+        <translation>Caída de C/N: la atenuación por lluvia más el ruido del cielo que añade la lluvia.</translation>
+    </message>
+    <message>
+        <source>%1 dB: fails even in clear sky</source>
+        <translation>%1 dB: falla incluso con cielo despejado</translation>
+    </message>
+    <message>
+        <source>Horizontal, turned by the skew: %1°</source>
+        <translation>Horizontal, girada por el skew: %1°</translation>
+    </message>
+    <message>
+        <source>Vertical, turned by the skew: %1°</source>
+        <translation>Vertical, girada por el skew: %1°</translation>
+    </message>
 </context>
 <context>
     <name>SiteStore</name>
@@ -1783,6 +1819,10 @@
     <message>
         <source>not used</source>
         <translation>sin usar</translation>
+    </message>
+    <message>
+        <source>Change on the C/N page</source>
+        <translation>Cambiar en la página C/N</translation>
     </message>
 </context>
 <context>

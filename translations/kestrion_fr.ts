@@ -726,6 +726,42 @@
         <source>The station height (%1 km) is at or above the rain height (%2 km): the path meets no rain, so every fade shows 0 dB. Check both heights (in km above sea level).</source>
         <translation>L&apos;altitude de la station (%1 km) atteint ou dépasse la hauteur de pluie (%2 km) : le trajet ne traverse aucune pluie, donc chaque affaiblissement affiche 0 dB. Vérifiez les deux hauteurs (en km au-dessus du niveau de la mer).</translation>
     </message>
+    <message>
+        <source>I type the rate</source>
+        <translation>Je saisis l&apos;intensité</translation>
+    </message>
+    <message>
+        <source>I type the C/N</source>
+        <translation>Je saisis le C/N</translation>
+    </message>
+    <message>
+        <source>It starts from the C/N page: EIRP %1 dBW, dish %2 cm, clear-sky C/N %3 dB.</source>
+        <translation>Il part de la page C/N : PIRE %1 dBW, parabole %2 cm, C/N par ciel clair %3 dB.</translation>
+    </message>
+    <message>
+        <source>The values filled in are an example (zone K, 3 km, 12 GHz, 8PSK 2/3), not this site&apos;s: enter the site&apos;s own.</source>
+        <translation>Les valeurs remplies sont un exemple (zone K, 3 km, 12 GHz, 8PSK 2/3), pas celles de ce site : saisissez les siennes.</translation>
+    </message>
+    <message>
+        <source>Rain fade: the loss of signal in the rain.</source>
+        <translation>Affaiblissement dû à la pluie : la perte de signal sous la pluie.</translation>
+    </message>
+    <message>
+        <source>C/N drop: the rain fade plus the sky noise the rain adds.</source>
+        <translation>Baisse du C/N : l&apos;affaiblissement dû à la pluie plus le bruit du ciel que la pluie ajoute.</translation>
+    </message>
+    <message>
+        <source>%1 dB: fails even in clear sky</source>
+        <translation>%1 dB : échoue même par ciel clair</translation>
+    </message>
+    <message>
+        <source>Horizontal, turned by the skew: %1°</source>
+        <translation>Horizontale, tournée du skew : %1°</translation>
+    </message>
+    <message>
+        <source>Vertical, turned by the skew: %1°</source>
+        <translation>Verticale, tournée du skew : %1°</translation>
+    </message>
 </context>
 <context>
     <name>SiteStore</name>
@@ -1783,6 +1819,10 @@
     <message>
         <source>not used</source>
         <translation>non utilisée</translation>
+    </message>
+    <message>
+        <source>Change on the C/N page</source>
+        <translation>Modifier sur la page C/N</translation>
     </message>
 </context>
 <context>

@@ -726,6 +726,42 @@
         <source>The station height (%1 km) is at or above the rain height (%2 km): the path meets no rain, so every fade shows 0 dB. Check both heights (in km above sea level).</source>
         <translation>L&apos;altitudine della stazione (%1 km) raggiunge o supera l&apos;altezza della pioggia (%2 km): il percorso non attraversa pioggia, quindi ogni attenuazione mostra 0 dB. Controllare entrambe le altezze (in km sul livello del mare).</translation>
     </message>
+    <message>
+        <source>I type the rate</source>
+        <translation>Inserisco l&apos;intensità</translation>
+    </message>
+    <message>
+        <source>I type the C/N</source>
+        <translation>Inserisco il C/N</translation>
+    </message>
+    <message>
+        <source>It starts from the C/N page: EIRP %1 dBW, dish %2 cm, clear-sky C/N %3 dB.</source>
+        <translation>Parte dalla pagina C/N: EIRP %1 dBW, parabola %2 cm, C/N a cielo sereno %3 dB.</translation>
+    </message>
+    <message>
+        <source>The values filled in are an example (zone K, 3 km, 12 GHz, 8PSK 2/3), not this site&apos;s: enter the site&apos;s own.</source>
+        <translation>I valori inseriti sono un esempio (zona K, 3 km, 12 GHz, 8PSK 2/3), non quelli di questo sito: inserite i suoi.</translation>
+    </message>
+    <message>
+        <source>Rain fade: the loss of signal in the rain.</source>
+        <translation>Attenuazione da pioggia: la perdita di segnale nella pioggia.</translation>
+    </message>
+    <message>
+        <source>C/N drop: the rain fade plus the sky noise the rain adds.</source>
+        <translation>Calo del C/N: l&apos;attenuazione da pioggia più il rumore del cielo che la pioggia aggiunge.</translation>
+    </message>
+    <message>
+        <source>%1 dB: fails even in clear sky</source>
+        <translation>%1 dB: non funziona nemmeno a cielo sereno</translation>
+    </message>
+    <message>
+        <source>Horizontal, turned by the skew: %1°</source>
+        <translation>Orizzontale, ruotata dello skew: %1°</translation>
+    </message>
+    <message>
+        <source>Vertical, turned by the skew: %1°</source>
+        <translation>Verticale, ruotata dello skew: %1°</translation>
+    </message>
 </context>
 <context>
     <name>SiteStore</name>
@@ -1783,6 +1819,10 @@
     <message>
         <source>not used</source>
         <translation>non usata</translation>
+    </message>
+    <message>
+        <source>Change on the C/N page</source>
+        <translation>Modifica nella pagina C/N</translation>
     </message>
 </context>
 <context>

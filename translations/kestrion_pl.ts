@@ -726,6 +726,42 @@
         <source>The station height (%1 km) is at or above the rain height (%2 km): the path meets no rain, so every fade shows 0 dB. Check both heights (in km above sea level).</source>
         <translation>Wysokość stacji (%1 km) jest równa wysokości deszczu (%2 km) lub ją przekracza: na trasie sygnału nie ma deszczu, więc każde tłumienie wynosi 0 dB. Sprawdź obie wysokości (w km nad poziomem morza).</translation>
     </message>
+    <message>
+        <source>I type the rate</source>
+        <translation>Wpisuję natężenie</translation>
+    </message>
+    <message>
+        <source>I type the C/N</source>
+        <translation>Wpisuję C/N</translation>
+    </message>
+    <message>
+        <source>It starts from the C/N page: EIRP %1 dBW, dish %2 cm, clear-sky C/N %3 dB.</source>
+        <translation>Wychodzi od strony C/N: EIRP %1 dBW, czasza %2 cm, C/N przy czystym niebie %3 dB.</translation>
+    </message>
+    <message>
+        <source>The values filled in are an example (zone K, 3 km, 12 GHz, 8PSK 2/3), not this site&apos;s: enter the site&apos;s own.</source>
+        <translation>Wpisane wartości to przykład (strefa K, 3 km, 12 GHz, 8PSK 2/3), nie dane tego miejsca: wpisz jego własne.</translation>
+    </message>
+    <message>
+        <source>Rain fade: the loss of signal in the rain.</source>
+        <translation>Tłumienie deszczowe: utrata sygnału w deszczu.</translation>
+    </message>
+    <message>
+        <source>C/N drop: the rain fade plus the sky noise the rain adds.</source>
+        <translation>Spadek C/N: tłumienie deszczowe plus szum nieba dodany przez deszcz.</translation>
+    </message>
+    <message>
+        <source>%1 dB: fails even in clear sky</source>
+        <translation>%1 dB: zawodzi nawet przy czystym niebie</translation>
+    </message>
+    <message>
+        <source>Horizontal, turned by the skew: %1°</source>
+        <translation>Pozioma, obrócona o skręt: %1°</translation>
+    </message>
+    <message>
+        <source>Vertical, turned by the skew: %1°</source>
+        <translation>Pionowa, obrócona o skręt: %1°</translation>
+    </message>
 </context>
 <context>
     <name>SiteStore</name>
@@ -1784,6 +1820,10 @@
     <message>
         <source>not used</source>
         <translation>nieużywana</translation>
+    </message>
+    <message>
+        <source>Change on the C/N page</source>
+        <translation>Zmień na stronie C/N</translation>
     </message>
 </context>
 <context>

@@ -197,7 +197,8 @@ Json rainFadeSection() {
     choices.push_back({{"event", rainFadeField(c.field).name},
                        {"group", rainSectionGroup(c.field)},
                        {"caption", c.caption},
-                       {"tooltip", c.tooltip}});
+                       {"tooltip", c.tooltip},
+                       {"typed", c.typed}});
   }
   Json polarizations = Json::array();
   for (const RainPolarization& p : rainPolarizations()) {

@@ -75,6 +75,15 @@ std::string reportJson(const Report& report, const ReportState& state) {
     j["rainFade"] = {{"basis", rows(report.rainFadeBasis())},
                      {"results", rows(report.rainFadeResults())},
                      {"warnings", report.rainFadeWarnings()}};
+    const Report::RainFadeNotes notes = report.rainFadeNotes();
+    Json tilts = Json::array();
+    for (const Report::RainFadeAction& a : notes.tiltFromSkew) {
+      tilts.push_back({{"caption", a.caption}, {"event", a.event}});
+    }
+    j["rainFade"]["notes"] = {{"basis", notes.basis},
+                              {"example", notes.example},
+                              {"meanings", notes.meanings},
+                              {"tiltFromSkew", tilts}};
   }
   return text(j);
 }

@@ -1,6 +1,7 @@
 #include "session/rain_fade_availability.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "calc/checked.h"
 #include "calc/rain_fade_map.h"
@@ -33,15 +34,17 @@ constexpr std::array<RainSectionInput, 7> kSectionInputs{{
 
 constexpr std::array<RainSectionChoice, 5> kChoices{{
     {F::tilt, "polarization", QT_TRANSLATE_NOOP("RainFade", "Polarization"),
-     QT_TRANSLATE_NOOP("RainFade", "Horizontal fades most; circular is counted as a tilt of 45°")},
+     QT_TRANSLATE_NOOP("RainFade", "Horizontal fades most; circular is counted as a tilt of 45°"), {}},
     {F::rainZone, "rain-zone", QT_TRANSLATE_NOOP("RainFade", "Rain zone (older ITU-R P.837-1 table)"),
-     QT_TRANSLATE_NOOP("RainFade", "The climatic zone letter of the older table, for its R0.01")},
+     QT_TRANSLATE_NOOP("RainFade", "The climatic zone letter of the older table, for its R0.01"),
+     QT_TRANSLATE_NOOP("RainFade", "I type the rate")},
     {F::rainRateMap, "rain-rate-map", QT_TRANSLATE_NOOP("RainFade", "ITU-R P.837 map of R0.01"),
-     QT_TRANSLATE_NOOP("RainFade", "The ITU's map file R001.TXT: R0.01 is read at the site")},
+     QT_TRANSLATE_NOOP("RainFade", "The ITU's map file R001.TXT: R0.01 is read at the site"), {}},
     {F::rainHeightMap, "rain-height-map", QT_TRANSLATE_NOOP("RainFade", "ITU-R P.839 map of the 0 °C isotherm"),
-     QT_TRANSLATE_NOOP("RainFade", "The ITU's map file h0.txt: the rain height is read at the site")},
+     QT_TRANSLATE_NOOP("RainFade", "The ITU's map file h0.txt: the rain height is read at the site"), {}},
     {F::requiredCarrierToNoise, "modcod", QT_TRANSLATE_NOOP("RainFade", "DVB-S2 modulation and code rate"),
-     QT_TRANSLATE_NOOP("RainFade", "Its ideal Es/N0 for quasi-error-free reception (ETSI EN 302 307-1)")},
+     QT_TRANSLATE_NOOP("RainFade", "Its ideal Es/N0 for quasi-error-free reception (ETSI EN 302 307-1)"),
+     QT_TRANSLATE_NOOP("RainFade", "I type the C/N")},
 }};
 // clang-format on
 
@@ -171,6 +174,26 @@ std::string_view rainSectionGroup(RainFadeField field) {
 
 std::span<const std::string_view> rainSectionStart() {
   return kStart;
+}
+
+bool isRainSectionStart(const RainFadeInputs& inputs) {
+  static const RainFadeInputs start = [] {
+    RainFadeInputs in;
+    for (const std::string_view event : kStart) {
+      const auto e = rainFadeEvent(event);
+      setRainFadeInput(in, e->field, e->text);
+    }
+    return in;
+  }();
+  const auto rate = [](const RainRateSource& r) { return std::tie(r.typed, r.zone, r.mapPath); };
+  const auto height = [](const RainHeightSource& h) { return std::tie(h.typed, h.mapPath); };
+  return inputs.frequency == start.frequency && inputs.tilt == start.tilt &&
+         inputs.polarization == start.polarization &&
+         rate(inputs.rainRate) == rate(start.rainRate) &&
+         height(inputs.rainHeight) == height(start.rainHeight) &&
+         inputs.stationHeight == start.stationHeight &&
+         inputs.requiredCarrierToNoise == start.requiredCarrierToNoise &&
+         inputs.modcod == start.modcod && inputs.targetAvailability == start.targetAvailability;
 }
 
 bool hasRainSectionGroup(const RainFadeInputs& inputs, std::string_view group) {

@@ -93,6 +93,9 @@ struct RainSectionChoice {
   std::string_view name;  // the control's name
   std::string_view caption;
   std::string_view tooltip;
+  // The entry that leaves the number to be typed ("I type the rate"); empty
+  // for a choice without one.
+  std::string_view typed;
 };
 std::span<const RainSectionChoice> rainSectionChoices();
 const RainSectionChoice& rainSectionChoice(RainFadeField field);
@@ -103,6 +106,9 @@ const RainSectionChoice& rainSectionChoice(RainFadeField field);
 // group it has kept nothing of from the events below.
 std::string_view rainSectionGroup(RainFadeField field);
 std::span<const std::string_view> rainSectionStart();
+// Whether the inputs are still those the start events give, an example and
+// not a site's own.
+bool isRainSectionStart(const RainFadeInputs& inputs);
 // Whether the inputs hold anything of the group yet: the tilt and station
 // height always do, the others once set.
 bool hasRainSectionGroup(const RainFadeInputs& inputs, std::string_view group);

@@ -123,6 +123,22 @@ class Report {
   [[nodiscard]] std::vector<Quantity> rainFadeResults() const;
   // What makes those results mislead, a sentence each; shown beside them.
   [[nodiscard]] std::vector<std::string> rainFadeWarnings() const;
+  // The words around the rain section's figures: what it starts from (the
+  // C/N page's EIRP, dish and clear-sky C/N), a note while its inputs are
+  // still the example it opens with, and what its figures mean.
+  struct RainFadeAction {
+    std::string caption;
+    std::string event;
+  };
+  struct RainFadeNotes {
+    std::string basis;
+    std::string example;  // empty once any input is the user's
+    std::vector<std::string> meanings;
+    // The tilt a horizontal and a vertical signal arrive with at the site:
+    // the alignment page's skew; none while the satellite is below the horizon.
+    std::vector<RainFadeAction> tiltFromSkew;
+  };
+  [[nodiscard]] RainFadeNotes rainFadeNotes() const;
   // Once asked for, else nothing: the times the sun and a plumb line's
   // shadow show the dish's direction, the coming sun outages and an
   // obstacle's view; the motor's turn, command and mount, and a second LNB.

@@ -1,5 +1,6 @@
 // The rain availability's rows of the report: the window's section shows the
 // results, Copy and the job sheet both parts.
+#include <cmath>
 #include <optional>
 #include <string>
 
@@ -147,6 +148,43 @@ std::vector<std::string> Report::rainFadeWarnings() const {
   return kestrion::rainFadeWarnings(*state_.rainFade, rainSiteOf(state_.window), tr_);
 }
 
+Report::RainFadeNotes Report::rainFadeNotes() const {
+  if (state_.rainFade == nullptr) {
+    return {};
+  }
+  const Window& w = state_.window;
+  RainFadeNotes notes;
+  notes.basis = withArguments(
+      inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade",
+                                          "It starts from the C/N page: EIRP %1 dBW, dish %2 cm, "
+                                          "clear-sky C/N %3 dB.")),
+      {w.text(Input::eirp), w.text(Input::dishDiameter), w.text(Value::carrierToNoise)});
+  if (isRainSectionStart(*state_.rainFade)) {
+    notes.example = inLanguage(
+        kRain, QT_TRANSLATE_NOOP("RainFade",
+                                 "The values filled in are an example (zone K, 3 km, 12 GHz, 8PSK "
+                                 "2/3), not this site's: enter the site's own."));
+  }
+  notes.meanings = {
+      inLanguage(kRain,
+                 QT_TRANSLATE_NOOP("RainFade", "Rain fade: the loss of signal in the rain.")),
+      inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade",
+                                          "C/N drop: the rain fade plus the sky noise the rain "
+                                          "adds.")),
+  };
+  if (const std::string skew = w.text(Value::skew); !skew.empty()) {
+    const double turned = std::fabs(leadingNumber(skew));
+    const auto action = [&](const char* caption, double tilt) {
+      const std::string degrees = shortText(tilt, rainSectionInput(F::tilt).decimals);
+      notes.tiltFromSkew.push_back({withArguments(inLanguage(kRain, caption), {degrees}),
+                                    std::string(rainFadeField(F::tilt).name) + ":=" + degrees});
+    };
+    action(QT_TRANSLATE_NOOP("RainFade", "Horizontal, turned by the skew: %1°"), turned);
+    action(QT_TRANSLATE_NOOP("RainFade", "Vertical, turned by the skew: %1°"), 90 - turned);
+  }
+  return notes;
+}
+
 std::vector<Quantity> Report::rainFadeResults() const {
   if (state_.rainFade == nullptr) {
     return {};
@@ -164,8 +202,19 @@ std::vector<Quantity> Report::rainFadeResults() const {
     return rows;
   }
   if (a.margin) {
-    rows.push_back({inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "Clear-sky margin")),
-                    fixedText(*a.margin, 2), "dB", rowId("margin")});
+    const std::string caption =
+        inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "Clear-sky margin"));
+    if (*a.margin < 0) {
+      rows.push_back(
+          {caption,
+           withArguments(
+               inLanguage(kRain, QT_TRANSLATE_NOOP("RainFade", "%1 dB: fails even in clear sky")),
+               {fixedText(*a.margin, 2)}),
+           {},
+           rowId("margin")});
+    } else {
+      rows.push_back({caption, fixedText(*a.margin, 2), "dB", rowId("margin")});
+    }
   }
   for (const RainAvailability::Fade& fade : a.fades) {
     const std::string percent = doubleText(fade.percent);

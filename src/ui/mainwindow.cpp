@@ -346,6 +346,16 @@ Site MainWindow::site(const QString& name) {
           0};
 }
 
+void MainWindow::focusInput(Input input) {
+  const InputSpec& spec = inputSpec(input);
+  tabs_->setCurrentIndex(spec.page);
+  if (auto* slider = findChild<QWidget*>(toQString(spec.name))) {
+    slider->setFocus(Qt::OtherFocusReason);
+  }
+  raise();
+  activateWindow();
+}
+
 // The page the site's values belong to comes to the front, built if need be.
 void MainWindow::enterSite(const Site& site) {
   tabs_->setCurrentIndex(kAlignmentPage);

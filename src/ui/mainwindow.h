@@ -82,6 +82,8 @@ class MainWindow : public QMainWindow {
   void openMotor();
   [[nodiscard]] MotorDialog* motorDialog() const { return motorDialog_; }
   [[nodiscard]] Session& session() { return session_; }
+  // The page of an input to the front, its slider focused.
+  void focusInput(Input input);
 
  Q_SIGNALS:
   // Left for the desktop services to answer.

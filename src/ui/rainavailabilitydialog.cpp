@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -85,9 +86,6 @@ class RainBox : public QDoubleSpinBox {
   RainFadeRange steps_;
 };
 
-// The first item of a choice that the number box beside it overrides.
-const QString kNone = QStringLiteral("\u2014");
-
 // A choice and its caption, named and described from the section's table.
 void addChoice(QGridLayout& grid, RainFadeField field, QWidget* control) {
   const RainSectionChoice& choice = rainSectionChoice(field);
@@ -127,6 +125,23 @@ RainAvailabilityDialog::RainAvailabilityDialog(MainWindow& window)
   figures_ = new QGridLayout;
   column->addLayout(figures_);
   column->addStretch();
+  // Above and below both halves, as wide as the window: what the figures
+  // start from with the way to change it, the example's note, and what the
+  // figures mean.
+  // One line each, as wide as the window.
+  auto* notes = new QVBoxLayout;
+  basis_ = new QLabel;
+  basis_->setObjectName(QStringLiteral("rainBasis"));
+  notes->addWidget(basis_);
+  auto* change = new QPushButton(tr("Change on the C/N page"));
+  change->setObjectName(QStringLiteral("rainChangeLink"));
+  connect(change, &QPushButton::clicked, this, [this] { window_.focusInput(Input::eirp); });
+  notes->addWidget(change, 0, Qt::AlignLeft);
+  example_ = new QLabel;
+  example_->setObjectName(QStringLiteral("rainExample"));
+  notes->addWidget(example_);
+  meanings_ = new QLabel;
+  meanings_->setObjectName(QStringLiteral("rainMeanings"));
 
   problem_ = new QLabel(this);
   problem_->setObjectName(QStringLiteral("rainProblem"));
@@ -146,7 +161,9 @@ RainAvailabilityDialog::RainAvailabilityDialog(MainWindow& window)
   sides->addWidget(inputs);
   sides->addWidget(results, 1);
   auto* layout = new QVBoxLayout(this);
+  layout->addLayout(notes);
   layout->addLayout(sides);
+  layout->addWidget(meanings_);
   layout->addWidget(problem_);
   layout->addWidget(buttons);
 
@@ -158,6 +175,14 @@ void RainAvailabilityDialog::buildInputs(QGridLayout& grid) {
   for (const auto& [number, field] : kRows) {
     if (number) {
       addNumber(grid, field);
+      if (field == F::tilt) {
+        // The skew's tilts, one tap each, filled in by showNotes.
+        tilts_ = new QWidget;
+        tilts_->setObjectName(QStringLiteral("rainTiltsFromSkew"));
+        new QHBoxLayout(tilts_);
+        tilts_->layout()->setContentsMargins(0, 0, 0, 0);
+        grid.addWidget(tilts_, grid.rowCount(), 1);
+      }
       continue;
     }
     switch (field) {
@@ -176,7 +201,7 @@ void RainAvailabilityDialog::buildInputs(QGridLayout& grid) {
       }
       case F::rainZone: {
         zone_ = new QComboBox;
-        zone_->addItem(kNone);
+        zone_->addItem(translated("RainFade", rainSectionChoice(F::rainZone).typed));
         for (const char zone : calc::rainZones()) {
           zone_->addItem(QStringLiteral("%1: %2 mm/h")
                              .arg(QLatin1Char(zone))
@@ -193,7 +218,8 @@ void RainAvailabilityDialog::buildInputs(QGridLayout& grid) {
       }
       case F::requiredCarrierToNoise: {
         modcod_ = new QComboBox;
-        modcod_->addItem(kNone);
+        modcod_->addItem(
+            translated("RainFade", rainSectionChoice(F::requiredCarrierToNoise).typed));
         for (std::size_t i = 0; i < calc::modcodCount(); ++i) {
           const QString name = toQString(calc::modcodName(i));
           modcod_->addItem(
@@ -341,7 +367,8 @@ void RainAvailabilityDialog::fitHeight() {
     return;
   }
   layout()->activate();
-  const int needed = layout()->totalHeightForWidth(width());
+  const int needed =
+      std::max(layout()->totalHeightForWidth(width()), layout()->totalMinimumSize().height());
   if (height() < needed) {
     resize(width(), needed);
   }
@@ -391,9 +418,43 @@ void RainAvailabilityDialog::showInputs() {
 
 // The report's rows, caption and value box, as the C/N page shows its
 // results; the boxes are made once and kept, so a screen reader keeps them.
+void RainAvailabilityDialog::showNotes(const Report& report) {
+  const Report::RainFadeNotes notes = report.rainFadeNotes();
+  basis_->setText(toQString(notes.basis));
+  example_->setText(toQString(notes.example));
+  example_->setVisible(!notes.example.empty());
+  QStringList meanings;
+  for (const std::string& m : notes.meanings) {
+    meanings << toQString(m);
+  }
+  meanings_->setText(meanings.join(QLatin1Char('\n')));
+  // A lone label's own height is a pixel short of its text's.
+  for (QLabel* label : {basis_, example_, meanings_}) {
+    label->setMinimumHeight(label->fontMetrics()
+                                .boundingRect(QRect(0, 0, 10000, 10000),
+                                              static_cast<int>(label->alignment()), label->text())
+                                .height());
+  }
+  for (auto* old : tilts_->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+    delete old;
+  }
+  for (const Report::RainFadeAction& action : notes.tiltFromSkew) {
+    auto* button = new QPushButton(toQString(action.caption), tilts_);
+    button->setAutoDefault(false);
+    const QString value = toQString(action.event.substr(action.event.find(":=") + 2));
+    connect(button, &QPushButton::clicked, this, [this, value] {
+      if (set(F::tilt, value)) {
+        showAll();
+      }
+    });
+    tilts_->layout()->addWidget(button);
+  }
+}
+
 void RainAvailabilityDialog::showFigures() {
   const JobState state = window_.jobState();
   const Report report = reportOf(state);
+  showNotes(report);
   const std::vector<Quantity> rows = report.rainFadeResults();
   QStringList warnings;
   for (const std::string& warning : report.rainFadeWarnings()) {

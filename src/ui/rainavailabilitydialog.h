@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "session/rain_fade_inputs.h"
+#include "session/report.h"
 
 class QComboBox;
 class QDoubleSpinBox;
@@ -45,6 +46,7 @@ class RainAvailabilityDialog : public QDialog {
   bool set(RainFadeField field, const QString& text);
   void showInputs();
   void showFigures();
+  void showNotes(const Report& report);
   void showProblem(const QString& problem);
   void showProblem(RainFadeField field, const QString& problem);
   void fitHeight();
@@ -57,6 +59,10 @@ class RainAvailabilityDialog : public QDialog {
   std::map<RainFadeField, QLabel*> mapNames_;
   std::map<RainFadeField, QLabel*> problems_;  // beside the fields
   QLabel* warnings_ = nullptr;
+  QLabel* basis_ = nullptr;
+  QLabel* example_ = nullptr;
+  QLabel* meanings_ = nullptr;
+  QWidget* tilts_ = nullptr;
   QGridLayout* figures_ = nullptr;
   QLabel* problem_ = nullptr;
 };

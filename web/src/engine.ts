@@ -66,7 +66,12 @@ export interface Aids {
 /** What Copy and the job sheet report. */
 export interface Report extends Aids {
   pages: { rows: Row[]; copy: string }[];
-  rainFade?: { basis: Row[]; results: Row[]; warnings: string[] };
+  rainFade?: {
+    basis: Row[];
+    results: Row[];
+    warnings: string[];
+    notes: { basis: string; example: string; meanings: string[]; tiltFromSkew: { caption: string; event: string }[] };
+  };
   sheet: {
     title: string;
     date: string;

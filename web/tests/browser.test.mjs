@@ -328,6 +328,26 @@ describe("rain availability", () => {
     await page.close();
   });
 
+  // It says what it starts from and that the first values are an example;
+  // the skew's tilt is one tap; the C/N page's EIRP one more.
+  it("says what it starts from, marks the example and takes the skew's tilt", async () => {
+    const page = await openPage(browser, `${origin}/?date=${kDate}&page=5&event=latitude%3A%3D40.4168&event=longitude%3A%3D-3.7038&event=satellite%3A%3D30W`);
+    await page.evaluate(() => localStorage.clear());
+    await page.click(".rain-availability summary");
+    await page.waitForSelector(".rain-notes .note");
+    const notes = await page.$eval(".rain-notes", (n) => n.textContent);
+    assert.match(notes, /It starts from the C\/N page: EIRP 40 dBW, dish 150 cm/);
+    assert.match(notes, /are an example/);
+    assert.equal(await page.$eval("#rain-zone option", (o) => o.textContent), "I type the rate");
+    await page.click(".rain-tilts button"); // horizontal, turned by the skew
+    await page.waitForFunction(() => !document.querySelector(".rain-notes .rain-example"));
+    assert.equal(await page.$eval("#rain-tilt", (f) => f.value), "27.4");
+    await page.click(".rain-notes button");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "range-HScroll20");
+    await page.evaluate(() => localStorage.clear());
+    await page.close();
+  });
+
   // A refusal stands under its field, the field shows the value in force,
   // and a map is named as the user chose it.
   it("says beside the field what it refused", async () => {

@@ -4,7 +4,7 @@ import type { EngineApi, Outcome } from "./engine-api";
 import { Status } from "../generated/kestrion_api";
 import type { Aids, Describe, InputDesc, State } from "./model";
 import { format, languages, type Catalogue } from "./i18n";
-import { decimalPoint, make, setText } from "./dom";
+import { decimalPoint, idFor, make, setText } from "./dom";
 import { AngleEditor, type AngleInput } from "./entry";
 import { Page, tabAndPanel } from "./page";
 import { RainSection } from "./rain-fade";
@@ -197,6 +197,12 @@ export class App {
           putFile: (name, bytes) => this.engine.putFile(name, bytes),
           report: () => this.engine.report(this.siteName),
           state: () => this.state,
+          focusInput: (value) => {
+            const input = this.describe.inputs.find((i) => i.value === value);
+            const control = input && document.getElementById(idFor("range", input.name));
+            control?.scrollIntoView({ block: "center" });
+            control?.focus();
+          },
           storage: this.options.storage,
         });
         this.panels[index].append(this.rain.element);

@@ -16,6 +16,8 @@ export interface RainHooks {
   putFile(name: string, bytes: Uint8Array): string; // its path in the engine
   report(): Report;
   state(): State;
+  // Brings the page's own control of an input into view and focus.
+  focusInput(value: string): void;
   storage: Storage | undefined;
 }
 
@@ -44,6 +46,8 @@ export class RainSection {
   private readonly problems = new Map<string, { group: string; element: HTMLElement }>();
   private readonly warnings: HTMLElement;
   private readonly results: HTMLElement;
+  private readonly notes: HTMLElement;
+  private readonly tilts: HTMLElement;
   private built = false;
 
   constructor(
@@ -53,6 +57,8 @@ export class RainSection {
   ) {
     this.results = make("div", { class: "rain-results", "aria-live": "polite" });
     this.warnings = make("div", { class: "rain-warnings", role: "alert" });
+    this.notes = make("div", { class: "rain-notes" });
+    this.tilts = make("div", { class: "rain-tilts aid-buttons" });
     this.element = make(
       "details",
       { class: "rain-availability" },
@@ -71,7 +77,7 @@ export class RainSection {
   // or the description's start.
   private open(): void {
     if (!this.built) {
-      this.element.append(this.form(), this.warnings, this.results);
+      this.element.append(this.notes, this.form(), this.warnings, this.results);
       this.built = true;
       if (!this.rain()) {
         for (const event of this.remembered()) this.hooks.run(event);
@@ -212,8 +218,6 @@ export class RainSection {
     const polarization = this.choice("tilt");
     const rainZone = this.choice("rain-zone");
     const modcod = this.choice("required-cn");
-    const rate = this.input("rain-rate");
-    const cn = this.input("required-cn");
     return make(
       "div",
       { class: "rain-form" },
@@ -228,10 +232,11 @@ export class RainSection {
         },
       ),
       this.number("tilt"),
+      this.tilts,
       this.select(
         "rain-zone",
         this.tr(rainZone.caption),
-        [[kTyped, this.tr(rate.caption)], ...this.d.zones.map((z): [string, string] => [z.zone, `${z.zone} (${z.rainRate} mm/h)`])],
+        [[kTyped, this.tr(rainZone.typed)], ...this.d.zones.map((z): [string, string] => [z.zone, `${z.zone} (${z.rainRate} mm/h)`])],
         (zone) => {
           if (zone) this.send("rain-rate", `rain-zone:=${zone}`);
           else this.update(true);
@@ -245,7 +250,7 @@ export class RainSection {
       this.select(
         "rain-modcod",
         this.tr(modcod.caption),
-        [[kTyped, this.tr(cn.caption)], ...this.d.modcods.map((m): [string, string] => [m.name, `${m.name} (${m.esN0} dB)`])],
+        [[kTyped, this.tr(modcod.typed)], ...this.d.modcods.map((m): [string, string] => [m.name, `${m.name} (${m.esN0} dB)`])],
         (name) => {
           if (name) this.send("required-cn", `required-cn:=${name}`);
           else this.update(true);
@@ -278,7 +283,31 @@ export class RainSection {
     this.showResults(this.hooks.report());
   }
 
+  // What the section starts from, with the way to change it, whether its
+  // inputs are still the example, and the buttons that take the skew.
+  private showNotes(report: Report): void {
+    const notes = report.rainFade?.notes;
+    if (!notes) return;
+    const key = JSON.stringify(notes);
+    if (this.notes.dataset.shown === key) return;
+    this.notes.dataset.shown = key;
+    const change = make("button", { type: "button", class: "button" }, this.catalogue.tr(kDialog, "Change on the C/N page"));
+    change.addEventListener("click", () => this.hooks.focusInput("eirp"));
+    this.notes.replaceChildren(
+      make("p", { class: "note" }, notes.basis, " ", change),
+      ...(notes.example ? [make("p", { class: "note rain-example" }, notes.example)] : []),
+    );
+    this.tilts.replaceChildren(
+      ...notes.tiltFromSkew.map((t) => {
+        const b = make("button", { type: "button", class: "button" }, t.caption);
+        b.addEventListener("click", () => this.send("tilt", t.event));
+        return b;
+      }),
+    );
+  }
+
   private showResults(report: Report): void {
+    this.showNotes(report);
     const rows: Row[] = report.rainFade?.results ?? [];
     const warnings = report.rainFade?.warnings ?? [];
     if (this.warnings.textContent !== warnings.join("")) {
@@ -291,7 +320,9 @@ export class RainSection {
       );
     }
     const table = make("table", { class: "rain-table" }, make("caption", {}, this.catalogue.tr(kDialog, "Availability")), body);
-    if (this.results.textContent !== table.textContent) this.results.replaceChildren(table);
+    const meanings = (report.rainFade?.notes.meanings ?? []).map((m) => make("p", { class: "note" }, m));
+    const shown = make("div", {}, table, ...meanings);
+    if (this.results.textContent !== shown.textContent) this.results.replaceChildren(table, ...meanings);
     setText(this.element.querySelector("summary")!, this.catalogue.tr(kDialog, "Rain availability (ITU-R)"));
   }
 }
