@@ -86,10 +86,9 @@ TEST_P(RainReport, ShowsTheStatesFigures) {
   EXPECT_EQ(rows.at("rainFade.rainRate"), shortText(fade["rainRate"], 1) + " mm/h");
   EXPECT_EQ(rows.at("rainFade.rainHeight"), shortText(fade["rainHeight"], 2) + " km");
   // A margin under nothing is said plainly: the link fails without rain.
-  EXPECT_EQ(rows.at("rainFade.margin"), fixedText(fade["margin"], 2) +
-                                            (fade["margin"].get<double>() < 0
-                                                 ? " dB: fails even in clear sky"
-                                                 : " dB"));
+  EXPECT_EQ(rows.at("rainFade.margin"),
+            fixedText(fade["margin"], 2) +
+                (fade["margin"].get<double>() < 0 ? " dB: fails even in clear sky" : " dB"));
   for (std::size_t i = 0; i < kSectionPercents.size(); ++i) {
     const std::string percent = fade["percent"][i].dump();
     EXPECT_EQ(rows.at("rainFade.attenuation:" + percent),
