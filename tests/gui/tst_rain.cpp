@@ -7,8 +7,11 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QMenu>
+#include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "gui_helpers.h"
 #include "session/rain_fade_availability.h"
@@ -96,6 +99,7 @@ class RainTest : public QObject {
 
   void untouchedUntilOpened();
   void boxesSendTheEventsAndShowTheRows();
+  void enterAppliesTheFigure();
   void badMapChangesNothing_data();
   void badMapChangesNothing();
   void wholeMapsRead();
@@ -172,6 +176,34 @@ void RainTest::boxesSendTheEventsAndShowTheRows() {
   }
   QCOMPARE(box(d, "rain-rate")->value(), 32.0);  // zone H's
   QVERIFY(!box(d, "tilt")->isEnabled());
+}
+
+// Enter ends the typing in every box: no button is pressed (a map's Choose
+// would open its file dialog, Close would shut the window).
+void RainTest::enterAppliesTheFigure() {
+  RainAvailabilityDialog& d = open();
+  d.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&d));
+  std::vector<std::unique_ptr<QSignalSpy>> pressed;
+  for (auto* button : d.findChildren<QPushButton*>()) {
+    pressed.push_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
+  }
+  // Were a file dialog opened, the test goes on rather than waits for it.
+  QTimer closer;
+  connect(&closer, &QTimer::timeout, [] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      modal->close();
+    }
+  });
+  closer.start(50);
+  typeInto(box(d, "frequency"), QStringLiteral("19.7"));
+  typeInto(box(d, "target"), QStringLiteral("99.5"));
+  QCOMPARE(window_->rainFade()->frequency, 19.7);
+  QCOMPARE(window_->rainFade()->targetAvailability, 99.5);
+  QVERIFY(d.isVisible());
+  for (const auto& spy : pressed) {
+    QCOMPARE(spy->count(), 0);
+  }
 }
 
 void RainTest::badMapChangesNothing_data() {
