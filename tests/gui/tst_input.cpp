@@ -83,6 +83,8 @@ class InputTest : public QObject {
   void focusOrder();
   void buttonsSignal();
   void typedSite();
+  void leavingEntersTheText_data();
+  void leavingEntersTheText();
   void satelliteByName();
   void menusByKeyboard();
   void focusIndicator_data();
@@ -473,6 +475,38 @@ void InputTest::typedSite() {
   // A slider step afterwards writes its whole-number text again.
   QTest::keyClick(latitude, Qt::Key_Right);
   QCOMPARE(labelText(*window_, "Latitud"), QStringLiteral("-33"));
+}
+
+void InputTest::leavingEntersTheText_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("latitude");  // the label's text after leaving
+  QTest::addColumn<bool>("open");         // the editor stays, with its message
+  QTest::newRow("readable") << QStringLiteral("40.4168") << QStringLiteral("40.4168") << false;
+  QTest::newRow("unreadable") << QStringLiteral("95 00 00 N") << QStringLiteral("60") << true;
+  QTest::newRow("untouched") << QStringLiteral("60") << QStringLiteral("60") << false;
+}
+
+// Leaving the editor for the next field enters a text that can be read, as
+// Enter does; one that cannot is not lost silently.
+void InputTest::leavingEntersTheText() {
+  QFETCH(QString, typed);
+  QFETCH(QString, latitude);
+  QFETCH(bool, open);
+  showWindow(*window_);
+  showPage(*window_, 4);
+  window_->editAngle(kestrion::Input::latitude);
+  auto* editor = window_->findChild<QLineEdit*>("angleEditor");
+  QVERIFY(editor);
+  editor->selectAll();
+  QTest::keyClicks(editor, typed);
+  slider(*window_, "HScroll18")->setFocus();
+  QCOMPARE(labelText(*window_, "Latitud"), latitude);
+  if (open) {
+    QVERIFY(editor->isVisible());
+    QVERIFY(window_->findChild<QLabel*>("angleEditorMessage")->isVisible());
+  } else {
+    QTRY_VERIFY(window_->findChild<QLineEdit*>("angleEditor") == nullptr);
+  }
 }
 
 // A name as people type it offers the listed names; one Enter on the list
