@@ -1,6 +1,7 @@
 // The window driven as a user drives it: mouse and keyboard on real widgets.
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -84,6 +85,7 @@ class InputTest : public QObject {
   void buttonsSignal();
   void typedSite();
   void leavingEntersTheText_data();
+  void offsetOutsideItsRange();
   void leavingEntersTheText();
   void satelliteByName();
   void menusByKeyboard();
@@ -507,6 +509,29 @@ void InputTest::leavingEntersTheText() {
   } else {
     QTRY_VERIFY(window_->findChild<QLineEdit*>("angleEditor") == nullptr);
   }
+}
+
+// An offset angle beyond the box's range is said under it, and goes when
+// one within it is taken.
+void InputTest::offsetOutsideItsRange() {
+  showWindow(*window_);
+  showPage(*window_, 4);
+  auto* offset = window_->findChild<QDoubleSpinBox*>("offsetAngle");
+  QVERIFY(offset);
+  const double before = offset->value();
+  offset->setFocus();
+  offset->selectAll();
+  QTest::keyClicks(offset, "50");
+  QTest::keyClick(offset, Qt::Key_Return);
+  QCOMPARE(offset->value(), before);
+  auto* problem = window_->findChild<QLabel*>("offsetProblem");
+  QVERIFY(problem && problem->isVisible());
+  QCOMPARE(problem->text(), QStringLiteral("50 is outside 0 to 45; %1 kept").arg(offset->text()));
+  offset->selectAll();
+  QTest::keyClicks(offset, "30");
+  QTest::keyClick(offset, Qt::Key_Return);
+  QCOMPARE(offset->value(), 30.0);
+  QVERIFY(!problem->isVisible());
 }
 
 // A name as people type it offers the listed names; one Enter on the list
