@@ -1959,4 +1959,11 @@
         <translation>Keine Entfernung reicht für %1 Abstand: Der Satellit steht nicht höher.</translation>
     </message>
 </context>
+<context>
+    <name>kestrion::ui::RangeBox</name>
+    <message>
+        <source>%1 is outside %2 to %3%4; %5 kept</source>
+        <translation>%1 liegt außerhalb von %2 bis %3%4; %5 bleibt</translation>
+    </message>
+</context>
 </TS>

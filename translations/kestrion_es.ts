@@ -1959,4 +1959,11 @@
         <translation>Ninguna distancia lo libra por %1: el satélite no está más alto.</translation>
     </message>
 </context>
+<context>
+    <name>kestrion::ui::RangeBox</name>
+    <message>
+        <source>%1 is outside %2 to %3%4; %5 kept</source>
+        <translation>%1 está fuera de %2 a %3%4; se mantiene %5</translation>
+    </message>
+</context>
 </TS>

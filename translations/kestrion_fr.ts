@@ -1959,4 +1959,11 @@
         <translation>Aucune distance ne le dégage de %1 : le satellite n&apos;est pas plus haut.</translation>
     </message>
 </context>
+<context>
+    <name>kestrion::ui::RangeBox</name>
+    <message>
+        <source>%1 is outside %2 to %3%4; %5 kept</source>
+        <translation>%1 est hors de %2 à %3%4 ; %5 conservé</translation>
+    </message>
+</context>
 </TS>

@@ -1959,4 +1959,11 @@
         <translation>Nessuna distanza lo supera di %1: il satellite non è più alto.</translation>
     </message>
 </context>
+<context>
+    <name>kestrion::ui::RangeBox</name>
+    <message>
+        <source>%1 is outside %2 to %3%4; %5 kept</source>
+        <translation>%1 è fuori dall'intervallo da %2 a %3%4; resta %5</translation>
+    </message>
+</context>
 </TS>

@@ -1960,4 +1960,11 @@
         <translation>Żadna odległość nie da %1 zapasu: satelita nie stoi wyżej.</translation>
     </message>
 </context>
+<context>
+    <name>kestrion::ui::RangeBox</name>
+    <message>
+        <source>%1 is outside %2 to %3%4; %5 kept</source>
+        <translation>%1 jest poza zakresem od %2 do %3%4; pozostaje %5</translation>
+    </message>
+</context>
 </TS>

@@ -1,5 +1,6 @@
 #include "session/rain_fade_inputs.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -90,6 +91,39 @@ std::optional<std::string> metresForKm(std::string_view text) {
   }
   return "the station height is in km (" + doubleText(*value) + " m is " +
          doubleText(*value / 1000) + ")";
+}
+
+// A code rate as the table writes them: "7/8".
+bool codeRateText(std::string_view text) {
+  const std::size_t slash = text.find('/');
+  const auto digits = [](std::string_view part) {
+    return !part.empty() &&
+           std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  return slash != std::string_view::npos && digits(text.substr(0, slash)) &&
+         digits(text.substr(slash + 1));
+}
+
+// A modulation of the table with a rate it lacks ("8PSK 7/8") is no typing
+// slip of a number: name the rates the modulation has.
+std::optional<std::string> missingCodeRate(std::string_view text) {
+  const std::size_t blank = text.find(' ');
+  if (blank == std::string_view::npos || !codeRateText(text.substr(blank + 1))) {
+    return std::nullopt;
+  }
+  const std::string_view modulation = text.substr(0, blank + 1);
+  std::string rates;
+  for (std::size_t i = 0; i < calc::modcodCount(); ++i) {
+    const std::string_view name = calc::modcodName(i);
+    if (name.substr(0, modulation.size()) == modulation) {
+      rates += (rates.empty() ? "" : ", ") + std::string(name.substr(modulation.size()));
+    }
+  }
+  if (rates.empty()) {
+    return std::nullopt;
+  }
+  return "DVB-S2 has no " + std::string(text) + "; its " + std::string(text.substr(0, blank)) +
+         " code rates are " + rates;
 }
 
 std::variant<std::vector<double>, std::string> percentList(std::string_view text) {
@@ -276,6 +310,9 @@ std::optional<std::string> setRainFadeInput(RainFadeInputs& inputs, RainFadeFiel
       inputs.requiredCarrierToNoise = *esn0;
       inputs.modcod = text;
       return std::nullopt;
+    }
+    if (auto missing = missingCodeRate(text)) {
+      return missing;
     }
   }
   if (field == F::stationHeight) {

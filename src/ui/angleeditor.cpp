@@ -42,7 +42,8 @@ AngleEditor::AngleEditor(AngleKind kind, QWidget* box, std::vector<Satellite> sa
   setObjectName(QStringLiteral("angleEditor"));
   // Wide enough for a satellite's name, left edge on the box's.
   setGeometry(box->x(), box->y() - 2, std::max(box->width(), 140), box->height() + 4);
-  setText(static_cast<QLabel*>(box)->text());
+  opened_ = static_cast<QLabel*>(box)->text();
+  setText(opened_);
   selectAll();
   setAccessibleName(editorName(kind));
   setToolTip(examples(kind));
@@ -95,7 +96,14 @@ void AngleEditor::focusOutEvent(QFocusEvent* event) {
   if (completer() != nullptr && completer()->popup()->isVisible()) {
     return;
   }
-  finish();
+  // Moving on to the next field is how people end the typing: a text that
+  // can be read is entered as Enter enters it; one that cannot keeps the
+  // editor open with its message.
+  if (text() == opened_) {
+    finish();
+    return;
+  }
+  commit();
 }
 
 // Every name the text may become, each with its position in the user's

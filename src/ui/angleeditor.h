@@ -45,6 +45,7 @@ class AngleEditor : public QLineEdit {
   std::vector<Satellite> satellites_;
   QLabel* message_;
   QStandardItemModel* names_ = nullptr;
+  QString opened_;  // the box's text, which leaving unchanged enters nothing
   bool done_ = false;
 };
 

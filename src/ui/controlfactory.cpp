@@ -12,6 +12,7 @@
 #include "picture.h"
 #include "product.h"
 #include "qtext.h"
+#include "rangebox.h"
 #include "sliderbar.h"
 #include "textlabel.h"
 
@@ -112,7 +113,7 @@ QWidget* ControlFactory::build(const ControlSpec& control, QWidget* parent) {
       return label;
     }
     case Kind::OffsetAngle: {
-      auto* box = new QDoubleSpinBox(parent);
+      auto* box = new RangeBox(parent);
       box->setRange(0.0, 45.0);
       box->setDecimals(1);
       box->setSingleStep(0.1);
@@ -120,6 +121,8 @@ QWidget* ControlFactory::build(const ControlSpec& control, QWidget* parent) {
       // A setting of the calculator: written with a decimal point in every
       // language, as the value boxes are.
       box->setLocale(QLocale::c());
+      // Taken when the typing ends: "50" is refused whole, not taken as 5.
+      box->setKeyboardTracking(false);
       bound_.offsetAngle = box;
       return box;
     }

@@ -127,10 +127,18 @@ double drawHeading(QPainter& p, const Report::SheetTexts& texts, double width) {
   p.drawText(QRectF(kMargin, y, width, 26), Qt::AlignRight | Qt::AlignVCenter,
              toQString(texts.date));
   y += 28;
-  // One line: a long site name is cut short with an ellipsis.
-  p.drawText(QRectF(kMargin, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter,
-             QFontMetricsF(p.font()).elidedText(toQString(texts.site), Qt::ElideRight, width));
-  y += 20;
+  // A site name that fits stays on its line as ever; a long one (a street
+  // address) wraps onto the lines it needs, none of it cut off.
+  const QString site = toQString(texts.site);
+  if (QFontMetricsF(p.font()).horizontalAdvance(site) <= width) {
+    p.drawText(QRectF(kMargin, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter, site);
+    y += 20;
+  } else {
+    const int wrap = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const QRectF used = p.boundingRect(QRectF(kMargin, y, width, 1000), wrap, site);
+    p.drawText(used, wrap, site);
+    y += used.height() + 4;
+  }
   p.setPen(QPen(Qt::black, 1));
   p.drawLine(QPointF(kMargin, y), QPointF(kMargin + width, y));
   return y + 10;

@@ -31,6 +31,7 @@
 #include "product.h"
 #include "qtext.h"
 #include "rainavailabilitydialog.h"
+#include "rangebox.h"
 #include "sundialog.h"
 #include "tabcontrol.h"
 #include "tabstrip.h"
@@ -197,7 +198,11 @@ void MainWindow::buildPointing(QWidget* page) {
   QDoubleSpinBox* offset = bound_.offsetAngle;
   session_.setOffsetTenths(storedOffsetTenths());
   offset->setValue(session_.offsetTenths() / 10.0);
+  // The typing's end clears the last refusal; a new one follows it.
+  connect(offset, &QDoubleSpinBox::editingFinished, this, [this] { showOffsetProblem({}); });
+  connect(static_cast<RangeBox*>(offset), &RangeBox::refused, this, &MainWindow::showOffsetProblem);
   connect(offset, &QDoubleSpinBox::valueChanged, this, [this](double degrees) {
+    showOffsetProblem({});
     session_.setOffsetTenths(static_cast<int>(std::lround(degrees * 10)));
     QSettings().setValue(kOffsetKey, session_.offsetTenths());
     showPointing();
@@ -205,6 +210,30 @@ void MainWindow::buildPointing(QWidget* page) {
   });
   showPointing();
   showSatelliteName();
+}
+
+void MainWindow::showOffsetProblem(const QString& problem) const {
+  QDoubleSpinBox* offset = bound_.offsetAngle;
+  auto* message = offset->parentWidget()->findChild<QLabel*>(QStringLiteral("offsetProblem"));
+  if (message == nullptr) {
+    if (problem.isEmpty()) {
+      return;
+    }
+    // Made on the first refusal, so the page is as it was until then.
+    message = new QLabel(offset->parentWidget());
+    message->setObjectName(QStringLiteral("offsetProblem"));
+    applyLook(*message, Look::Warning);
+    message->setAutoFillBackground(true);
+    message->setFrameStyle(QFrame::Box);
+  }
+  offset->setAccessibleDescription(problem);
+  message->setText(problem);
+  message->setVisible(!problem.isEmpty());
+  const int width = 260;
+  const int left = std::min(offset->x(), offset->parentWidget()->width() - width - 4);
+  message->setGeometry(left, offset->y() + offset->height() + 2, width,
+                       message->heightForWidth(width) + 4);
+  message->raise();
 }
 
 void MainWindow::showPointing() {

@@ -106,6 +106,8 @@ class MainWindow : public QMainWindow {
   void showChanges();
   void pageShown(int page);
   void buildPointing(QWidget* page);
+  // Under the offset angle's box: why a typed angle was not taken.
+  void showOffsetProblem(const QString& problem) const;
   void showPointing();
   void showSatelliteName();
   [[nodiscard]] TextLabel* aid(Aid id) const;

@@ -21,6 +21,7 @@
 #include "mainwindow.h"
 #include "model/numtext.h"
 #include "qtext.h"
+#include "rangebox.h"
 #include "session/rain_fade_availability.h"
 #include "textlabel.h"
 
@@ -57,7 +58,7 @@ QString eventText(F field, const QString& text) {
 
 // A box that takes more than it steps to: a value typed beyond the range
 // reaches the rain fade, whose refusal says why (a station height in metres).
-class RainBox : public QDoubleSpinBox {
+class RainBox : public RangeBox {
  public:
   explicit RainBox(RainFadeRange steps) : steps_(steps) {}
 
@@ -67,7 +68,7 @@ class RainBox : public QDoubleSpinBox {
       setValue(std::clamp(next, steps_.low, steps_.high));
       return;
     }
-    QDoubleSpinBox::stepBy(steps);
+    RangeBox::stepBy(steps);
   }
 
  protected:
@@ -276,6 +277,8 @@ void RainAvailabilityDialog::addNumber(QGridLayout& grid, RainFadeField field) {
   box->setToolTip(translated("RainFade", input.tooltip));
   connect(box, &QDoubleSpinBox::valueChanged, this,
           [this, field](double value) { set(field, toQString(doubleText(value))); });
+  connect(box, &RangeBox::refused, this,
+          [this, field](const QString& problem) { showProblem(field, problem); });
   numbers_[field] = box;
   const int row = grid.rowCount();
   auto* label = new QLabel(caption);

@@ -1,6 +1,7 @@
 // The window driven as a user drives it: mouse and keyboard on real widgets.
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -83,6 +84,9 @@ class InputTest : public QObject {
   void focusOrder();
   void buttonsSignal();
   void typedSite();
+  void leavingEntersTheText_data();
+  void offsetOutsideItsRange();
+  void leavingEntersTheText();
   void satelliteByName();
   void menusByKeyboard();
   void focusIndicator_data();
@@ -473,6 +477,61 @@ void InputTest::typedSite() {
   // A slider step afterwards writes its whole-number text again.
   QTest::keyClick(latitude, Qt::Key_Right);
   QCOMPARE(labelText(*window_, "Latitud"), QStringLiteral("-33"));
+}
+
+void InputTest::leavingEntersTheText_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("latitude");  // the label's text after leaving
+  QTest::addColumn<bool>("open");         // the editor stays, with its message
+  QTest::newRow("readable") << QStringLiteral("40.4168") << QStringLiteral("40.4168") << false;
+  QTest::newRow("unreadable") << QStringLiteral("95 00 00 N") << QStringLiteral("60") << true;
+  QTest::newRow("untouched") << QStringLiteral("60") << QStringLiteral("60") << false;
+}
+
+// Leaving the editor for the next field enters a text that can be read, as
+// Enter does; one that cannot is not lost silently.
+void InputTest::leavingEntersTheText() {
+  QFETCH(QString, typed);
+  QFETCH(QString, latitude);
+  QFETCH(bool, open);
+  showWindow(*window_);
+  showPage(*window_, 4);
+  window_->editAngle(kestrion::Input::latitude);
+  auto* editor = window_->findChild<QLineEdit*>("angleEditor");
+  QVERIFY(editor);
+  editor->selectAll();
+  QTest::keyClicks(editor, typed);
+  slider(*window_, "HScroll18")->setFocus();
+  QCOMPARE(labelText(*window_, "Latitud"), latitude);
+  if (open) {
+    QVERIFY(editor->isVisible());
+    QVERIFY(window_->findChild<QLabel*>("angleEditorMessage")->isVisible());
+  } else {
+    QTRY_VERIFY(window_->findChild<QLineEdit*>("angleEditor") == nullptr);
+  }
+}
+
+// An offset angle beyond the box's range is said under it, and goes when
+// one within it is taken.
+void InputTest::offsetOutsideItsRange() {
+  showWindow(*window_);
+  showPage(*window_, 4);
+  auto* offset = window_->findChild<QDoubleSpinBox*>("offsetAngle");
+  QVERIFY(offset);
+  const double before = offset->value();
+  offset->setFocus();
+  offset->selectAll();
+  QTest::keyClicks(offset, "50");
+  QTest::keyClick(offset, Qt::Key_Return);
+  QCOMPARE(offset->value(), before);
+  auto* problem = window_->findChild<QLabel*>("offsetProblem");
+  QVERIFY(problem && problem->isVisible());
+  QCOMPARE(problem->text(), QStringLiteral("50 is outside 0 to 45; %1 kept").arg(offset->text()));
+  offset->selectAll();
+  QTest::keyClicks(offset, "30");
+  QTest::keyClick(offset, Qt::Key_Return);
+  QCOMPARE(offset->value(), 30.0);
+  QVERIFY(!problem->isVisible());
 }
 
 // A name as people type it offers the listed names; one Enter on the list

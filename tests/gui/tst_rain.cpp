@@ -7,8 +7,11 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QMenu>
+#include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "gui_helpers.h"
 #include "session/rain_fade_availability.h"
@@ -96,6 +99,9 @@ class RainTest : public QObject {
 
   void untouchedUntilOpened();
   void boxesSendTheEventsAndShowTheRows();
+  void enterAppliesTheFigure();
+  void outsideTheRangeSaysWhy_data();
+  void outsideTheRangeSaysWhy();
   void badMapChangesNothing_data();
   void badMapChangesNothing();
   void wholeMapsRead();
@@ -172,6 +178,76 @@ void RainTest::boxesSendTheEventsAndShowTheRows() {
   }
   QCOMPARE(box(d, "rain-rate")->value(), 32.0);  // zone H's
   QVERIFY(!box(d, "tilt")->isEnabled());
+}
+
+// Enter ends the typing in every box: no button is pressed (a map's Choose
+// would open its file dialog, Close would shut the window).
+void RainTest::enterAppliesTheFigure() {
+  RainAvailabilityDialog& d = open();
+  d.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&d));
+  std::vector<std::unique_ptr<QSignalSpy>> pressed;
+  for (auto* button : d.findChildren<QPushButton*>()) {
+    pressed.push_back(std::make_unique<QSignalSpy>(button, &QPushButton::clicked));
+  }
+  // Were a file dialog opened, the test goes on rather than waits for it.
+  QTimer closer;
+  connect(&closer, &QTimer::timeout, [] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      modal->close();
+    }
+  });
+  closer.start(50);
+  typeInto(box(d, "frequency"), QStringLiteral("19.7"));
+  typeInto(box(d, "target"), QStringLiteral("99.5"));
+  QCOMPARE(window_->rainFade()->frequency, 19.7);
+  QCOMPARE(window_->rainFade()->targetAvailability, 99.5);
+  QVERIFY(d.isVisible());
+  for (const auto& spy : pressed) {
+    QCOMPARE(spy->count(), 0);
+  }
+}
+
+void RainTest::outsideTheRangeSaysWhy_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<bool>("leave");  // the typing ends by leaving the box, not Enter
+  QTest::addColumn<QString>("problem");
+  QTest::newRow("target 100") << "target"
+                              << "100" << false << "100 is outside 95 to 99.999 %; 99.900 kept";
+  QTest::newRow("target 90, left") << "target"
+                                   << "90" << true << "90 is outside 95 to 99.999 %; 99.900 kept";
+  QTest::newRow("99 GHz") << "frequency"
+                          << "99" << false << "99 is outside 1 to 55 GHz; 12.00 kept";
+}
+
+// A number beyond the box's range keeps the value in force and says why
+// beside the box, whether Enter or leaving ends the typing.
+void RainTest::outsideTheRangeSaysWhy() {
+  QFETCH(QString, name);
+  QFETCH(QString, typed);
+  QFETCH(bool, leave);
+  QFETCH(QString, problem);
+  RainAvailabilityDialog& d = open();
+  d.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&d));
+  QDoubleSpinBox* typedInto = box(d, qPrintable(name));
+  const double before = typedInto->value();
+  const std::string state = rainState(*window_);
+  typedInto->setFocus();
+  typedInto->selectAll();
+  QTest::keyClicks(typedInto, typed);
+  if (leave) {
+    box(d, "station-height")->setFocus();
+  } else {
+    QTest::keyClick(typedInto, Qt::Key_Return);
+  }
+  QCOMPARE(typedInto->value(), before);
+  QCOMPARE(rainState(*window_), state);
+  const auto field = kestrion::rainFadeFieldNamed(name.toStdString());
+  QLabel* beside = problemBeside(d, *field);
+  QVERIFY(beside->isVisible());
+  QCOMPARE(beside->text(), problem);
 }
 
 void RainTest::badMapChangesNothing_data() {

@@ -172,6 +172,15 @@ with tempfile.TemporaryDirectory() as tmp:
     check(warning in high and high.index(warning) < high.index("Rain availability"),
           f"rain sheet: no warning above the figures in {high!r}")
 
+    # A long site name (a street address) wraps: all of it is on the sheet.
+    long_pdf = os.path.join(tmp, "long.pdf")
+    street = ("Calle de la Princesa 123, 28008 Madrid, Comunidad de Madrid, España, "
+              "tejado del edificio norte junto a la antena de la comunidad de vecinos")
+    sheet(long_pdf, "--date", DATE, "--site", street, *EVENTS)
+    words = " ".join(run("pdftotext", long_pdf, "-").split())
+    check(f"Site: {street}" in words, f"long site name cut off: {words[:300]!r}")
+    check(re.search(r"^Pages:\s+1$", run("pdfinfo", long_pdf), re.M), "long site: not one page")
+
     # Ink on the page: the pictures and the tables, not an empty sheet.
     run("pdftoppm", "-r", "20", "-gray", pdf, os.path.join(tmp, "page"))
     pgm = open(os.path.join(tmp, "page-1.pgm"), "rb").read()

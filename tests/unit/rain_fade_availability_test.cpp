@@ -256,6 +256,10 @@ TEST(RainSection, RefusalsForTheFieldBesideIt) {
                    "my R001.TXT: 2 rows of 3 values; allowed: the ITU-R P.837-7 map R001.TXT, "
                    "1441 rows of 2881 values (0.125° apart, rows from 90° S to 90° N, columns "
                    "from 180° W to 180° E)"},
+           Refusal{"required-cn:=8PSK 7/8", nullptr,
+                   "DVB-S2 has no 8PSK 7/8; its 8PSK code rates are 3/5, 2/3, 3/4, 5/6, 8/9, "
+                   "9/10"},
+           Refusal{"required-cn:=9PSK 7/8", nullptr, "\"9PSK 7/8\" is not a number"},
            Refusal{"HScroll17=50", nullptr,
                    "event \"HScroll17=50\" sets no rain fade input; allowed: NAME:=VALUE with a "
                    "NAME of kestrion-cli's rain fade events"},

@@ -48,6 +48,12 @@ export class Catalogue {
     return this.entries.get(context + kField + source) ?? source;
   }
 
+  // A tooltip of the window's tables, looked up as written (one begins with
+  // a space) and shown without the space.
+  tooltip(source: string): string {
+    return this.tr("Tooltip", source).trim();
+  }
+
   // One of the browser app's own texts (src/texts.js).
   web(key: WebText): string {
     return this.tr("Web", webTexts[key]);

@@ -33,7 +33,6 @@ const pinned = new ResizeObserver(() => {
 });
 
 const kCaption = "Caption";
-const kTooltip = "Tooltip";
 
 // A page's tab and its empty panel: the panel is filled when first shown.
 export function tabAndPanel(index: number, caption: string): { tab: HTMLButtonElement; panel: HTMLElement } {
@@ -100,7 +99,7 @@ export class Page {
   }
 
   private tooltip(source: string | undefined): string {
-    return source ? this.catalogue.tr(kTooltip, source.trim()) : "";
+    return source ? this.catalogue.tooltip(source) : "";
   }
 
   private inputRow(slider: ControlDesc, controls: ControlDesc[], state: State): HTMLElement {
