@@ -1068,6 +1068,14 @@
         <translation>Wert eingeben</translation>
     </message>
     <message>
+        <source>Hint: %1</source>
+        <translation>Hinweis: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not taken: %2 to %3 %4, in steps of %5.</source>
+        <translation>%1 wird nicht übernommen: %2 bis %3 %4, in Schritten von %5.</translation>
+    </message>
+    <message>
         <source>Not taken, the value shown still holds: %1</source>
         <translation>Nicht übernommen, der angezeigte Wert gilt weiter: %1</translation>
     </message>

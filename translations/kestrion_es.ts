@@ -1068,6 +1068,14 @@
         <translation>Escribir un valor</translation>
     </message>
     <message>
+        <source>Hint: %1</source>
+        <translation>Consejo: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not taken: %2 to %3 %4, in steps of %5.</source>
+        <translation>%1 no se acepta: de %2 a %3 %4, en pasos de %5.</translation>
+    </message>
+    <message>
         <source>Not taken, the value shown still holds: %1</source>
         <translation>No se ha tomado; sigue valiendo el valor mostrado: %1</translation>
     </message>

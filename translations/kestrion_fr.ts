@@ -1068,6 +1068,14 @@
         <translation>Saisir une valeur</translation>
     </message>
     <message>
+        <source>Hint: %1</source>
+        <translation>Conseil : %1</translation>
+    </message>
+    <message>
+        <source>%1 is not taken: %2 to %3 %4, in steps of %5.</source>
+        <translation>%1 n&apos;est pas retenu : de %2 à %3 %4, par pas de %5.</translation>
+    </message>
+    <message>
         <source>Not taken, the value shown still holds: %1</source>
         <translation>Non pris en compte, la valeur affichée reste en vigueur : %1</translation>
     </message>

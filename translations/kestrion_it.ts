@@ -1068,6 +1068,14 @@
         <translation>Digita un valore</translation>
     </message>
     <message>
+        <source>Hint: %1</source>
+        <translation>Suggerimento: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not taken: %2 to %3 %4, in steps of %5.</source>
+        <translation>%1 non è accettato: da %2 a %3 %4, a passi di %5.</translation>
+    </message>
+    <message>
         <source>Not taken, the value shown still holds: %1</source>
         <translation>Non accettato, resta valido il valore mostrato: %1</translation>
     </message>

@@ -1068,6 +1068,14 @@
         <translation>Wpisz wartość</translation>
     </message>
     <message>
+        <source>Hint: %1</source>
+        <translation>Wskazówka: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not taken: %2 to %3 %4, in steps of %5.</source>
+        <translation>Nie przyjęto %1: od %2 do %3 %4, co %5.</translation>
+    </message>
+    <message>
         <source>Not taken, the value shown still holds: %1</source>
         <translation>Nie przyjęto, obowiązuje pokazana wartość: %1</translation>
     </message>

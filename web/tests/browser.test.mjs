@@ -107,6 +107,10 @@ describe("the calculator's pages", () => {
     Object.assign(shown, await shownTexts(page));
     for (const [name, text] of Object.entries(shown)) assert.equal(text, expected[name], name);
     assert.ok(Object.keys(shown).length >= 15);
+    // The compass's bearing stands with the pinned results.
+    await page.click("#tab-4");
+    assert.equal(await page.$eval("#aid-magneticBearing", (e) => e.closest(".results") !== null), true);
+    assert.equal(await page.$eval("#aid-magneticBearing", (e) => e.textContent), native(["HScroll17=58", "longitude:=13°24'18\"E"]).pointing.magneticAzimuth);
     await page.close();
   });
 
@@ -121,6 +125,48 @@ describe("the calculator's pages", () => {
     assert.equal(await page.$eval(".angle-field", (f) => f.getAttribute("aria-invalid")), "true");
     await page.keyboard.press("Escape");
     assert.equal(await page.$eval("#value-Latitud", (b) => b.textContent), "60");
+    await page.close();
+  });
+
+  it("types a slider's value, refusing what is no step of it", async () => {
+    const page = await openPage(browser, `${origin}/?date=${kDate}`);
+    // The LNB's noise figure: tenths of a dB, 0 to 10.
+    const cases = [
+      ["0,8", 8],
+      ["2.5 dB", 25],
+      ["10.05", null],
+      ["11", null],
+      ["abc", null],
+    ];
+    for (const [text, position] of cases) {
+      await page.click("#value-lnbnf");
+      const field = await page.waitForSelector(".number-field");
+      await field.evaluate((f) => (f.value = ""));
+      await field.type(text);
+      await page.keyboard.press("Enter");
+      if (position === null) {
+        const problem = await page.$eval("[data-input=HScroll1] .value-problem", (p) => p.textContent);
+        assert.equal(problem, `${text} is not taken: 0.0 to 10.0 dB, in steps of 0.1.`);
+        assert.equal(await field.evaluate((f) => f.getAttribute("aria-invalid")), "true");
+        await page.keyboard.press("Escape");
+      } else {
+        assert.equal(await page.$eval("#value-lnbnf", (b) => b.textContent), native([`HScroll1=${position}`]).texts.lnbnf, text);
+        assert.equal(await page.$eval("#range-HScroll1", (r) => r.value), String(position));
+      }
+    }
+    await page.close();
+  });
+
+  it("opens a hover tooltip's text by touch", async () => {
+    const page = await openPage(browser, `${origin}/?date=${kDate}`);
+    const info = "[data-input=HScroll1] button.info";
+    const tip = await page.$eval("#value-lnbnf", (b) => b.title);
+    assert.ok(tip.length > 0);
+    await page.tap(info);
+    assert.equal(await page.$eval(info, (b) => b.getAttribute("aria-expanded")), "true");
+    assert.equal(await page.$eval("[data-input=HScroll1] .hint", (n) => n.textContent), tip);
+    await page.tap(info);
+    assert.equal(await page.$eval("[data-input=HScroll1] .hint", (n) => n.textContent), "");
     await page.close();
   });
 
@@ -211,6 +257,20 @@ describe("the calculator's pages", () => {
 });
 
 describe("languages, sites and the print view", () => {
+  it("breaks German and Polish tabs at their word joints", async () => {
+    const cases = [
+      ["de", 1, "Rausch\u00admaß in Rausch\u00adtemperatur"],
+      ["de", 4, "Antennen\u00adausrichtung"],
+      ["pl", 1, "NF na tempe\u00adraturę szu\u00admową"],
+      ["en", 1, "NF to Noise Temperature"],
+    ];
+    for (const [language, tab, shown] of cases) {
+      const page = await openPage(browser, `${origin}/?date=${kDate}&lang=${language}`);
+      assert.equal(await page.$eval(`#tab-${tab}`, (t) => t.textContent), shown, `${language} ${tab}`);
+      await page.close();
+    }
+  });
+
   it("follows the chooser and keeps the choice", async () => {
     const page = await openPage(browser, `${origin}/?date=${kDate}`);
     await page.select("#language", "pl");

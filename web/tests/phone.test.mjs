@@ -61,13 +61,14 @@ describe("the phone's inputs", () => {
           // The pinned panel's height is taken once laid out, before a finger can land.
           await page.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
           assert.deepEqual(await page.evaluate(covered), [], `page ${i} at ${size}`);
-          // Each typed entry's editor, and the satellites' suggestions.
+          // Each typed entry's editor (an angle's or a number's), and the
+          // satellites' suggestions.
           for (const box of await page.$$eval(`#page-${i} button.value`, (b) => b.map((x) => x.id))) {
             await page.$eval(`#${box}`, (b) => b.scrollIntoView({ block: "center" }));
             await page.click(`#${box}`);
-            await page.waitForSelector(".angle-field");
-            await page.$eval(".angle-field", (f) => (f.value = ""));
-            await page.type(".angle-field", box === "value-satposition" ? "astra" : "4");
+            const field = await page.waitForSelector(".angle-field, .number-field");
+            await field.evaluate((f) => (f.value = ""));
+            await field.type(box === "value-satposition" ? "astra" : "4");
             assert.deepEqual(await page.evaluate(covered), [], `${box}'s editor at ${size}`);
             await page.keyboard.press("Escape");
           }

@@ -36,3 +36,20 @@ export function setText(element: Element, text: string): void {
 export function decimalPoint(text: string): string {
   return text.trim().replace(/,/g, ".");
 }
+
+// A hover tooltip a phone can reach: an info button beside the caption that
+// shows the same text below the row, read out as it opens.
+export function hint(text: string, label: string, id: string): { button: HTMLButtonElement; note: HTMLElement } {
+  const note = make("p", { id, class: "hint", "aria-live": "polite" });
+  const button = make(
+    "button",
+    { type: "button", class: "info", "aria-expanded": "false", "aria-controls": id, "aria-label": label },
+    "i",
+  );
+  button.addEventListener("click", () => {
+    const open = button.getAttribute("aria-expanded") !== "true";
+    button.setAttribute("aria-expanded", String(open));
+    note.textContent = open ? text : "";
+  });
+  return { button, note };
+}

@@ -4,9 +4,10 @@
 // and aids, the C/N page's rain options and footprint link).
 import type { Aids, ControlDesc, Describe, InputDesc, Report, State } from "./model";
 import { format, type Catalogue } from "./i18n";
-import { hidden, idFor, make, setText } from "./dom";
+import { hidden, hint, idFor, make, setText } from "./dom";
 import { AlignmentPictures } from "./pictures";
 import type { AngleInput } from "./entry";
+import { allowed, numberField, sliderPosition } from "./slider-entry";
 
 export interface PageHooks {
   run(event: string): void;
@@ -34,6 +35,20 @@ const pinned = new ResizeObserver(() => {
 
 const kCaption = "Caption";
 
+// Where the narrow tabs may break their long German and Polish words ("|"
+// is a word joint): a soft hyphen there breaks right on every browser, with
+// or without a hyphenation dictionary. The window's captions stay whole.
+const kTabJoints = new Map(
+  [
+    "System-Rausch|maß",
+    "Rausch|maß in Rausch|temperatur",
+    "Antennen|gewinn",
+    "Antennen|ausrichtung",
+    "G/T-Be|rechnung",
+    "NF na tempe|raturę szu|mową",
+  ].map((joints) => [joints.replace(/\|/g, ""), joints.replace(/\|/g, "\u00ad")]),
+);
+
 // A page's tab and its empty panel: the panel is filled when first shown.
 export function tabAndPanel(index: number, caption: string): { tab: HTMLButtonElement; panel: HTMLElement } {
   const tab = make(
@@ -46,7 +61,7 @@ export function tabAndPanel(index: number, caption: string): { tab: HTMLButtonEl
       tabindex: "-1",
       class: "tab",
     },
-    caption,
+    kTabJoints.get(caption) ?? caption,
   );
   const panel = make("section", {
     role: "tabpanel",
@@ -66,6 +81,7 @@ export class Page {
   private pictures: AlignmentPictures | undefined;
   private satelliteName: HTMLElement | undefined;
   private offset: HTMLInputElement | undefined;
+  private resultList: HTMLElement | undefined;
   readonly inputCount: number;
 
   constructor(
@@ -87,6 +103,7 @@ export class Page {
     if (results.length > 0) {
       const list = make("div", { class: "results" });
       for (const result of results) list.append(this.resultRow(result));
+      this.resultList = list;
       this.panel.append(list);
       pinned.observe(list);
     }
@@ -113,21 +130,16 @@ export class Page {
     const caption = make("label", { id: captionId, for: idFor("range", input.name), class: "caption" });
     caption.textContent = this.caption(input.caption);
     const typed = this.hooks.typed(input);
-    const box = typed
-      ? make("button", {
-          type: "button",
-          class: "value typed",
-          id: idFor("value", value),
-          "aria-describedby": tipId,
-        })
-      : make("span", { class: "value", id: idFor("value", value) });
-    if (typed) {
-      // Named by its caption and the value it shows; what it does is its
-      // description.
-      box.setAttribute("aria-labelledby", `${captionId} ${box.id}`);
-      box.setAttribute("aria-describedby", `${tipId}-typed ${tipId}`);
-      box.addEventListener("click", () => this.hooks.edit(input, box));
-    }
+    // Every value can be typed: named by its caption and the value it shows;
+    // what it does is its description.
+    const box = make("button", {
+      type: "button",
+      class: "value typed",
+      id: idFor("value", value),
+      "aria-labelledby": `${captionId} ${idFor("value", value)}`,
+      "aria-describedby": `${tipId}-typed ${tipId}`,
+    });
+    box.addEventListener("click", () => (typed ? this.hooks.edit(input, box) : this.editNumber(input)));
     if (tips.length > 0) box.title = tips.join("\n");
     const range = make("input", {
       type: "range",
@@ -146,7 +158,7 @@ export class Page {
     box.setAttribute("aria-describedby", `${box.getAttribute("aria-describedby") ?? tipId} ${problem.id}`);
     const row: InputRow = { input, value, box, range, problem };
     this.rows.push(row);
-    const parts: (Node | string)[] = [caption];
+    const parts: (Node | string)[] = [caption, ...this.hintParts(tips.join(" "), caption.textContent, input.name)];
     for (const note of controls.filter((c) => c.kind === "label" && c.noteOf === input.name)) {
       parts.push(make("span", { class: "note" }, this.caption(note.caption ?? "")));
     }
@@ -155,7 +167,7 @@ export class Page {
       parts.push(this.satelliteName);
     }
     parts.push(box, problem, range, hidden(tips.join(" "), tipId));
-    if (typed) parts.push(hidden(this.catalogue.web("typeValue"), `${tipId}-typed`));
+    parts.push(hidden(this.catalogue.web("typeValue"), `${tipId}-typed`));
     return make("div", { class: "input", "data-input": input.name }, ...parts);
   }
 
@@ -169,10 +181,56 @@ export class Page {
         range.value = String(next);
         this.hooks.run(`${input.name}=${next}`);
       }
-    } else if ((e.key === "Enter" || e.key === "F2") && this.hooks.typed(input)) {
+    } else if (e.key === "Enter" || e.key === "F2") {
       e.preventDefault();
-      this.hooks.edit(input, box);
+      box.click();
     }
+  }
+
+  // The number field in the value box's place; a refusal stays beside it
+  // (Enter) or is said once the field is left.
+  private editNumber(input: InputDesc): void {
+    const row = this.rows.find((r) => r.input === input)!;
+    const app = this.panel.closest(".app");
+    const close = (refocus: boolean) => {
+      field.remove();
+      row.box.hidden = false;
+      app?.classList.remove("editing");
+      if (refocus) row.range.focus();
+    };
+    const field = numberField(
+      `${this.caption(input.caption)} (${input.unit})`,
+      row.problem.id,
+      (text, leaving) => {
+        const typedText = text.trim();
+        const position = sliderPosition(input, text);
+        const unchanged = typedText === "" || text === row.box.textContent;
+        if (position === undefined && !unchanged) {
+          setText(row.problem, format(this.catalogue.web("valueRefused"), typedText, ...allowed(input)));
+          field.setAttribute("aria-invalid", "true");
+          if (!leaving) return false;
+        } else {
+          setText(row.problem, "");
+        }
+        close(!leaving);
+        if (position !== undefined && !unchanged) this.hooks.run(`${input.name}=${position}`);
+        return true;
+      },
+      () => close(true),
+    );
+    app?.classList.add("editing");
+    row.box.hidden = true;
+    row.box.after(field);
+    field.value = row.box.textContent ?? "";
+    field.focus();
+    field.select();
+  }
+
+  // The info button and the note it opens, where the control has a hint.
+  private hintParts(text: string, caption: string, name: string): HTMLElement[] {
+    if (!text) return [];
+    const { button, note } = hint(text, format(this.catalogue.web("hintFor"), caption), idFor("hint", name));
+    return [button, note];
   }
 
   private resultRow(result: ControlDesc): HTMLElement {
@@ -189,11 +247,13 @@ export class Page {
     const tip = this.tooltip(result.tooltip);
     if (tip) out.title = tip;
     this.results.set(value.name, out);
+    const caption = this.caption(value.caption);
+    const [info, note] = this.hintParts(tip, caption, value.name);
     return make(
       "div",
-      { class: `result-row ${result.look}` },
-      make("span", { class: "caption", id: captionId }, this.caption(value.caption)),
-      out,
+      { class: `result-row ${result.look}${info ? " hinted" : ""}` },
+      make("span", { class: "caption", id: captionId }, caption),
+      ...(info ? [info, out, note] : [out]),
     );
   }
 
@@ -213,8 +273,17 @@ export class Page {
       }
       const captionId = `${id}-caption`;
       text.setAttribute("aria-labelledby", captionId);
-      aids.append(
-        make("div", { class: "result-row" }, make("span", { class: "caption", id: captionId }, this.caption(aid.caption ?? "")), text),
+      const caption = this.caption(aid.caption ?? "");
+      const [info, note] = this.hintParts(tip, caption, aid.name);
+      // The compass is what the installer holds: its bearing stays pinned.
+      const into = aid.aid === "magneticBearing" && this.resultList ? this.resultList : aids;
+      into.append(
+        make(
+          "div",
+          { class: info ? "result-row hinted" : "result-row" },
+          make("span", { class: "caption", id: captionId }, caption),
+          ...(info ? [info, text, note] : [text]),
+        ),
       );
     }
     const offsetControl = controls.find((c) => c.kind === "offsetAngle");
@@ -240,12 +309,13 @@ export class Page {
       this.offset!.setAttribute("aria-invalid", String(refusal !== ""));
       setText(problem, refusal);
     });
+    const caption = this.caption(control.caption ?? "");
+    const [info, note] = this.hintParts(tip, caption, control.name);
     return make(
       "div",
-      { class: "result-row offset-row" },
-      make("label", { for: id, class: "caption" }, this.caption(control.caption ?? "")),
-      this.offset,
-      problem,
+      { class: "result-row offset-row hinted" },
+      make("label", { for: id, class: "caption" }, caption),
+      ...(info ? [info, this.offset, problem, note] : [this.offset, problem]),
     );
   }
 
@@ -261,7 +331,10 @@ export class Page {
         if (radio.checked) this.hooks.run(option.rain ?? "");
       });
       this.rain.push(radio);
-      group.append(make("label", { for: id, class: "option", title: tip }, radio, this.caption(option.caption ?? "")));
+      const caption = this.caption(option.caption ?? "");
+      const label = make("label", { for: id, class: "option", title: tip }, radio, caption);
+      const [info, note] = this.hintParts(tip, caption, option.name);
+      group.append(...(info ? [make("div", { class: "option-row" }, label, info), note] : [label]));
     }
     const footprints = controls.find((c) => c.command === "footprints");
     const parts: Node[] = [group];

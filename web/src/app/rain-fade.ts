@@ -2,11 +2,11 @@
 // its inputs from the engine's description, each change sent as the event
 // kestrion-cli takes ("frequency:=12", "rain-zone:=K"), its figures from the
 // report, so the browser shows what the window's section shows.
-import type { Catalogue } from "./i18n";
+import { format, type Catalogue } from "./i18n";
 import type { RainDescription, RainInput, Report, Row, State } from "./model";
 import type { Outcome } from "./engine-api";
 import { Status } from "../generated/kestrion_api";
-import { decimalPoint, make, setText } from "./dom";
+import { decimalPoint, hint, make, setText } from "./dom";
 
 export interface RainHooks {
   run(event: string): boolean;
@@ -67,6 +67,14 @@ export class RainSection {
     this.element.addEventListener("toggle", () => {
       if (this.element.open) this.open();
     });
+  }
+
+  // The info button and its note, or none where the field has no hint.
+  private hint(tooltip: string, caption: string, id: string): Node[] {
+    const text = this.tr(tooltip);
+    if (!text) return [];
+    const { button, note } = hint(text, format(this.catalogue.web("hintFor"), caption), `${id}-hint`);
+    return [button, note];
   }
 
   private tr(source: string): string {
@@ -171,12 +179,16 @@ export class RainSection {
       this.sendField(id, input.group, `${event}:=${decimalPoint(field.value)}`),
     );
     this.fields.set(event, field);
+    const caption = this.tr(input.caption);
+    const [button, note] = this.hint(input.tooltip, caption, id);
     return make(
       "div",
       { class: "result-row" },
-      make("label", { for: id, class: "caption" }, this.tr(input.caption)),
+      make("label", { for: id, class: "caption" }, caption),
+      ...(button ? [button] : []),
       make("span", { class: "field-with-unit" }, field, make("span", { id: `${id}-unit`, class: "unit" }, input.unit)),
       this.problemFor(id, input.group, field),
+      ...(note ? [note] : []),
     );
   }
 
@@ -205,12 +217,16 @@ export class RainSection {
       this.sendField(id, choice.group, `${event}:=${path}`, file.name);
       picker.value = "";
     });
+    const caption = this.tr(choice.caption);
+    const [button, note] = this.hint(choice.tooltip, caption, id);
     return make(
       "div",
       { class: "result-row" },
-      make("label", { for: id, class: "caption" }, this.tr(choice.caption)),
+      make("label", { for: id, class: "caption" }, caption),
+      ...(button ? [button] : []),
       picker,
       this.problemFor(id, choice.group, picker),
+      ...(note ? [note] : []),
     );
   }
 

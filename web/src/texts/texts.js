@@ -24,6 +24,9 @@ var webTexts = {
   siteChosen: QT_TRANSLATE_NOOP("Web", "Site \"%1\" entered."),
   storageFailed: QT_TRANSLATE_NOOP("Web", "The browser did not keep the site: %1"),
   typeValue: QT_TRANSLATE_NOOP("Web", "Type a value"),
+  hintFor: QT_TRANSLATE_NOOP("Web", "Hint: %1"),
+  // A slider's typed value that is not taken: the text, then what is allowed.
+  valueRefused: QT_TRANSLATE_NOOP("Web", "%1 is not taken: %2 to %3 %4, in steps of %5."),
   notTaken: QT_TRANSLATE_NOOP("Web", "Not taken, the value shown still holds: %1"),
   suggestions: QT_TRANSLATE_NOOP("Web", "Satellites"),
   badParameter: QT_TRANSLATE_NOOP("Web", "The address's %1 was not used: %2"),
