@@ -136,6 +136,7 @@ RainAvailabilityDialog::RainAvailabilityDialog(MainWindow& window)
   notes->addWidget(basis_);
   auto* change = new QPushButton(tr("Change on the C/N page"));
   change->setObjectName(QStringLiteral("rainChangeLink"));
+  change->setAutoDefault(false);  // Enter ends the typing of a figure
   connect(change, &QPushButton::clicked, this, [this] { window_.focusInput(Input::eirp); });
   notes->addWidget(change, 0, Qt::AlignLeft);
   example_ = new QLabel;
