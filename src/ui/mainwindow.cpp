@@ -376,10 +376,10 @@ Site MainWindow::site(const QString& name) {
 }
 
 void MainWindow::focusInput(Input input) {
-  const InputSpec& spec = inputSpec(input);
-  tabs_->setCurrentIndex(spec.page);
-  if (auto* slider = findChild<QWidget*>(toQString(spec.name))) {
-    slider->setFocus(Qt::OtherFocusReason);
+  const InputSpec& slider = inputSpec(input);
+  tabs_->setCurrentIndex(slider.page);
+  if (auto* control = findChild<QWidget*>(toQString(slider.name))) {
+    control->setFocus(Qt::OtherFocusReason);
   }
   raise();
   activateWindow();
