@@ -385,6 +385,14 @@ void MainWindow::focusInput(Input input) {
   activateWindow();
 }
 
+// The offset box ends its typing when the focus leaves it as the window's
+// widgets are destroyed; by then this is a MainWindow no more.
+MainWindow::~MainWindow() {
+  if (bound_.offsetAngle != nullptr) {
+    bound_.offsetAngle->disconnect(this);
+  }
+}
+
 // The page the site's values belong to comes to the front, built if need be.
 void MainWindow::enterSite(const Site& site) {
   tabs_->setCurrentIndex(kAlignmentPage);

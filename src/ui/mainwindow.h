@@ -36,6 +36,9 @@ class MainWindow : public QMainWindow {
 
  public:
   explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
 
   [[nodiscard]] const Window& model() const { return session_.calculator().window(); }
   [[nodiscard]] TabControl* tabControl() const { return tabs_; }
