@@ -748,7 +748,7 @@
     </message>
     <message>
         <source>C/N drop: the rain fade plus the sky noise the rain adds.</source>
-        <translation>C/N-Abfall: die Regendämpfung plus das Himmelsrauschen, das der Regen hinzufügt.</translation>
+        <translation>C/N-Einbruch: die Regendämpfung plus das Himmelsrauschen, das der Regen hinzufügt.</translation>
     </message>
     <message>
         <source>%1 dB: fails even in clear sky</source>

@@ -744,11 +744,11 @@
     </message>
     <message>
         <source>Rain fade: the loss of signal in the rain.</source>
-        <translation>Affaiblissement dû à la pluie : la perte de signal sous la pluie.</translation>
+        <translation>Affaiblissement pluie : la perte de signal sous la pluie.</translation>
     </message>
     <message>
         <source>C/N drop: the rain fade plus the sky noise the rain adds.</source>
-        <translation>Baisse du C/N : l&apos;affaiblissement dû à la pluie plus le bruit du ciel que la pluie ajoute.</translation>
+        <translation>Baisse du C/N : l&apos;affaiblissement pluie plus le bruit du ciel que la pluie ajoute.</translation>
     </message>
     <message>
         <source>%1 dB: fails even in clear sky</source>

@@ -744,11 +744,11 @@
     </message>
     <message>
         <source>Rain fade: the loss of signal in the rain.</source>
-        <translation>Attenuazione da pioggia: la perdita di segnale nella pioggia.</translation>
+        <translation>Attenuazione pioggia: la perdita di segnale nella pioggia.</translation>
     </message>
     <message>
         <source>C/N drop: the rain fade plus the sky noise the rain adds.</source>
-        <translation>Calo del C/N: l&apos;attenuazione da pioggia più il rumore del cielo che la pioggia aggiunge.</translation>
+        <translation>Calo del C/N: l&apos;attenuazione pioggia più il rumore del cielo che la pioggia aggiunge.</translation>
     </message>
     <message>
         <source>%1 dB: fails even in clear sky</source>
