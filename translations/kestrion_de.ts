@@ -1801,6 +1801,26 @@
         <source>Magnetic bearing</source>
         <translation>Magnetische Peilung</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter the dish&apos;s diameter in metres, from %2 to %3.</source>
+        <translation>„%1“ wird nicht übernommen. Geben Sie den Spiegeldurchmesser in Metern von %2 bis %3 ein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter the focal length in metres, from %2 to %3.</source>
+        <translation>„%1“ wird nicht übernommen. Geben Sie die Brennweite in Metern von %2 bis %3 ein.</translation>
+    </message>
+    <message>
+        <source>A focal length of %1 m on a dish of %2 m is no dish&apos;s (F/D %3). Enter a focal length from %4 to %5 times the diameter; for an offset dish, that of the parent paraboloid.</source>
+        <translation>Eine Brennweite von %1 m bei einem Spiegel von %2 m hat kein Spiegel (F/D %3). Geben Sie eine Brennweite vom %4- bis %5-Fachen des Durchmessers ein; bei einem Offsetspiegel die des Mutterparaboloids.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is at the main satellite&apos;s position, %2. Enter a satellite at another position.</source>
+        <translation>„%1“ steht auf der Position des Hauptsatelliten, %2. Geben Sie einen Satelliten auf einer anderen Position ein.</translation>
+    </message>
+    <message>
+        <source>No figures for the second LNB: a floating-point fault (%1).</source>
+        <translation>Keine Werte für den zweiten LNB: ein Gleitkommafehler (%1).</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>

@@ -1801,6 +1801,26 @@
         <source>Magnetic bearing</source>
         <translation>Rumbo magnético</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter the dish&apos;s diameter in metres, from %2 to %3.</source>
+        <translation>«%1» no se acepta. Introduzca el diámetro de la antena en metros, de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter the focal length in metres, from %2 to %3.</source>
+        <translation>«%1» no se acepta. Introduzca la distancia focal en metros, de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>A focal length of %1 m on a dish of %2 m is no dish&apos;s (F/D %3). Enter a focal length from %4 to %5 times the diameter; for an offset dish, that of the parent paraboloid.</source>
+        <translation>Ninguna antena tiene una distancia focal de %1 m con %2 m de diámetro (F/D %3). Introduzca una distancia focal de %4 a %5 veces el diámetro; en una antena offset, la del paraboloide original.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is at the main satellite&apos;s position, %2. Enter a satellite at another position.</source>
+        <translation>«%1» está en la posición del satélite principal, %2. Introduzca un satélite en otra posición.</translation>
+    </message>
+    <message>
+        <source>No figures for the second LNB: a floating-point fault (%1).</source>
+        <translation>No hay cifras para el segundo LNB: un fallo de coma flotante (%1).</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>

@@ -1801,6 +1801,26 @@
         <source>Magnetic bearing</source>
         <translation>Relèvement magnétique</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter the dish&apos;s diameter in metres, from %2 to %3.</source>
+        <translation>« %1 » n&apos;est pas accepté. Saisissez le diamètre de la parabole en mètres, de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter the focal length in metres, from %2 to %3.</source>
+        <translation>« %1 » n&apos;est pas accepté. Saisissez la distance focale en mètres, de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>A focal length of %1 m on a dish of %2 m is no dish&apos;s (F/D %3). Enter a focal length from %4 to %5 times the diameter; for an offset dish, that of the parent paraboloid.</source>
+        <translation>Aucune parabole n&apos;a une focale de %1 m pour %2 m de diamètre (F/D %3). Saisissez une focale de %4 à %5 fois le diamètre ; pour une parabole offset, celle du paraboloïde parent.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is at the main satellite&apos;s position, %2. Enter a satellite at another position.</source>
+        <translation>« %1 » est à la position du satellite principal, %2. Saisissez un satellite à une autre position.</translation>
+    </message>
+    <message>
+        <source>No figures for the second LNB: a floating-point fault (%1).</source>
+        <translation>Pas de valeurs pour le second LNB : une erreur de virgule flottante (%1).</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>

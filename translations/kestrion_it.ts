@@ -1801,6 +1801,26 @@
         <source>Magnetic bearing</source>
         <translation>Rilevamento magnetico</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter the dish&apos;s diameter in metres, from %2 to %3.</source>
+        <translation>«%1» non è accettato. Inserire il diametro della parabola in metri, da %2 a %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter the focal length in metres, from %2 to %3.</source>
+        <translation>«%1» non è accettato. Inserire la distanza focale in metri, da %2 a %3.</translation>
+    </message>
+    <message>
+        <source>A focal length of %1 m on a dish of %2 m is no dish&apos;s (F/D %3). Enter a focal length from %4 to %5 times the diameter; for an offset dish, that of the parent paraboloid.</source>
+        <translation>Nessuna parabola ha una distanza focale di %1 m con %2 m di diametro (F/D %3). Inserire una distanza focale da %4 a %5 volte il diametro; per una parabola offset, quella del paraboloide originario.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is at the main satellite&apos;s position, %2. Enter a satellite at another position.</source>
+        <translation>«%1» è nella posizione del satellite principale, %2. Inserire un satellite in un&apos;altra posizione.</translation>
+    </message>
+    <message>
+        <source>No figures for the second LNB: a floating-point fault (%1).</source>
+        <translation>Nessun valore per il secondo LNB: un errore in virgola mobile (%1).</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>

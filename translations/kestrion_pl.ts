@@ -1802,6 +1802,26 @@
         <source>Magnetic bearing</source>
         <translation>Namiar magnetyczny</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter the dish&apos;s diameter in metres, from %2 to %3.</source>
+        <translation>„%1” nie zostało przyjęte. Wpisz średnicę anteny w metrach, od %2 do %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter the focal length in metres, from %2 to %3.</source>
+        <translation>„%1” nie zostało przyjęte. Wpisz ogniskową w metrach, od %2 do %3.</translation>
+    </message>
+    <message>
+        <source>A focal length of %1 m on a dish of %2 m is no dish&apos;s (F/D %3). Enter a focal length from %4 to %5 times the diameter; for an offset dish, that of the parent paraboloid.</source>
+        <translation>Żadna antena nie ma ogniskowej %1 m przy średnicy %2 m (F/D %3). Wpisz ogniskową od %4 do %5 średnicy; dla anteny offsetowej – ogniskową paraboloidy macierzystej.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is at the main satellite&apos;s position, %2. Enter a satellite at another position.</source>
+        <translation>„%1” jest na pozycji głównego satelity, %2. Wpisz satelitę na innej pozycji.</translation>
+    </message>
+    <message>
+        <source>No figures for the second LNB: a floating-point fault (%1).</source>
+        <translation>Brak wartości dla drugiego LNB: błąd zmiennoprzecinkowy (%1).</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::RainAvailabilityDialog</name>

@@ -123,37 +123,18 @@ std::string motorText(const kestrion_engine* engine, const char* source) {
   return engine->translate("kestrion::ui::MotorDialog", source);
 }
 
-nlohmann::ordered_json multifeedProblem(const char* input, std::string message) {
-  return {{"problem", {{"input", input}, {"message", std::move(message)}}}};
-}
-
-// Which input a refusal is about: each length alone, then the two together,
-// then the satellite as typed entry reads it and against the main one.
-std::optional<nlohmann::ordered_json> multifeedInputProblem(kestrion_engine* engine,
-                                                            const kestrion::MultifeedOptions& o) {
-  using kestrion::DishInput;
-  const auto diameter = kestrion::parseDishLength(DishInput::diameter, o.diameter);
-  if (!diameter) {
-    return multifeedProblem("diameter",
-                            "diameter " + kestrion::quotedText(o.diameter) + " " +
-                                kestrion::dishLengthProblem(DishInput::diameter, o.diameter));
-  }
-  const auto focalLength = kestrion::parseDishLength(DishInput::focalLength, o.focalLength);
-  if (!focalLength) {
-    return multifeedProblem("focalLength",
-                            "focal length " + kestrion::quotedText(o.focalLength) + " " +
-                                kestrion::dishLengthProblem(DishInput::focalLength, o.focalLength));
-  }
-  if (auto ratio = kestrion::focalRatioProblem({*diameter, *focalLength})) {
-    return multifeedProblem("focalLength", std::move(*ratio));
-  }
-  const kestrion::AngleReading reading =
-      typedReading(engine, kestrion::AngleKind::Satellite, o.satellite);
-  if (!reading.entry) {
-    return multifeedProblem("satellite",
-                            problemOf(engine, reading, kestrion::AngleKind::Satellite));
-  }
-  return std::nullopt;
+// A refusal in the user's language, with the input it is about.
+nlohmann::ordered_json multifeedProblem(kestrion_engine* engine,
+                                        const kestrion::MultifeedRefusal& refusal) {
+  using kestrion::MultifeedInput;
+  const std::string message =
+      refusal.reading
+          ? problemOf(engine, *refusal.reading, kestrion::AngleKind::Satellite)
+          : kestrion::withArguments(motorText(engine, refusal.sentence), refusal.arguments);
+  const char* input = refusal.input == MultifeedInput::diameter      ? "diameter"
+                      : refusal.input == MultifeedInput::focalLength ? "focalLength"
+                                                                     : "satellite";
+  return {{"problem", {{"input", input}, {"message", message}}}};
 }
 
 nlohmann::ordered_json multifeedValue(const kestrion::MultifeedAid& m) {
@@ -404,17 +385,20 @@ const char* kestrion_visible(kestrion_engine* engine) {
 
 const char* kestrion_multifeed(kestrion_engine* engine, const char* satellite, const char* diameter,
                                const char* focalLength) {
-  const kestrion::MultifeedOptions options{std::string(textOf(satellite)),
-                                           std::string(textOf(diameter)),
-                                           std::string(textOf(focalLength))};
+  kestrion::MultifeedOptions options{std::string(textOf(satellite)), std::string(textOf(diameter)),
+                                     std::string(textOf(focalLength))};
   // The job sheet reports only the second LNB the section shows.
   engine->session.setMultifeed(std::nullopt);
-  if (auto problem = multifeedInputProblem(engine, options)) {
-    return give(engine, problem->dump());
+  // The second satellite as the window's editor reads it, with the
+  // language's compass letters; the session then has its position.
+  const kestrion::AngleReading reading =
+      typedReading(engine, kestrion::AngleKind::Satellite, options.satellite);
+  if (reading.entry && reading.entry->satellite.empty()) {
+    options.satellite = reading.entry->label;
   }
   auto aid = kestrion::multifeedAid(engine->session, options);
-  if (auto* problem = std::get_if<std::string>(&aid)) {
-    return give(engine, multifeedProblem("satellite", std::move(*problem)).dump());
+  if (const auto* problem = std::get_if<kestrion::MultifeedRefusal>(&aid)) {
+    return give(engine, multifeedProblem(engine, *problem).dump());
   }
   engine->session.setMultifeed(options);
   return give(engine, multifeedValue(std::get<kestrion::MultifeedAid>(aid)).dump());

@@ -231,8 +231,8 @@ int printAfterEvents(const Options& options, Session& session, std::ostream& out
     return 0;
   }
   const auto multifeed = multifeedAid(session, options.multifeed);
-  if (const auto* problem = std::get_if<std::string>(&multifeed)) {
-    err << kProgram << ": --multifeed: " << *problem << "\n";
+  if (const auto* problem = std::get_if<MultifeedRefusal>(&multifeed)) {
+    err << kProgram << ": --multifeed: " << problem->line << "\n";
     return kExitBadInput;
   }
   out << multifeedJson(std::get<MultifeedAid>(multifeed)) << '\n';

@@ -1,10 +1,11 @@
 #include "engine/multifeed_aid.h"
 
 #include <cmath>
-#include <tuple>
+#include <utility>
 
 #include "calc/checked.h"
 #include "calc/geostationary.h"
+#include "model/echo.h"
 #include "model/numtext.h"
 
 namespace kestrion {
@@ -77,38 +78,61 @@ std::string dishLengthProblem(DishInput input, std::string_view text) {
   return "is outside the range; " + allowed;
 }
 
-std::optional<std::string> focalRatioProblem(const calc::Dish& dish) {
+MultifeedRefusal dishLengthRefusal(DishInput input, std::string_view text) {
+  const bool diameter = input == DishInput::diameter;
+  const DishRange& r = rangeOf(input);
+  return {diameter ? MultifeedInput::diameter : MultifeedInput::focalLength,
+          std::string(diameter ? "diameter " : "focal length ") + quotedText(text) + " " +
+              dishLengthProblem(input, text),
+          diameter ? kDiameterRefused : kFocalLengthRefused,
+          {echoedText(text), doubleText(r.low), doubleText(r.high)}};
+}
+
+std::optional<MultifeedRefusal> focalRatioProblem(const calc::Dish& dish) {
   const double ratio = dish.focalLength / dish.diameter;
   if (ratio >= kFocalRatioRange.low && ratio <= kFocalRatioRange.high) {
     return std::nullopt;
   }
-  return "a focal length of " + doubleText(dish.focalLength) + " m on a dish of " +
-         doubleText(dish.diameter) + " m is no dish's (F/D " +
-         doubleText(std::round(ratio * 100) / 100) + "); allowed: F/D " +
-         rangeText(kFocalRatioRange) +
-         ", with the parent paraboloid's focal length for an offset dish";
+  const std::string shownRatio = doubleText(std::round(ratio * 100) / 100);
+  return MultifeedRefusal{MultifeedInput::focalLength,
+                          "a focal length of " + doubleText(dish.focalLength) + " m on a dish of " +
+                              doubleText(dish.diameter) + " m is no dish's (F/D " + shownRatio +
+                              "); allowed: F/D " + rangeText(kFocalRatioRange) +
+                              ", with the parent paraboloid's focal length for an offset dish",
+                          kFocalRatioRefused,
+                          {doubleText(dish.focalLength), doubleText(dish.diameter), shownRatio,
+                           doubleText(kFocalRatioRange.low), doubleText(kFocalRatioRange.high)}};
 }
 
-std::variant<MultifeedAid, std::string> multifeedAid(const Window& w, std::string_view second,
-                                                     const calc::Dish& dish,
-                                                     const SatelliteLookup& lookup) {
+std::variant<MultifeedAid, MultifeedRefusal> multifeedAid(const Window& w, std::string_view second,
+                                                          const calc::Dish& dish,
+                                                          const SatelliteLookup& lookup) {
   const AngleReading reading = readAngle(second, AngleKind::Satellite, lookup);
   if (!reading.entry) {
-    return "second satellite " + std::string(1, '"').append(second).append(1, '"') + ": " +
-           angleProblemText(reading, AngleKind::Satellite);
+    return MultifeedRefusal{MultifeedInput::satellite,
+                            "second satellite " + quotedText(second) + ": " +
+                                angleProblemText(reading, AngleKind::Satellite),
+                            nullptr,
+                            {},
+                            reading};
   }
   const double main = leadingNumber(w.text(Input::satellite));
   if (std::llround(main * 10000) == reading.entry->tenThousandths) {
-    return "the second satellite is at the main satellite's position, " + positionText(main) +
-           "; allowed: a satellite at another position";
+    return MultifeedRefusal{MultifeedInput::satellite,
+                            "the second satellite is at the main satellite's position, " +
+                                positionText(main) + "; allowed: a satellite at another position",
+                            kSameSatelliteRefused,
+                            {echoedText(second), positionText(main)}};
   }
-  for (const auto& [input, name, length] :
-       {std::tuple{DishInput::diameter, "diameter", dish.diameter},
-        std::tuple{DishInput::focalLength, "focal length", dish.focalLength}}) {
+  for (const auto& [input, length] : {std::pair{DishInput::diameter, dish.diameter},
+                                      std::pair{DishInput::focalLength, dish.focalLength}}) {
     const DishRange& r = rangeOf(input);
     if (!(length >= r.low && length <= r.high)) {
-      return std::string(name) + " " + doubleText(length) +
-             " m is outside the range; allowed: " + rangeText(r) + " m";
+      MultifeedRefusal refusal = dishLengthRefusal(input, doubleText(length));
+      refusal.line = std::string(input == DishInput::diameter ? "diameter " : "focal length ") +
+                     doubleText(length) + " m is outside the range; allowed: " + rangeText(r) +
+                     " m";
+      return refusal;
     }
   }
   if (auto problem = focalRatioProblem(dish)) {
@@ -117,7 +141,11 @@ std::variant<MultifeedAid, std::string> multifeedAid(const Window& w, std::strin
   try {
     return figuresFor(w, reading.entry->value, reading.entry->satellite, dish);
   } catch (const FloatFault& fault) {
-    return std::string("no multifeed figures: a floating-point fault (") + name(fault.kind) + ")";
+    return MultifeedRefusal{
+        MultifeedInput::satellite,
+        std::string("no multifeed figures: a floating-point fault (") + name(fault.kind) + ")",
+        kMultifeedFault,
+        {name(fault.kind)}};
   }
 }
 

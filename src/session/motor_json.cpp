@@ -9,13 +9,12 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// A length as the option gives it, or the line saying what is wrong.
-std::variant<double, std::string> lengthFrom(DishInput input, const char* option,
-                                             const std::string& text) {
+// A length as the option gives it, or its refusal.
+std::variant<double, MultifeedRefusal> lengthFrom(DishInput input, const std::string& text) {
   if (const auto value = parseDishLength(input, text)) {
     return *value;
   }
-  return std::string(option) + " " + quotedText(text) + " " + dishLengthProblem(input, text);
+  return dishLengthRefusal(input, text);
 }
 
 }  // namespace
@@ -75,20 +74,20 @@ std::string visibleSatellitesJson(const std::vector<VisibleSatellite>& visible) 
   return visibleSatellitesValue(visible).dump();
 }
 
-std::variant<MultifeedAid, std::string> multifeedAid(Session& session,
-                                                     const MultifeedOptions& options) {
+std::variant<MultifeedAid, MultifeedRefusal> multifeedAid(Session& session,
+                                                          const MultifeedOptions& options) {
   return multifeedAid(session.calculator().window(), session.satellites(), options);
 }
 
-std::variant<MultifeedAid, std::string> multifeedAid(const Window& w, SatelliteNames& names,
-                                                     const MultifeedOptions& options) {
-  const auto diameter = lengthFrom(DishInput::diameter, "diameter", options.diameter);
-  if (const auto* problem = std::get_if<std::string>(&diameter)) {
-    return *problem;
+std::variant<MultifeedAid, MultifeedRefusal> multifeedAid(const Window& w, SatelliteNames& names,
+                                                          const MultifeedOptions& options) {
+  auto diameter = lengthFrom(DishInput::diameter, options.diameter);
+  if (auto* problem = std::get_if<MultifeedRefusal>(&diameter)) {
+    return std::move(*problem);
   }
-  const auto focalLength = lengthFrom(DishInput::focalLength, "focal length", options.focalLength);
-  if (const auto* problem = std::get_if<std::string>(&focalLength)) {
-    return *problem;
+  auto focalLength = lengthFrom(DishInput::focalLength, options.focalLength);
+  if (auto* problem = std::get_if<MultifeedRefusal>(&focalLength)) {
+    return std::move(*problem);
   }
   return multifeedAid(w, options.satellite,
                       {std::get<double>(diameter), std::get<double>(focalLength)},

@@ -42,12 +42,12 @@ std::vector<VisibleSatellite> visibleSatellites(Session& session);
 nlohmann::ordered_json visibleSatellitesValue(const std::vector<VisibleSatellite>& visible);
 std::string visibleSatellitesJson(const std::vector<VisibleSatellite>& visible);
 
-// The figures, or one line naming the input, what was wrong and what is
-// allowed.
-std::variant<MultifeedAid, std::string> multifeedAid(Session& session,
-                                                     const MultifeedOptions& options);
-std::variant<MultifeedAid, std::string> multifeedAid(const Window& w, SatelliteNames& names,
-                                                     const MultifeedOptions& options);
+// The figures, or what was wrong and what is allowed: its line names the
+// input.
+std::variant<MultifeedAid, MultifeedRefusal> multifeedAid(Session& session,
+                                                          const MultifeedOptions& options);
+std::variant<MultifeedAid, MultifeedRefusal> multifeedAid(const Window& w, SatelliteNames& names,
+                                                          const MultifeedOptions& options);
 // {"separation", "offset" (metres), "side", "railTilt", "skew", "warnings"}
 std::string multifeedJson(const MultifeedAid& multifeed);
 

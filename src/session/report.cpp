@@ -94,19 +94,32 @@ CompassLetters compassLettersIn(const Translate& translate) {
           letter(layout::CompassPoint::west, kEnglishLetters.west)};
 }
 
-std::string withArguments(std::string_view pattern, std::initializer_list<std::string_view> args) {
+namespace {
+
+template <typename Args>
+std::string substituted(std::string_view pattern, const Args& args) {
   std::string out;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
     const auto n = static_cast<std::size_t>(next - '1');
     if (pattern[i] == '%' && next >= '1' && next <= '9' && n < args.size()) {
-      out += *(args.begin() + n);
+      out += *(args.begin() + static_cast<std::ptrdiff_t>(n));
       ++i;
     } else {
       out += pattern[i];
     }
   }
   return out;
+}
+
+}  // namespace
+
+std::string withArguments(std::string_view pattern, std::initializer_list<std::string_view> args) {
+  return substituted(pattern, args);
+}
+
+std::string withArguments(std::string_view pattern, const std::vector<std::string>& args) {
+  return substituted(pattern, args);
 }
 
 // Degrees as the language's captions write them: "deg" in English, where

@@ -30,6 +30,7 @@ CompassLetters compassLettersIn(const Translate& translate);
 
 // "%1° W" with %1 replaced: the placeholders translators move about.
 std::string withArguments(std::string_view pattern, std::initializer_list<std::string_view> args);
+std::string withArguments(std::string_view pattern, const std::vector<std::string>& args);
 
 // v with this many decimals, rounded to nearest as a printed figure is; never
 // "-0". shortText drops the trailing zeros: "12", "3.36".

@@ -125,8 +125,8 @@ std::optional<std::string> Session::setMultifeed(const std::optional<MultifeedOp
     return std::nullopt;
   }
   auto aid = kestrion::multifeedAid(*this, *options);
-  if (auto* problem = std::get_if<std::string>(&aid)) {
-    return std::move(*problem);
+  if (auto* problem = std::get_if<MultifeedRefusal>(&aid)) {
+    return std::move(problem->line);
   }
   multifeed_ = options;
   return std::nullopt;

@@ -17,6 +17,7 @@
 #include "model/numtext.h"
 #include "qtext.h"
 #include "session/motor_json.h"
+#include "session/report.h"
 
 namespace kestrion::ui {
 namespace {
@@ -53,6 +54,22 @@ QLabel* problemLabel() {
 void showProblem(QLabel* label, const QString& problem) {
   label->setText(problem);
   label->setVisible(!problem.isEmpty());
+}
+
+// A refusal as the user reads it, in the window's language.
+QString refusalText(const MultifeedRefusal& refusal) {
+  if (refusal.reading) {
+    const AngleReading& reading = *refusal.reading;
+    QString what = translated("AngleText", problemText(reading.problem));
+    if (reading.problem == AngleProblem::AmbiguousSatellite) {
+      what = what.arg(toQString(candidateList(reading.candidates)));
+    }
+    return what + QLatin1Char(' ') + translated("AngleText", acceptedText(AngleKind::Satellite));
+  }
+  // In one pass, so that a typed "%2" stays as typed.
+  const QString sentence =
+      QCoreApplication::translate("kestrion::ui::MotorDialog", refusal.sentence);
+  return toQString(withArguments(sentence.toStdString(), refusal.arguments));
 }
 
 }  // namespace
@@ -203,10 +220,10 @@ void MotorDialog::showMultifeed() {
                                  diameter_->text().trimmed().toStdString(),
                                  focalLength_->text().trimmed().toStdString()};
   const auto aid = multifeedAid(session, options);
-  if (const auto* problem = std::get_if<std::string>(&aid)) {
+  if (const auto* problem = std::get_if<MultifeedRefusal>(&aid)) {
     // The sheet reports only what the window shows.
     session.setMultifeed(std::nullopt);
-    showProblem(multifeedProblem_, toQString(*problem));
+    showProblem(multifeedProblem_, refusalText(*problem));
     multifeed_->clear();
     return;
   }

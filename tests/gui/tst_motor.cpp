@@ -97,13 +97,13 @@ void MotorTest::refusalsBesideTheirBoxes_data() {
                                   << "main satellite";
   QTest::newRow("unknown") << "secondSatellite"
                            << "Nosat"
-                           << "Nosat";
+                           << "listed satellite";
   QTest::newRow("diameter") << "dishDiameter"
                             << "9"
-                            << "0.2 to 5 m";
+                            << "from 0.2 to 5.";
   QTest::newRow("focal length") << "focalLength"
                                 << "0"
-                                << "0.1 to 5 m";
+                                << "from 0.1 to 5.";
 }
 
 void MotorTest::refusalsBesideTheirBoxes() {

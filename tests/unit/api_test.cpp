@@ -313,11 +313,22 @@ TEST_P(ApiMultifeed, NamesTheInputOrGivesTheFigures) {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, ApiMultifeed,
     testing::Values(SecondLnb{"Hotbird 13E", "0.8", "0.6", "", ""},
-                    SecondLnb{"13E", "0,8", "0.6", "diameter", "allowed: 0.2 to 5 m"},
-                    SecondLnb{"13E", "0.8", "0.01", "focalLength", "allowed: 0.1 to 5 m"},
-                    SecondLnb{"13E", "0.8", "4", "focalLength", "allowed: F/D"},
+                    SecondLnb{"13E", "0,8", "0.6", "diameter", "metres, from 0.2 to 5."},
+                    SecondLnb{"13E", "0.8", "0.01", "focalLength", "metres, from 0.1 to 5."},
+                    SecondLnb{"13E", "0.8", "4", "focalLength", "(F/D 5). Enter"},
                     SecondLnb{"Nowhere 99X", "0.8", "0.6", "satellite", "e.g. 19.2E"},
                     SecondLnb{"19.2E", "0.8", "0.6", "satellite", "another position"},
+                    SecondLnb{"13W", "0.8", "0.6", "", ""},
                     SecondLnb{"", "0.8", "0.6", "satellite", "e.g. 19.2E"}));
+
+// The sentence as translated, its arguments put in once: a typed "%2" stays.
+TEST(ApiMultifeed, RefusesInTheCataloguesLanguage) {
+  Engine engine = open();
+  const std::string catalogue = std::string("kestrion::ui::MotorDialog\x1f") +
+                                kestrion::kDiameterRefused + "\x1f%3 bis %2 m, nicht %1.";
+  ASSERT_EQ(kestrion_set_translations(engine.get(), catalogue.c_str()), KESTRION_OK);
+  const auto got = nlohmann::json::parse(kestrion_multifeed(engine.get(), "13E", "%2", "0.6"));
+  EXPECT_EQ(got["problem"]["message"], "5 bis 0.2 m, nicht %2.");
+}
 
 }  // namespace

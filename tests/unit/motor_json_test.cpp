@@ -101,8 +101,8 @@ TEST(MotorJson, Multifeed) {
   };
   for (const auto& [options, message] : refused) {
     const auto result = multifeedAid(session, options);
-    ASSERT_TRUE(std::holds_alternative<std::string>(result));
-    EXPECT_EQ(std::get<std::string>(result), message);
+    ASSERT_TRUE(std::holds_alternative<MultifeedRefusal>(result));
+    EXPECT_EQ(std::get<MultifeedRefusal>(result).line, message);
   }
 }
 

@@ -86,7 +86,8 @@ TEST(Multifeed, KnownPairs) {
         test::after({std::string("latitude:=") + c.site[0], std::string("longitude:=") + c.site[1],
                      std::string("satellite:=") + c.main});
     const auto result = multifeedAid(w.window(), c.second, c.dish, lookUp);
-    ASSERT_TRUE(std::holds_alternative<MultifeedAid>(result)) << std::get<std::string>(result);
+    ASSERT_TRUE(std::holds_alternative<MultifeedAid>(result))
+        << std::get<MultifeedRefusal>(result).line;
     const MultifeedAid& aid = std::get<MultifeedAid>(result);
     EXPECT_NEAR(aid.figures.separation, c.separation, 1e-4);
     EXPECT_NEAR(aid.figures.offset * 1000, c.offsetMm, 0.005);
@@ -98,29 +99,57 @@ TEST(Multifeed, KnownPairs) {
   }
 }
 
+// The CLI's line, and the input and arguments of the translated sentence.
 TEST(Multifeed, Refusals) {
+  using enum MultifeedInput;
   const Calculator w = test::after({"latitude:=50", "longitude:=10", "satellite:=19.2E"});
-  const std::tuple<const char*, calc::Dish, const char*> cases[] = {
+  const std::tuple<const char*, calc::Dish, MultifeedInput, const char*, const char*> cases[] = {
       {"Foo",
        {0.8, 0.48},
+       satellite,
        "second satellite \"Foo\": That is neither a position nor the name of a listed satellite. "
-       "Satellite position: -180 to 180 degrees"},
+       "Satellite position: -180 to 180 degrees",
+       ""},
       {"Astra 19.2E",
        {0.8, 0.48},
+       satellite,
        "the second satellite is at the main satellite's position, 19.2E; allowed: a satellite at "
-       "another position"},
-      {"19.2", {0.8, 0.48}, "the second satellite is at the main satellite's position"},
-      {"13E", {7, 0.48}, "diameter 7 m is outside the range; allowed: 0.2 to 5 m"},
-      {"13E", {0.8, 0.05}, "focal length 0.05 m is outside the range; allowed: 0.1 to 5 m"},
+       "another position",
+       "Astra 19.2E|19.2E"},
+      {"19.2",
+       {0.8, 0.48},
+       satellite,
+       "the second satellite is at the main satellite's position",
+       "19.2|19.2E"},
+      {"13E",
+       {7, 0.48},
+       diameter,
+       "diameter 7 m is outside the range; allowed: 0.2 to 5 m",
+       "7|0.2|5"},
+      {"13E",
+       {0.8, 0.05},
+       focalLength,
+       "focal length 0.05 m is outside the range; allowed: 0.1 to 5 m",
+       "0.05|0.1|5"},
       {"13E",
        {2, 0.1},
+       focalLength,
        "a focal length of 0.1 m on a dish of 2 m is no dish's (F/D 0.05); allowed: F/D 0.2 to "
-       "1.5, with the parent paraboloid's focal length for an offset dish"},
+       "1.5, with the parent paraboloid's focal length for an offset dish",
+       "0.1|2|0.05|0.2|1.5"},
   };
-  for (const auto& [second, dish, message] : cases) {
+  for (const auto& [second, dish, input, line, arguments] : cases) {
     const auto result = multifeedAid(w.window(), second, dish, lookUp);
-    ASSERT_TRUE(std::holds_alternative<std::string>(result)) << second;
-    EXPECT_EQ(std::get<std::string>(result).rfind(message, 0), 0U) << std::get<std::string>(result);
+    ASSERT_TRUE(std::holds_alternative<MultifeedRefusal>(result)) << second;
+    const MultifeedRefusal& refusal = std::get<MultifeedRefusal>(result);
+    EXPECT_EQ(refusal.line.rfind(line, 0), 0U) << refusal.line;
+    EXPECT_EQ(refusal.input, input) << second;
+    std::string joined;
+    for (const std::string& a : refusal.arguments) {
+      joined += (joined.empty() ? "" : "|") + a;
+    }
+    EXPECT_EQ(joined, arguments) << second;
+    EXPECT_EQ(refusal.reading.has_value(), refusal.sentence == nullptr) << second;
   }
 }
 

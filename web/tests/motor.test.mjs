@@ -93,10 +93,10 @@ describe("the motor and multifeed section", () => {
 
   // [box, typed, what is said beside it]
   const refusals = [
-    ["#focal-length", "0.01", 'focal length "0.01" is outside the range; allowed: 0.1 to 5 m'],
-    ["#focal-length", "4", "allowed: F/D"],
-    ["#dish-diameter", "big", 'diameter "big" is not a number; allowed: 0.2 to 5 m'],
-    ["#second-satellite", "Astra 19.2E", "allowed: a satellite at another position"],
+    ["#focal-length", "0.01", '"0.01" is not taken. Enter the focal length in metres, from 0.1 to 5.'],
+    ["#focal-length", "4", "(F/D 5). Enter a focal length from 0.2 to 1.5 times the diameter"],
+    ["#dish-diameter", "big", '"big" is not taken. Enter the dish\'s diameter in metres, from 0.2 to 5.'],
+    ["#second-satellite", "Astra 19.2E", "Enter a satellite at another position."],
     ["#motor-limit", "120", "\"120\" is not taken. Enter a number of degrees either side of the meridian from 1 to 90."],
   ];
   for (const [box, typed, says] of refusals) {
