@@ -79,7 +79,14 @@ AngleEditor::AngleEditor(AngleKind kind, QWidget* box, std::vector<Satellite> sa
 
 void AngleEditor::keyPressEvent(QKeyEvent* event) {
   const bool popupOpen = completer() != nullptr && completer()->popup()->isVisible();
-  if (!popupOpen && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  // Enter takes the text as typed unless a name in the list was chosen with
+  // the arrows: "Hispasat 30W" is the satellite every front-end finds for it.
+  if (enter && (!popupOpen || !completer()->popup()->currentIndex().isValid())) {
+    if (popupOpen) {
+      completer()->popup()->hide();
+    }
+    event->accept();
     commit();
     return;
   }
@@ -88,6 +95,11 @@ void AngleEditor::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QLineEdit::keyPressEvent(event);
+  // The list offers; it does not choose. Qt marks the first name that starts
+  // with the text, which Enter would then take instead of the text.
+  if (completer() != nullptr && completer()->popup()->isVisible()) {
+    completer()->popup()->setCurrentIndex(QModelIndex());
+  }
 }
 
 void AngleEditor::focusOutEvent(QFocusEvent* event) {

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
+#include "engine/satellites.h"
 #include "gui_helpers.h"
 #include "ui/pointerlayer.h"
 #include "ui/twips.h"
@@ -88,6 +89,7 @@ class InputTest : public QObject {
   void offsetOutsideItsRange();
   void leavingEntersTheText();
   void satelliteByName();
+  void typedNameBeforeTheList();
   void menusByKeyboard();
   void focusIndicator_data();
   void focusIndicator();
@@ -559,6 +561,26 @@ void InputTest::satelliteByName() {
   QCOMPARE(labelText(*window_, "satelliteName"), chosen);
   QTest::keyClick(slider(*window_, "HScroll19"), Qt::Key_Right);
   QCOMPARE(labelText(*window_, "satelliteName"), QString());
+}
+
+// Enter with the list open and no name chosen from it takes the text as
+// typed, found as every front-end finds it, not the first name it starts.
+void InputTest::typedNameBeforeTheList() {
+  showWindow(*window_);
+  showPage(*window_, 4);
+  window_->editAngle(kestrion::Input::satellite);
+  auto* editor = window_->findChild<QLineEdit*>("angleEditor");
+  QVERIFY(editor);
+  editor->selectAll();
+  QTest::keyClicks(editor, "Hispasat 30W");
+  const kestrion::SatelliteFound found = kestrion::SatelliteNames().find("Hispasat 30W");
+  if (editor->completer() == nullptr || found.name.empty()) {
+    QSKIP("no Hispasat at 30W in the DVB-S scan tables here (dtv-scan-tables)");
+  }
+  QTRY_VERIFY(editor->completer()->popup()->isVisible());
+  QTest::keyClick(editor->completer()->popup(), Qt::Key_Return);
+  QTRY_VERIFY(window_->findChild<QLineEdit*>("angleEditor") == nullptr);
+  QCOMPARE(labelText(*window_, "satelliteName"), QString::fromStdString(found.name));
 }
 
 // F10 opens the menu bar; Right walks it; Alt and an access key open a menu.
