@@ -1479,6 +1479,18 @@
         <source>blocked by %1°</source>
         <translation>bloqueado por %1°</translation>
     </message>
+    <message>
+        <source>%1: %2 is outside %3 to %4 %5.</source>
+        <translation>%1: %2 está fuera de %3 a %4 %5.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number; allowed: %3 to %4 %5.</source>
+        <translation>%1: «%2» no es un número; se admite: de %3 a %4 %5.</translation>
+    </message>
+    <message>
+        <source>%1 is not a page; the pages are %2.</source>
+        <translation>%1 no es una página; las páginas son %2.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

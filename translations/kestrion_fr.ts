@@ -1479,6 +1479,18 @@
         <source>blocked by %1°</source>
         <translation>masqué de %1°</translation>
     </message>
+    <message>
+        <source>%1: %2 is outside %3 to %4 %5.</source>
+        <translation>%1 : %2 est hors de %3 à %4 %5.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number; allowed: %3 to %4 %5.</source>
+        <translation>%1 : « %2 » n&apos;est pas un nombre ; admis : de %3 à %4 %5.</translation>
+    </message>
+    <message>
+        <source>%1 is not a page; the pages are %2.</source>
+        <translation>%1 n&apos;est pas une page ; les pages sont %2.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

@@ -1479,6 +1479,18 @@
         <source>blocked by %1°</source>
         <translation>bloccato di %1°</translation>
     </message>
+    <message>
+        <source>%1: %2 is outside %3 to %4 %5.</source>
+        <translation>%1: %2 è fuori da %3 a %4 %5.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number; allowed: %3 to %4 %5.</source>
+        <translation>%1: «%2» non è un numero; ammesso: da %3 a %4 %5.</translation>
+    </message>
+    <message>
+        <source>%1 is not a page; the pages are %2.</source>
+        <translation>%1 non è una pagina; le pagine sono %2.</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

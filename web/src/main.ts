@@ -3,6 +3,7 @@
 // globalThis.kestrion.
 import { Engine, EngineError, Status, type TraceOptions } from "./engine.js";
 import { App } from "./app/app";
+import { eventWords, pageWords } from "./app/address";
 import { Catalogue, format, languages, loadCatalogue, preferredLanguage, rememberLanguage } from "./app/i18n";
 import { keepLanguageOffline, registerServiceWorker } from "./app/offline";
 
@@ -20,6 +21,8 @@ function storage(): Storage | undefined {
 
 // What the address sets: ?lang=de&date=2026-01-01&offset=22.5&event=HScroll17=50
 function applyAddress(engine: Engine, params: URLSearchParams, catalogue: Catalogue): string[] {
+  const describe = engine.describe();
+  const angleProblem = engine.angleProblem.bind(engine);
   const problems: string[] = [];
   const refuse = (what: string, why: string) =>
     problems.push(format(catalogue.web("badParameter"), what, why));
@@ -35,7 +38,8 @@ function applyAddress(engine: Engine, params: URLSearchParams, catalogue: Catalo
   }
   for (const event of params.getAll("event")) {
     const r = engine.run(event);
-    if (r.status !== Status.ok) refuse("event", r.message);
+    if (r.status === Status.refused) refuse("event", eventWords(event, describe, catalogue, angleProblem) ?? r.message);
+    else if (r.status !== Status.ok) refuse("event", r.message);
   }
   return problems;
 }
@@ -112,7 +116,7 @@ async function start(): Promise<void> {
   if (page !== null) {
     const n = Number(page);
     if (Number.isInteger(n) && n >= 0 && n < describe.pages.length) app.show(n, false);
-    else problems.push(format(catalogue.web("badParameter"), "page", `0 to ${describe.pages.length - 1}`));
+    else problems.push(format(catalogue.web("badParameter"), "page", pageWords(page, describe, catalogue)));
   }
   for (const p of problems) app.say(p, true);
   registerServiceWorker((text, action) => app.say(text, false, action), catalogue);

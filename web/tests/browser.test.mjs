@@ -366,6 +366,18 @@ describe("languages, sites and the print view", () => {
     assert.ok(messages.some((m) => m.includes("HScroll99")));
     await page.close();
   });
+
+  it("names a refused slider or page as the page does, not as scripts do", async () => {
+    const page = await openPage(browser, `${origin}/?lang=en&date=${kDate}&event=HScroll17=999&event=HScroll1~abc&page=9`);
+    const messages = await page.$$eval(".message.problem", (m) => m.map((x) => x.firstChild.textContent));
+    assert.deepEqual(messages, [
+      "The address's event was not used: Latitude: 999 is outside -90 to 90 deg.",
+      'The address\'s event was not used: LNB Noise Figure (dB): "abc" is not a number; allowed: 0.0 to 10.0 dB.',
+      "The address's page was not used: 9 is not a page; the pages are 0 System Noise Figure, " +
+        "1 NF to Noise Temperature, 2 Antenna Gain Calculations, 3 G/T Calculations, 4 Antenna Alignment, 5 C/N.",
+    ]);
+    await page.close();
+  });
 });
 
 describe("rain availability", () => {

@@ -27,10 +27,14 @@ export function sliderPosition(slider: Slider, text: string): number | undefined
   return position;
 }
 
+// A position as the slider's value box shows it: "1.2" for 12 in tenths.
+export function positionText(slider: Slider, position: number): string {
+  return (position / factor(slider)).toFixed(factor(slider) === 10 ? 1 : 0);
+}
+
 // What the slider allows, in the pattern's order: lowest, highest, unit, step.
 export function allowed(slider: Slider): [string, string, string, string] {
-  const digits = factor(slider) === 10 ? 1 : 0;
-  const text = (position: number) => (position / factor(slider)).toFixed(digits);
+  const text = (position: number) => positionText(slider, position);
   return [text(slider.min), text(slider.max), slider.unit, text(1)];
 }
 

@@ -30,6 +30,10 @@ var webTexts = {
   notTaken: QT_TRANSLATE_NOOP("Web", "Not taken, the value shown still holds: %1"),
   suggestions: QT_TRANSLATE_NOOP("Web", "Satellites"),
   badParameter: QT_TRANSLATE_NOOP("Web", "The address's %1 was not used: %2"),
+  // A refused slider event of the address: caption, value, lowest, highest, unit.
+  eventOutside: QT_TRANSLATE_NOOP("Web", "%1: %2 is outside %3 to %4 %5."),
+  eventNotNumber: QT_TRANSLATE_NOOP("Web", "%1: \"%2\" is not a number; allowed: %3 to %4 %5."),
+  pageRefused: QT_TRANSLATE_NOOP("Web", "%1 is not a page; the pages are %2."),
   fault: QT_TRANSLATE_NOOP("Web", "The calculation stopped: %1"),
   update: QT_TRANSLATE_NOOP("Web", "A new version of Kestrion is ready."),
   reload: QT_TRANSLATE_NOOP("Web", "Reload"),
