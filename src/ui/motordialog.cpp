@@ -87,11 +87,14 @@ MotorDialog::MotorDialog(MainWindow& window) : QDialog(&window), window_(window)
                                        tr("Magnetic bearing"), tr("Motor")});
   visible_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   visible_->verticalHeader()->hide();
-  visible_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  // Each column as wide as its longest name or heading in the language in
+  // use; a narrow window scrolls the table rather than cutting them.
+  visible_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  visible_->horizontalHeader()->setStretchLastSection(true);
   visibleLayout->addWidget(visible_);
   layout->addWidget(visibleBox, 1);
   layout->addWidget(buildMultifeed());
-  resize(560, 640);
+  resize(720, 640);
   showAll();
 }
 
