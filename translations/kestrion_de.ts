@@ -1864,6 +1864,58 @@
         <source>Change on the C/N page</source>
         <translation>Auf der C/N-Seite ändern</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a frequency from %2 to %3 GHz.</source>
+        <translation>„%1“ wird nicht übernommen. Geben Sie eine Frequenz von %2 bis %3 GHz ein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter an elevation above %2 and up to %3 degrees.</source>
+        <translation>„%1“ wird nicht übernommen. Geben Sie eine Elevation über %2 bis %3 Grad ein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a latitude from %2 to %3 degrees.</source>
+        <translation>„%1“ wird nicht übernommen. Geben Sie eine Breite von %2 bis %3 Grad ein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a rain rate from %2 to %3 mm/h.</source>
+        <translation>„%1“ wird nicht übernommen. Geben Sie eine Regenrate von %2 bis %3 mm/h ein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a rain height from %2 to %3 km above sea level.</source>
+        <translation>„%1“ wird nicht übernommen. Geben Sie eine Regenhöhe von %2 bis %3 km über dem Meeresspiegel ein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter the station&apos;s height from %2 to %3 km above sea level.</source>
+        <translation>„%1“ wird nicht übernommen. Geben Sie die Höhe der Station von %2 bis %3 km über dem Meeresspiegel ein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a tilt from %2 to %3 degrees from the horizontal, or horizontal, vertical or circular.</source>
+        <translation>„%1“ wird nicht übernommen. Geben Sie eine Neigung von %2 bis %3 Grad gegen die Horizontale ein, oder horizontal, vertical oder circular.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter percentages of the year from %2 to %3, several separated by commas.</source>
+        <translation>„%1“ wird nicht übernommen. Geben Sie Prozent des Jahres von %2 bis %3 ein, mehrere durch Kommas getrennt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Choose a zone letter of the ITU-R P.837-1 table: %2.</source>
+        <translation>„%1“ wird nicht übernommen. Wählen Sie einen Zonenbuchstaben der Tabelle aus ITU-R P.837-1: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a C/N from %2 to %3 dB, or a DVB-S2 modulation and code rate such as &quot;8PSK 3/5&quot;.</source>
+        <translation>„%1“ wird nicht übernommen. Geben Sie ein C/N von %2 bis %3 dB ein oder eine DVB-S2-Modulation mit Coderate wie „8PSK 3/5“.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a target from %2 to %3 % of the year.</source>
+        <translation>„%1“ wird nicht übernommen. Geben Sie ein Ziel von %2 bis %3 % des Jahres ein.</translation>
+    </message>
+    <message>
+        <source>the station height is in km (%1 m is %2)</source>
+        <translation>die Höhe der Station wird in km angegeben (%1 m sind %2)</translation>
+    </message>
+    <message>
+        <source>DVB-S2 has no %1; its %2 code rates are %3</source>
+        <translation>DVB-S2 kennt kein %1; seine %2-Coderaten sind %3</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::TabControl</name>

@@ -1864,6 +1864,58 @@
         <source>Change on the C/N page</source>
         <translation>Cambiar en la página C/N</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a frequency from %2 to %3 GHz.</source>
+        <translation>«%1» no se acepta. Introduzca una frecuencia de %2 a %3 GHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter an elevation above %2 and up to %3 degrees.</source>
+        <translation>«%1» no se acepta. Introduzca una elevación mayor que %2 y hasta %3 grados.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a latitude from %2 to %3 degrees.</source>
+        <translation>«%1» no se acepta. Introduzca una latitud de %2 a %3 grados.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a rain rate from %2 to %3 mm/h.</source>
+        <translation>«%1» no se acepta. Introduzca una intensidad de lluvia de %2 a %3 mm/h.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a rain height from %2 to %3 km above sea level.</source>
+        <translation>«%1» no se acepta. Introduzca una altura de lluvia de %2 a %3 km sobre el nivel del mar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter the station&apos;s height from %2 to %3 km above sea level.</source>
+        <translation>«%1» no se acepta. Introduzca la altura de la estación de %2 a %3 km sobre el nivel del mar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a tilt from %2 to %3 degrees from the horizontal, or horizontal, vertical or circular.</source>
+        <translation>«%1» no se acepta. Introduzca una inclinación de %2 a %3 grados respecto a la horizontal, o horizontal, vertical o circular.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter percentages of the year from %2 to %3, several separated by commas.</source>
+        <translation>«%1» no se acepta. Introduzca porcentajes del año de %2 a %3, varios separados por comas.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Choose a zone letter of the ITU-R P.837-1 table: %2.</source>
+        <translation>«%1» no se acepta. Elija una letra de zona de la tabla de ITU-R P.837-1: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a C/N from %2 to %3 dB, or a DVB-S2 modulation and code rate such as &quot;8PSK 3/5&quot;.</source>
+        <translation>«%1» no se acepta. Introduzca una C/N de %2 a %3 dB, o una modulación y tasa de código DVB-S2 como «8PSK 3/5».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a target from %2 to %3 % of the year.</source>
+        <translation>«%1» no se acepta. Introduzca un objetivo de %2 a %3 % del año.</translation>
+    </message>
+    <message>
+        <source>the station height is in km (%1 m is %2)</source>
+        <translation>la altura de la estación va en km (%1 m son %2)</translation>
+    </message>
+    <message>
+        <source>DVB-S2 has no %1; its %2 code rates are %3</source>
+        <translation>DVB-S2 no tiene %1; sus tasas de código %2 son %3</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::TabControl</name>

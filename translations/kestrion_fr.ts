@@ -1864,6 +1864,58 @@
         <source>Change on the C/N page</source>
         <translation>Modifier sur la page C/N</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a frequency from %2 to %3 GHz.</source>
+        <translation>« %1 » n&apos;est pas accepté. Saisissez une fréquence de %2 à %3 GHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter an elevation above %2 and up to %3 degrees.</source>
+        <translation>« %1 » n&apos;est pas accepté. Saisissez une élévation supérieure à %2 et jusqu&apos;à %3 degrés.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a latitude from %2 to %3 degrees.</source>
+        <translation>« %1 » n&apos;est pas accepté. Saisissez une latitude de %2 à %3 degrés.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a rain rate from %2 to %3 mm/h.</source>
+        <translation>« %1 » n&apos;est pas accepté. Saisissez une intensité de pluie de %2 à %3 mm/h.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a rain height from %2 to %3 km above sea level.</source>
+        <translation>« %1 » n&apos;est pas accepté. Saisissez une hauteur de pluie de %2 à %3 km au-dessus du niveau de la mer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter the station&apos;s height from %2 to %3 km above sea level.</source>
+        <translation>« %1 » n&apos;est pas accepté. Saisissez l&apos;altitude de la station de %2 à %3 km au-dessus du niveau de la mer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a tilt from %2 to %3 degrees from the horizontal, or horizontal, vertical or circular.</source>
+        <translation>« %1 » n&apos;est pas accepté. Saisissez une inclinaison de %2 à %3 degrés par rapport à l&apos;horizontale, ou horizontal, vertical ou circular.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter percentages of the year from %2 to %3, several separated by commas.</source>
+        <translation>« %1 » n&apos;est pas accepté. Saisissez des pourcentages de l&apos;année de %2 à %3, plusieurs séparés par des virgules.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Choose a zone letter of the ITU-R P.837-1 table: %2.</source>
+        <translation>« %1 » n&apos;est pas accepté. Choisissez une lettre de zone de la table de l&apos;UIT-R P.837-1 : %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a C/N from %2 to %3 dB, or a DVB-S2 modulation and code rate such as &quot;8PSK 3/5&quot;.</source>
+        <translation>« %1 » n&apos;est pas accepté. Saisissez un C/N de %2 à %3 dB, ou une modulation et un rendement de code DVB-S2 comme « 8PSK 3/5 ».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a target from %2 to %3 % of the year.</source>
+        <translation>« %1 » n&apos;est pas accepté. Saisissez un objectif de %2 à %3 % de l&apos;année.</translation>
+    </message>
+    <message>
+        <source>the station height is in km (%1 m is %2)</source>
+        <translation>l&apos;altitude de la station s&apos;exprime en km (%1 m font %2)</translation>
+    </message>
+    <message>
+        <source>DVB-S2 has no %1; its %2 code rates are %3</source>
+        <translation>DVB-S2 n&apos;a pas de %1 ; ses rendements de code %2 sont %3</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::TabControl</name>

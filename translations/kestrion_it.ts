@@ -1864,6 +1864,58 @@
         <source>Change on the C/N page</source>
         <translation>Modifica nella pagina C/N</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a frequency from %2 to %3 GHz.</source>
+        <translation>«%1» non è accettato. Inserire una frequenza da %2 a %3 GHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter an elevation above %2 and up to %3 degrees.</source>
+        <translation>«%1» non è accettato. Inserire un&apos;elevazione maggiore di %2 e fino a %3 gradi.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a latitude from %2 to %3 degrees.</source>
+        <translation>«%1» non è accettato. Inserire una latitudine da %2 a %3 gradi.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a rain rate from %2 to %3 mm/h.</source>
+        <translation>«%1» non è accettato. Inserire un&apos;intensità di pioggia da %2 a %3 mm/h.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a rain height from %2 to %3 km above sea level.</source>
+        <translation>«%1» non è accettato. Inserire un&apos;altezza della pioggia da %2 a %3 km sul livello del mare.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter the station&apos;s height from %2 to %3 km above sea level.</source>
+        <translation>«%1» non è accettato. Inserire l&apos;altezza della stazione da %2 a %3 km sul livello del mare.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a tilt from %2 to %3 degrees from the horizontal, or horizontal, vertical or circular.</source>
+        <translation>«%1» non è accettato. Inserire un&apos;inclinazione da %2 a %3 gradi rispetto all&apos;orizzontale, oppure horizontal, vertical o circular.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter percentages of the year from %2 to %3, several separated by commas.</source>
+        <translation>«%1» non è accettato. Inserire percentuali dell&apos;anno da %2 a %3, più valori separati da virgole.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Choose a zone letter of the ITU-R P.837-1 table: %2.</source>
+        <translation>«%1» non è accettato. Scegliere una lettera di zona della tabella ITU-R P.837-1: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a C/N from %2 to %3 dB, or a DVB-S2 modulation and code rate such as &quot;8PSK 3/5&quot;.</source>
+        <translation>«%1» non è accettato. Inserire un C/N da %2 a %3 dB, oppure una modulazione e un code rate DVB-S2 come «8PSK 3/5».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a target from %2 to %3 % of the year.</source>
+        <translation>«%1» non è accettato. Inserire un obiettivo da %2 a %3 % dell&apos;anno.</translation>
+    </message>
+    <message>
+        <source>the station height is in km (%1 m is %2)</source>
+        <translation>l&apos;altezza della stazione è in km (%1 m sono %2)</translation>
+    </message>
+    <message>
+        <source>DVB-S2 has no %1; its %2 code rates are %3</source>
+        <translation>DVB-S2 non ha %1; i suoi code rate %2 sono %3</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::TabControl</name>

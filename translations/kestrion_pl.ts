@@ -1865,6 +1865,58 @@
         <source>Change on the C/N page</source>
         <translation>Zmień na stronie C/N</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a frequency from %2 to %3 GHz.</source>
+        <translation>„%1” nie zostało przyjęte. Wpisz częstotliwość od %2 do %3 GHz.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter an elevation above %2 and up to %3 degrees.</source>
+        <translation>„%1” nie zostało przyjęte. Wpisz elewację powyżej %2 i do %3 stopni.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a latitude from %2 to %3 degrees.</source>
+        <translation>„%1” nie zostało przyjęte. Wpisz szerokość geograficzną od %2 do %3 stopni.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a rain rate from %2 to %3 mm/h.</source>
+        <translation>„%1” nie zostało przyjęte. Wpisz intensywność opadu od %2 do %3 mm/h.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a rain height from %2 to %3 km above sea level.</source>
+        <translation>„%1” nie zostało przyjęte. Wpisz wysokość opadu od %2 do %3 km n.p.m.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter the station&apos;s height from %2 to %3 km above sea level.</source>
+        <translation>„%1” nie zostało przyjęte. Wpisz wysokość stacji od %2 do %3 km n.p.m.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a tilt from %2 to %3 degrees from the horizontal, or horizontal, vertical or circular.</source>
+        <translation>„%1” nie zostało przyjęte. Wpisz nachylenie od %2 do %3 stopni od poziomu albo horizontal, vertical lub circular.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter percentages of the year from %2 to %3, several separated by commas.</source>
+        <translation>„%1” nie zostało przyjęte. Wpisz procenty roku od %2 do %3, kilka rozdzielonych przecinkami.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Choose a zone letter of the ITU-R P.837-1 table: %2.</source>
+        <translation>„%1” nie zostało przyjęte. Wybierz literę strefy z tabeli ITU-R P.837-1: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a C/N from %2 to %3 dB, or a DVB-S2 modulation and code rate such as &quot;8PSK 3/5&quot;.</source>
+        <translation>„%1” nie zostało przyjęte. Wpisz C/N od %2 do %3 dB albo modulację i sprawność kodu DVB-S2, np. „8PSK 3/5”.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken. Enter a target from %2 to %3 % of the year.</source>
+        <translation>„%1” nie zostało przyjęte. Wpisz cel od %2 do %3% roku.</translation>
+    </message>
+    <message>
+        <source>the station height is in km (%1 m is %2)</source>
+        <translation>wysokość stacji podaje się w km (%1 m to %2)</translation>
+    </message>
+    <message>
+        <source>DVB-S2 has no %1; its %2 code rates are %3</source>
+        <translation>DVB-S2 nie ma %1; jego sprawności kodu %2 to %3</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::ui::TabControl</name>

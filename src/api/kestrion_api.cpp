@@ -280,7 +280,13 @@ int kestrion_set_rain_input(kestrion_engine* engine, const char* event, const ch
                               "kestrion-cli's rain fade events");
   }
   if (auto problem = engine->session.runRainFade(rain->field, rain->text, textOf(fileName))) {
-    return refuse(engine, std::move(*problem));
+    // In the user's language; a map's reading names the file as it is.
+    const auto words = kestrion::rainFadeRefusalWords(rain->field, rain->text);
+    return refuse(engine, words ? kestrion::withArguments(
+                                      engine->translate("kestrion::ui::RainAvailabilityDialog",
+                                                        words->sentence),
+                                      words->arguments)
+                                : std::move(*problem));
   }
   return report(engine, {});
 }

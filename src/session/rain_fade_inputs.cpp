@@ -8,7 +8,9 @@
 
 #include "calc/rain_fade.h"
 #include "engine/rain_fade_map_file.h"
+#include "model/echo.h"
 #include "model/numtext.h"
+#include "model/translatable.h"
 #include "session/event.h"
 
 namespace kestrion {
@@ -18,24 +20,49 @@ using F = RainFadeField;
 
 // Ranges beyond the method's own (frequency, elevation, p) are the Earth's:
 // R0.01 as its map may hold it, the rain height stays below 6 km, and no
-// dish stands higher than Everest or lower than the Dead Sea's shore.
+// dish stands higher than Everest or lower than the Dead Sea's shore. What a
+// refusal says to a person: %1 the text as typed, %2 and %3 the range's ends
+// (for the zone, %2 the letters); a map's reading says it instead.
+#define KESTRION_RAIN_WORDS(x) QT_TRANSLATE_NOOP("kestrion::ui::RainAvailabilityDialog", x)
 constexpr std::array<RainFadeFieldName, kRainFadeFieldCount> kFields{{
-    {F::frequency, "frequency", "GHZ", "1 to 55 GHz"},
-    {F::elevation, "elevation", "DEG", "above 0 up to 90 degrees"},
-    {F::latitude, "latitude", "DEG", "-90 to 90 degrees"},
-    {F::rainRate, "rain-rate", "MMH", "0 to 300 mm/h"},
-    {F::rainHeight, "rain-height", "KM", "0 to 10 km above sea level"},
-    {F::stationHeight, "station-height", "KM", "-0.5 to 9 km above sea level"},
+    {F::frequency, "frequency", "GHZ", "1 to 55 GHz",
+     KESTRION_RAIN_WORDS("\"%1\" is not taken. Enter a frequency from %2 to %3 GHz.")},
+    {F::elevation, "elevation", "DEG", "above 0 up to 90 degrees",
+     KESTRION_RAIN_WORDS("\"%1\" is not taken. Enter an elevation above %2 and up to %3 degrees.")},
+    {F::latitude, "latitude", "DEG", "-90 to 90 degrees",
+     KESTRION_RAIN_WORDS("\"%1\" is not taken. Enter a latitude from %2 to %3 degrees.")},
+    {F::rainRate, "rain-rate", "MMH", "0 to 300 mm/h",
+     KESTRION_RAIN_WORDS("\"%1\" is not taken. Enter a rain rate from %2 to %3 mm/h.")},
+    {F::rainHeight, "rain-height", "KM", "0 to 10 km above sea level",
+     KESTRION_RAIN_WORDS(
+         "\"%1\" is not taken. Enter a rain height from %2 to %3 km above sea level.")},
+    {F::stationHeight, "station-height", "KM", "-0.5 to 9 km above sea level",
+     KESTRION_RAIN_WORDS(
+         "\"%1\" is not taken. Enter the station's height from %2 to %3 km above sea level.")},
     {F::tilt, "tilt", "DEG",
-     "-90 to 90 degrees from the horizontal, or horizontal, vertical or circular"},
-    {F::percent, "percent", "P", "0.001 to 5 % of the year, several separated by commas"},
-    {F::rainZone, "rain-zone", "ZONE", "a zone letter of the older ITU-R P.837-1 table: "},
-    {F::rainRateMap, "rain-rate-map", "FILE", calc::kRainRateMap.file},
-    {F::rainHeightMap, "rain-height-map", "FILE", calc::kIsothermMap.file},
+     "-90 to 90 degrees from the horizontal, or horizontal, vertical or circular",
+     KESTRION_RAIN_WORDS("\"%1\" is not taken. Enter a tilt from %2 to %3 degrees from the "
+                         "horizontal, or horizontal, vertical or circular.")},
+    {F::percent, "percent", "P", "0.001 to 5 % of the year, several separated by commas",
+     KESTRION_RAIN_WORDS("\"%1\" is not taken. Enter percentages of the year from %2 to %3, "
+                         "several separated by commas.")},
+    {F::rainZone, "rain-zone", "ZONE", "a zone letter of the older ITU-R P.837-1 table: ",
+     KESTRION_RAIN_WORDS(
+         "\"%1\" is not taken. Choose a zone letter of the ITU-R P.837-1 table: %2.")},
+    {F::rainRateMap, "rain-rate-map", "FILE", calc::kRainRateMap.file, nullptr},
+    {F::rainHeightMap, "rain-height-map", "FILE", calc::kIsothermMap.file, nullptr},
     {F::requiredCarrierToNoise, "required-cn", "DB",
-     "-10 to 40 dB, or a DVB-S2 modulation and code rate such as \"8PSK 3/5\""},
-    {F::targetAvailability, "target", "PERCENT", "95 to 99.999 % of the year"},
+     "-10 to 40 dB, or a DVB-S2 modulation and code rate such as \"8PSK 3/5\"",
+     KESTRION_RAIN_WORDS("\"%1\" is not taken. Enter a C/N from %2 to %3 dB, or a DVB-S2 "
+                         "modulation and code rate such as \"8PSK 3/5\".")},
+    {F::targetAvailability, "target", "PERCENT", "95 to 99.999 % of the year",
+     KESTRION_RAIN_WORDS("\"%1\" is not taken. Enter a target from %2 to %3 % of the year.")},
 }};
+constexpr const char* kMetresRefused =
+    KESTRION_RAIN_WORDS("the station height is in km (%1 m is %2)");
+constexpr const char* kCodeRateRefused =
+    KESTRION_RAIN_WORDS("DVB-S2 has no %1; its %2 code rates are %3");
+#undef KESTRION_RAIN_WORDS
 
 using Range = RainFadeRange;
 
@@ -82,15 +109,19 @@ std::variant<double, std::string> numberFor(RainFadeField field, std::string_vie
 
 // A station height no site has in km (over 9 either way) that is one in
 // metres was given in metres, as installers think of heights: "650".
-std::optional<std::string> metresForKm(std::string_view text) {
+std::optional<double> metresForKm(std::string_view text) {
   const auto value = wholeNumber(text);
   const Range km = rangeOf(F::stationHeight);
   if (!value || !std::isfinite(*value) || !(std::fabs(*value) > km.high) ||
       !within(km, *value / 1000)) {
     return std::nullopt;
   }
-  return "the station height is in km (" + doubleText(*value) + " m is " +
-         doubleText(*value / 1000) + ")";
+  return *value;
+}
+
+std::string metresLine(double metres) {
+  return "the station height is in km (" + doubleText(metres) + " m is " +
+         doubleText(metres / 1000) + ")";
 }
 
 // A code rate as the table writes them: "7/8".
@@ -106,7 +137,9 @@ bool codeRateText(std::string_view text) {
 
 // A modulation of the table with a rate it lacks ("8PSK 7/8") is no typing
 // slip of a number: name the rates the modulation has.
-std::optional<std::string> missingCodeRate(std::string_view text) {
+// The rates of the modulation named before the blank, when the text names a
+// rate the modulation lacks.
+std::optional<std::string> missingRates(std::string_view text) {
   const std::size_t blank = text.find(' ');
   if (blank == std::string_view::npos || !codeRateText(text.substr(blank + 1))) {
     return std::nullopt;
@@ -122,8 +155,20 @@ std::optional<std::string> missingCodeRate(std::string_view text) {
   if (rates.empty()) {
     return std::nullopt;
   }
-  return "DVB-S2 has no " + std::string(text) + "; its " + std::string(text.substr(0, blank)) +
-         " code rates are " + rates;
+  return rates;
+}
+
+std::string modulationOf(std::string_view text) {
+  return std::string(text.substr(0, text.find(' ')));
+}
+
+std::optional<std::string> missingCodeRate(std::string_view text) {
+  const auto rates = missingRates(text);
+  if (!rates) {
+    return std::nullopt;
+  }
+  return "DVB-S2 has no " + std::string(text) + "; its " + modulationOf(text) + " code rates are " +
+         *rates;
 }
 
 std::variant<std::vector<double>, std::string> percentList(std::string_view text) {
@@ -316,8 +361,8 @@ std::optional<std::string> setRainFadeInput(RainFadeInputs& inputs, RainFadeFiel
     }
   }
   if (field == F::stationHeight) {
-    if (auto inMetres = metresForKm(text)) {
-      return inMetres;
+    if (const auto metres = metresForKm(text)) {
+      return metresLine(*metres);
     }
   }
   auto value = numberFor(field, text);
@@ -337,6 +382,29 @@ std::optional<std::string> setRainFadeInput(std::optional<RainFadeInputs>& input
   }
   inputs = std::move(changed);
   return std::nullopt;
+}
+
+std::optional<RainFadeWords> rainFadeRefusalWords(RainFadeField field, std::string_view text) {
+  if (field == F::stationHeight) {
+    if (const auto metres = metresForKm(text)) {
+      return RainFadeWords{kMetresRefused, {doubleText(*metres), doubleText(*metres / 1000)}};
+    }
+  }
+  if (field == F::requiredCarrierToNoise) {
+    if (auto rates = missingRates(text)) {
+      return RainFadeWords{kCodeRateRefused,
+                           {echoedText(text), modulationOf(text), std::move(*rates)}};
+    }
+  }
+  const char* sentence = rainFadeField(field).refused;
+  if (sentence == nullptr) {
+    return std::nullopt;
+  }
+  if (field == F::rainZone) {
+    return RainFadeWords{sentence, {echoedText(text), calc::rainZones()}};
+  }
+  const Range r = rangeOf(field);
+  return RainFadeWords{sentence, {echoedText(text), doubleText(r.low), doubleText(r.high)}};
 }
 
 }  // namespace kestrion

@@ -38,6 +38,7 @@ struct RainFadeFieldName {
   std::string_view name;     // the option without "--", and the event's name
   std::string_view value;    // how --help names the value
   std::string_view allowed;  // the start of what a refusal says is allowed
+  const char* refused;       // the refusal's words for a person; see rainFadeRefusalWords
 };
 
 std::span<const RainFadeFieldName> rainFadeFields();
@@ -108,5 +109,15 @@ std::optional<std::string> setRainFadeInput(RainFadeInputs& inputs, RainFadeFiel
 std::optional<std::string> setRainFadeInput(std::optional<RainFadeInputs>& inputs,
                                             RainFadeField field, std::string_view text,
                                             std::string_view fileName = {});
+
+// A refused text as the window and the web say it: a sentence translated in
+// the rain window's context, with %1... its arguments. Empty for a map,
+// whose reading names the file and what it found; kestrion-cli's lines stay
+// as setRainFadeInput gives them.
+struct RainFadeWords {
+  const char* sentence;
+  std::vector<std::string> arguments;
+};
+std::optional<RainFadeWords> rainFadeRefusalWords(RainFadeField field, std::string_view text);
 
 }  // namespace kestrion

@@ -1,6 +1,7 @@
 #include "rainavailabilitydialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
@@ -23,6 +24,7 @@
 #include "qtext.h"
 #include "rangebox.h"
 #include "session/rain_fade_availability.h"
+#include "session/report.h"
 #include "textlabel.h"
 
 namespace kestrion::ui {
@@ -99,6 +101,18 @@ void addChoice(QGridLayout& grid, RainFadeField field, QWidget* control) {
   label->setBuddy(control);
   grid.addWidget(label, row, 0);
   grid.addWidget(control, row, 1);
+}
+
+// A refusal in the window's language; a map's reading as it names the file.
+QString refusalText(RainFadeField field, const QString& text, const std::string& line) {
+  const auto words = rainFadeRefusalWords(field, text.toStdString());
+  if (!words) {
+    return toQString(line);
+  }
+  const QString sentence =
+      QCoreApplication::translate("kestrion::ui::RainAvailabilityDialog", words->sentence);
+  // In one pass, so that a typed "%2" stays as typed.
+  return toQString(withArguments(sentence.toStdString(), words->arguments));
 }
 
 }  // namespace
@@ -316,7 +330,7 @@ void RainAvailabilityDialog::start() {
       if (!problem) {
         continue;
       }
-      problems << toQString(*problem);
+      problems << refusalText(keptEvent->field, toQString(keptEvent->text), *problem);
     }
     window_.setRainFade(event->field, event->text);
   }
@@ -327,7 +341,7 @@ void RainAvailabilityDialog::start() {
 
 bool RainAvailabilityDialog::set(RainFadeField field, const QString& text) {
   if (const auto problem = window_.setRainFade(field, text.toStdString())) {
-    showProblem(field, toQString(*problem));
+    showProblem(field, refusalText(field, text, *problem));
     showInputs();
     return false;
   }

@@ -259,7 +259,11 @@ TEST(RainSection, RefusalsForTheFieldBesideIt) {
            Refusal{"required-cn:=8PSK 7/8", nullptr,
                    "DVB-S2 has no 8PSK 7/8; its 8PSK code rates are 3/5, 2/3, 3/4, 5/6, 8/9, "
                    "9/10"},
-           Refusal{"required-cn:=9PSK 7/8", nullptr, "\"9PSK 7/8\" is not a number"},
+           Refusal{"required-cn:=9PSK 7/8", nullptr,
+                   "\"9PSK 7/8\" is not taken. Enter a C/N from -10 to 40 dB, or a DVB-S2 "
+                   "modulation"},
+           Refusal{"rain-zone:=%2", nullptr,
+                   "\"%2\" is not taken. Choose a zone letter of the ITU-R P.837-1 table: ABC"},
            Refusal{"HScroll17=50", nullptr,
                    "event \"HScroll17=50\" sets no rain fade input; allowed: NAME:=VALUE with a "
                    "NAME of kestrion-cli's rain fade events"},

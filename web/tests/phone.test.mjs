@@ -108,8 +108,8 @@ describe("leaving an editor", () => {
 describe("refused numbers", () => {
   // [field, typed, the start of what is said beside it, the box then]
   const rain = [
-    ["#rain-frequency", "99", '"99" is outside the range; allowed: 1 to 55 GHz', "12"],
-    ["#rain-target", "100", '"100" is outside the range; allowed: 95 to 99.999', "99.9"],
+    ["#rain-frequency", "99", '"99" is not taken. Enter a frequency from 1 to 55 GHz.', "12"],
+    ["#rain-target", "100", '"100" is not taken. Enter a target from 95 to 99.999 % of the year.', "99.9"],
     ["#rain-station-height", "650", "the station height is in km (650 m is 0.65)", "0"],
     ["#rain-frequency", "11,7", "", "11.7"],
   ];
