@@ -7,7 +7,7 @@ import { make, setText } from "../app/dom";
 import { button, compassLetters, line, panel, type Aid, type Target } from "./aid";
 import { CameraView } from "./camera";
 import { skyDiagram, type CompassLetters } from "./drawings";
-import { runs, visibleArc, type ArcPoint, type ArcText } from "./sky";
+import { positionText, runs, visibleArc, type ArcPoint, type ArcText } from "./sky";
 import type { OrientationAccess } from "./sensors";
 import { drawSun, SunCalibration, type SunFix } from "./sun-fix";
 import type { SunPoint } from "../engine";
@@ -114,7 +114,7 @@ export class SkyAid implements Aid {
       chosen ? format(this.catalogue.web("skyChosen"), t.satellite, t.elevationText, t.azimuthText) : this.catalogue.web("skyChosenBelow"),
     );
     const spans = runs(this.points).map((run) =>
-      format(this.catalogue.web("skyRange"), String(run[0].position), String(run[run.length - 1].position)),
+      format(this.catalogue.web("skyRange"), this.positionText(run[0]), this.positionText(run[run.length - 1])),
     );
     setText(this.visibleLine, spans.length ? format(this.catalogue.web("skyVisible"), spans.join(", ")) : this.catalogue.web("skyNone"));
     this.camera.show(runs(this.points), t, now, this.sunPath);
@@ -134,10 +134,14 @@ export class SkyAid implements Aid {
     return this.sun.source.sunAt(now);
   }
 
+  private positionText(p: ArcPoint): string {
+    return positionText(p.position, this.letters);
+  }
+
   private fillTable(): void {
     this.table.replaceChildren(
       ...this.points.map((p) =>
-        make("tr", {}, make("th", { scope: "row" }, String(p.position)), make("td", {}, p.elevation), make("td", {}, p.azimuth)),
+        make("tr", {}, make("th", { scope: "row" }, this.positionText(p)), make("td", {}, p.elevation), make("td", {}, p.azimuth)),
       ),
     );
   }
