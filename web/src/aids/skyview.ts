@@ -96,8 +96,10 @@ export class SkyAid implements Aid {
 
   // The arc is asked for only when the site has moved since.
   private refresh(force: boolean): void {
-    const t = this.target;
-    if (!t) return;
+    if (!this.target) return;
+    // A satellite without a name is its position, named as the arc's are.
+    const position = /^[+-]?\d+(\.\d+)?$/.test(this.target.satellite) ? Number(this.target.satellite) : null;
+    const t = position === null ? this.target : { ...this.target, satellite: positionText(position, this.letters) };
     if (force || t.site !== this.site) {
       this.site = t.site;
       this.points = visibleArc(this.hooks.arc());
