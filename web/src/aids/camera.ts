@@ -10,6 +10,7 @@ import { rotation, type Matrix, type Vec3 } from "./orientation";
 import { cameraAxis, fieldOfView, focalFromSightings, offsetFromCross, project, skyDirection, type View } from "./projection";
 import { OrientationFeed, screenAngle, type FeedProblem, type OrientationAccess, type Reading } from "./sensors";
 import { placeLabels, positionText, type ArcPoint, type Box, type WantedLabel } from "./sky";
+import type { CompassLetters } from "./drawings";
 import type { SunFix } from "./sun-fix";
 import type { SunPoint } from "../engine";
 
@@ -54,6 +55,7 @@ export class CameraView {
   private object: Vec3 | undefined;
   private frame = 0;
   private ringBox: Box | undefined; // the chosen satellite's ring, kept clear of labels
+  private readonly letters: CompassLetters;
 
   constructor(
     private readonly catalogue: Catalogue,
@@ -62,6 +64,7 @@ export class CameraView {
     private readonly sun: SunFix,
     private readonly hooks: CameraHooks,
   ) {
+    this.letters = compassLetters(catalogue);
     const stored = readJson(storage, kFocalKey);
     this.focal = typeof stored === "number" && stored > 0 ? stored : kFocal;
     this.video = make("video", { muted: "", playsinline: "", autoplay: "" });
@@ -251,7 +254,6 @@ export class CameraView {
     context.lineWidth = 2;
     context.strokeStyle = "#ffd400";
     const labels: WantedLabel[] = [];
-    const letters = compassLetters(this.catalogue);
     for (const run of this.arc) {
       context.beginPath();
       let drawing = false;
@@ -268,7 +270,7 @@ export class CameraView {
         drawing = true;
         context.rect(at.x - 1.5, at.y - 1.5, 3, 3);
         if (p.position % 10 !== 0) continue;
-        const label = this.wanted(context, positionText(p.position, letters), "#ffd400");
+        const label = this.wanted(context, positionText(p.position, this.letters), "#ffd400");
         const [right, left, above, below] = [at.x + 4, at.x - 4 - label.width, at.y - 4 - label.height, at.y + 4];
         labels.push({ ...label, places: [{ x: right, y: above }, { x: left, y: above }, { x: right, y: below }, { x: left, y: below }] });
       }
