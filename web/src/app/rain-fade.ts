@@ -219,10 +219,24 @@ export class RainSection {
   private mapPicker(event: string): HTMLElement {
     const choice = this.choice(event);
     const id = `rain-${event}`;
-    const picker = make("input", { type: "file", id, accept: ".txt,.TXT,text/plain", class: "visually-hidden", tabindex: "-1", "aria-hidden": "true" });
+    const picker = make("input", {
+      type: "file",
+      id,
+      accept: ".txt,.TXT,text/plain",
+      class: "visually-hidden",
+      tabindex: "-1",
+      "aria-hidden": "true",
+    });
     const choose = make(
       "button",
-      { type: "button", class: "button", id: `${id}-choose`, title: this.tr(choice.tooltip), "aria-labelledby": `${id}-caption ${id}-choose`, "aria-describedby": `${id}-name` },
+      {
+        type: "button",
+        class: "button",
+        id: `${id}-choose`,
+        title: this.tr(choice.tooltip),
+        "aria-labelledby": `${id}-caption ${id}-choose`,
+        "aria-describedby": `${id}-name`,
+      },
       this.catalogue.tr(kDialog, "Choose\u2026"),
     );
     choose.addEventListener("click", () => picker.click());
