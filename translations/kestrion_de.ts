@@ -1491,6 +1491,10 @@
         <source>%1 is not a page; the pages are %2.</source>
         <translation>%1 ist keine Seite; die Seiten sind %2.</translation>
     </message>
+    <message>
+        <source>Kestrion %1 — every figure as the web app shows it</source>
+        <translation>Kestrion %1 — alle Werte wie in der Web-App</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

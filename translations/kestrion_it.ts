@@ -1491,6 +1491,10 @@
         <source>%1 is not a page; the pages are %2.</source>
         <translation>%1 non è una pagina; le pagine sono %2.</translation>
     </message>
+    <message>
+        <source>Kestrion %1 — every figure as the web app shows it</source>
+        <translation>Kestrion %1 — tutti i valori come li mostra l’app web</translation>
+    </message>
 </context>
 <context>
     <name>kestrion::desktop::AboutWindow</name>

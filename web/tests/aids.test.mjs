@@ -52,7 +52,7 @@ async function permit(page, name, setting) {
 
 // The alignment page at a site, as a phone held in portrait or landscape;
 // the script given runs before the page's own.
-async function alignment(events = kBerlin, { landscape = false, before: prepare, query = "" } = {}) {
+async function alignment(events = kBerlin, { landscape = false, before: prepare, query = "", language = "en" } = {}) {
   const errors = [];
   const page = await browser.newPage();
   page.on("pageerror", (e) => errors.push(e.message));
@@ -60,7 +60,7 @@ async function alignment(events = kBerlin, { landscape = false, before: prepare,
   const [width, height] = landscape ? [740, 360] : [360, 740];
   await page.setViewport({ width, height, isMobile: true, isLandscape: landscape, hasTouch: true });
   const address = events.map((e) => `&event=${encodeURIComponent(e)}`).join("");
-  await page.goto(`${origin}/?lang=en&date=${kDate}&page=4${query}${address}`, { waitUntil: "load" });
+  await page.goto(`${origin}/?lang=${language}&date=${kDate}&page=4${query}${address}`, { waitUntil: "load" });
   await page.waitForSelector(".phone-aids");
   return { page, cdp: await page.createCDPSession(), errors };
 }
@@ -240,22 +240,23 @@ describe("the inclinometer", () => {
 });
 
 describe("the sky view", () => {
-  // [site, events]
+  // [site, events, language, its letters for east and west]
   const sites = [
-    ["Berlin", ["latitude:=52.52", "longitude:=13.405"]],
-    ["Cape Town", ["latitude:=33°55'29\"S", "longitude:=18°25'25\"E"]],
-    ["Anchorage", ["latitude:=61.2181", "longitude:=-149.9003"]],
+    ["Berlin", ["latitude:=52.52", "longitude:=13.405"], "en", "EW"],
+    ["Cape Town", ["latitude:=33°55'29\"S", "longitude:=18°25'25\"E"], "de", "OW"],
+    ["Anchorage", ["latitude:=61.2181", "longitude:=-149.9003"], "en", "EW"],
   ];
-  for (const [name, events] of sites) {
-    it(`gives the arc from ${name} as the alignment page does`, async () => {
-      const { page } = await alignment(events);
+  for (const [name, events, language, [east, west]] of sites) {
+    it(`gives the arc from ${name} as the alignment page does, in ${language}`, async () => {
+      const { page } = await alignment(events, { language });
       await open(page, "sky-aid");
       await page.waitForSelector(".arc-table tbody tr");
       const rows = await page.$$eval(".arc-table tbody tr", (trs) => trs.map((tr) => [...tr.cells].map((c) => c.textContent)));
       const positions = Array.from({ length: 361 }, (_, i) => i - 180);
+      const named = (p) => `${Math.abs(p)}°${p === 0 || Math.abs(p) === 180 ? "" : p < 0 ? ` ${west}` : ` ${east}`}`;
       const states = nativeTrace([...events, ...positions.map((p) => `satellite:=${Math.abs(p)}${p < 0 ? "W" : "E"}`)]);
       const expected = positions
-        .map((p, i) => [String(p), states[events.length + 1 + i].texts.el, states[events.length + 1 + i].texts.az])
+        .map((p, i) => [named(p), states[events.length + 1 + i].texts.el, states[events.length + 1 + i].texts.az])
         .filter(([, el]) => Number(el) >= 0);
       assert.deepEqual(rows, expected);
       await page.close();

@@ -359,6 +359,41 @@ describe("languages, sites and the print view", () => {
     await page.close();
   });
 
+  // [language, with the rain section, pages on A4 and on Letter]
+  const prints = [
+    ["en", false, 1],
+    ["de", false, 1],
+    ["pl", false, 1],
+    ["en", true, 2],
+    ["de", true, 2],
+    ["pl", true, 2],
+  ];
+  for (const [language, rain, pages] of prints) {
+    it(`prints the job sheet in ${language} on ${pages} page(s)${rain ? " with the rain section" : ""}`, devtoolsOnly, async () => {
+      const madrid = "&event=latitude:=40.4168&event=longitude:=-3.7038&event=satellite:=30W";
+      const page = await openPage(browser, `${origin}/?date=${kDate}&lang=${language}&page=5${madrid}`, [], { width: 360, height: 740 });
+      await page.evaluate(() => localStorage.clear());
+      if (rain) {
+        await page.click(".rain-availability summary");
+        await page.waitForSelector(".rain-table");
+      }
+      await page.click(".tools button:nth-child(2)");
+      await page.waitForSelector(".sheet");
+      // The phone's preview keeps the date on one line; the footer is the web's.
+      assert.equal(await page.$eval(".sheet-date .nowrap", (d) => d.getClientRects().length), 1);
+      const version = await page.evaluate(() => globalThis.kestrion.describe().version);
+      const tr = language === "en" ? (_, source) => source : catalogue(language);
+      const footer = tr("Web", "Kestrion %1 \u2014 every figure as the web app shows it").replace("%1", version);
+      assert.equal(await page.$eval(".sheet-footer", (f) => f.textContent), footer);
+      for (const format of ["A4", "Letter"]) {
+        const pdf = Buffer.from(await page.pdf({ format })).toString("latin1");
+        assert.equal(pdf.match(/\/Type\s*\/Page\b/g).length, pages, format);
+      }
+      await page.evaluate(() => localStorage.clear());
+      await page.close();
+    });
+  }
+
   it("says which parts of a bad address it did not use, and works on", async () => {
     const page = await openPage(browser, `${origin}/?date=2026-02-30&event=HScroll99=1&offset=90`);
     const messages = await page.$$eval(".message.problem", (m) => m.map((x) => x.textContent));

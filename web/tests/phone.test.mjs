@@ -28,7 +28,8 @@ after(async () => {
 // scrolls it into view as a tap does), reaches another element.
 function covered() {
   const panel = document.querySelector("[role=tabpanel]:not([hidden])");
-  const hiddenNow = (e) => e.getClientRects().length === 0;
+  // A control hidden from the user (the map's file field, opened by its button) is not tapped.
+  const hiddenNow = (e) => e.getClientRects().length === 0 || e.closest("[aria-hidden=true]");
   const found = [];
   for (const e of panel.querySelectorAll("input, select, textarea, button.value, .angle-field, .suggestions li, .visible-row")) {
     if (hiddenNow(e)) continue;
@@ -146,4 +147,48 @@ describe("refused numbers", () => {
     assert.notEqual(await page.$eval(".aids", (t) => t.textContent), tilt);
     await page.close();
   });
+});
+
+// What the rain section's rows show, measured in the page: each map's button
+// and file name cut by nothing, each info button right beside its caption,
+// and no figure parted from its unit.
+function rainRowFaults() {
+  const faults = [];
+  const width = document.documentElement.clientWidth;
+  for (const e of document.querySelectorAll(".map-picker button, .map-name")) {
+    const box = e.getBoundingClientRect();
+    if (e.scrollWidth > e.clientWidth || box.right > width) faults.push(`"${e.textContent}" is cut off`);
+  }
+  for (const group of document.querySelectorAll(".rain-form .caption-group")) {
+    const info = group.querySelector("button.info")?.getBoundingClientRect();
+    const caption = group.querySelector(".caption").getBoundingClientRect();
+    const gap = info && info.left - caption.right;
+    if (info && (gap < 0 || gap > 16 || info.top > caption.bottom || info.bottom < caption.top)) {
+      faults.push(`${group.textContent}'s info button is ${gap} px off`);
+    }
+  }
+  for (const e of document.querySelectorAll(".rain-results .nowrap")) {
+    if (e.getClientRects().length !== 1) faults.push(`"${e.textContent}" breaks`);
+  }
+  return faults;
+}
+
+describe("the rain section's rows", () => {
+  // [language, width, height]
+  const cases = [
+    ["de", 360, 740],
+    ["pl", 360, 740],
+    ["de", 1280, 800],
+    ["pl", 1280, 800],
+  ];
+  for (const [language, width, height] of cases) {
+    it(`keep their texts whole and their info buttons by their captions in ${language} at ${width} px`, async () => {
+      const page = await openPage(browser, `${origin}/?date=${kDate}&lang=${language}&page=5`, [], { width, height });
+      await page.evaluate(() => localStorage.clear());
+      await page.click(".rain-availability summary");
+      await page.waitForSelector(".rain-table .nowrap");
+      assert.deepEqual(await page.evaluate(rainRowFaults), []);
+      await page.close();
+    });
+  }
 });

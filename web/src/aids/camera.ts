@@ -4,12 +4,13 @@
 // phone moves. The field of view is calibrated by sighting one object twice.
 import { format, type Catalogue } from "../app/i18n";
 import { make, setText } from "../app/dom";
-import { button, line, readJson, writeJson, type Target } from "./aid";
+import { button, compassLetters, line, readJson, writeJson, type Target } from "./aid";
 import { LiveText } from "./live";
 import { rotation, type Matrix, type Vec3 } from "./orientation";
 import { cameraAxis, fieldOfView, focalFromSightings, offsetFromCross, project, skyDirection, type View } from "./projection";
 import { OrientationFeed, screenAngle, type FeedProblem, type OrientationAccess, type Reading } from "./sensors";
-import type { ArcPoint } from "./sky";
+import { placeLabels, positionText, type ArcPoint, type Box, type WantedLabel } from "./sky";
+import type { CompassLetters } from "./drawings";
 import type { SunFix } from "./sun-fix";
 import type { SunPoint } from "../engine";
 
@@ -18,9 +19,12 @@ const kFocalKey = "kestrion.skyFocal";
 // as most phones' main cameras, until calibrated.
 const kFocal = 0.8;
 // The calibration ring stands this share of the width right of the cross.
-const kRing = 0.3;
+const kSighting = 0.3;
 // Fields of view no phone camera has: a sighting gone wrong.
 const kFieldOfView = [15, 130];
+// The labels' type size, and the chosen satellite's ring, in CSS pixels.
+const kFont = 13;
+const kRing = 10;
 
 export interface CameraHooks {
   problem(text: string): void; // shown above the diagram
@@ -50,6 +54,8 @@ export class CameraView {
   private step: "none" | "cross" | "ring" = "none";
   private object: Vec3 | undefined;
   private frame = 0;
+  private ringBox: Box | undefined; // the chosen satellite's ring, kept clear of labels
+  private readonly letters: CompassLetters;
 
   constructor(
     private readonly catalogue: Catalogue,
@@ -58,13 +64,14 @@ export class CameraView {
     private readonly sun: SunFix,
     private readonly hooks: CameraHooks,
   ) {
+    this.letters = compassLetters(catalogue);
     const stored = readJson(storage, kFocalKey);
     this.focal = typeof stored === "number" && stored > 0 ? stored : kFocal;
     this.video = make("video", { muted: "", playsinline: "", autoplay: "" });
     this.video.muted = true;
     this.canvas = make("canvas", { class: "overlay" });
     this.ring = make("div", { class: "ring" });
-    this.ring.style.left = `${(0.5 + kRing) * 100}%`;
+    this.ring.style.left = `${(0.5 + kSighting) * 100}%`;
     this.ring.hidden = true;
     this.element = make("div", { class: "camera" }, this.video, this.canvas, make("div", { class: "cross" }), this.ring);
     this.element.hidden = true;
@@ -196,9 +203,14 @@ export class CameraView {
     const offset = this.sun.offsetFor(this.reading);
     if (offset !== this.offset) [this.offset, this.directions] = [offset, new Map()];
     const r = rotation(this.reading.angles);
-    this.drawArc(context, r, view);
+    context.font = `${kFont}px sans-serif`;
+    context.textBaseline = "top";
+    context.shadowColor = "#000";
+    context.shadowBlur = 3;
+    const marks = this.drawArc(context, r, view);
     this.drawSun(context, r, view);
-    this.drawChosen(context, r, view);
+    const chosen = this.drawChosen(context, r, view);
+    this.drawLabels(context, view, chosen, marks);
   }
 
   // The sun's path today and the sun now, in the sun's own colour; never a
@@ -224,14 +236,24 @@ export class CameraView {
     context.stroke();
   }
 
-  private drawArc(context: CanvasRenderingContext2D, r: Matrix, view: View): void {
+  // The satellite's name first, then the numbered marks that still fit:
+  // none over another or cut off at the picture's edge.
+  private drawLabels(context: CanvasRenderingContext2D, view: View, chosen: WantedLabel | null, marks: WantedLabel[]): void {
+    for (const { label, x, y } of placeLabels(chosen ? [chosen, ...marks] : marks, view, this.ringBox ? [this.ringBox] : [])) {
+      context.fillStyle = label.colour;
+      context.fillText(label.text, x, y);
+    }
+  }
+
+  // A label's text and size as the canvas sets it; the caller adds its places.
+  private wanted(context: CanvasRenderingContext2D, text: string, colour: string): Omit<WantedLabel, "places"> {
+    return { text, colour, width: Math.ceil(context.measureText(text).width), height: kFont + 2 };
+  }
+
+  private drawArc(context: CanvasRenderingContext2D, r: Matrix, view: View): WantedLabel[] {
     context.lineWidth = 2;
     context.strokeStyle = "#ffd400";
-    context.fillStyle = "#ffd400";
-    context.font = "13px sans-serif";
-    context.shadowColor = "#000";
-    context.shadowBlur = 3;
-    const labels: [string, number, number][] = [];
+    const labels: WantedLabel[] = [];
     for (const run of this.arc) {
       context.beginPath();
       let drawing = false;
@@ -247,31 +269,45 @@ export class CameraView {
         else context.moveTo(at.x, at.y);
         drawing = true;
         context.rect(at.x - 1.5, at.y - 1.5, 3, 3);
-        if (p.position % 10 === 0) labels.push([String(p.position), at.x, at.y]);
+        if (p.position % 10 !== 0) continue;
+        const label = this.wanted(context, positionText(p.position, this.letters), "#ffd400");
+        const [right, left, above, below] = [at.x + 4, at.x - 4 - label.width, at.y - 4 - label.height, at.y + 4];
+        labels.push({ ...label, places: [{ x: right, y: above }, { x: left, y: above }, { x: right, y: below }, { x: left, y: below }] });
       }
       context.stroke();
     }
-    for (const [text, x, y] of labels) context.fillText(text, x + 4, y - 5);
+    return labels;
   }
 
-  private drawChosen(context: CanvasRenderingContext2D, r: Matrix, view: View): void {
+  // The chosen satellite ringed, its aim said; its name's label, wanted
+  // beside the ring, else above or below it.
+  private drawChosen(context: CanvasRenderingContext2D, r: Matrix, view: View): WantedLabel | null {
     const t = this.target!;
-    if (t.elevation === null || t.azimuth === null) return;
+    this.ringBox = undefined;
+    if (t.elevation === null || t.azimuth === null) return null;
     const d = this.direction(t.azimuth, t.elevation);
     const at = project(r, d, view);
-    if (at) {
-      context.strokeStyle = "#ff3b30";
-      context.lineWidth = 3;
-      context.beginPath();
-      context.arc(at.x, at.y, 10, 0, 2 * Math.PI);
-      context.stroke();
-      context.fillStyle = "#fff";
-      context.fillText(t.satellite, at.x + 13, at.y + 4);
-    }
     const off = offsetFromCross(r, d, view.screenAngle);
     const across = format(this.catalogue.web(off.right >= 0 ? "skyRight" : "skyLeft"), Math.abs(off.right).toFixed(0));
     const upDown = format(this.catalogue.web(off.up >= 0 ? "skyUp" : "skyDown"), Math.abs(off.up).toFixed(0));
     this.live.set(format(this.catalogue.web("skyAim"), across, upDown));
+    if (!at) return null;
+    context.strokeStyle = "#ff3b30";
+    context.lineWidth = 3;
+    context.beginPath();
+    context.arc(at.x, at.y, kRing, 0, 2 * Math.PI);
+    context.stroke();
+    const clear = kRing + 3;
+    this.ringBox = { x: at.x - clear, y: at.y - clear, width: 2 * clear, height: 2 * clear };
+    const label = this.wanted(context, t.satellite, "#fff");
+    const [middle, centred] = [at.y - label.height / 2, at.x - label.width / 2];
+    const places = [
+      { x: at.x + clear, y: middle },
+      { x: at.x - clear - label.width, y: middle },
+      { x: centred, y: at.y - clear - label.height },
+      { x: centred, y: at.y + clear },
+    ];
+    return { ...label, places, needed: true };
   }
 
   // Cross on the object, then the object in the ring: the focal length
@@ -292,7 +328,7 @@ export class CameraView {
       return;
     }
     const view = this.view();
-    const focal = focalFromSightings(this.object!, r, view.screenAngle, kRing * view.width);
+    const focal = focalFromSightings(this.object!, r, view.screenAngle, kSighting * view.width);
     const field = focal === null ? 180 : fieldOfView(focal, view.width);
     this.setStep("none");
     if (focal === null || field < kFieldOfView[0] || field > kFieldOfView[1]) {

@@ -46,3 +46,60 @@ export function polar(azimuth: number, elevation: number, radius: number): { x: 
   const a = (azimuth * Math.PI) / 180;
   return { x: r * Math.sin(a), y: -r * Math.cos(a) };
 }
+
+// A position as the page names satellites, with the compass letter in the
+// user's language: "30° W", "19° E"; 0 and 180 need no side.
+export function positionText(position: number, letters: { east: string; west: string }): string {
+  const side = position === 0 || Math.abs(position) === 180 ? "" : ` ${position < 0 ? letters.west : letters.east}`;
+  return `${Math.abs(position)}°${side}`;
+}
+
+export interface Box {
+  x: number; // left
+  y: number; // top
+  width: number;
+  height: number;
+}
+
+// A label to place: its size and where it may stand (top-left corners, the
+// best first). A needed label (the chosen satellite's) is always shown,
+// moved inside the view if none of its places fits; another is left out
+// rather than drawn over one placed before it or cut off at the edge.
+export interface WantedLabel {
+  text: string;
+  colour: string;
+  width: number;
+  height: number;
+  places: { x: number; y: number }[];
+  needed?: boolean;
+}
+
+const overlaps = (a: Box, b: Box) =>
+  a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+
+// The labels that can be shown, in the order given, each clear of the
+// others and of the boxes kept free (the chosen satellite's ring).
+export function placeLabels(
+  wanted: readonly WantedLabel[],
+  view: { width: number; height: number },
+  free: readonly Box[] = [],
+): (Box & { label: WantedLabel })[] {
+  const taken: Box[] = [...free];
+  const placed: (Box & { label: WantedLabel })[] = [];
+  const inside = (b: Box) => b.x >= 0 && b.y >= 0 && b.x + b.width <= view.width && b.y + b.height <= view.height;
+  const clamped = (b: Box) => ({
+    ...b,
+    x: Math.max(0, Math.min(b.x, view.width - b.width)),
+    y: Math.max(0, Math.min(b.y, view.height - b.height)),
+  });
+  for (const w of wanted) {
+    const boxes = w.places.map((p) => ({ x: p.x, y: p.y, width: w.width, height: w.height }));
+    // A needed label tries its places moved inside too, then overlaps at worst.
+    const tried = w.needed ? [...boxes, ...boxes.map(clamped)] : boxes;
+    const box = tried.find((b) => inside(b) && !taken.some((t) => overlaps(b, t))) ?? (w.needed ? tried[boxes.length] : undefined);
+    if (!box) continue;
+    taken.push(box);
+    placed.push({ ...box, label: w });
+  }
+  return placed;
+}

@@ -7,7 +7,7 @@ import { make, setText } from "../app/dom";
 import { button, compassLetters, line, panel, type Aid, type Target } from "./aid";
 import { CameraView } from "./camera";
 import { skyDiagram, type CompassLetters } from "./drawings";
-import { runs, visibleArc, type ArcPoint, type ArcText } from "./sky";
+import { positionText, runs, visibleArc, type ArcPoint, type ArcText } from "./sky";
 import type { OrientationAccess } from "./sensors";
 import { drawSun, SunCalibration, type SunFix } from "./sun-fix";
 import type { SunPoint } from "../engine";
@@ -96,8 +96,10 @@ export class SkyAid implements Aid {
 
   // The arc is asked for only when the site has moved since.
   private refresh(force: boolean): void {
-    const t = this.target;
-    if (!t) return;
+    if (!this.target) return;
+    // A satellite without a name is its position, named as the arc's are.
+    const position = /^[+-]?\d+(\.\d+)?$/.test(this.target.satellite) ? Number(this.target.satellite) : null;
+    const t = position === null ? this.target : { ...this.target, satellite: positionText(position, this.letters) };
     if (force || t.site !== this.site) {
       this.site = t.site;
       this.points = visibleArc(this.hooks.arc());
@@ -114,7 +116,7 @@ export class SkyAid implements Aid {
       chosen ? format(this.catalogue.web("skyChosen"), t.satellite, t.elevationText, t.azimuthText) : this.catalogue.web("skyChosenBelow"),
     );
     const spans = runs(this.points).map((run) =>
-      format(this.catalogue.web("skyRange"), String(run[0].position), String(run[run.length - 1].position)),
+      format(this.catalogue.web("skyRange"), this.positionText(run[0]), this.positionText(run[run.length - 1])),
     );
     setText(this.visibleLine, spans.length ? format(this.catalogue.web("skyVisible"), spans.join(", ")) : this.catalogue.web("skyNone"));
     this.camera.show(runs(this.points), t, now, this.sunPath);
@@ -134,10 +136,14 @@ export class SkyAid implements Aid {
     return this.sun.source.sunAt(now);
   }
 
+  private positionText(p: ArcPoint): string {
+    return positionText(p.position, this.letters);
+  }
+
   private fillTable(): void {
     this.table.replaceChildren(
       ...this.points.map((p) =>
-        make("tr", {}, make("th", { scope: "row" }, String(p.position)), make("td", {}, p.elevation), make("td", {}, p.azimuth)),
+        make("tr", {}, make("th", { scope: "row" }, this.positionText(p)), make("td", {}, p.elevation), make("td", {}, p.azimuth)),
       ),
     );
   }

@@ -413,7 +413,8 @@ export class App {
     const alignment = this.page(this.describe.alignmentPage);
     alignment.update(this.engine.state(), this.engine.aids());
     const report = this.engine.report(this.siteName);
-    const view = sheetView(report, alignment.pictureSnapshot());
+    const footer = format(this.catalogue.web("sheetFooter"), this.describe.version);
+    const view = sheetView(report, alignment.pictureSnapshot(), footer);
     const back = this.button(this.catalogue.web("closeSheet"), () => this.closeSheet());
     const print = this.button(this.catalogue.web("printNow"), () => window.print());
     this.sheet = make("div", { class: "sheet-view", role: "dialog", "aria-label": report.sheet.title },

@@ -53,3 +53,19 @@ export function hint(text: string, label: string, id: string): { button: HTMLBut
   });
   return { button, note };
 }
+
+// A figure and its unit kept on one line ("99.9 %", "40 dBW", a date):
+// each such pair in a span that does not wrap, the text itself unchanged.
+const kFigureWithUnit = /\d{4}-\d{2}-\d{2}|\d[\d.,]* (?:%|[A-Za-z°µ][A-Za-z/]*\b)/g;
+
+export function unitKept(text: string): (Node | string)[] {
+  const parts: (Node | string)[] = [];
+  let last = 0;
+  for (const m of text.matchAll(kFigureWithUnit)) {
+    if (m.index! > last) parts.push(text.slice(last, m.index));
+    parts.push(make("span", { class: "nowrap" }, m[0]));
+    last = m.index! + m[0].length;
+  }
+  if (last < text.length) parts.push(text.slice(last));
+  return parts;
+}

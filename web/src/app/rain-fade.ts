@@ -6,7 +6,7 @@ import { format, type Catalogue } from "./i18n";
 import type { RainDescription, RainInput, Report, Row, State } from "./model";
 import type { Outcome } from "./engine-api";
 import { Status } from "../generated/kestrion_api";
-import { decimalPoint, hint, make, setText } from "./dom";
+import { decimalPoint, hint, make, setText, unitKept } from "./dom";
 
 export interface RainHooks {
   run(event: string): boolean;
@@ -48,6 +48,9 @@ export class RainSection {
   private readonly results: HTMLElement;
   private readonly notes: HTMLElement;
   private readonly tilts: HTMLElement;
+  // Each map's name beside its button, and the name the user chose it by.
+  private readonly mapNames = new Map<string, HTMLElement>();
+  private readonly chosen = new Map<string, string>();
   private built = false;
 
   constructor(
@@ -127,7 +130,7 @@ export class RainSection {
 
   // A field's event: its refusal stands beside it, and the box shows the
   // value in force.
-  private sendField(id: string, group: string, event: string, fileName?: string): void {
+  private sendField(id: string, group: string, event: string, fileName?: string): boolean {
     const outcome = this.hooks.set(event, fileName);
     const problem = this.problems.get(id)!.element;
     if (outcome.status === Status.refused) {
@@ -140,6 +143,7 @@ export class RainSection {
     this.update();
     const field = this.fields.get(id.slice("rain-".length));
     if (outcome.status === Status.refused && field) field.value = this.shown(kShown[id.slice("rain-".length)]);
+    return outcome.status !== Status.refused;
   }
 
   // The message place of a field, which the field names as its description.
@@ -184,8 +188,7 @@ export class RainSection {
     return make(
       "div",
       { class: "result-row" },
-      make("label", { for: id, class: "caption" }, caption),
-      ...(button ? [button] : []),
+      this.captioned(make("label", { for: id, class: "caption" }, caption), button),
       make("span", { class: "field-with-unit" }, field, make("span", { id: `${id}-unit`, class: "unit" }, input.unit)),
       this.problemFor(id, input.group, field),
       ...(note ? [note] : []),
@@ -204,28 +207,57 @@ export class RainSection {
     return this.d.choices.find((c) => c.event === event)!;
   }
 
+  // The caption with its info button right beside it, not across the row.
+  private captioned(label: HTMLElement, button: Node | undefined): HTMLElement {
+    return make("span", { class: "caption-group" }, label, ...(button ? [button] : []));
+  }
+
   // A map file the user downloaded from the ITU: read here, handed to the
-  // engine, which reads it at the site.
+  // engine, which reads it at the site. The browser's own file field says
+  // its words in the browser's language and cuts them short, so a button in
+  // the page's language opens it, with the file in use beside it.
   private mapPicker(event: string): HTMLElement {
     const choice = this.choice(event);
     const id = `rain-${event}`;
-    const picker = make("input", { type: "file", id, accept: ".txt,.TXT,text/plain", title: this.tr(choice.tooltip) });
+    const picker = make("input", {
+      type: "file",
+      id,
+      accept: ".txt,.TXT,text/plain",
+      class: "visually-hidden",
+      tabindex: "-1",
+      "aria-hidden": "true",
+    });
+    const choose = make(
+      "button",
+      {
+        type: "button",
+        class: "button",
+        id: `${id}-choose`,
+        title: this.tr(choice.tooltip),
+        "aria-labelledby": `${id}-caption ${id}-choose`,
+        "aria-describedby": `${id}-name`,
+      },
+      this.catalogue.tr(kDialog, "Choose\u2026"),
+    );
+    choose.addEventListener("click", () => picker.click());
+    const name = make("span", { id: `${id}-name`, class: "map-name" });
+    this.mapNames.set(event, name);
     picker.addEventListener("change", async () => {
       const file = picker.files?.[0];
       if (!file) return;
       const path = this.hooks.putFile(file.name, new Uint8Array(await file.arrayBuffer()));
-      this.sendField(id, choice.group, `${event}:=${path}`, file.name);
+      if (this.sendField(id, choice.group, `${event}:=${path}`, file.name)) this.chosen.set(event, file.name);
       picker.value = "";
+      this.showMaps(this.rain() ?? {});
     });
     const caption = this.tr(choice.caption);
     const [button, note] = this.hint(choice.tooltip, caption, id);
     return make(
       "div",
       { class: "result-row" },
-      make("label", { for: id, class: "caption" }, caption),
-      ...(button ? [button] : []),
-      picker,
-      this.problemFor(id, choice.group, picker),
+      this.captioned(make("label", { for: choose.id, id: `${id}-caption`, class: "caption" }, caption), button),
+      make("span", { class: "map-picker" }, picker, choose, name),
+      this.problemFor(id, choice.group, choose),
       ...(note ? [note] : []),
     );
   }
@@ -296,7 +328,18 @@ export class RainSection {
     this.fields.get("tilt")!.disabled = this.selects.get("rain-polarization")!.value !== kTyped;
     this.fields.get("rain-rate")!.disabled = this.selects.get("rain-zone")!.value !== kTyped || "rainRateMap" in r;
     this.fields.get("required-cn")!.disabled = this.selects.get("rain-modcod")!.value !== kTyped;
+    this.showMaps(r);
     this.showResults(this.hooks.report());
+  }
+
+  // The map in use by the name it was chosen by, or the window's "not used".
+  private showMaps(r: RainState): void {
+    for (const [event, key] of [["rain-rate-map", "rainRateMap"], ["rain-height-map", "rainHeightMap"]]) {
+      const path = r[key];
+      if (typeof path !== "string") this.chosen.delete(event);
+      const name = typeof path === "string" ? (this.chosen.get(event) ?? path.slice(path.lastIndexOf("/") + 1)) : this.catalogue.tr(kDialog, "not used");
+      setText(this.mapNames.get(event)!, name);
+    }
   }
 
   // What the section starts from, with the way to change it, whether its
@@ -310,7 +353,7 @@ export class RainSection {
     const change = make("button", { type: "button", class: "button" }, this.catalogue.tr(kDialog, "Change on the C/N page"));
     change.addEventListener("click", () => this.hooks.focusInput("eirp"));
     this.notes.replaceChildren(
-      make("p", { class: "note" }, notes.basis, " ", change),
+      make("p", { class: "note" }, ...unitKept(notes.basis), " ", change),
       ...(notes.example ? [make("p", { class: "note rain-example" }, notes.example)] : []),
     );
     this.tilts.replaceChildren(
@@ -332,11 +375,11 @@ export class RainSection {
     const body = make("tbody");
     for (const row of rows) {
       body.append(
-        make("tr", {}, make("th", { scope: "row" }, row.caption), make("td", {}, row.shown)),
+        make("tr", {}, make("th", { scope: "row" }, ...unitKept(row.caption)), make("td", {}, ...unitKept(row.shown))),
       );
     }
     const table = make("table", { class: "rain-table" }, make("caption", {}, this.catalogue.tr(kDialog, "Availability")), body);
-    const meanings = (report.rainFade?.notes.meanings ?? []).map((m) => make("p", { class: "note" }, m));
+    const meanings = (report.rainFade?.notes.meanings ?? []).map((m) => make("p", { class: "note" }, ...unitKept(m)));
     const shown = make("div", {}, table, ...meanings);
     if (this.results.textContent !== shown.textContent) this.results.replaceChildren(table, ...meanings);
     setText(this.element.querySelector("summary")!, this.catalogue.tr(kDialog, "Rain availability (ITU-R)"));

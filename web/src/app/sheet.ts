@@ -1,24 +1,25 @@
 // The job sheet as a print view: the same words and figures as the window's
 // sheet, laid out for the browser's Print and Save as PDF.
 import type { Report } from "./model";
-import { make } from "./dom";
+import { make, unitKept } from "./dom";
 
 function table(section: Report["sheet"]["sections"][number]): HTMLElement {
   const body = make("tbody");
   for (const row of section.rows) {
     const value = row.value === "" ? "\u2014" : row.shown;
-    body.append(make("tr", {}, make("th", { scope: "row" }, row.caption), make("td", {}, value)));
+    body.append(make("tr", {}, make("th", { scope: "row" }, ...unitKept(row.caption)), make("td", {}, ...unitKept(value))));
   }
   return make("table", { class: "sheet-table" }, make("caption", {}, section.heading), body);
 }
 
-export function sheetView(report: Report, pictures: HTMLElement | undefined): HTMLElement {
+// The footer is the web's own: the window's says its figures are the window's.
+export function sheetView(report: Report, pictures: HTMLElement | undefined, footer: string): HTMLElement {
   const s = report.sheet;
   const head = make(
     "header",
     { class: "sheet-head" },
     make("h1", {}, s.title),
-    make("p", { class: "sheet-date" }, s.date),
+    make("p", { class: "sheet-date" }, ...unitKept(s.date)),
     make("p", { class: "sheet-site" }, s.site),
   );
   const columns = make(
@@ -41,7 +42,7 @@ export function sheetView(report: Report, pictures: HTMLElement | undefined): HT
     make("h2", { class: "sheet-notes" }, s.notes),
     make("div", { class: "sheet-lines" }),
     make("p", { class: "sheet-signatures" }, s.signatures),
-    make("p", { class: "sheet-footer" }, s.footer),
+    make("p", { class: "sheet-footer" }, footer),
   );
   // The rain availability, once set up, on a page of its own as the window's
   // sheet has it; then the sun's and the motor's tables once asked for.

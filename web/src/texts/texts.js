@@ -15,6 +15,8 @@ var webTexts = {
   print: QT_TRANSLATE_NOOP("Web", "Job sheet"),
   printNow: QT_TRANSLATE_NOOP("Web", "Print or save as PDF"),
   closeSheet: QT_TRANSLATE_NOOP("Web", "Back to the calculator"),
+  // The print's footer: the version, and where its figures come from.
+  sheetFooter: QT_TRANSLATE_NOOP("Web", "Kestrion %1 — every figure as the web app shows it"),
   save: QT_TRANSLATE_NOOP("Web", "Save"),
   dismiss: QT_TRANSLATE_NOOP("Web", "Close this message"),
   choose: QT_TRANSLATE_NOOP("Web", "Use"),

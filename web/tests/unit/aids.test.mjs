@@ -136,3 +136,29 @@ describe("the arc on the sky diagram", () => {
     assert.deepEqual([at(0, 0), at(90, 0), at(180, 45), at(0, 90)], [[0, -100], [100, 0], [0, 50], [0, 0]]);
   });
 });
+
+describe("the arc's labels", () => {
+  it("name positions by the compass letters given", () => {
+    const de = { east: "O", west: "W" };
+    assert.deepEqual([-82, 74, 0, 180, -180].map((p) => sky.positionText(p, de)), ["82° W", "74° O", "0°", "180°", "180°"]);
+  });
+
+  // In a 200×100 view, 40×10 labels; [case, labels (x, y of each place; ! needed), free boxes, placed].
+  const places = (...xy) => xy.map(([x, y]) => ({ x, y }));
+  const cases = [
+    ["a needed label at the right edge moves inside", [["!", [190, 40]]], [], [[160, 40]]],
+    ["one at the bottom left corner moves inside", [["!", [-5, 95]]], [], [[0, 90]]],
+    ["a needed label takes its next place clear of the ring", [["!", [10, 10], [60, 10]]], [{ x: 0, y: 0, width: 30, height: 30 }], [[60, 10]]],
+    ["a mark's label takes its next place clear of the satellite's", [["!", [10, 10]], ["", [20, 15], [20, 40]]], [], [[10, 10], [20, 40]]],
+    ["a mark's label is left out where it would overlap", [["!", [10, 10]], ["", [30, 12]]], [], [[10, 10]]],
+    ["a mark's label is left out where it would be cut off", [["", [170, 40], [-2, 40]]], [], []],
+    ["labels just touching both stand", [["", [0, 0]], ["", [40, 0]]], [], [[0, 0], [40, 0]]],
+  ];
+  for (const [what, labels, free, expected] of cases) {
+    it(what, () => {
+      const wanted = labels.map(([mark, ...xy], i) => ({ text: String(i), colour: "", width: 40, height: 10, places: places(...xy), needed: mark === "!" }));
+      const placed = sky.placeLabels(wanted, { width: 200, height: 100 }, free);
+      assert.deepEqual(placed.map((p) => [p.x, p.y]), expected);
+    });
+  }
+});
