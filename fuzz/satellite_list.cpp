@@ -17,7 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       names.back() += static_cast<char>(data[i]);
     }
   }
-  const auto list = kestrion::satellitesFromFileNames(names);
+  // Looked up as the sessions look names up, in a list that keeps its keys;
+  // the plain list's lookup, which makes them anew, on the first name.
+  const kestrion::SatelliteList listed(kestrion::satellitesFromFileNames(names));
+  const auto& list = listed.all();
   std::size_t grouped = 0;
   for (const auto& g : kestrion::groupByPosition(list)) grouped += g.names.size();
   if (grouped != list.size()) std::abort();
@@ -34,9 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const char c : s.name) {
       if (c < ' ' || c > '~') std::abort();
     }
-    if (kestrion::findSatellite(list, s.name) != &s) std::abort();
+    if (listed.match(s.name).found != &s ||
+        (i == 0 && kestrion::findSatellite(list, s.name) != &s)) {
+      std::abort();
+    }
     bool completed = false;
-    for (const auto* c : kestrion::completeSatellite(list, s.name.substr(0, s.name.size() / 2))) {
+    for (const auto* c : listed.complete(s.name.substr(0, s.name.size() / 2))) {
       completed = completed || c == &s;
     }
     if (!completed) std::abort();

@@ -1,5 +1,6 @@
 #include "api/kestrion_api.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <new>
@@ -151,6 +152,19 @@ nlohmann::ordered_json multifeedValue(const kestrion::MultifeedAid& m) {
   return j;
 }
 
+// A text as the JSON writer writes it, without building a JSON value for
+// it where it needs no escape, as no figure does.
+void appendJsonText(std::string& out, const std::string& text) {
+  if (std::all_of(text.begin(), text.end(),
+                  [](char c) { return c >= ' ' && c <= '~' && c != '"' && c != '\\'; })) {
+    out += '"';
+    out += text;
+    out += '"';
+  } else {
+    out += nlohmann::ordered_json(text).dump();
+  }
+}
+
 std::string satelliteList(const std::vector<const kestrion::Satellite*>& satellites) {
   nlohmann::ordered_json list = nlohmann::ordered_json::array();
   for (const kestrion::Satellite* satellite : satellites) {
@@ -220,12 +234,13 @@ const char* kestrion_satellites(kestrion_engine* engine) {
 }
 
 const char* kestrion_complete(kestrion_engine* engine, const char* prefix) {
-  return give(engine, satelliteList(kestrion::completeSatellite(engine->session.satellites().all(),
-                                                                textOf(prefix))));
+  return give(engine, satelliteList(engine->session.satellites().complete(textOf(prefix))));
 }
 
 const char* kestrion_describe(kestrion_engine* engine) {
-  return give(engine, kestrion::api::describeControls());
+  // Made of the program's own tables: the same text for every handle.
+  static const std::string description = kestrion::api::describeControls();
+  return give(engine, description);
 }
 
 int kestrion_set_translations(kestrion_engine* engine, const char* catalogue) {
@@ -294,20 +309,28 @@ int kestrion_set_rain_input(kestrion_engine* engine, const char* event, const ch
 const char* kestrion_arc(kestrion_engine* engine) {
   using kestrion::Input;
   const kestrion::InputSpec& satellite = kestrion::inputSpec(Input::satellite);
-  nlohmann::ordered_json arc = nlohmann::ordered_json::array();
+  const kestrion::Calculator& page = engine->session.calculator();
+  kestrion::Calculator copy = page;
+  std::string arc = "[";
   for (int position = satellite.min; position <= satellite.max; ++position) {
-    // The slider's own event on a copy, so every point is the page's text.
-    kestrion::Calculator copy = engine->session.calculator();
+    // The slider's own event on a copy of the page, so every point is the
+    // page's text; assigned anew, so its texts keep their storage.
+    copy = page;
     copy.window().moveSlider(Input::satellite, static_cast<std::int16_t>(position));
     if (copy.sliderMoved(Input::satellite)) {
       continue;  // a fault leaves no figure for this position
     }
     const kestrion::Window& w = copy.window();
-    arc.push_back({{"position", position},
-                   {"elevation", w.text(kestrion::Value::elevation)},
-                   {"azimuth", w.text(kestrion::Value::azimuth)}});
+    arc += arc.size() > 1 ? ",{\"position\":" : "{\"position\":";
+    arc += std::to_string(position);
+    arc += ",\"elevation\":";
+    appendJsonText(arc, w.text(kestrion::Value::elevation));
+    arc += ",\"azimuth\":";
+    appendJsonText(arc, w.text(kestrion::Value::azimuth));
+    arc += '}';
   }
-  return give(engine, arc.dump());
+  arc += ']';
+  return give(engine, std::move(arc));
 }
 
 int kestrion_set_sun_option(kestrion_engine* engine, const char* name, const char* value) {

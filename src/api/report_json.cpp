@@ -1,6 +1,7 @@
 #include "api/report_json.h"
 
 #include <nlohmann/json.hpp>
+#include <utility>
 
 namespace kestrion::api {
 namespace {
@@ -37,7 +38,7 @@ Json sheet(const Report& report) {
   return {{"title", texts.title},
           {"date", texts.date},
           {"site", texts.site},
-          {"sections", sections},
+          {"sections", std::move(sections)},
           {"pictureCaptions", texts.pictureCaptions},
           {"notes", texts.notes},
           {"signatures", texts.signatures},
@@ -67,7 +68,7 @@ std::string reportJson(const Report& report, const ReportState& state) {
     pages.push_back({{"rows", rows(report.quantities(page))}, {"copy", report.copyText(page)}});
   }
   Json j = aids(report, state);
-  j["pages"] = pages;
+  j["pages"] = std::move(pages);
   j["sheet"] = sheet(report);
   if (state.rainFade != nullptr) {
     // The window's rain-availability section: the results it shows beside
@@ -83,7 +84,7 @@ std::string reportJson(const Report& report, const ReportState& state) {
     j["rainFade"]["notes"] = {{"basis", notes.basis},
                               {"example", notes.example},
                               {"meanings", notes.meanings},
-                              {"tiltFromSkew", tilts}};
+                              {"tiltFromSkew", std::move(tilts)}};
   }
   return text(j);
 }

@@ -274,11 +274,7 @@ int runSession(const Options& options, const RainFadeOptions& rainFade, const Su
   if (const int status = sunRequest ? 0 : rainFade.applyTo(*session, err)) {
     return status;
   }
-  Printer printer(*session, options.trace, out, err);
-  if (const int status = printer.load()) {
-    return status;
-  }
-  if (const int status = printer.handleAll(options.events, in)) {
+  if (const int status = runEvents(*session, options.trace, options.events, in, out, err)) {
     return status;
   }
   if (sunRequest) {
@@ -288,11 +284,20 @@ int runSession(const Options& options, const RainFadeOptions& rainFade, const Su
   if (options.visible || options.multifeedGiven->count() > 0) {
     return printAfterEvents(options, *session, out, err);
   }
-  printer.finish();
+  Printer(*session, options.trace, out, err).finish();
   return 0;
 }
 
 }  // namespace
+
+int runEvents(Session& session, bool trace, const std::vector<std::string>& events,
+              std::istream& in, std::ostream& out, std::ostream& err) {
+  Printer printer(session, trace, out, err);
+  if (const int status = printer.load()) {
+    return status;
+  }
+  return printer.handleAll(events, in);
+}
 
 int run(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
   CLI::App app{

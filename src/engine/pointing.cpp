@@ -90,6 +90,18 @@ double magneticBearing(double azimuth, double declination) {
   return bearing < 360.0 ? bearing : 0.0;  // a hair below 0 went up to 360
 }
 
+namespace {
+
+std::shared_ptr<const calc::WorldMagneticModel> programModel() {
+  static const auto model =
+      std::make_shared<const calc::WorldMagneticModel>(calc::magneticDataDirectory());
+  return model;
+}
+
+}  // namespace
+
+PointingAid::PointingAid() : model_(programModel()) {}
+
 PointingAid::PointingAid(std::string magneticDirectory)
     : model_(std::make_shared<calc::WorldMagneticModel>(std::move(magneticDirectory))) {}
 

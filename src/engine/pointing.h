@@ -52,8 +52,12 @@ double magneticBearing(double azimuth, double declination);
 
 class PointingAid {
  public:
+  // The model of this build's folders (calc::magneticDataDirectory()): one
+  // for the whole program, shared by every session (each browser handle),
+  // read the first time one needs it.
+  PointingAid();
   // The model is read from `magneticDirectory` the first time it is needed.
-  explicit PointingAid(std::string magneticDirectory = calc::magneticDataDirectory());
+  explicit PointingAid(std::string magneticDirectory);
 
   [[nodiscard]] Pointing at(const Window& w, calc::CalendarDate date, int offsetTenths) const;
 

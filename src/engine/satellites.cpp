@@ -36,7 +36,8 @@ char lower(char c) {
 
 // The form names are compared in: lower case, without blanks, separators or
 // degree signs, ',' for '.': "Hot Bird 13.0°E" and "hotbird-13,0e" agree.
-// Every name lookup makes it of every listed name: byte by byte, no copies.
+// A lookup in a plain list makes it of every listed name: byte by byte, no
+// copies.
 std::string key(std::string_view text) {
   const auto dropped = [](char second) {
     return second == '\xB0'      // °
@@ -186,17 +187,34 @@ std::vector<NameAndPosition> namesWithPositions(std::string_view typed,
   return out;
 }
 
-// The satellites the test holds for, in list order.
+// The satellites the test holds for, in list order; it is given each
+// satellite and its place in the list.
 template <typename Test>
 std::vector<const Satellite*> matching(const std::vector<Satellite>& satellites, Test test) {
   std::vector<const Satellite*> out;
-  for (const auto& s : satellites) {
-    if (test(s)) {
-      out.push_back(&s);
+  for (std::size_t i = 0; i < satellites.size(); ++i) {
+    if (test(satellites[i], i)) {
+      out.push_back(&satellites[i]);
     }
   }
   return out;
 }
+
+// The compared forms of a list's names: made at each lookup for a plain
+// list, kept beside a SatelliteList.
+struct MadeKeys {
+  const std::vector<Satellite>& satellites;
+  [[nodiscard]] std::string name(std::size_t i) const { return key(satellites[i].name); }
+  [[nodiscard]] std::string designationOf(std::size_t i) const {
+    return key(designation(satellites[i]));
+  }
+};
+struct KeptKeys {
+  const std::vector<std::string>& names;
+  const std::vector<std::string>& designations;
+  [[nodiscard]] const std::string& name(std::size_t i) const { return names[i]; }
+  [[nodiscard]] const std::string& designationOf(std::size_t i) const { return designations[i]; }
+};
 
 bool onePosition(const std::vector<const Satellite*>& satellites) {
   return std::all_of(satellites.begin(), satellites.end(), [&](const Satellite* s) {
@@ -294,6 +312,83 @@ std::vector<Satellite> readSatelliteDirectory(const std::string& directory) {
   return satellitesFromFileNames(fileNames(directory));
 }
 
+namespace {
+
+template <typename Keys>
+std::vector<const Satellite*> completeIn(const std::vector<Satellite>& satellites, const Keys& keys,
+                                         std::string_view prefix, const CompassLetters& letters) {
+  const std::string wanted = key(prefix);
+  const auto positioned = namesWithPositions(trimmedBlanks(prefix), letters);
+  return matching(satellites, [&](const Satellite& s, std::size_t i) {
+    if (keys.name(i).starts_with(wanted)) {
+      return true;
+    }
+    const auto& name = keys.designationOf(i);
+    return std::any_of(positioned.begin(), positioned.end(), [&](const NameAndPosition& typed) {
+      return tenThousandths(s.position) == typed.position && name.starts_with(typed.name);
+    });
+  });
+}
+
+template <typename Keys>
+SatelliteMatch matchIn(const std::vector<Satellite>& satellites, const Keys& keys,
+                       std::string_view typed, const CompassLetters& letters) {
+  typed = trimmedBlanks(typed);
+  const std::string wanted = key(typed);
+  if (wanted.empty()) {
+    return {};
+  }
+  // The name exactly as listed; as listed but for case, blanks, hyphens and
+  // degree signs, where names that differ only so are all offered; then the
+  // designation alone, then the designation with a position: the first that
+  // fits wins.
+  auto found =
+      matching(satellites, [&](const Satellite& s, std::size_t) { return s.name == typed; });
+  if (!found.empty()) {
+    return {found.front(), {}};
+  }
+  found =
+      matching(satellites, [&](const Satellite&, std::size_t i) { return keys.name(i) == wanted; });
+  if (!found.empty()) {
+    return onePosition(found) ? SatelliteMatch{found.front(), {}} : SatelliteMatch{nullptr, found};
+  }
+  found = matching(
+      satellites, [&](const Satellite&, std::size_t i) { return keys.designationOf(i) == wanted; });
+  if (!found.empty()) {
+    return onePosition(found) ? SatelliteMatch{found.front(), {}} : SatelliteMatch{nullptr, found};
+  }
+  for (const NameAndPosition& typedName : namesWithPositions(typed, letters)) {
+    found = matching(satellites, [&](const Satellite& s, std::size_t i) {
+      return tenThousandths(s.position) == typedName.position &&
+             keys.designationOf(i) == typedName.name;
+    });
+    if (!found.empty()) {
+      return {found.front(), {}};
+    }
+  }
+  return {nullptr, completeIn(satellites, keys, typed, letters)};
+}
+
+SatelliteFound foundOf(const SatelliteMatch& match) {
+  SatelliteFound out;
+  if (match.found != nullptr) {
+    out.position = match.found->position;
+    out.name = match.found->name;
+  }
+  for (const Satellite* s : match.candidates) {
+    out.candidates.push_back(s->name);
+  }
+  return out;
+}
+
+// The scan tables' list, read at the first lookup of any session and kept.
+std::shared_ptr<const SatelliteList> scanTableList() {
+  static const auto list = std::make_shared<const SatelliteList>(readSatelliteDirectory());
+  return list;
+}
+
+}  // namespace
+
 std::vector<SatellitePosition> groupByPosition(const std::vector<Satellite>& satellites) {
   std::vector<SatellitePosition> groups;
   for (const auto& s : satellites) {
@@ -307,37 +402,7 @@ std::vector<SatellitePosition> groupByPosition(const std::vector<Satellite>& sat
 
 SatelliteMatch matchSatellite(const std::vector<Satellite>& satellites, std::string_view typed,
                               const CompassLetters& letters) {
-  typed = trimmedBlanks(typed);
-  const std::string wanted = key(typed);
-  if (wanted.empty()) {
-    return {};
-  }
-  // The name exactly as listed; as listed but for case, blanks, hyphens and
-  // degree signs, where names that differ only so are all offered; then the
-  // designation alone, then the designation with a position: the first that
-  // fits wins.
-  auto found = matching(satellites, [&](const Satellite& s) { return s.name == typed; });
-  if (!found.empty()) {
-    return {found.front(), {}};
-  }
-  found = matching(satellites, [&](const Satellite& s) { return key(s.name) == wanted; });
-  if (!found.empty()) {
-    return onePosition(found) ? SatelliteMatch{found.front(), {}} : SatelliteMatch{nullptr, found};
-  }
-  found = matching(satellites, [&](const Satellite& s) { return key(designation(s)) == wanted; });
-  if (!found.empty()) {
-    return onePosition(found) ? SatelliteMatch{found.front(), {}} : SatelliteMatch{nullptr, found};
-  }
-  for (const NameAndPosition& typedName : namesWithPositions(typed, letters)) {
-    found = matching(satellites, [&](const Satellite& s) {
-      return tenThousandths(s.position) == typedName.position &&
-             key(designation(s)) == typedName.name;
-    });
-    if (!found.empty()) {
-      return {found.front(), {}};
-    }
-  }
-  return {nullptr, completeSatellite(satellites, typed, letters)};
+  return matchIn(satellites, MadeKeys{satellites}, typed, letters);
 }
 
 const Satellite* findSatellite(const std::vector<Satellite>& satellites, std::string_view name) {
@@ -346,16 +411,7 @@ const Satellite* findSatellite(const std::vector<Satellite>& satellites, std::st
 
 SatelliteFound lookUpSatellite(const std::vector<Satellite>& satellites, std::string_view typed,
                                const CompassLetters& letters) {
-  const SatelliteMatch match = matchSatellite(satellites, typed, letters);
-  SatelliteFound out;
-  if (match.found != nullptr) {
-    out.position = match.found->position;
-    out.name = match.found->name;
-  }
-  for (const Satellite* s : match.candidates) {
-    out.candidates.push_back(s->name);
-  }
-  return out;
+  return foundOf(matchSatellite(satellites, typed, letters));
 }
 
 std::optional<std::int32_t> positionNamed(std::string_view name, const CompassLetters& letters) {
@@ -367,28 +423,39 @@ std::optional<std::int32_t> positionNamed(std::string_view name, const CompassLe
 std::vector<const Satellite*> completeSatellite(const std::vector<Satellite>& satellites,
                                                 std::string_view prefix,
                                                 const CompassLetters& letters) {
-  const std::string wanted = key(prefix);
-  const auto positioned = namesWithPositions(trimmedBlanks(prefix), letters);
-  return matching(satellites, [&](const Satellite& s) {
-    if (key(s.name).starts_with(wanted)) {
-      return true;
-    }
-    const std::string name = key(designation(s));
-    return std::any_of(positioned.begin(), positioned.end(), [&](const NameAndPosition& typed) {
-      return tenThousandths(s.position) == typed.position && name.starts_with(typed.name);
-    });
-  });
+  return completeIn(satellites, MadeKeys{satellites}, prefix, letters);
 }
 
-const std::vector<Satellite>& SatelliteNames::all() {
+SatelliteList::SatelliteList(std::vector<Satellite> satellites)
+    : satellites_(std::move(satellites)) {
+  nameKeys_.reserve(satellites_.size());
+  designationKeys_.reserve(satellites_.size());
+  for (const Satellite& s : satellites_) {
+    nameKeys_.push_back(key(s.name));
+    designationKeys_.push_back(key(designation(s)));
+  }
+}
+
+SatelliteMatch SatelliteList::match(std::string_view typed, const CompassLetters& letters) const {
+  return matchIn(satellites_, KeptKeys{nameKeys_, designationKeys_}, typed, letters);
+}
+
+std::vector<const Satellite*> SatelliteList::complete(std::string_view prefix,
+                                                      const CompassLetters& letters) const {
+  return completeIn(satellites_, KeptKeys{nameKeys_, designationKeys_}, prefix, letters);
+}
+
+const SatelliteList& SatelliteNames::list() {
   if (!list_) {
-    list_ = readSatelliteDirectory(directory_);
+    list_ = directory_ == kScanTableDirectory
+                ? scanTableList()
+                : std::make_shared<const SatelliteList>(readSatelliteDirectory(directory_));
   }
   return *list_;
 }
 
 SatelliteFound SatelliteNames::find(std::string_view name) {
-  return lookUpSatellite(all(), name);
+  return foundOf(list().match(name));
 }
 
 }  // namespace kestrion

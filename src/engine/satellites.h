@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -77,20 +78,48 @@ std::vector<const Satellite*> completeSatellite(const std::vector<Satellite>& sa
                                                 std::string_view prefix,
                                                 const CompassLetters& letters = kEnglishLetters);
 
+// A list with the forms its names compare in, made once: matching and
+// completing in it as above make none per listed name, where the functions
+// above make them for every name at every lookup.
+class SatelliteList {
+ public:
+  explicit SatelliteList(std::vector<Satellite> satellites);
+
+  [[nodiscard]] const std::vector<Satellite>& all() const { return satellites_; }
+  [[nodiscard]] SatelliteMatch match(std::string_view typed,
+                                     const CompassLetters& letters = kEnglishLetters) const;
+  [[nodiscard]] std::vector<const Satellite*> complete(
+      std::string_view prefix, const CompassLetters& letters = kEnglishLetters) const;
+
+ private:
+  std::vector<Satellite> satellites_;
+  std::vector<std::string> nameKeys_;         // of each name, in list order
+  std::vector<std::string> designationKeys_;  // of each name without its position
+};
+
 // The satellites known by name, read from the scan tables the first time
-// they are asked for, so that nothing is read at start-up.
+// they are asked for, so that nothing is read at start-up. The scan tables'
+// own folder is read once for the whole program and its list shared by every
+// session (each browser handle, each job sheet); another folder once per
+// SatelliteNames.
 class SatelliteNames {
  public:
   explicit SatelliteNames(std::string directory = kScanTableDirectory)
       : directory_(std::move(directory)) {}
 
-  const std::vector<Satellite>& all();
+  const std::vector<Satellite>& all() { return list().all(); }
   // The satellite of that name, as typed entry looks it up.
   SatelliteFound find(std::string_view name);
+  // As completeSatellite.
+  std::vector<const Satellite*> complete(std::string_view prefix) {
+    return list().complete(prefix);
+  }
 
  private:
+  const SatelliteList& list();
+
   std::string directory_;
-  std::optional<std::vector<Satellite>> list_;
+  std::shared_ptr<const SatelliteList> list_;  // never changed once read
 };
 
 }  // namespace kestrion

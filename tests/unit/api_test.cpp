@@ -164,9 +164,12 @@ TEST(Api, TheArcHoldsThePagesTextsAndLeavesTheStateAlone) {
   Engine engine = open();
   ASSERT_EQ(kestrion_run(engine.get(), "latitude:=52.52"), KESTRION_OK);
   const std::string before = kestrion_state(engine.get());
-  const auto arc = nlohmann::json::parse(kestrion_arc(engine.get()));
+  const std::string arcText = kestrion_arc(engine.get());
+  const auto arc = nlohmann::json::parse(arcText);
   const auto names = nlohmann::json::parse(kestrion_describe(engine.get()))["arcValues"];
   ASSERT_EQ(arc.size(), 361U);
+  // Written as the JSON writer writes it.
+  EXPECT_EQ(nlohmann::ordered_json::parse(arcText).dump(), arcText);
   EXPECT_EQ(kestrion_state(engine.get()), before);
   for (const int position : {-180, -30, 0, 19, 180}) {
     ASSERT_EQ(kestrion_run(engine.get(), ("HScroll19=" + std::to_string(position)).c_str()),

@@ -123,13 +123,17 @@ const Typed kTyped[] = {
     {"", nullptr, 0},
 };
 
+// A list that keeps its keys finds as the plain list does.
+const SatelliteList kKept(kListed);
+
 TEST(Satellites, NamesAsPeopleTypeThem) {
   for (const auto& t : kTyped) {
-    const SatelliteMatch m = matchSatellite(kListed, t.typed);
-    EXPECT_EQ(m.found != nullptr ? m.found->name.c_str() : "<none>",
-              std::string(t.found != nullptr ? t.found : "<none>"))
-        << t.typed;
-    EXPECT_EQ(m.candidates.size(), t.candidates) << t.typed;
+    for (const SatelliteMatch& m : {matchSatellite(kListed, t.typed), kKept.match(t.typed)}) {
+      EXPECT_EQ(m.found != nullptr ? m.found->name.c_str() : "<none>",
+                std::string(t.found != nullptr ? t.found : "<none>"))
+          << t.typed;
+      EXPECT_EQ(m.candidates.size(), t.candidates) << t.typed;
+    }
   }
   EXPECT_EQ(matchSatellite(kListed, "Hotbird 13O", {'N', 'O', 'S', 'W'}).found->name,
             "Hotbird 13.0E");
@@ -143,6 +147,7 @@ TEST(Satellites, Completion) {
                    {"Hot Bird", 3}, {"x", 0},       {"thor 0.8w", 2}, {"", kListed.size()}};
   for (const auto& p : kPrefixes) {
     EXPECT_EQ(completeSatellite(kListed, p.prefix).size(), p.count) << p.prefix;
+    EXPECT_EQ(kKept.complete(p.prefix).size(), p.count) << p.prefix;
   }
 }
 
@@ -156,6 +161,12 @@ TEST(Satellites, FolderReading) {
   const auto list = readSatelliteDirectory(dir.string());
   ASSERT_EQ(list.size(), 1U);
   EXPECT_EQ(list[0].name, "Astra 19.2E");
+  // A folder of its own is not the scan tables' list every session shares.
+  SatelliteNames own(dir.string());
+  EXPECT_EQ(own.find("astra 19,2e").name, "Astra 19.2E");
+  EXPECT_EQ(own.complete("").size(), 1U);
+  EXPECT_NE(&own.all(), &SatelliteNames().all());
+  EXPECT_EQ(&SatelliteNames().all(), &SatelliteNames().all());
   std::filesystem::remove_all(dir);
 }
 
