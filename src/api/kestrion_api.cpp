@@ -72,13 +72,18 @@ bool readCatalogue(std::string_view text, std::unordered_map<std::string, std::s
   return true;
 }
 
+// The engine's language, as the core's texts ask for it.
+kestrion::Translate translation(const kestrion_engine* engine) {
+  return [engine](const char* context, std::string_view source) {
+    return engine->translate(context, source);
+  };
+}
+
 // The report of the session as it stands, in the engine's language.
 const char* reported(kestrion_engine* engine, const char* siteName,
                      std::string (*json)(const kestrion::Report&, const kestrion::ReportState&)) {
   const kestrion::ReportState state = engine->session.reportState(std::string(textOf(siteName)));
-  const kestrion::Report report(state, [engine](const char* context, std::string_view source) {
-    return engine->translate(context, source);
-  });
+  const kestrion::Report report(state, translation(engine));
   return give(engine, json(report, state));
 }
 
@@ -101,22 +106,15 @@ std::string unknownInput(const char* input) {
 kestrion::AngleReading typedReading(kestrion_engine* engine, kestrion::AngleKind kind,
                                     std::string_view text) {
   auto& satellites = engine->session.satellites();
-  const kestrion::Translate translate = [engine](const char* context, std::string_view source) {
-    return engine->translate(context, source);
-  };
   return kestrion::readAngle(
       text, kind, [&satellites](std::string_view name) { return satellites.find(name); },
-      kestrion::compassLettersIn(translate));
+      kestrion::compassLettersIn(translation(engine)));
 }
 
 // What was wrong and what is accepted, in the user's language.
 std::string problemOf(kestrion_engine* engine, const kestrion::AngleReading& reading,
                       kestrion::AngleKind kind) {
-  std::string what = engine->translate("AngleText", kestrion::problemText(reading.problem));
-  if (!reading.candidates.empty()) {
-    what = kestrion::withArguments(what, {kestrion::candidateList(reading.candidates)});
-  }
-  return what + ' ' + engine->translate("AngleText", kestrion::acceptedText(kind));
+  return kestrion::angleProblemIn(translation(engine), reading, kind);
 }
 
 // The window's texts of a motor or a second LNB, in the user's language.
@@ -129,9 +127,9 @@ nlohmann::ordered_json multifeedProblem(kestrion_engine* engine,
                                         const kestrion::MultifeedRefusal& refusal) {
   using kestrion::MultifeedInput;
   const std::string message =
-      refusal.reading
-          ? problemOf(engine, *refusal.reading, kestrion::AngleKind::Satellite)
-          : kestrion::withArguments(motorText(engine, refusal.sentence), refusal.arguments);
+      refusal.reading ? problemOf(engine, *refusal.reading, kestrion::AngleKind::Satellite)
+                      : kestrion::sentenceIn(translation(engine), "kestrion::ui::MotorDialog",
+                                             refusal.sentence, refusal.arguments);
   const char* input = refusal.input == MultifeedInput::diameter      ? "diameter"
                       : refusal.input == MultifeedInput::focalLength ? "focalLength"
                                                                      : "satellite";
@@ -297,10 +295,9 @@ int kestrion_set_rain_input(kestrion_engine* engine, const char* event, const ch
   if (auto problem = engine->session.runRainFade(rain->field, rain->text, textOf(fileName))) {
     // In the user's language; a map's reading names the file as it is.
     const auto words = kestrion::rainFadeRefusalWords(rain->field, rain->text);
-    return refuse(engine, words ? kestrion::withArguments(
-                                      engine->translate("kestrion::ui::RainAvailabilityDialog",
-                                                        words->sentence),
-                                      words->arguments)
+    return refuse(engine, words ? kestrion::sentenceIn(translation(engine),
+                                                       "kestrion::ui::RainAvailabilityDialog",
+                                                       words->sentence, words->arguments)
                                 : std::move(*problem));
   }
   return report(engine, {});

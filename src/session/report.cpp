@@ -122,6 +122,20 @@ std::string withArguments(std::string_view pattern, const std::vector<std::strin
   return substituted(pattern, args);
 }
 
+std::string sentenceIn(const Translate& translate, const char* context, const char* sentence,
+                       const std::vector<std::string>& args) {
+  return withArguments(translate(context, sentence), args);
+}
+
+std::string angleProblemIn(const Translate& translate, const AngleReading& reading,
+                           AngleKind kind) {
+  std::string what = translate("AngleText", problemText(reading.problem));
+  if (!reading.candidates.empty()) {
+    what = withArguments(what, {candidateList(reading.candidates)});
+  }
+  return what + ' ' + translate("AngleText", acceptedText(kind));
+}
+
 // Degrees as the language's captions write them: "deg" in English, where
 // the window's captions say "(deg)", "°" where the translations do.
 std::string Report::degrees() const {

@@ -31,6 +31,13 @@ CompassLetters compassLettersIn(const Translate& translate);
 // "%1° W" with %1 replaced: the placeholders translators move about.
 std::string withArguments(std::string_view pattern, std::initializer_list<std::string_view> args);
 std::string withArguments(std::string_view pattern, const std::vector<std::string>& args);
+// A refusal's sentence translated in its context, its arguments put in one
+// pass so that a typed "%2" stays as typed.
+std::string sentenceIn(const Translate& translate, const char* context, const char* sentence,
+                       const std::vector<std::string>& args);
+// What was wrong with a typed angle and what is accepted, in the language
+// the translation gives.
+std::string angleProblemIn(const Translate& translate, const AngleReading& reading, AngleKind kind);
 
 // v with this many decimals, rounded to nearest as a printed figure is; never
 // "-0". shortText drops the trailing zeros: "12", "3.36".

@@ -10,6 +10,7 @@
 #include "engine/dms_text.h"
 #include "language.h"
 #include "qtext.h"
+#include "session/report.h"
 
 namespace kestrion::ui {
 namespace {
@@ -147,11 +148,7 @@ void AngleEditor::commit() {
       [this](std::string_view name) { return lookUpSatellite(satellites_, name, letters_); },
       letters_);
   if (!reading.entry) {
-    QString what = translated("AngleText", problemText(reading.problem));
-    if (reading.problem == AngleProblem::AmbiguousSatellite) {
-      what = what.arg(toQString(candidateList(reading.candidates)));
-    }
-    refuse(what + QLatin1Char(' ') + translated("AngleText", acceptedText(kind_)));
+    refuse(toQString(angleProblemIn(translatedText, reading, kind_)));
     return;
   }
   const AngleEntry entry = *reading.entry;

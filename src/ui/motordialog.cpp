@@ -58,18 +58,10 @@ void showProblem(QLabel* label, const QString& problem) {
 
 // A refusal as the user reads it, in the window's language.
 QString refusalText(const MultifeedRefusal& refusal) {
-  if (refusal.reading) {
-    const AngleReading& reading = *refusal.reading;
-    QString what = translated("AngleText", problemText(reading.problem));
-    if (reading.problem == AngleProblem::AmbiguousSatellite) {
-      what = what.arg(toQString(candidateList(reading.candidates)));
-    }
-    return what + QLatin1Char(' ') + translated("AngleText", acceptedText(AngleKind::Satellite));
-  }
-  // In one pass, so that a typed "%2" stays as typed.
-  const QString sentence =
-      QCoreApplication::translate("kestrion::ui::MotorDialog", refusal.sentence);
-  return toQString(withArguments(sentence.toStdString(), refusal.arguments));
+  return toQString(refusal.reading
+                       ? angleProblemIn(translatedText, *refusal.reading, AngleKind::Satellite)
+                       : sentenceIn(translatedText, "kestrion::ui::MotorDialog", refusal.sentence,
+                                    refusal.arguments));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "rainavailabilitydialog.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
@@ -109,10 +108,8 @@ QString refusalText(RainFadeField field, const QString& text, const std::string&
   if (!words) {
     return toQString(line);
   }
-  const QString sentence =
-      QCoreApplication::translate("kestrion::ui::RainAvailabilityDialog", words->sentence);
-  // In one pass, so that a typed "%2" stays as typed.
-  return toQString(withArguments(sentence.toStdString(), words->arguments));
+  return toQString(sentenceIn(translatedText, "kestrion::ui::RainAvailabilityDialog",
+                              words->sentence, words->arguments));
 }
 
 }  // namespace
