@@ -9,6 +9,7 @@
 #include "calc/rain_fade.h"
 #include "calc/sun_search.h"
 #include "model/controls.h"
+#include "model/echo.h"
 #include "model/numtext.h"
 
 namespace kestrion {
@@ -30,10 +31,6 @@ constexpr std::array<SunFieldName, 6> kFields{{
     {F::obstacleDistance, "obstacle-distance", "M", 0, 50000, true, "m"},
     {F::obstacleMargin, "obstacle-margin", "DEG", 0, 45, false, "degrees"},
 }};
-
-std::string quoted(std::string_view text) {
-  return std::string(1, '"').append(text).append(1, '"');
-}
 
 void set(SunRequest& r, SunField field, double value) {
   switch (field) {
@@ -118,11 +115,11 @@ std::optional<std::string> setSunOption(SunRequest& request, SunField field,
   const auto value = wholeNumber(text);
   std::string problem;
   if (!value || !std::isfinite(*value)) {
-    problem = quoted(text) + " is not a number";
+    problem = quotedText(text) + " is not a number";
   } else if (field == F::days && *value != std::floor(*value)) {
-    problem = quoted(text) + " is not a whole number";
+    problem = quotedText(text) + " is not a whole number";
   } else if (*value < f.low || *value > f.high || (f.lowExcluded && *value == f.low)) {
-    problem = quoted(text) + " is outside the range";
+    problem = quotedText(text) + " is outside the range";
   } else {
     set(request, field, *value);
     return std::nullopt;

@@ -126,6 +126,9 @@ TEST(SunJson, RefusalsNameTheOptionAndWhatIsAllowed) {
        "--obstacle-distance \"0\" is outside the range; allowed: above 0 up to 50000 m"},
       {"obstacle-margin", "46",
        "--obstacle-margin \"46\" is outside the range; allowed: 0 to 45 degrees"},
+      // Typed bytes are echoed on one line (found by the fuzzer: a raw CR).
+      {"obstacle-height", "1\r2\x92",
+       "--obstacle-height \"1\\x0d2\x92\" is not a number; allowed: 0 to 5000 m above the dish"},
   };
   for (const Row& r : rows) {
     const auto field = sunFieldNamed(r.option);
