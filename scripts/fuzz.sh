@@ -24,7 +24,11 @@ cmake --build "$build" -j"${FUZZ_JOBS:-2}"
 # spend a third of their time faulting in fresh pages and recording stacks
 # (api_calls 131 -> 173 runs/s, site_store 174 -> 233); freed memory is still
 # poisoned for the last 16 MB of frees.
-export ASAN_OPTIONS="${ASAN_OPTIONS:-quarantine_size_mb=16:malloc_context_size=8}"
+# The store's target frees Qt's file buffers many times per input: with a
+# quarantine of 4 MB they are reused before they have to be faulted in anew
+# (a fifth less time per input).
+asan_default="${ASAN_OPTIONS:-quarantine_size_mb=16:malloc_context_size=8}"
+declare -A asan=([site_store]="${ASAN_OPTIONS:-quarantine_size_mb=4:malloc_context_size=8}")
 
 # Qt keeps caches (QSettings' files) that libFuzzer's leak check takes for
 # leaks: it would run LeakSanitizer after every input, at a tenth of the rate.
@@ -36,7 +40,8 @@ for target in "${targets[@]}"; do
   mkdir -p "$work"
   echo "fuzz: $target for ${seconds}s"
   status=0
-  "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 ${flags[$target]:-} \
+  ASAN_OPTIONS="${asan[$target]:-$asan_default}" \
+    "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 ${flags[$target]:-} \
     -artifact_prefix="$build/crashes/$target-" "$work" "fuzz/corpus/$target" \
     >"$build/$target.log" 2>&1 || status=$?
   grep -E '^(#[0-9]+ *DONE|stat::(number_of_executed_units|average_exec_per_sec)|SUMMARY|artifact_prefix|Test unit written)' \

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
-#include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QUuid>
 #include <algorithm>
 
@@ -74,28 +74,43 @@ const Entry* findEntry(const std::vector<Entry>& entries, const QString& name) {
   return found == entries.end() ? nullptr : &*found;
 }
 
-// QSettings works on a copy in a folder of its own: writing the store itself
-// it would replace whatever is there (a device, a FIFO), and it keeps what it
-// read under the file's name, which can hide a change made since. A store
-// that is not a regular file holds no sites: reading a FIFO would hang.
+// QSettings works on a copy of its own: writing the store itself it would
+// replace whatever is there (a device, a FIFO), and it keeps what it read
+// under the file's name, which can hide a change made since. A store that is
+// not a regular file holds no sites: reading a FIFO would hang. The copy is
+// one temporary file written from the bytes read, which are also what the
+// store held before a change.
 class Copy {
  public:
+  Copy() : file_(QDir::tempPath() + QStringLiteral("/kestrion-sites-XXXXXX.ini")) {}
   // False when the store is there but cannot be read.
   bool takeFrom(const QString& store) {
-    if (!dir_.isValid()) {
+    if (writeTargetOf(store) == WriteTarget::Replaced && QFileInfo::exists(store)) {
+      QFile file(store);
+      if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+      }
+      original_ = file.readAll();
+      if (file.error() != QFileDevice::NoError) {
+        return false;
+      }
+    }
+    if (!file_.open() || file_.write(original_) != original_.size() || !file_.flush()) {
       return false;
     }
-    return writeTargetOf(store) != WriteTarget::Replaced || !QFileInfo::exists(store) ||
-           QFile::copy(store, path());
+    file_.close();  // QSettings replaces the file as it writes; the name stays
+    return true;
   }
-  [[nodiscard]] QString path() const { return dir_.filePath(QStringLiteral("sites.ini")); }
+  [[nodiscard]] QString path() const { return file_.fileName(); }
+  [[nodiscard]] const QByteArray& original() const { return original_; }
   [[nodiscard]] QByteArray bytes() const {
     QFile file(path());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
 
  private:
-  QTemporaryDir dir_;
+  QTemporaryFile file_;
+  QByteArray original_;
 };
 
 // A satellite's name ends with its position ("Astra 19.2E"); one that ends
@@ -215,7 +230,7 @@ bool SiteStore::change(Edit edit, QString* error) {
     *error = tr("The saved sites in %1 cannot be read, so they are left as they are.").arg(path_);
     return false;
   }
-  const QByteArray before = copy.bytes();
+  const QByteArray& before = copy.original();
   {
     QSettings settings(copy.path(), QSettings::IniFormat);
     if (!edit(settings, readEntries(settings), error)) {
